@@ -1,0 +1,27 @@
+# Compile settings shared by every target of the project.
+add_library(quorix_settings INTERFACE)
+target_compile_features(quorix_settings INTERFACE cxx_std_20)
+set(CMAKE_CXX_EXTENSIONS OFF)
+target_compile_options(quorix_settings INTERFACE
+  -Wall -Wextra -Wpedantic -Wold-style-cast -Wnon-virtual-dtor -Woverloaded-virtual
+  $<$<BOOL:${QUORIX_WARNINGS_AS_ERRORS}>:-Werror>)
+target_compile_definitions(quorix_settings INTERFACE
+  QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
+
+# quorix_add_test(NAME name SOURCES ... LIBS ... [GUI])
+# One executable per test file, one ctest entry, environment pinned.
+function(quorix_add_test)
+  cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+  add_executable(${T_NAME} ${T_SOURCES})
+  target_link_libraries(${T_NAME} PRIVATE quorix_settings ${T_LIBS})
+  target_compile_definitions(${T_NAME} PRIVATE
+    QUORIX_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
+    QUORIX_REAL_DRAWS="${PROJECT_SOURCE_DIR}/../shared/data/swiss-lotto-draws.csv"
+    QUORIX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
+  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+  set(env "LANG=C.UTF-8" "LC_ALL=C.UTF-8")
+  if(T_GUI)
+    list(APPEND env "QT_QPA_PLATFORM=offscreen")
+  endif()
+  set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
+endfunction()

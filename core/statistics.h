@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "core/calendar.h"
+#include "core/draw.h"
+#include "core/result.h"
+
+namespace quorix {
+
+class DrawFile;
+
+enum class StatisticKind {
+    Frequency,
+    Outstanding,
+    Pairs,
+    Triples,
+    Quadruples,
+    CrossSums,
+    PrimesPerDraw,
+    OddPerDraw,
+    EvenPerDraw,
+    LuckyFrequency,
+    LuckyOutstanding,
+};
+
+inline constexpr StatisticKind kAllStatisticKinds[] = {
+    StatisticKind::Frequency,     StatisticKind::Outstanding,    StatisticKind::Pairs,
+    StatisticKind::Triples,       StatisticKind::Quadruples,     StatisticKind::CrossSums,
+    StatisticKind::PrimesPerDraw, StatisticKind::OddPerDraw,     StatisticKind::EvenPerDraw,
+    StatisticKind::LuckyFrequency, StatisticKind::LuckyOutstanding,
+};
+
+// "Frequency", "Outstanding", ... exactly as the enumerators are spelled.
+std::string_view statisticKindName(StatisticKind kind);
+std::optional<StatisticKind> statisticKindFromName(std::string_view name);
+
+// Which draws a run counts: the two pickers (whole days) and the two weekday boxes.
+struct StatisticsWindow {
+    DaySerial startDate = 0;
+    DaySerial endDate = 0;
+    bool saturday = true;
+    bool wednesday = true;
+};
+
+struct StatisticEntry {
+    int x = 0;
+    std::int32_t y = 0;
+    bool operator==(const StatisticEntry &) const = default;
+};
+
+// The result of one run. A figure the kind does not report, or cannot compute (no draw
+// passed), is absent.
+struct NumberStatistics {
+    StatisticKind kind = StatisticKind::Frequency;
+    std::vector<StatisticEntry> entries;
+    std::optional<int> drawCount;
+    std::optional<int> runTotal;
+    std::optional<int> averageCrossSum;
+    std::optional<int> sharePercent;
+    std::optional<int> minCount;
+    std::optional<int> maxCount;
+    // The last draw that passed the window (the run kinds and per-draw kinds leave it in the
+    // current draw's values); absent when none passed.
+    std::optional<Draw> lastPassing;
+};
+
+bool isPrimeNumber(int n);
+
+// One pass over the draws in file order.
+NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &window,
+                                  std::span<const Draw> draws);
+// Reads the draw file and computes.
+Result<NumberStatistics> runStatistic(StatisticKind kind, const StatisticsWindow &window,
+                                      const DrawFile &file);
+
+} // namespace quorix
