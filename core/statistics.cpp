@@ -1,0 +1,282 @@
+#include "core/statistics.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+#include "core/drawfile.h"
+
+namespace quorix {
+
+namespace {
+
+constexpr std::string_view kNames[] = {
+    "Frequency",     "Outstanding", "Pairs",       "Triples",        "Quadruples",       "CrossSums",
+    "PrimesPerDraw", "OddPerDraw",  "EvenPerDraw", "LuckyFrequency", "LuckyOutstanding",
+};
+
+// Fixed counter tables; a value outside its table is not counted.
+constexpr int kNumberTable = 43;    // values 0..42; 0 takes a missing bonus number
+constexpr int kCrossSumTable = 280; // sums 0..279
+constexpr int kPerDrawTable = 7;    // 0..6
+
+// Lucky numbers were drawn on Saturdays from this day and on Wednesdays from the later one;
+// the outstanding count of lucky numbers starts later still.
+const DaySerial kLuckySaturdayStart = serialFromYmd(1991, 12, 7);
+const DaySerial kLuckyWednesdayStart = serialFromYmd(1995, 12, 1);
+const DaySerial kLuckyOutstandingStart = serialFromYmd(1995, 8, 1);
+
+bool passesWeekdays(const StatisticsWindow &w, int weekday) {
+    if (w.saturday && w.wednesday) return true;
+    if (w.saturday && (weekday == 7 || weekday == 1)) return true;
+    return w.wednesday && weekday == 4;
+}
+
+bool passes(StatisticKind kind, const StatisticsWindow &w, DaySerial date) {
+    if (date > w.endDate) return false;
+    const int weekday = weekdayOf(date);
+    switch (kind) {
+    case StatisticKind::Frequency:
+        return date >= w.startDate && passesWeekdays(w, weekday);
+    case StatisticKind::LuckyFrequency:
+        // Its own rule: Sunday draws never count here, and "both boxes" admits no other weekday.
+        if (w.saturday && weekday == 7 && date >= std::max(w.startDate, kLuckySaturdayStart)) return true;
+        return w.wednesday && weekday == 4 && date >= std::max(w.startDate, kLuckyWednesdayStart);
+    case StatisticKind::LuckyOutstanding:
+        return date > std::max(w.startDate, kLuckyOutstandingStart) && passesWeekdays(w, weekday);
+    default:
+        return date > w.startDate && passesWeekdays(w, weekday);
+    }
+}
+
+// numerator / denominator (both >= 0, denominator > 0) to the nearest integer, halves to even.
+int roundHalfEven(std::int64_t numerator, std::int64_t denominator) {
+    const std::int64_t q = numerator / denominator;
+    const std::int64_t twiceRest = 2 * (numerator % denominator);
+    if (twiceRest > denominator || (twiceRest == denominator && q % 2 != 0)) return static_cast<int>(q + 1);
+    return static_cast<int>(q);
+}
+
+bool holdsRun(const Draw &d, int first, int length) {
+    for (int n = first; n < first + length; ++n)
+        if (std::find(d.numbers.begin(), d.numbers.end(), n) == d.numbers.end()) return false;
+    return true;
+}
+
+int runLength(StatisticKind kind) {
+    switch (kind) {
+    case StatisticKind::Pairs:
+        return 2;
+    case StatisticKind::Triples:
+        return 3;
+    default:
+        return 4;
+    }
+}
+
+// Highest first number tested, and how many entries the list shows.
+int runLastFirst(StatisticKind kind) {
+    return kind == StatisticKind::Pairs ? 41 : 40;
+}
+int runEntryCount(StatisticKind kind) {
+    switch (kind) {
+    case StatisticKind::Pairs:
+        return 41;
+    case StatisticKind::Triples:
+        return 40;
+    default:
+        return 42;
+    }
+}
+
+int perDrawValue(StatisticKind kind, const Draw &d) {
+    int count = 0;
+    for (int n : d.numbers) {
+        switch (kind) {
+        case StatisticKind::PrimesPerDraw:
+            count += isPrimeNumber(n);
+            break;
+        case StatisticKind::OddPerDraw:
+            count += n % 2 != 0;
+            break;
+        default:
+            count += n % 2 == 0;
+            break;
+        }
+    }
+    return count;
+}
+
+} // namespace
+
+std::string_view statisticKindName(StatisticKind kind) {
+    return kNames[static_cast<int>(kind)];
+}
+
+std::optional<StatisticKind> statisticKindFromName(std::string_view name) {
+    for (StatisticKind kind : kAllStatisticKinds)
+        if (statisticKindName(kind) == name) return kind;
+    return std::nullopt;
+}
+
+bool isPrimeNumber(int n) {
+    switch (n) {
+    case 2:
+    case 3:
+    case 5:
+    case 7:
+    case 11:
+    case 13:
+    case 17:
+    case 19:
+    case 23:
+    case 29:
+    case 31:
+    case 37:
+    case 41:
+        return true;
+    default:
+        return false;
+    }
+}
+
+NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &window,
+                                  std::span<const Draw> draws) {
+    std::array<std::int32_t, kCrossSumTable> counters{}; // large enough for every kind's table
+    if (kind == StatisticKind::Outstanding) std::fill_n(counters.begin(), kNumberTable, 1);
+    std::int64_t drawCount = 0;
+    std::int64_t crossSumTotal = 0;
+    std::int64_t runTotal = 0;
+    int smallestSum = 500;
+    int largestSum = 0;
+    const Draw *lastPassing = nullptr;
+
+    auto bump = [&](int value, int table) {
+        if (value >= 0 && value < table) ++counters[static_cast<std::size_t>(value)];
+    };
+
+    for (const Draw &d : draws) {
+        if (!passes(kind, window, d.date)) continue;
+        lastPassing = &d;
+        ++drawCount;
+        switch (kind) {
+        case StatisticKind::Frequency:
+            for (int n : d.numbers)
+                bump(n, kNumberTable);
+            bump(d.bonus, kNumberTable);
+            crossSumTotal += d.crossSum();
+            break;
+        case StatisticKind::Outstanding: {
+            for (int i = 0; i < kNumberTable; ++i)
+                ++counters[static_cast<std::size_t>(i)];
+            auto reset = [&](int n) {
+                if (n >= 0 && n < kNumberTable) counters[static_cast<std::size_t>(n)] = 1;
+            };
+            for (int n : d.numbers)
+                reset(n);
+            reset(d.bonus);
+            break;
+        }
+        case StatisticKind::Pairs:
+        case StatisticKind::Triples:
+        case StatisticKind::Quadruples:
+            for (int x = 1; x <= runLastFirst(kind); ++x) {
+                if (holdsRun(d, x, runLength(kind))) {
+                    ++counters[static_cast<std::size_t>(x)];
+                    ++runTotal;
+                }
+            }
+            break;
+        case StatisticKind::CrossSums: {
+            const int s = d.crossSum();
+            if (s >= 0 && s < kCrossSumTable) {
+                ++counters[static_cast<std::size_t>(s)];
+                // Only sums inside the table bound the list; anything else is a damaged record.
+                smallestSum = std::min(smallestSum, s);
+                largestSum = std::max(largestSum, s);
+            }
+            crossSumTotal += s;
+            break;
+        }
+        case StatisticKind::PrimesPerDraw:
+        case StatisticKind::OddPerDraw:
+        case StatisticKind::EvenPerDraw:
+            bump(perDrawValue(kind, d), kPerDrawTable);
+            break;
+        case StatisticKind::LuckyFrequency:
+            bump(d.lucky, kNumberTable);
+            break;
+        case StatisticKind::LuckyOutstanding:
+            for (int g = 1; g <= 6; ++g)
+                ++counters[static_cast<std::size_t>(g)];
+            if (d.lucky >= 1 && d.lucky <= 6) counters[static_cast<std::size_t>(d.lucky)] = 1;
+            break;
+        }
+    }
+
+    NumberStatistics result;
+    result.kind = kind;
+    auto addEntries = [&](int from, int to) {
+        for (int x = from; x <= to; ++x)
+            result.entries.push_back({x, counters[static_cast<std::size_t>(x)]});
+    };
+    const bool lucky = kind == StatisticKind::LuckyFrequency || kind == StatisticKind::LuckyOutstanding;
+    if (!lucky) result.drawCount = static_cast<int>(drawCount);
+    if (lastPassing) result.lastPassing = *lastPassing;
+
+    switch (kind) {
+    case StatisticKind::Frequency:
+    case StatisticKind::Outstanding:
+        addEntries(1, 42);
+        break;
+    case StatisticKind::Pairs:
+    case StatisticKind::Triples:
+    case StatisticKind::Quadruples:
+        addEntries(1, runEntryCount(kind));
+        result.runTotal = static_cast<int>(runTotal);
+        break;
+    case StatisticKind::CrossSums:
+        addEntries(smallestSum, largestSum);
+        break;
+    case StatisticKind::PrimesPerDraw:
+    case StatisticKind::OddPerDraw:
+    case StatisticKind::EvenPerDraw: {
+        addEntries(0, 6);
+        if (drawCount > 0) {
+            std::int64_t numbersOfClass = 0;
+            for (const StatisticEntry &e : result.entries)
+                numbersOfClass += std::int64_t{e.x} * e.y;
+            result.sharePercent = roundHalfEven(100 * numbersOfClass, 6 * drawCount);
+        }
+        break;
+    }
+    case StatisticKind::LuckyFrequency:
+    case StatisticKind::LuckyOutstanding:
+        addEntries(1, 6);
+        break;
+    }
+
+    if ((kind == StatisticKind::Frequency || kind == StatisticKind::CrossSums) && drawCount > 0)
+        result.averageCrossSum = roundHalfEven(crossSumTotal, drawCount);
+
+    if (!result.entries.empty()) {
+        int lo = result.entries.front().y;
+        int hi = lo;
+        for (const StatisticEntry &e : result.entries) {
+            lo = std::min(lo, e.y);
+            hi = std::max(hi, e.y);
+        }
+        result.minCount = lo;
+        result.maxCount = hi;
+    }
+    return result;
+}
+
+Result<NumberStatistics> runStatistic(StatisticKind kind, const StatisticsWindow &window,
+                                      const DrawFile &file) {
+    auto draws = file.readAll();
+    if (!draws) return draws.error();
+    return computeStatistic(kind, window, *draws);
+}
+
+} // namespace quorix
