@@ -1,0 +1,14 @@
+#pragma once
+
+#include <span>
+
+namespace quorix::cli {
+
+// Each command gets the arguments after its name and returns the process exit code.
+int runImportCsv(std::span<char *const> args);
+int runDraws(std::span<char *const> args);
+int runStats(std::span<char *const> args);
+int runRandom(std::span<char *const> args);
+int runMakeSample(std::span<char *const> args);
+
+} // namespace quorix::cli

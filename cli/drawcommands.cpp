@@ -1,0 +1,107 @@
+// The commands that read and write the draw file: import-csv, draws, make-sample.
+#include <cstdio>
+#include <limits>
+#include <string>
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "core/drawcsv.h"
+#include "core/drawfile.h"
+#include "core/samplehistory.h"
+
+namespace quorix::cli {
+
+int runImportCsv(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws"}, {});
+    if (!parsed) return fail(parsed.error().message);
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return fail(drawPath.error().message);
+    if (parsed->positionals().size() != 1) return fail("import-csv needs exactly one CSV file");
+    const std::string &csvPath = parsed->positionals().front();
+
+    auto csv = readDrawCsv(csvPath);
+    if (!csv) return fail(csv.error().message);
+    for (const CsvReject &r : csv->rejects)
+        std::fprintf(stderr, "quorix-cli: %s line %zu: %s\n", csvPath.c_str(), r.line, r.reason.c_str());
+    if (csv->draws.empty() && !csv->rejects.empty()) return fail("no line of " + csvPath + " was imported");
+
+    const DrawFile file(*drawPath);
+    std::vector<Draw> existing;
+    if (file.exists()) {
+        auto read = file.readAll();
+        if (!read) return fail(read.error().message);
+        existing = std::move(*read);
+    }
+    const std::vector<Draw> merged = mergeDraws(existing, csv->draws);
+    if (auto written = file.rewrite(merged); !written) return fail(written.error().message);
+    std::printf("{\"imported\":%zu,\"rejected\":%zu,\"drawCount\":%zu}\n", csv->draws.size(),
+                csv->rejects.size(), merged.size());
+    return csv->rejects.empty() ? kExitOk : kExitBad;
+}
+
+int runDraws(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws", "from", "to"}, {});
+    if (!parsed) return fail(parsed.error().message);
+    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return fail(drawPath.error().message);
+    DaySerial from = std::numeric_limits<DaySerial>::min();
+    DaySerial to = std::numeric_limits<DaySerial>::max();
+    if (parsed->has("from")) {
+        auto d = parsed->date("from");
+        if (!d) return fail(d.error().message);
+        from = *d;
+    }
+    if (parsed->has("to")) {
+        auto d = parsed->date("to");
+        if (!d) return fail(d.error().message);
+        to = *d;
+    }
+    auto draws = DrawFile(*drawPath).readAll();
+    if (!draws) return fail(draws.error().message);
+    std::string out(kDrawCsvHeader);
+    out += '\n';
+    for (const Draw &d : *draws) {
+        if (d.date < from || d.date > to) continue;
+        out += drawCsvLine(d);
+        out += '\n';
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
+}
+
+int runMakeSample(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws", "to", "seed"}, {});
+    if (!parsed) return fail(parsed.error().message);
+    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return fail(drawPath.error().message);
+    DaySerial to = todaySerial();
+    if (parsed->has("to")) {
+        auto d = parsed->date("to");
+        if (!d) return fail(d.error().message);
+        to = *d;
+    }
+    std::uint32_t seed = 1990;
+    if (parsed->has("seed")) {
+        auto s = parsed->integer("seed", 0, 4294967295LL);
+        if (!s) return fail(s.error().message);
+        seed = static_cast<std::uint32_t>(*s);
+    }
+    const DrawFile file(*drawPath);
+    // Never overwrite a history someone keeps; an empty file may be replaced.
+    if (file.exists()) {
+        auto existing = file.readAll();
+        if (!existing) return fail(existing.error().message);
+        if (!existing->empty()) return fail(*drawPath + " already holds draws; not overwriting it");
+    }
+    const std::vector<Draw> draws = makeSampleHistory(to, seed);
+    if (auto written = file.rewrite(draws); !written) return fail(written.error().message);
+    auto isoOrNull = [](const Draw *d) { return d ? "\"" + formatIso(d->date) + "\"" : std::string("null"); };
+    std::printf("{\"drawCount\":%zu,\"first\":%s,\"last\":%s}\n", draws.size(),
+                isoOrNull(draws.empty() ? nullptr : &draws.front()).c_str(),
+                isoOrNull(draws.empty() ? nullptr : &draws.back()).c_str());
+    return kExitOk;
+}
+
+} // namespace quorix::cli

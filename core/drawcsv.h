@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/draw.h"
+#include "core/result.h"
+
+namespace quorix {
+
+// The text layout of draw histories for exchange:
+//   date,n1,n2,n3,n4,n5,n6,bonus,lucky,replay,joker
+// ISO dates, numbers in decimal, the Joker as six digits or empty when none is known.
+inline constexpr std::string_view kDrawCsvHeader = "date,n1,n2,n3,n4,n5,n6,bonus,lucky,replay,joker";
+
+struct CsvReject {
+    std::size_t line = 0; // 1-based; the header is line 1
+    std::string reason;
+};
+
+struct DrawCsv {
+    std::vector<Draw> draws; // in the order of the lines
+    std::vector<CsvReject> rejects;
+};
+
+// One data line (without its line end): a real date, six distinct numbers 1..45, bonus 0..45,
+// lucky 0..6, Replay 0..255, Joker six digits or empty. The error names the first fault.
+Result<Draw> parseDrawCsvLine(std::string_view line);
+
+// A whole CSV text. It must start with the header (a UTF-8 byte order mark and CR LF line ends
+// are accepted); blank lines are skipped; every other line is a draw or a reject.
+Result<DrawCsv> parseDrawCsv(std::string_view text);
+Result<DrawCsv> readDrawCsv(const std::filesystem::path &path);
+
+// One line without line end. A Joker of all zeros is written empty: the draw file cannot tell it
+// from "no Joker known".
+std::string drawCsvLine(const Draw &draw);
+
+// The draws of `existing` and `incoming` in date order; an incoming draw replaces every existing
+// draw of its date, and of several incoming draws of one date the last one wins.
+std::vector<Draw> mergeDraws(const std::vector<Draw> &existing, const std::vector<Draw> &incoming);
+
+} // namespace quorix

@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/drawfile.h"
+
+using namespace quorix;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const fs::path &p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeText(const fs::path &p, const std::string &text) {
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+struct CliRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+class Cli : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir = fs::temp_directory_path() / ("quorix-cli-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    fs::path path(const std::string &name) const { return m_dir / name; }
+    std::string arg(const std::string &name) const { return "'" + path(name).string() + "'"; }
+
+    CliRun cli(const std::string &args) const {
+        const std::string command = std::string("'") + QUORIX_CLI + "' " + args + " >" + arg("stdout") +
+                                    " 2>" + arg("stderr") + " </dev/null";
+        const int status = std::system(command.c_str());
+        CliRun r;
+        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        r.out = slurp(path("stdout"));
+        r.err = slurp(path("stderr"));
+        return r;
+    }
+
+    fs::path m_dir;
+};
+
+Draw draw(int y, int m, int d, std::array<int, 6> numbers, int bonus, int lucky) {
+    Draw draw;
+    draw.date = serialFromYmd(y, m, d);
+    draw.numbers = numbers;
+    draw.bonus = bonus;
+    draw.lucky = lucky;
+    return draw;
+}
+
+const char *kHeader = "date,n1,n2,n3,n4,n5,n6,bonus,lucky,replay,joker\n";
+
+} // namespace
+
+TEST_F(Cli, BadArgumentsExitTwoWithOneLine) {
+    ASSERT_TRUE(DrawFile(path("Z.dat")).rewrite({draw(2020, 1, 4, {1, 2, 3, 4, 5, 6}, 0, 1)}));
+    const std::string z = "--draws " + arg("Z.dat");
+    struct Case {
+        std::string args;
+        const char *says;
+    };
+    const Case cases[] = {
+        {"frobnicate", "unknown command"},
+        {"stats " + z + " --kind frequency --start 2020-01-01 --end 2020-12-31", "unknown --kind"},
+        {"stats " + z + " --kind Frequency --start 2020-02-30 --end 2020-12-31", "--start is not a date"},
+        {"stats " + z + " --kind Frequency --start 2020-01-01", "--end is missing"},
+        {"stats " + z + " --kind Frequency --start 2020-01-01 --end 2020-12-31 --no-sunday",
+         "unknown option"},
+        {"stats --draws " + arg("missing.dat") + " --kind Frequency --start 2020-01-01 --end 2020-12-31",
+         "missing.dat"},
+        {"draws " + z + " --from", "--from needs a value"},
+        {"draws " + z + " extra", "unexpected argument"},
+        {"random --seed -1 --below 5 --count 1", "--seed must be an integer"},
+        {"random --seed 4294967296 --below 5 --count 1", "--seed must be an integer"},
+        {"random --seed 1 --below 0 --count 1", "--below must be an integer"},
+        {"random --seed 1 --below 5", "--count is missing"},
+        {"import-csv " + z, "exactly one CSV"},
+        {"import-csv " + z + " " + arg("nothing.csv"), "nothing.csv"},
+        {"make-sample " + z, "already holds draws"},
+    };
+    for (const Case &c : cases) {
+        const CliRun r = cli(c.args);
+        EXPECT_EQ(r.code, 2) << c.args;
+        EXPECT_TRUE(r.out.empty()) << c.args;
+        EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << " -> " << r.err;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+    }
+    EXPECT_EQ(cli("").code, 2);
+    const CliRun help = cli("help");
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("make-sample"), std::string::npos);
+}
+
+TEST_F(Cli, StatsPrintsOneJsonLine) {
+    ASSERT_TRUE(DrawFile(path("Z.dat"))
+                    .rewrite({
+                        draw(2020, 1, 4, {1, 2, 3, 4, 5, 6}, 7, 5),
+                        draw(2020, 1, 8, {10, 11, 12, 20, 21, 28}, 0, 5),
+                        draw(2020, 1, 11, {2, 3, 5, 7, 11, 13}, 0, 2),
+                    }));
+    const std::string z = "--draws " + arg("Z.dat");
+    struct Case {
+        std::string args;
+        std::string json;
+    };
+    const Case cases[] = {
+        {"--kind CrossSums --start 2020-01-04 --end 2020-01-08",
+         R"({"kind":"CrossSums","drawCount":1,"runTotal":null,"averageCrossSum":102,"sharePercent":null,)"
+         R"("minCount":1,"maxCount":1,"entries":[[102,1]]})"},
+        {"--kind CrossSums --start 2020-01-04 --end 2020-01-11 --no-saturday --no-wednesday",
+         R"({"kind":"CrossSums","drawCount":0,"runTotal":null,"averageCrossSum":null,"sharePercent":null,)"
+         R"("minCount":null,"maxCount":null,"entries":[]})"},
+        {"--kind PrimesPerDraw --start 2020-01-01 --end 2020-01-11 --no-wednesday",
+         R"({"kind":"PrimesPerDraw","drawCount":2,"runTotal":null,"averageCrossSum":null,"sharePercent":75,)"
+         R"("minCount":0,"maxCount":1,"entries":[[0,0],[1,0],[2,0],[3,1],[4,0],[5,0],[6,1]]})"},
+        {"--kind LuckyFrequency --start 2020-01-01 --end 2020-01-11",
+         R"({"kind":"LuckyFrequency","drawCount":null,"runTotal":null,"averageCrossSum":null,)"
+         R"("sharePercent":null,"minCount":0,"maxCount":2,"entries":[[1,0],[2,1],[3,0],[4,0],[5,2],[6,0]]})"},
+        {"--kind Triples --start 2020-01-01 --end 2020-01-04",
+         R"({"kind":"Triples","drawCount":1,"runTotal":4,"averageCrossSum":null,"sharePercent":null,)"
+         R"("minCount":0,"maxCount":1,"entries":[[1,1],[2,1],[3,1],[4,1])" +
+             [] {
+                 std::string rest;
+                 for (int x = 5; x <= 40; ++x)
+                     rest += ",[" + std::to_string(x) + ",0]";
+                 return rest;
+             }() +
+             "]}"},
+    };
+    for (const Case &c : cases) {
+        const CliRun r = cli("stats " + z + " " + c.args);
+        EXPECT_EQ(r.code, 0) << c.args << r.err;
+        EXPECT_EQ(r.out, c.json + "\n") << c.args;
+        EXPECT_TRUE(r.err.empty());
+    }
+}
+
+TEST_F(Cli, RandomFollowsTheGeneratorRule) {
+    struct Case {
+        std::uint32_t seed, below;
+    };
+    const Case cases[] = {{0, 6}, {4711, 42}, {4294967295u, 4294967295u}, {123456789, 1}};
+    for (const Case &c : cases) {
+        const CliRun r = cli("random --seed " + std::to_string(c.seed) + " --below " +
+                             std::to_string(c.below) + " --count 5");
+        ASSERT_EQ(r.code, 0) << r.err;
+        std::string expected;
+        std::uint32_t state = c.seed;
+        for (int i = 0; i < 5; ++i) {
+            state = static_cast<std::uint32_t>(std::uint64_t{state} * 134775813u + 1u);
+            expected += std::to_string((std::uint64_t{state} * c.below) >> 32) + "\n";
+        }
+        EXPECT_EQ(r.out, expected) << c.seed;
+    }
+    EXPECT_EQ(cli("random --seed 1 --below 100 --count 1").out, "3\n");
+    EXPECT_EQ(cli("random --seed 1 --below 100 --count 0").out, "");
+}
+
+TEST_F(Cli, ImportMergesReportsRejectsAndReplacesAtomically) {
+    ASSERT_TRUE(DrawFile(path("Z.dat"))
+                    .rewrite({
+                        draw(2020, 1, 4, {1, 2, 3, 4, 5, 6}, 0, 1),
+                        draw(2020, 1, 11, {1, 2, 3, 4, 5, 7}, 0, 1),
+                    }));
+    writeText(path("in.csv"), std::string(kHeader) + "2020-01-08,10,11,12,13,14,15,0,2,3,012345\n"
+                                                     "2020-01-11,20,21,22,23,24,25,0,3,4,\n"
+                                                     "2020-01-15,20,21,22,23,24,25,0,9,4,\n"
+                                                     "2019-12-28,30,31,32,33,34,35,0,4,5,\n");
+    const std::string z = "--draws " + arg("Z.dat");
+    const CliRun r = cli("import-csv " + z + " " + arg("in.csv"));
+    EXPECT_EQ(r.code, 2); // one line was rejected; the others are in
+    EXPECT_NE(r.err.find("line 4: lucky"), std::string::npos) << r.err;
+    EXPECT_EQ(r.out, "{\"imported\":3,\"rejected\":1,\"drawCount\":4}\n");
+    const CliRun listed = cli("draws " + z + " --from 2020-01-01 --to 2020-01-10");
+    EXPECT_EQ(listed.code, 0);
+    EXPECT_EQ(listed.out, std::string(kHeader) + "2020-01-04,1,2,3,4,5,6,0,1,0,\n"
+                                                 "2020-01-08,10,11,12,13,14,15,0,2,3,012345\n");
+    EXPECT_EQ(cli("draws " + z).out, std::string(kHeader) + "2019-12-28,30,31,32,33,34,35,0,4,5,\n"
+                                                            "2020-01-04,1,2,3,4,5,6,0,1,0,\n"
+                                                            "2020-01-08,10,11,12,13,14,15,0,2,3,012345\n"
+                                                            "2020-01-11,20,21,22,23,24,25,0,3,4,\n");
+
+    // A CSV that cannot be read at all changes nothing.
+    const std::string before = slurp(path("Z.dat"));
+    writeText(path("noheader.csv"), "2020-01-18,1,2,3,4,5,6,0,1,1,\n");
+    writeText(path("binary.csv"), std::string("\x7f"
+                                              "ELF\0\1\2",
+                                              7));
+    writeText(path("allbad.csv"), std::string(kHeader) + "2020-01-18,1,2,3,4,5,5,0,1,1,\n");
+    for (const char *bad : {"noheader.csv", "binary.csv", "allbad.csv", "absent.csv"}) {
+        const CliRun failed = cli("import-csv " + z + " " + arg(bad));
+        EXPECT_EQ(failed.code, 2) << bad;
+        EXPECT_EQ(slurp(path("Z.dat")), before) << bad;
+    }
+    EXPECT_FALSE(fs::exists(path("Z.dat~")));
+
+    // Importing into a file that does not exist yet creates it.
+    const CliRun fresh = cli("import-csv --draws " + arg("new.dat") + " " + arg("in.csv"));
+    EXPECT_EQ(fresh.out, "{\"imported\":3,\"rejected\":1,\"drawCount\":3}\n");
+    EXPECT_EQ(fs::file_size(path("new.dat")), 3 * 24u);
+}
+
+TEST_F(Cli, MakeSampleIsDeterministic) {
+    const CliRun a = cli("make-sample --draws " + arg("a.dat") + " --to 1996-12-31");
+    ASSERT_EQ(a.code, 0) << a.err;
+    EXPECT_EQ(a.out, "{\"drawCount\":365,\"first\":\"1990-01-06\",\"last\":\"1996-12-28\"}\n");
+    const CliRun b = cli("make-sample --draws " + arg("b.dat") + " --to 1996-12-31");
+    EXPECT_EQ(slurp(path("a.dat")), slurp(path("b.dat")));
+    const CliRun c = cli("make-sample --draws " + arg("c.dat") + " --to 1996-12-31 --seed 7");
+    EXPECT_NE(slurp(path("a.dat")), slurp(path("c.dat")));
+
+    // An empty draw file (as the program creates it) may be filled; one with draws is kept.
+    ASSERT_TRUE(DrawFile(path("empty.dat")).createEmpty());
+    EXPECT_EQ(cli("make-sample --draws " + arg("empty.dat") + " --to 2013-01-16").code, 0);
+    const std::string listed = cli("draws --draws " + arg("empty.dat") + " --from 2013-01-09").out;
+    EXPECT_EQ(std::count(listed.begin(), listed.end(), '\n'), 4); // header, 09., 12. and 16.01.2013
+    EXPECT_EQ(cli("make-sample --draws " + arg("a.dat")).code, 2);
+    EXPECT_EQ(slurp(path("a.dat")), slurp(path("b.dat")));
+}
+
+TEST_F(Cli, RealHistoryRoundTrip) {
+    if (!fs::exists(QUORIX_REAL_DRAWS)) GTEST_SKIP() << "no real draw history at " << QUORIX_REAL_DRAWS;
+    const CliRun r = cli("import-csv --draws " + arg("Z.dat") + " '" + QUORIX_REAL_DRAWS + "'");
+    ASSERT_EQ(r.code, 0) << r.err;
+    EXPECT_TRUE(r.err.empty());
+    const CliRun listed = cli("draws --draws " + arg("Z.dat"));
+    EXPECT_EQ(listed.out, slurp(QUORIX_REAL_DRAWS));
+}

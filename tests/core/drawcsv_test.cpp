@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "core/drawcsv.h"
+
+using namespace quorix;
+
+namespace {
+const char *kHeader = "date,n1,n2,n3,n4,n5,n6,bonus,lucky,replay,joker";
+}
+
+TEST(DrawCsv, ParsesAGoodLine) {
+    const auto d = parseDrawCsvLine("2014-04-05,3,11,17,25,33,40,0,5,7,047119");
+    ASSERT_TRUE(d) << d.error().message;
+    EXPECT_EQ(d->date, serialFromYmd(2014, 4, 5));
+    EXPECT_EQ(d->numbers, (std::array<int, 6>{3, 11, 17, 25, 33, 40}));
+    EXPECT_EQ(d->lucky, 5);
+    EXPECT_EQ(d->replay, 7);
+    EXPECT_EQ(d->jokerString(), "047119");
+    EXPECT_EQ(drawCsvLine(*d), "2014-04-05,3,11,17,25,33,40,0,5,7,047119");
+
+    const auto old = parseDrawCsvLine("1990-03-17,45,1,2,3,4,5,44,0,255,");
+    ASSERT_TRUE(old) << old.error().message;
+    EXPECT_EQ(old->bonus, 44);
+    EXPECT_EQ(old->jokerString(), "000000");
+    EXPECT_EQ(drawCsvLine(*old), "1990-03-17,45,1,2,3,4,5,44,0,255,"); // no Joker known: empty
+}
+
+TEST(DrawCsv, RejectsHostileLines) {
+    struct Case {
+        const char *line;
+        const char *reasonPart;
+    };
+    const Case cases[] = {
+        {"", "11 fields"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,7", "11 fields"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,7,047119,", "11 fields"},
+        {"2014-02-30,3,11,17,25,33,40,0,5,7,", "date"},
+        {"05.04.2014,3,11,17,25,33,40,0,5,7,", "date"},
+        {"2014-4-5,3,11,17,25,33,40,0,5,7,", "date"},
+        {"2014-04-05,0,11,17,25,33,40,0,5,7,", "n1"},
+        {"2014-04-05,3,11,17,25,33,46,0,5,7,", "n6"},
+        {"2014-04-05,3,11,17,25,33,-4,0,5,7,", "n6"},
+        {"2014-04-05,3,11,17,25,33,+4,0,5,7,", "n6"},
+        {"2014-04-05,3, 11,17,25,33,40,0,5,7,", "n2"},
+        {"2014-04-05,3,11,17,25,33,99999999999999999999,0,5,7,", "n6"},
+        {"2014-04-05,3,11,17,25,33,0x1F,0,5,7,", "n6"},
+        {"2014-04-05,3,11,17,11,33,40,0,5,7,", "twice"},
+        {"2014-04-05,3,11,17,25,33,40,46,5,7,", "bonus"},
+        {"2014-04-05,3,11,17,25,33,40,0,7,7,", "lucky"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,256,", "replay"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,,", "replay"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,7,12345", "joker"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,7,1234567", "joker"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,7,12a456", "joker"},
+        {"2014-04-05,3,11,17,25,33,40,0,5,7,\"12345\"", "joker"},
+        {"2014-04-05,3,11,17,25,33,4\x1b[2J,0,5,7,", "n6"},
+    };
+    for (const Case &c : cases) {
+        const auto d = parseDrawCsvLine(c.line);
+        ASSERT_FALSE(d) << c.line;
+        EXPECT_NE(d.error().message.find(c.reasonPart), std::string::npos)
+            << c.line << " -> " << d.error().message;
+        EXPECT_EQ(d.error().message.find('\x1b'), std::string::npos) << "control bytes reach the message";
+    }
+}
+
+TEST(DrawCsv, WholeTextKeepsLineNumbers) {
+    const std::string text = std::string("\xEF\xBB\xBF") + kHeader +
+                             "\r\n"
+                             "2014-04-05,3,11,17,25,33,40,0,5,7,\r\n"
+                             "\r\n"
+                             "2014-04-09,3,11,17,25,33,40,0,9,7,\r\n"
+                             "2014-04-12,1,2,3,4,5,6,0,1,1,000001";
+    const auto csv = parseDrawCsv(text);
+    ASSERT_TRUE(csv) << csv.error().message;
+    ASSERT_EQ(csv->draws.size(), 2u);
+    EXPECT_EQ(csv->draws[1].jokerString(), "000001");
+    ASSERT_EQ(csv->rejects.size(), 1u);
+    EXPECT_EQ(csv->rejects[0].line, 4u);
+
+    EXPECT_FALSE(parseDrawCsv(""));
+    EXPECT_FALSE(parseDrawCsv("2014-04-05,3,11,17,25,33,40,0,5,7,\n")); // no header
+    EXPECT_FALSE(parseDrawCsv(std::string("\0\1\2binary", 9)));
+    const auto headerOnly = parseDrawCsv(std::string(kHeader) + "\n");
+    ASSERT_TRUE(headerOnly);
+    EXPECT_TRUE(headerOnly->draws.empty());
+}
+
+TEST(DrawCsv, MergeReplacesDatesAndKeepsOrder) {
+    auto draw = [](int day, int first) {
+        Draw d;
+        d.date = serialFromYmd(2020, 1, day);
+        d.numbers = {first, first + 1, first + 2, first + 3, first + 4, first + 5};
+        return d;
+    };
+    const std::vector<Draw> existing = {draw(4, 1), draw(8, 2), draw(8, 3), draw(15, 4)};
+    const std::vector<Draw> incoming = {draw(11, 10), draw(8, 20), draw(1, 30), draw(8, 21)};
+    const std::vector<Draw> merged = mergeDraws(existing, incoming);
+    EXPECT_EQ(merged, (std::vector<Draw>{draw(1, 30), draw(4, 1), draw(8, 21), draw(11, 10), draw(15, 4)}));
+}
