@@ -57,10 +57,12 @@ int roundHalfEven(std::int64_t numerator, std::int64_t denominator) {
     return static_cast<int>(q);
 }
 
-bool holdsRun(const Draw &d, int first, int length) {
-    for (int n = first; n < first + length; ++n)
-        if (std::find(d.numbers.begin(), d.numbers.end(), n) == d.numbers.end()) return false;
-    return true;
+// Bit n set when n is among the main numbers; runs never reach past 44, so 64 bits suffice.
+std::uint64_t numberMask(const Draw &d) {
+    std::uint64_t mask = 0;
+    for (int n : d.numbers)
+        if (n >= 0 && n < 64) mask |= std::uint64_t{1} << n;
+    return mask;
 }
 
 int runLength(StatisticKind kind) {
@@ -179,14 +181,17 @@ NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &wi
         }
         case StatisticKind::Pairs:
         case StatisticKind::Triples:
-        case StatisticKind::Quadruples:
+        case StatisticKind::Quadruples: {
+            const std::uint64_t mask = numberMask(d);
+            const std::uint64_t run = (std::uint64_t{1} << runLength(kind)) - 1;
             for (int x = 1; x <= runLastFirst(kind); ++x) {
-                if (holdsRun(d, x, runLength(kind))) {
+                if (((mask >> x) & run) == run) {
                     ++counters[static_cast<std::size_t>(x)];
                     ++runTotal;
                 }
             }
             break;
+        }
         case StatisticKind::CrossSums: {
             const int s = d.crossSum();
             if (s >= 0 && s < kCrossSumTable) {
