@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "core/drawcsv.h"
+#include "core/random.h"
 
 using namespace quorix;
 
@@ -97,4 +98,44 @@ TEST(DrawCsv, MergeReplacesDatesAndKeepsOrder) {
     const std::vector<Draw> incoming = {draw(11, 10), draw(8, 20), draw(1, 30), draw(8, 21)};
     const std::vector<Draw> merged = mergeDraws(existing, incoming);
     EXPECT_EQ(merged, (std::vector<Draw>{draw(1, 30), draw(4, 1), draw(8, 21), draw(11, 10), draw(15, 4)}));
+}
+
+TEST(DrawCsv, MutatedLinesParseToValidDrawsOrAreRejected) {
+    // Random byte edits of a good line: whatever is accepted must satisfy every rule.
+    const std::string good = "2014-04-05,3,11,17,25,33,40,0,5,7,047119";
+    const std::string alphabet = "0123456789,-+ x\r\"\xff";
+    Random random(99);
+    for (int round = 0; round < 20000; ++round) {
+        std::string line = good;
+        const int edits = 1 + static_cast<int>(random.below(3));
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t pos = random.below(static_cast<std::uint32_t>(line.size() + 1));
+            const char c = alphabet[random.below(static_cast<std::uint32_t>(alphabet.size()))];
+            switch (random.below(3)) {
+            case 0:
+                line.insert(pos, 1, c);
+                break;
+            case 1:
+                if (pos < line.size()) line.erase(pos, 1);
+                break;
+            default:
+                if (pos < line.size()) line[pos] = c;
+                break;
+            }
+        }
+        const auto d = parseDrawCsvLine(line);
+        if (!d) continue;
+        SCOPED_TRACE(line);
+        EXPECT_EQ(drawCsvLine(*d).substr(0, 10), line.substr(0, 10));
+        for (std::size_t i = 0; i < 6; ++i) {
+            EXPECT_TRUE(d->numbers[i] >= 1 && d->numbers[i] <= 45);
+            for (std::size_t j = 0; j < i; ++j)
+                EXPECT_NE(d->numbers[i], d->numbers[j]);
+        }
+        EXPECT_TRUE(d->bonus >= 0 && d->bonus <= 45);
+        EXPECT_TRUE(d->lucky >= 0 && d->lucky <= 6);
+        EXPECT_TRUE(d->replay >= 0 && d->replay <= 255);
+        for (int digit : d->joker)
+            EXPECT_TRUE(digit >= 0 && digit <= 9);
+    }
 }
