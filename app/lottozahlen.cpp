@@ -1,0 +1,348 @@
+#include "app/lottozahlen.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDesktopServices>
+#include <QDir>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QResizeEvent>
+#include <QSpinBox>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <QUrl>
+
+#include "app/controltables.h"
+#include "app/programfolder.h"
+#include "app/prompts.h"
+#include "app/soundplayer.h"
+
+namespace quorix {
+
+namespace {
+
+constexpr int kFontPixels = 13;
+constexpr char kSoundFile[] = "yippee.wav";
+const QDate kEarliestStart(1990, 3, 17);
+
+QDate dateFromSerial(DaySerial serial) {
+    return QDate(1899, 12, 30).addDays(serial);
+}
+DaySerial serialFromDate(const QDate &date) {
+    return static_cast<DaySerial>(QDate(1899, 12, 30).daysTo(date));
+}
+
+} // namespace
+
+LottoZahlen::LottoZahlen(QWidget *parent)
+    : QMainWindow(parent)
+    , m_sound(new SoundPlayer(this)) {
+    setObjectName(QStringLiteral("LottoZahlen"));
+    setWindowTitle(QStringLiteral("Sorvanis Quintora  6 aus 42 Swiss"));
+    QFont font(QStringLiteral("Arial"));
+    font.setPixelSize(kFontPixels);
+    setFont(font);
+
+    buildMenu();
+    m_pages = new QTabWidget;
+    addControl(m_pages, QStringLiteral("PageControl1"));
+    m_pages->addTab(buildLottotipp(), QStringLiteral("Lottotipp"));
+    m_pages->addTab(buildBerechnung(), QStringLiteral("Berechnung"));
+    m_pages->addTab(buildDiagramm(), QStringLiteral("Diagramm"));
+    m_pages->addTab(buildDatenbank(), QStringLiteral("Datenbank"));
+    m_pages->addTab(buildJoker(), QStringLiteral("Joker"));
+    m_pages->addTab(buildInternet(), QStringLiteral("Internet-Optionen"));
+    const char *tabNames[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5", "TabSheet6"};
+    for (int i = 0; i < m_pages->count(); ++i)
+        addControl(m_pages->widget(i), QString::fromLatin1(tabNames[i]));
+    m_pages->setCurrentIndex(0);
+    setCentralWidget(m_pages);
+    buildStatusBar();
+
+    resize(sizeHint().expandedTo(QSize(609, 504)));
+}
+
+LottoZahlen::~LottoZahlen() = default;
+
+QWidget *LottoZahlen::control(const QString &name) const {
+    return m_controls.value(name);
+}
+
+QAction *LottoZahlen::action(const QString &name) const {
+    return m_actions.value(name);
+}
+
+QLabel *LottoZahlen::statusPanel(int index) const {
+    return m_status.at(static_cast<std::size_t>(index));
+}
+
+void LottoZahlen::setStatusText(int panel, const QString &text) {
+    statusPanel(panel)->setText(text);
+}
+
+DrawFile LottoZahlen::drawFile() const {
+    return DrawFile::inFolder(std::filesystem::path(m_programFolder.toStdString()));
+}
+
+StatisticsWindow LottoZahlen::statisticsWindow() const {
+    StatisticsWindow window;
+    window.startDate = serialFromDate(control<QDateEdit>(QStringLiteral("DateTimePicker2"))->date());
+    window.endDate = serialFromDate(control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date());
+    window.saturday = control<QCheckBox>(QStringLiteral("CheckBox16"))->isChecked();
+    window.wednesday = control<QCheckBox>(QStringLiteral("CheckBox17"))->isChecked();
+    return window;
+}
+
+QLineEdit *LottoZahlen::tipField(int row, int column) const {
+    return m_fields.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
+}
+
+std::array<LottoZahlen::TipRowTexts, 14> LottoZahlen::tipRows() const {
+    std::array<TipRowTexts, 14> rows;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < 6; ++c)
+            rows[r].numbers[c] = m_fields[r][c]->text();
+        rows[r].lucky = m_lucky[r]->currentText();
+    }
+    return rows;
+}
+
+int LottoZahlen::tipCount() const {
+    return control<QSpinBox>(QStringLiteral("UpDown8"))->value();
+}
+
+void LottoZahlen::setReplayNumber(const QString &number) {
+    m_replayNumber = number;
+    control<QLabel>(QStringLiteral("Losnummer"))->setText(replayCaption());
+}
+
+QString LottoZahlen::replayCaption() const {
+    if (m_replayNumber.isEmpty()) return message(54);
+    return message(12) + QStringLiteral(": ") + m_replayNumber;
+}
+
+// ---- start-up ------------------------------------------------------------------------------
+
+void LottoZahlen::showEvent(QShowEvent *event) {
+    QMainWindow::showEvent(event);
+    if (!m_started) startUp();
+}
+
+void LottoZahlen::startUp() {
+    if (m_started) return;
+    m_started = true;
+    // Dates are always shown "dd.mm.yyyy" whatever the locale; the pickers carry that format
+    // and the draw lines are formatted explicitly. Weekday names follow the user's locale.
+    m_lastHeight = height();
+    m_programFolder = ProgramFolder::resolve();
+    m_sound->setFile(QDir(m_programFolder).filePath(QString::fromLatin1(kSoundFile)));
+    m_maxRuns = 100000;
+    m_checkEnabled = false;
+
+    restoreSettings();
+    applyLanguage(QStringLiteral("de"));
+    setReplayNumber(m_replayNumber);
+    m_checkEnabled = true;
+
+    auto *start = control<QDateEdit>(QStringLiteral("DateTimePicker2"));
+    if (start->date() > QDate::currentDate().addDays(-7)) start->setDate(kEarliestStart);
+    m_maxRuns = 1000 * control<QSpinBox>(QStringLiteral("UpDown7"))->value();
+    if (control<QLineEdit>(QStringLiteral("ProxyHostEdit"))->text().isEmpty())
+        control<QLineEdit>(QStringLiteral("ProxyPortEdit"))->setText(QStringLiteral("80"));
+
+    const DrawFile file = drawFile();
+    const auto legacy = std::filesystem::path(m_programFolder.toStdString()) / DrawFile::kLegacyFileName;
+    if (!file.exists() && std::filesystem::exists(legacy)) {
+        if (auto converted = file.convertLegacy(legacy); !converted)
+            Prompts::message(this, windowTitle(), QString::fromStdString(converted.error().message));
+    }
+    m_random.seedFromCounter();
+    setEndDate(serialFromDate(QDate::currentDate()));
+    SpeedButton5Click();
+    Q_EMIT frequencyChartWanted();
+    runCommandLine();
+}
+
+// Settings come back from the per-user store here (check boxes, sizes, spinners, tip sheet,
+// Joker numbers, Replay number, fees, proxy, StartDate) before the language is applied.
+void LottoZahlen::restoreSettings() {}
+
+// Loads the texts of a language. For now the message table; captions and hints come with the
+// language files.
+void LottoZahlen::applyLanguage(const QString &code) {
+    m_messages.loadLanguage(m_programFolder, code);
+}
+
+// A tip file named on the command line is printed here, then the window closes.
+void LottoZahlen::runCommandLine() {}
+
+// ---- draw browser --------------------------------------------------------------------------
+
+void LottoZahlen::setEndDate(DaySerial date) {
+    auto *end = control<QDateEdit>(QStringLiteral("DateTimePicker1"));
+    const QDate wanted = dateFromSerial(date);
+    // The picker rejects dates outside its range; it keeps its value then.
+    if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
+}
+
+void LottoZahlen::showDraw() {}
+
+void LottoZahlen::SpeedButton5Click() {
+    const DrawFile file = drawFile();
+    if (!file.exists()) {
+        Prompts::message(this, windowTitle(), QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+        if (auto created = file.createEmpty(); !created)
+            Prompts::message(this, windowTitle(), QString::fromStdString(created.error().message));
+        return;
+    }
+    Komplettcheck();
+}
+
+void LottoZahlen::SpeedButton6Click() {
+    Komplettcheck();
+}
+
+void LottoZahlen::SpeedButton7Click() {
+    Komplettcheck();
+}
+
+// ---- tip sheet -----------------------------------------------------------------------------
+
+void LottoZahlen::normaliseField(QLineEdit *field) {
+    const QString text = field->text();
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    QString normal;
+    if (ok && value >= 1 && value <= 42) normal = QString::number(value);
+    if (normal != text) field->setText(normal);
+}
+
+void LottoZahlen::setRowLocked(int row, bool locked) {
+    m_locked.at(static_cast<std::size_t>(row)) = locked;
+    QLabel *caption = m_captions.at(static_cast<std::size_t>(row));
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText,
+                     locked ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::WindowText));
+    caption->setPalette(palette);
+}
+
+void LottoZahlen::Label30Click(int row) {
+    setRowLocked(row, !isRowLocked(row));
+}
+
+void LottoZahlen::SpeedButton11Click() {
+    for (std::size_t r = 0; r < m_fields.size(); ++r) {
+        if (m_locked[r]) continue;
+        for (QLineEdit *field : m_fields[r])
+            field->clear();
+        m_lucky[r]->setCurrentText(QStringLiteral("-"));
+        m_results[r]->clear();
+        m_crossSums[r]->clear();
+    }
+    const bool wasEnabled = m_checkEnabled;
+    m_checkEnabled = true;
+    Komplettcheck();
+    m_checkEnabled = wasEnabled;
+}
+
+void LottoZahlen::Loeschendertipp() {
+    if (Prompts::yesNo(this, message(51), message(50))) SpeedButton11Click();
+}
+
+void LottoZahlen::TippEdit(int row) {
+    const auto r = static_cast<std::size_t>(row);
+    std::vector<int> ticked;
+    for (QLineEdit *field : m_fields[r]) {
+        bool ok = false;
+        const int value = field->text().toInt(&ok);
+        if (!ok) break;
+        ticked.push_back(value);
+    }
+    if (m_tipEditor) {
+        const QString caption = QStringLiteral("%1. ").arg(row + 1) + message(24);
+        if (const auto chosen = m_tipEditor(caption, ticked)) {
+            for (std::size_t i = 0; i < chosen->size() && i < 6; ++i)
+                m_fields[r][i]->setText(QString::number((*chosen)[i]));
+        }
+    }
+    Komplettcheck();
+}
+
+// ---- tip check -----------------------------------------------------------------------------
+
+void LottoZahlen::Komplettcheck() {
+    m_hitTally = {};
+}
+
+void LottoZahlen::showReplayLabel(bool red) {
+    auto *label = control<QLabel>(QStringLiteral("Losnummer"));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    label->setPalette(palette);
+}
+
+void LottoZahlen::LosnummerClick() {
+    const auto answer = Prompts::input(this, message(54), message(12) + QStringLiteral(": "), m_replayNumber);
+    if (!answer) return;
+    setReplayNumber(*answer);
+}
+
+// ---- menu and links ------------------------------------------------------------------------
+
+void LottoZahlen::Berechnen1Click() {}
+
+void LottoZahlen::Aktualisieren1Click() {}
+
+void LottoZahlen::Schlieen1Click() {
+    close();
+}
+
+void LottoZahlen::Label43Click() {
+    Label52Click(QStringLiteral("https://www.sorvani.example/quorix/"));
+}
+
+void LottoZahlen::Label52Click(const QString &address) {
+    // A failing open is not reported.
+    QDesktopServices::openUrl(QUrl(address));
+}
+
+// ---- frame ---------------------------------------------------------------------------------
+
+void LottoZahlen::resizeEvent(QResizeEvent *event) {
+    QMainWindow::resizeEvent(event);
+    // FormResize: height changes scale the tab area by new / remembered height; width alone not.
+    if (!m_started || m_lastHeight <= 0 || event->size().height() == m_lastHeight) return;
+    m_scale = m_scale * event->size().height() / m_lastHeight;
+    m_lastHeight = event->size().height();
+    applyScale();
+}
+
+void LottoZahlen::applyScale() {
+    QFont font = m_pages->font();
+    font.setPixelSize(std::max(1, static_cast<int>(kFontPixels * m_scale + 0.5)));
+    m_pages->setFont(font);
+    for (QWidget *widget : m_pages->findChildren<QWidget *>()) {
+        const QVariant width = widget->property("designWidth");
+        if (width.isValid()) widget->setFixedWidth(static_cast<int>(width.toInt() * m_scale + 0.5));
+    }
+}
+
+bool LottoZahlen::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Enter || event->type() == QEvent::HoverEnter) {
+        if (auto *widget = qobject_cast<QWidget *>(watched);
+            widget && !widget->toolTip().isEmpty() && !qobject_cast<QLineEdit *>(widget))
+            setStatusText(1, widget->toolTip());
+    } else if (event->type() == QEvent::FocusOut && m_checkEnabled) {
+        // Edit1Exit: leaving a number field checks the sheet.
+        if (auto *field = qobject_cast<QLineEdit *>(watched); field && field->property("tipField").toBool())
+            Komplettcheck();
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace quorix

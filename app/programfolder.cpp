@@ -1,0 +1,51 @@
+#include "app/programfolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
+#include <QStandardPaths>
+
+namespace quorix {
+
+namespace {
+
+bool isWritableFolder(const QString &path) {
+    const QFileInfo info(path);
+    return info.isDir() && info.isWritable();
+}
+
+void copyMissing(const QString &from, const QString &to) {
+    if (QFileInfo(from).isDir()) {
+        QDir().mkpath(to);
+        const QDir source(from);
+        for (const QString &entry : source.entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot))
+            copyMissing(source.filePath(entry), QDir(to).filePath(entry));
+        return;
+    }
+    if (QFileInfo::exists(from) && !QFileInfo::exists(to)) QFile::copy(from, to);
+}
+
+} // namespace
+
+QString ProgramFolder::resolve() {
+    const QString home = qEnvironmentVariable("QUORIX_HOME");
+    if (!home.isEmpty()) {
+        QDir().mkpath(home);
+        return QDir(home).absolutePath();
+    }
+    const QString exeFolder = QCoreApplication::applicationDirPath();
+    if (isWritableFolder(exeFolder)) return exeFolder;
+    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QDir().mkpath(user);
+    seed(exeFolder, user);
+    return user;
+}
+
+void ProgramFolder::seed(const QString &source, const QString &target) {
+    copyMissing(QDir(source).filePath(QStringLiteral("land")), QDir(target).filePath(QStringLiteral("land")));
+    copyMissing(QDir(source).filePath(QStringLiteral("yippee.wav")),
+                QDir(target).filePath(QStringLiteral("yippee.wav")));
+}
+
+} // namespace quorix

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include <QString>
+
+class QWidget;
+
+namespace quorix {
+
+// Every modal box of the main window goes through here, so tests can answer them.
+class Prompts {
+public:
+    enum class Kind { Message, YesNo, Input };
+    struct Request {
+        Kind kind = Kind::Message;
+        QString caption;
+        QString text; // message text or input prompt
+        QString preset;
+    };
+    struct Answer {
+        bool accepted = false; // OK / Yes
+        QString text;          // input box answer
+    };
+    using Handler = std::function<Answer(const Request &)>;
+
+    // Installs a handler that answers instead of showing boxes; an empty handler restores the boxes.
+    static void setHandler(Handler handler);
+
+    static void message(QWidget *parent, const QString &caption, const QString &text);
+    static bool yesNo(QWidget *parent, const QString &caption, const QString &text);
+    // The answer, or nullopt when the box was cancelled.
+    static std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
+                                        const QString &preset);
+
+private:
+    static Handler &handler();
+};
+
+} // namespace quorix

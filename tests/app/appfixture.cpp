@@ -1,0 +1,52 @@
+#include "appfixture.h"
+
+#include <QDir>
+#include <QFile>
+
+#include "app/programfolder.h"
+#include "core/calendar.h"
+#include "core/drawfile.h"
+
+namespace quorix::testing {
+
+TempHome::TempHome() {
+    qputenv("QUORIX_HOME", m_dir.path().toLocal8Bit());
+    ProgramFolder::seed(QStringLiteral(QUORIX_DATA_DIR), m_dir.path());
+}
+
+TempHome::~TempHome() {
+    qunsetenv("QUORIX_HOME");
+}
+
+void TempHome::writeDraws(const std::vector<Draw> &draws) const {
+    const DrawFile file = DrawFile::inFolder(std::filesystem::path(path().toStdString()));
+    if (!file.rewrite(draws)) qFatal("cannot write the draw fixture");
+}
+
+PromptScript::PromptScript() {
+    Prompts::setHandler([this](const Prompts::Request &request) {
+        m_asked.push_back(request);
+        if (m_answers.empty()) return Prompts::Answer{};
+        Prompts::Answer answer = m_answers.front();
+        m_answers.pop_front();
+        return answer;
+    });
+}
+
+PromptScript::~PromptScript() {
+    Prompts::setHandler({});
+}
+
+Draw makeDraw(const char *isoDate, std::array<int, 6> numbers, int bonus, int lucky, int replay,
+              std::array<int, 6> joker) {
+    Draw draw;
+    draw.date = *parseIsoDate(isoDate);
+    draw.numbers = numbers;
+    draw.bonus = bonus;
+    draw.lucky = lucky;
+    draw.replay = replay;
+    draw.joker = joker;
+    return draw;
+}
+
+} // namespace quorix::testing

@@ -1,0 +1,167 @@
+// The main window's frame: named controls, pages, menu, status bar hints, scaling, first start.
+#include <QAction>
+#include <QChartView>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QToolButton>
+#include <QtTest>
+
+#include "app/controltables.h"
+#include "app/lottozahlen.h"
+#include "appfixture.h"
+#include "core/drawfile.h"
+
+using namespace quorix;
+using namespace quorix::testing;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void everyNamedControlExists();
+    void pagesAndMenuInOrder();
+    void firstStartWithoutDrawFile();
+    void hintsGoToPanelOne();
+    void heightChangesScaleTheTabArea();
+};
+
+void MainWindowTest::everyNamedControlExists() {
+    TempHome home;
+    LottoZahlen window;
+    for (const TipRowSpec &row : kTipRows) {
+        for (int edit : row.edits)
+            QVERIFY2(window.control<QLineEdit>(QStringLiteral("Edit%1").arg(edit)),
+                     qPrintable(QString::number(edit)));
+        QVERIFY(window.control<QComboBox>(QString::fromLatin1(row.lucky)));
+        for (const char *label : {row.caption, row.crossSum, row.result})
+            QVERIFY2(window.control<QLabel>(QString::fromLatin1(label)), label);
+        QVERIFY(window.control<QToolButton>(QString::fromLatin1(row.editButton)));
+    }
+    for (const SpinSpec &spin : spinSpecs()) {
+        auto *box = window.control<QSpinBox>(QString::fromLatin1(spin.edit));
+        QVERIFY2(box, spin.edit);
+        QCOMPARE(window.control(QString::fromLatin1(spin.upDown)), box);
+        QCOMPARE(box->value(), spin.value);
+        QCOMPARE(box->minimum(), spin.minimum);
+        QCOMPARE(box->maximum(), spin.maximum);
+    }
+    for (const CheckSpec &check : checkSpecs()) {
+        auto *box = window.control<QCheckBox>(QString::fromLatin1(check.name));
+        QVERIFY2(box, check.name);
+        QCOMPARE(box->isChecked(), check.ticked);
+    }
+    for (const ButtonSpec &button : buttonSpecs())
+        QVERIFY2(window.control<QAbstractButton>(QString::fromLatin1(button.name)), button.name);
+    for (const char *name : {"Chart1", "Chart2"})
+        QVERIFY(window.control<QChartView>(QString::fromLatin1(name)));
+    for (const char *name : {"Label29", "Label35", "Label13", "Label77", "Losnummer"})
+        QVERIFY2(window.control<QLabel>(QString::fromLatin1(name)), name);
+    QCOMPARE(window.control<QSpinBox>(QStringLiteral("UpDown8"))->singleStep(), 2);
+    QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker2"))->minimumDate(), QDate(1990, 3, 17));
+    QVERIFY(window.control<QDateEdit>(QStringLiteral("DateTimePicker1")));
+}
+
+void MainWindowTest::pagesAndMenuInOrder() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    QCOMPARE(window.windowTitle(), QStringLiteral("Sorvanis Quintora  6 aus 42 Swiss"));
+    QTabWidget *pages = window.pages();
+    const QStringList tabs{QStringLiteral("Lottotipp"), QStringLiteral("Berechnung"),
+                           QStringLiteral("Diagramm"),  QStringLiteral("Datenbank"),
+                           QStringLiteral("Joker"),     QStringLiteral("Internet-Optionen")};
+    QCOMPARE(pages->count(), tabs.size());
+    for (int i = 0; i < tabs.size(); ++i)
+        QCOMPARE(pages->tabText(i), tabs.at(i));
+    QCOMPARE(pages->currentIndex(), 0);
+    auto *calc = window.control<QTabWidget>(QStringLiteral("PageControl2"));
+    const QStringList calcTabs{QStringLiteral("Statistisch"), QStringLiteral("Schein Optimierung"),
+                               QStringLiteral("Mathematisch"), QString::fromUtf8("Glückszahl"),
+                               QStringLiteral("Allgemein")};
+    for (int i = 0; i < calcTabs.size(); ++i)
+        QCOMPARE(calc->tabText(i), calcTabs.at(i));
+    QCOMPARE(calc->currentIndex(), 0);
+
+    const std::pair<const char *, const char *> shortcuts[] = {
+        {"Aktualisieren1", "Ctrl+A"}, {"Berechnen1", "Ctrl+R"}, {"Abgeben1", "Ctrl+G"}};
+    for (const auto &[name, keys] : shortcuts)
+        QCOMPARE(window.action(QString::fromLatin1(name))->shortcut(),
+                 QKeySequence(QString::fromLatin1(keys)));
+    window.action(QStringLiteral("Abgeben1"))->trigger(); // does nothing, must not fail
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.action(QStringLiteral("Schlieen1"))->trigger();
+    QVERIFY(!window.isVisible());
+}
+
+void MainWindowTest::firstStartWithoutDrawFile() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QCOMPARE(prompts.asked().size(), std::size_t{1});
+    QCOMPARE(prompts.asked().front().text, QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
+    const DrawFile file = window.drawFile();
+    QVERIFY(file.exists());
+    QCOMPARE(std::filesystem::file_size(file.path()), std::uintmax_t{0});
+    QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker2"))->date(), QDate(2013, 1, 7));
+    QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date(), QDate::currentDate());
+    QCOMPARE(window.control<QLabel>(QStringLiteral("Losnummer"))->text(), window.message(54));
+    QVERIFY(!window.message(54).isEmpty());
+    QCOMPARE(window.message(24), QStringLiteral("Tipp"));
+    QVERIFY(window.checkEnabled());
+    QCOMPARE(window.maxComputationRuns(), 50000);
+}
+
+void MainWindowTest::hintsGoToPanelOne() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel *panel = window.statusPanel(1);
+
+    QEvent enterField(QEvent::Enter);
+    QCoreApplication::sendEvent(window.control(QStringLiteral("Edit1")), &enterField);
+    QVERIFY(panel->text().isEmpty());
+
+    QEvent enterButton(QEvent::Enter);
+    QCoreApplication::sendEvent(window.control(QStringLiteral("Tipp1Edit")), &enterButton);
+    QCOMPARE(panel->text(),
+             QString::fromUtf8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
+                               "Zufallsgenerator erzeugen wollen"));
+
+    QEvent enterCaption(QEvent::Enter);
+    QCoreApplication::sendEvent(window.control(QStringLiteral("Label98")), &enterCaption);
+    QCOMPARE(panel->text(), QString::fromUtf8("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"));
+    QCOMPARE(window.statusPanel(0)->width(), 150);
+}
+
+void MainWindowTest::heightChangesScaleTheTabArea() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize start = window.size();
+    const int fieldWidth = window.control(QStringLiteral("Edit1"))->width();
+
+    window.resize(start.width() + 200, start.height());
+    QTRY_COMPARE(window.width(), start.width() + 200);
+    QCOMPARE(window.pages()->font().pixelSize(), 13);
+
+    window.resize(start.width(), start.height() * 2);
+    QTRY_COMPARE(window.height(), start.height() * 2);
+    QCOMPARE(window.pages()->font().pixelSize(), 26);
+    QCOMPARE(window.control(QStringLiteral("Edit1"))->width(), fieldWidth * 2);
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
