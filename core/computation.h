@@ -1,0 +1,117 @@
+#pragma once
+
+#include <array>
+#include <chrono>
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/acceptance.h"
+#include "core/numberpool.h"
+#include "core/random.h"
+#include "core/result.h"
+#include "core/tipparameters.h"
+
+namespace quorix {
+
+// One row of the sheet as the run finds it: the six field texts, the lucky box and the lock.
+struct SheetRowInput {
+    std::array<std::string, 6> fields;
+    std::string lucky = "-";
+    bool locked = false;
+};
+
+struct ComputationRequest {
+    std::span<const Draw> draws; // the draw file, read once
+    DaySerial startDate = 0;     // the statistics' start date picker
+    DaySerial endDate = 0;       // the end date picker before the run
+    bool saturday = true;
+    bool wednesday = true;
+    TipParameters parameters;
+    std::array<SheetRowInput, 14> rows;
+};
+
+enum class ComputationStatus {
+    Done,         // message 26
+    BudgetUsedUp, // message 25: not every row could be computed within the budget
+    Stopped,      // message 26: a stop request ended the run early
+    Cancelled,    // the number list was cancelled; no row was generated
+};
+int statusMessage(ComputationStatus status);
+std::string_view statusName(ComputationStatus status); // "done", "budget", "stopped", "cancelled"
+
+// A row after the run. numbers holds 0 for an empty place; computed rows are ascending, locked
+// rows keep their order. lucky is "-" for locked rows. crossSum is the sum of the numbers.
+struct ComputedRow {
+    TipNumbers numbers{};
+    std::string lucky = "-";
+    int crossSum = 0;
+    bool locked = false;
+    bool empty() const { return numbers == TipNumbers{}; }
+};
+
+struct ComputationResult {
+    std::array<ComputedRow, 14> rows;
+    std::int64_t runs = 0;
+    std::int64_t budget = 0;
+    ComputationStatus status = ComputationStatus::Done;
+    ReferenceDraws references;
+    DaySerial endDate = 0;        // the end date picker after the run (the selected draw's date)
+    std::size_t currentIndex = 0; // position of the selected draw in the draw file
+    TipParameters parameters;     // the run's settings at its end, relaxed values restored
+};
+
+// What the window sees of a running computation.
+struct ComputationProgress {
+    int row = 0;
+    TipNumbers candidate{}; // the last candidate tried, ascending
+    int crossSum = 0;
+    std::int64_t runs = 0;
+    std::int64_t budget = 0;
+};
+
+struct NumberListAnswer {
+    enum class Kind { Keep, Replace, Cancel };
+    Kind kind = Kind::Keep;
+    NumberPool pool;
+};
+
+// The window's side of a run. Every member may be left empty.
+struct ComputationHost {
+    // How often at most progress is called, in wall time.
+    std::chrono::milliseconds interval{30};
+    // Called between attempts. The host may change the parameters (they take effect from the next
+    // attempt on); returning false stops the run.
+    std::function<bool(const ComputationProgress &, TipParameters &parameters)> progress;
+    // The run itself changed parameters (forcePair unticked, relaxation); the window shows them.
+    std::function<void(const TipParameters &, std::int64_t runs)> parametersChanged;
+    // Statistics runs (pool and lucky numbers) and the pool's status texts.
+    PoolObserver pool;
+    // With showNumberList: the pool as the list; keep it, replace it or cancel the run.
+    std::function<NumberListAnswer(const NumberPool &)> numberList;
+    // A row has been written (1..14).
+    std::function<void(int row, const ComputedRow &)> rowCommitted;
+};
+
+// The tip computation: reference draws, pool, rows 1..14 with locks and tipCount, the budget, the
+// relaxation and the restore at the end. A locked row whose field is empty or not a number keeps
+// that place as 0 (the field stays empty). Errors only come from statistics of a damaged table.
+Result<ComputationResult> runComputation(const ComputationRequest &request, Random &random,
+                                         const ComputationHost &host = {});
+
+// The progress text of one attempt: "3.Tipp:  1 2  3  4  5  6    QS: 21" with rowWord "Tipp".
+std::string candidateStatusText(int row, const TipNumbers &sorted, int crossSum, std::string_view rowWord);
+
+// The draw browser's selection for the run: the draw for the end date, then two steps back with
+// the weekday filter. Exposed for the reference and the tests.
+struct ReferenceSelection {
+    ReferenceDraws draws;
+    std::size_t currentIndex = 0;
+    DaySerial endDate = 0;
+};
+ReferenceSelection selectReferenceDraws(std::span<const Draw> draws, DaySerial endDate, bool saturday,
+                                        bool wednesday);
+
+} // namespace quorix

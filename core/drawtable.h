@@ -1,0 +1,62 @@
+#pragma once
+
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <span>
+#include <vector>
+
+#include "core/draw.h"
+#include "core/statistics.h"
+
+namespace quorix {
+
+// Bit n set for each number n of 1..45 in the set; numbers outside that range are left out, since
+// no tip can hold them.
+using NumberMask = std::uint64_t;
+NumberMask maskOf(std::span<const int> numbers);
+
+// The draws of one computation, read once: those up to the end date that pass the weekday rule of
+// the statistics, in date order, each as a mask of its six numbers and its bonus number apart, so
+// that the hits of a tip are a popcount. The history tests' date windows become index ranges.
+class DrawTable {
+public:
+    DrawTable(std::span<const Draw> draws, const StatisticsWindow &window);
+
+    std::size_t size() const { return m_dates.size(); }
+    // First index of the draws dated after `date`.
+    std::size_t firstAfter(DaySerial date) const;
+    // First index of the draws dated after endDate - (drawCount / 2) * 7 days (a real number).
+    std::size_t firstInLastWeeks(int drawCount) const;
+
+    // True when no draw from index `from` on gives `hits` or more hits to the tip. Hits are the tip
+    // numbers among the draw's six numbers, plus one when countBonus and the bonus number is in
+    // the tip.
+    bool noDrawWithHits(NumberMask tip, int hits, std::size_t from, bool countBonus) const;
+
+    // The two history tests of the acceptance: the last drawCount / 2 weeks, and everything after
+    // the start date.
+    bool noRecentHits(NumberMask tip, int hits, int drawCount, bool countBonus) const {
+        return noDrawWithHits(tip, hits, firstInLastWeeks(drawCount), countBonus);
+    }
+    bool noPastWin(NumberMask tip, int hits, bool countBonus) const {
+        return noDrawWithHits(tip, hits, m_afterStart, countBonus);
+    }
+
+private:
+    // A draw whose numbers repeat one another (only in a damaged file): counted one by one.
+    struct Irregular {
+        std::size_t index;
+        std::array<int, 6> numbers;
+        int bonus;
+    };
+
+    StatisticsWindow m_window;
+    std::vector<DaySerial> m_dates;
+    std::vector<NumberMask> m_main;
+    std::vector<NumberMask> m_withBonus;
+    std::vector<Irregular> m_irregular;
+    std::size_t m_afterStart = 0;
+};
+
+} // namespace quorix

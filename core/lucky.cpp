@@ -1,0 +1,38 @@
+#include "core/lucky.h"
+
+namespace quorix {
+
+namespace {
+
+template <class Better> int pickLucky(const NumberStatistics &s, Better better) {
+    int best = 1;
+    for (std::size_t i = 0; i < s.entries.size() && i < 6; ++i) {
+        if (better(s.entries[i].y, s.entries[static_cast<std::size_t>(best - 1)].y))
+            best = static_cast<int>(i) + 1;
+    }
+    return best;
+}
+
+} // namespace
+
+int rarestLucky(const NumberStatistics &s) {
+    return pickLucky(s, [](int a, int b) { return a < b; });
+}
+
+int longestOutstandingLucky(const NumberStatistics &s) {
+    return pickLucky(s, [](int a, int b) { return a > b; });
+}
+
+Result<std::string> chooseLucky(const TipParameters &p, Random &random, const StatisticSource &statistics) {
+    if (!p.makeLucky) return std::string("-");
+    if (p.luckyOption == 1 || p.luckyOption == 2) {
+        const bool rarest = p.luckyOption == 1;
+        Result<NumberStatistics> s =
+            statistics(rarest ? StatisticKind::LuckyFrequency : StatisticKind::LuckyOutstanding);
+        if (!s) return s.error();
+        return std::to_string(rarest ? rarestLucky(*s) : longestOutstandingLucky(*s));
+    }
+    return std::to_string(random.below(6) + 1);
+}
+
+} // namespace quorix

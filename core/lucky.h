@@ -1,0 +1,22 @@
+#pragma once
+
+#include <string>
+
+#include "core/numberpool.h"
+#include "core/random.h"
+#include "core/statistics.h"
+#include "core/tipparameters.h"
+
+namespace quorix {
+
+// Lucky number 1..6 with the smallest count (LuckyFrequency) or the largest (LuckyOutstanding);
+// on equal counts the lowest lucky number wins.
+int rarestLucky(const NumberStatistics &luckyFrequency);
+int longestOutstandingLucky(const NumberStatistics &luckyOutstanding);
+
+// The lucky-number text of one computed row: "-" when makeLucky is off, otherwise "1".."6" by
+// luckyOption (0 random, 1 rarest, 2 longest outstanding). Only option 0 draws a random number.
+Result<std::string> chooseLucky(const TipParameters &parameters, Random &random,
+                                const StatisticSource &statistics);
+
+} // namespace quorix

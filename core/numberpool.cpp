@@ -1,0 +1,229 @@
+#include "core/numberpool.h"
+
+#include <algorithm>
+#include <charconv>
+
+namespace quorix {
+
+void NumberPool::add(int number, int times) {
+    m_entries.insert(m_entries.end(), static_cast<std::size_t>(std::max(times, 0)),
+                     static_cast<std::uint8_t>(number));
+}
+
+void NumberPool::removeAll(int number) {
+    std::erase(m_entries, static_cast<std::uint8_t>(number));
+}
+
+bool NumberPool::removeFirst(int number) {
+    const auto it = std::find(m_entries.begin(), m_entries.end(), static_cast<std::uint8_t>(number));
+    if (it == m_entries.end()) return false;
+    m_entries.erase(it);
+    return true;
+}
+
+int NumberPool::countOf(int number) const {
+    return static_cast<int>(
+        std::count(m_entries.begin(), m_entries.end(), static_cast<std::uint8_t>(number)));
+}
+
+int NumberPool::distinctCount() const {
+    std::array<bool, 256> seen{};
+    int distinct = 0;
+    for (std::uint8_t e : m_entries) {
+        if (!seen[e]) {
+            seen[e] = true;
+            ++distinct;
+        }
+    }
+    return distinct;
+}
+
+NumberList NumberPool::toList() const {
+    NumberList list;
+    for (int n = 1; n <= 45; ++n) {
+        const int c = countOf(n);
+        list[static_cast<std::size_t>(n - 1)] = {c > 0, std::to_string(c)};
+    }
+    return list;
+}
+
+NumberPool NumberPool::fromList(const NumberList &list) {
+    NumberPool pool;
+    for (int n = 1; n <= 45; ++n) {
+        const NumberListEntry &entry = list[static_cast<std::size_t>(n - 1)];
+        if (!entry.ticked) continue;
+        const std::string &text = entry.weight;
+        long long weight = 0;
+        const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), weight);
+        if (ec == std::errc::result_out_of_range && !text.empty() && text.front() != '-')
+            weight = kMaxListWeight;
+        else if (ec != std::errc() || end != text.data() + text.size() || weight < 0)
+            weight = 0;
+        pool.add(n, static_cast<int>(std::clamp<long long>(weight, 1, kMaxListWeight)));
+    }
+    return pool;
+}
+
+int roundBandLimit(std::int64_t numerator, std::int64_t denominator) {
+    std::int64_t q = numerator / denominator;
+    std::int64_t rest = numerator % denominator;
+    if (rest < 0) {
+        rest += denominator;
+        --q;
+    }
+    if (2 * rest > denominator || (2 * rest == denominator && q % 2 != 0)) ++q;
+    return static_cast<int>(q);
+}
+
+namespace {
+
+int countAt(const NumberStatistics &s, int position) {
+    if (position < 0 || static_cast<std::size_t>(position) >= s.entries.size()) return 0;
+    return s.entries[static_cast<std::size_t>(position)].y;
+}
+
+class PoolBuilder {
+public:
+    PoolBuilder(NumberPool &pool, const StatisticSource &source, const PoolObserver &observer)
+        : m_pool(pool)
+        , m_source(source)
+        , m_observer(observer) {}
+
+    Result<NumberStatistics> run(StatisticKind kind, int stepMessage) {
+        if (m_observer.stepStarted) m_observer.stepStarted(stepMessage);
+        Result<NumberStatistics> s = m_source(kind);
+        if (s && m_observer.statistic) m_observer.statistic(*s);
+        return s;
+    }
+
+    void status(int lower, int upper, bool oneBlank) {
+        if (m_observer.status)
+            m_observer.status("Min: " + std::to_string(lower) + (oneBlank ? " Max: " : "  Max: ") +
+                              std::to_string(upper) + "  " + std::to_string(m_pool.size()));
+    }
+
+    // Runs of `length` starting at 1..lastFirst: frequent band lower < count <= max, rare band
+    // 0 < count <= min + 0.3 (max - min).
+    void addRuns(const NumberStatistics &s, int length, int lastFirst, bool frequent, bool oneBlank) {
+        const std::int64_t lo = s.minCount.value_or(0);
+        const std::int64_t hi = s.maxCount.value_or(0);
+        const int lower = frequent ? roundBandLimit(10 * hi - 3 * (hi - lo), 10) : 0;
+        const int upper = frequent ? static_cast<int>(hi) : roundBandLimit(10 * lo + 3 * (hi - lo), 10);
+        status(lower, upper, oneBlank);
+        for (int x = 1; x <= lastFirst; ++x) {
+            const int count = countAt(s, x - 1);
+            if (lower < count && count <= upper) {
+                for (int k = 0; k < length; ++k)
+                    m_pool.add(x + k);
+            }
+        }
+    }
+
+    // Numbers 1..42 in the band of the most (or least) counted: the band of `percent` adds two
+    // entries, the band of half of it one more.
+    void addNumbers(const NumberStatistics &s, int percent, bool top, bool firstOneBlank) {
+        const std::int64_t lo = s.minCount.value_or(0);
+        const std::int64_t hi = s.maxCount.value_or(0);
+        for (const std::int64_t denominator : {100, 200}) {
+            int lower = 0;
+            int upper = 0;
+            if (top) {
+                lower = roundBandLimit(denominator * hi - percent * (hi - lo), denominator);
+                upper = static_cast<int>(hi);
+            } else {
+                lower = static_cast<int>(lo);
+                upper = roundBandLimit(denominator * lo + percent * (hi - lo), denominator);
+            }
+            status(lower, upper, firstOneBlank && denominator == 100);
+            for (int n = 1; n <= 42; ++n) {
+                const int count = countAt(s, n - 1);
+                if (lower <= count && count <= upper) m_pool.add(n, denominator == 100 ? 2 : 1);
+            }
+        }
+    }
+
+private:
+    NumberPool &m_pool;
+    const StatisticSource &m_source;
+    const PoolObserver &m_observer;
+};
+
+void removeDraw(NumberPool &pool, const Draw &d) {
+    for (int n : d.numbers)
+        pool.removeAll(n);
+    pool.removeAll(d.bonus);
+}
+
+} // namespace
+
+Result<NumberPool> buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
+                                   const StatisticSource &statistics, const PoolObserver &observer) {
+    NumberPool pool;
+    PoolBuilder b(pool, statistics, observer);
+
+    struct RunStep {
+        bool frequent;
+        bool rare;
+        StatisticKind kind;
+        int message;
+        int length;
+        int lastFirst;
+        bool rareOneBlank;
+    };
+    const RunStep runSteps[] = {
+        {p.preferFrequentPairs, p.preferRarePairs, StatisticKind::Pairs, 18, 2, 40, false},
+        {p.preferFrequentTriples, p.preferRareTriples, StatisticKind::Triples, 19, 3, 38, false},
+        {p.preferFrequentQuadruples, p.preferRareQuadruples, StatisticKind::Quadruples, 20, 4, 39, true},
+    };
+    for (const RunStep &step : runSteps) {
+        if (!step.frequent && !step.rare) continue;
+        Result<NumberStatistics> s = b.run(step.kind, step.message);
+        if (!s) return s.error();
+        if (step.frequent) b.addRuns(*s, step.length, step.lastFirst, true, false);
+        if (step.rare) b.addRuns(*s, step.length, step.lastFirst, false, step.rareOneBlank);
+    }
+
+    if (p.preferFrequent || p.preferRare) {
+        Result<NumberStatistics> s = b.run(StatisticKind::Frequency, 0);
+        if (!s) return s.error();
+        if (p.preferFrequent) b.addNumbers(*s, p.frequentPercent, true, false);
+        if (p.preferRare) b.addNumbers(*s, p.rarePercent, false, false);
+    }
+    if (p.preferOverdue) {
+        Result<NumberStatistics> s = b.run(StatisticKind::Outstanding, 21);
+        if (!s) return s.error();
+        b.addNumbers(*s, p.overduePercent, true, true);
+    }
+
+    if (p.preferNeighbours) {
+        if (observer.stepStarted) observer.stepStarted(22);
+        std::vector<int> values(draws.last.numbers.begin(), draws.last.numbers.end());
+        if (draws.last.bonus != 0) values.push_back(draws.last.bonus);
+        for (int v : values) {
+            // Numbers above 45 only come from a damaged draw file; the pool never holds them.
+            if (v > 1 && v - 1 <= 45) pool.add(v - 1, 4);
+            if (v < 42) pool.add(v + 1, 4);
+        }
+    }
+
+    if (!p.onlyPreferredNumbers) {
+        for (int n = 1; n <= 42; ++n)
+            pool.add(n);
+    }
+
+    if (p.limitLastDraw && p.maxFromLastDraw == 0) removeDraw(pool, draws.last);
+    if (p.limitPreviousDraw && p.maxFromPreviousDraw == 0) removeDraw(pool, draws.previous);
+    if (p.limitThirdLastDraw && p.maxFromThirdLastDraw == 0) removeDraw(pool, draws.thirdLast);
+
+    if (p.avoidMonthNumbers) {
+        for (int n = 1; n <= 12; ++n)
+            pool.removeAll(n);
+    }
+    if (p.reduceDayNumbers) {
+        for (int k = 1; k <= 31; ++k)
+            pool.removeFirst(k);
+    }
+    return pool;
+}
+
+} // namespace quorix
