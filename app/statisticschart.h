@@ -1,0 +1,83 @@
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QColor>
+#include <QString>
+
+#include "core/statistics.h"
+
+QT_BEGIN_NAMESPACE
+class QChart;
+class QBarSeries;
+class QBarSet;
+class QBarCategoryAxis;
+class QValueAxis;
+QT_END_NAMESPACE
+
+namespace quorix {
+
+// Message n of the current language's message table.
+using MessageLookup = std::function<QString(int)>;
+
+// One bar as the chart shows it.
+struct ChartBar {
+    int x = 0;
+    int y = 0;
+    bool red = false; // red instead of the series' own green
+};
+
+// How the value axis is scaled.
+struct ValueRange {
+    bool automatic = true;
+    int minimum = 0; // used when not automatic
+    int maximum = 0;
+};
+
+// The statistics chart (Chart1) of the "Diagramm" tab: one bar series in use (Series2, green,
+// primes red where the kind asks for it), a second one (Series1) that every run switches off.
+// It works on a chart owned by the window's chart view.
+class StatisticsChart final {
+public:
+    static inline const QColor kGreen{0, 128, 0};
+    static inline const QColor kRed{255, 0, 0};
+
+    StatisticsChart(QChart *chart, MessageLookup messages);
+    Q_DISABLE_COPY_MOVE(StatisticsChart)
+
+    // Series2 on and empty, Series1 off; the titles stay.
+    void clear();
+    // Draws a statistic's bars, value axis and category-axis title.
+    void show(const NumberStatistics &statistics);
+    // The generic drawing both show() and the tip distribution use.
+    void showBars(const std::vector<ChartBar> &bars, const ValueRange &range, const QString &axisTitle);
+
+    // The category-axis title of a statistic, built from the messages.
+    static QString axisTitle(const NumberStatistics &statistics, const MessageLookup &messages);
+    // Bars and value axis of a statistic as they are drawn.
+    static std::vector<ChartBar> barsOf(const NumberStatistics &statistics);
+    static ValueRange valueRangeOf(const NumberStatistics &statistics);
+
+    QChart *chart() const { return m_chart; }
+    QBarSeries *series() const { return m_series2; }
+    QBarSet *barSet() const { return m_set; }
+    QBarCategoryAxis *categoryAxis() const { return m_categoryAxis; }
+    QValueAxis *valueAxis() const { return m_valueAxis; }
+
+private:
+    QChart *m_chart;
+    MessageLookup m_messages;
+    QBarSeries *m_series1 = nullptr;
+    QBarSeries *m_series2 = nullptr;
+    QBarSet *m_set = nullptr;
+    QBarCategoryAxis *m_categoryAxis = nullptr;
+    QValueAxis *m_valueAxis = nullptr;
+};
+
+// Sets up the Joker chart (Chart2): its one bar series Series3, green, and its two-line title.
+// The digit statistic that fills it comes with the Joker statistics.
+void setUpJokerChart(QChart *chart);
+
+} // namespace quorix
