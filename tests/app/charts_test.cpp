@@ -1,0 +1,335 @@
+#include <QBarCategoryAxis>
+#include <QBarSeries>
+#include <QBarSet>
+#include <QChart>
+#include <QCheckBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QValueAxis>
+#include <QtTest>
+
+#include <algorithm>
+#include <memory>
+
+#include "app/chartcontroller.h"
+#include "app/distributionview.h"
+#include "app/statisticschart.h"
+#include "core/calendar.h"
+#include "core/drawfile.h"
+
+using namespace quorix;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+Draw makeDraw(int y, int m, int d, std::array<int, 6> numbers, int bonus, int lucky) {
+    Draw draw;
+    draw.date = serialFromYmd(y, m, d);
+    draw.numbers = numbers;
+    draw.bonus = bonus;
+    draw.lucky = lucky;
+    return draw;
+}
+
+// Three Saturday draws with cross sums 21, 107 and 142 and lucky numbers 2, 5, 5.
+std::vector<Draw> sampleDraws() {
+    return {makeDraw(2020, 1, 4, {1, 2, 3, 4, 5, 6}, 7, 2), makeDraw(2020, 1, 11, {5, 6, 7, 8, 40, 41}, 0, 5),
+            makeDraw(2020, 1, 18, {2, 11, 20, 29, 38, 42}, 13, 5)};
+}
+
+StatisticsWindow sampleWindow() {
+    return {serialFromYmd(2019, 1, 1), serialFromYmd(2020, 12, 31), true, true};
+}
+
+QString message(int n) {
+    return u"m"_s + QString::number(n);
+}
+
+QList<qreal> barValues(const StatisticsChart &chart) {
+    QList<qreal> values;
+    for (int i = 0; i < chart.barSet()->count(); ++i)
+        values.append(chart.barSet()->at(i));
+    return values;
+}
+
+QList<int> redBars(const StatisticsChart &chart) {
+    QList<int> bars = chart.barSet()->selectedBars();
+    std::sort(bars.begin(), bars.end());
+    return bars;
+}
+
+QList<int> primeIndexes(int firstX, int count) {
+    QList<int> result;
+    for (int i = 0; i < count; ++i)
+        if (isPrimeNumber(firstX + i)) result.append(i);
+    return result;
+}
+
+} // namespace
+
+class ChartsTest : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void barsColoursAndValueAxis_data();
+    void barsColoursAndValueAxis();
+    void titlesFromMessages();
+    void collapsedAxisAndEmptyWindow();
+    void controllerRunsFromControls();
+    void controllerReportsMissingFile();
+    void distributionView();
+    void jokerChart();
+};
+
+void ChartsTest::barsColoursAndValueAxis_data() {
+    QTest::addColumn<int>("kind");
+    QTest::addColumn<int>("bars");
+    QTest::addColumn<int>("firstX");
+    QTest::addColumn<bool>("primesRed");
+    QTest::addColumn<bool>("automatic");
+    using K = StatisticKind;
+    QTest::newRow("Frequency") << int(K::Frequency) << 42 << 1 << true << false;
+    QTest::newRow("Outstanding") << int(K::Outstanding) << 42 << 1 << true << false;
+    QTest::newRow("Pairs") << int(K::Pairs) << 41 << 1 << false << false;
+    QTest::newRow("Triples") << int(K::Triples) << 40 << 1 << false << false;
+    QTest::newRow("Quadruples") << int(K::Quadruples) << 42 << 1 << false << true;
+    QTest::newRow("CrossSums") << int(K::CrossSums) << (164 - 21 + 1) << 21 << false << true;
+    QTest::newRow("PrimesPerDraw") << int(K::PrimesPerDraw) << 7 << 0 << false << false;
+    QTest::newRow("OddPerDraw") << int(K::OddPerDraw) << 7 << 0 << false << false;
+    QTest::newRow("EvenPerDraw") << int(K::EvenPerDraw) << 7 << 0 << false << false;
+    QTest::newRow("LuckyFrequency") << int(K::LuckyFrequency) << 6 << 1 << false << false;
+    QTest::newRow("LuckyOutstanding") << int(K::LuckyOutstanding) << 6 << 1 << false << false;
+}
+
+void ChartsTest::barsColoursAndValueAxis() {
+    QFETCH(int, kind);
+    QFETCH(int, bars);
+    QFETCH(int, firstX);
+    QFETCH(bool, primesRed);
+    QFETCH(bool, automatic);
+
+    auto draws = sampleDraws();
+    draws.back().numbers = {21, 22, 23, 24, 37, 37}; // stretch the cross sums: 21 .. 164
+    draws.front().numbers = {1, 2, 3, 4, 5, 6};
+    const NumberStatistics stats = computeStatistic(StatisticKind(kind), sampleWindow(), draws);
+
+    QChart chart;
+    StatisticsChart view(&chart, message);
+    view.show(stats);
+
+    QCOMPARE(view.barSet()->count(), bars);
+    QCOMPARE(view.categoryAxis()->count(), bars);
+    QCOMPARE(view.categoryAxis()->at(0), QString::number(firstX));
+    QCOMPARE(view.categoryAxis()->at(bars - 1), QString::number(firstX + bars - 1));
+    for (int i = 0; i < bars; ++i)
+        QCOMPARE(view.barSet()->at(i), qreal(stats.entries[std::size_t(i)].y));
+    QCOMPARE(redBars(view), primesRed ? primeIndexes(firstX, bars) : QList<int>());
+    QCOMPARE(view.barSet()->color(), StatisticsChart::kGreen);
+    QCOMPARE(view.barSet()->selectedColor(), StatisticsChart::kRed);
+
+    QVERIFY(view.series()->isVisible());
+    auto *series1 = chart.findChild<QBarSeries *>(u"Series1"_s);
+    QVERIFY(series1 && !series1->isVisible());
+    QVERIFY(!chart.legend()->isVisible());
+    QVERIFY(chart.title().isEmpty());
+
+    const double lo = view.valueAxis()->min();
+    const double hi = view.valueAxis()->max();
+    if (automatic) {
+        QVERIFY(lo <= 0);
+        QVERIFY(hi >= *stats.maxCount);
+    } else {
+        QVERIFY(*stats.minCount < *stats.maxCount);
+        QCOMPARE(lo, double(*stats.minCount));
+        QCOMPARE(hi, double(*stats.maxCount));
+    }
+}
+
+void ChartsTest::titlesFromMessages() {
+    const auto draws = sampleDraws();
+    const auto title = [&](StatisticKind kind) {
+        return StatisticsChart::axisTitle(computeStatistic(kind, sampleWindow(), draws), message);
+    };
+    // Cross sums 21, 107, 142: average 90. Pairs from 1..5, then 5, 6, 7 and 40: 9.
+    QCOMPARE(title(StatisticKind::Frequency), u"m0     m1: 3    m2: 90"_s);
+    QCOMPARE(title(StatisticKind::CrossSums), u"m13     m1: 3    m14: 90"_s);
+    QCOMPARE(title(StatisticKind::Pairs), u"m1: 3     m9 m10 : 9"_s);
+    QCOMPARE(title(StatisticKind::Triples), u"m1: 3     m11 m10 : 6"_s);
+    QCOMPARE(title(StatisticKind::Quadruples), u"m1: 3     m15 m10 : 4"_s);
+    // Of 18 numbers: primes 2,3,5 + 5,7,41 + 2,11,29 = 9, odd 3 + 3 + 2 = 8, even 10.
+    QCOMPARE(title(StatisticKind::PrimesPerDraw), u"m44 3 m1. 50% m45."_s);
+    QCOMPARE(title(StatisticKind::OddPerDraw), u"m46 3 m1.  44% m47."_s);
+    QCOMPARE(title(StatisticKind::EvenPerDraw), u"m48 3 m1.  56% m49."_s);
+    QCOMPARE(title(StatisticKind::Outstanding), u"m28"_s);
+    QCOMPARE(title(StatisticKind::LuckyFrequency), u"m3"_s);
+    QCOMPARE(title(StatisticKind::LuckyOutstanding), u"m38"_s);
+}
+
+void ChartsTest::collapsedAxisAndEmptyWindow() {
+    // A window that admits no draw: every count at its start value, no average to show.
+    StatisticsWindow none = sampleWindow();
+    none.saturday = none.wednesday = false;
+    const NumberStatistics stats = computeStatistic(StatisticKind::Frequency, none, sampleDraws());
+    QChart chart;
+    StatisticsChart view(&chart, message);
+    view.show(stats);
+    QCOMPARE(view.barSet()->count(), 42);
+    QCOMPARE(StatisticsChart::axisTitle(stats, message), u"m0     m1: 0    m2: -"_s);
+    QCOMPARE(view.valueAxis()->min(), 0.0);
+    QVERIFY(view.valueAxis()->max() > 0.0);
+
+    const NumberStatistics outstanding = computeStatistic(StatisticKind::Outstanding, none, sampleDraws());
+    view.show(outstanding); // all counts 1
+    QCOMPARE(view.valueAxis()->min(), 0.0);
+    QCOMPARE(view.valueAxis()->max(), 1.0);
+}
+
+namespace {
+
+// A stand-in for the main window: the tabs, the pickers, the weekday boxes and a few controls.
+struct FakeWindow {
+    QWidget root;
+    QTabWidget *tabs = new QTabWidget(&root);
+    QWidget *lotto = new QWidget;
+    QWidget *diagramm = new QWidget;
+    QChart chart;
+    std::unique_ptr<StatisticsChart> view;
+
+    FakeWindow() {
+        tabs->addTab(lotto, u"Lottotipp"_s);
+        tabs->addTab(diagramm, u"Diagramm"_s);
+        auto *start = new QDateEdit(QDate(2019, 1, 1), diagramm);
+        start->setObjectName(u"DateTimePicker2"_s);
+        auto *end = new QDateEdit(QDate(2020, 12, 31), lotto);
+        end->setObjectName(u"DateTimePicker1"_s);
+        for (const char *name : {"CheckBox16", "CheckBox17"}) {
+            auto *box = new QCheckBox(lotto);
+            box->setObjectName(QString::fromLatin1(name));
+            box->setChecked(true);
+        }
+        for (const char *name : {"Button2", "SpeedButton3", "SpeedButton200", "Button6"}) {
+            auto *button = new QPushButton(lotto);
+            button->setObjectName(QString::fromLatin1(name));
+        }
+        auto *label = new QLabel(u"Dreier, "_s, lotto);
+        label->setObjectName(u"TriplesText"_s);
+        view = std::make_unique<StatisticsChart>(&chart, message);
+    }
+    void showChartPage() { tabs->setCurrentWidget(diagramm); }
+};
+
+} // namespace
+
+void ChartsTest::controllerRunsFromControls() {
+    QTemporaryDir dir;
+    const std::filesystem::path path = dir.filePath(u"ZahlenCH.dat"_s).toStdString();
+    QVERIFY(DrawFile(path).rewrite(sampleDraws()).ok());
+
+    FakeWindow w;
+    ChartController controller(*w.view, {[&] { return ChartController::readWindow(&w.root); },
+                                         [&] { return path; },
+                                         [&] { w.showChartPage(); },
+                                         {}});
+    controller.attach(&w.root);
+
+    const StatisticsWindow read = ChartController::readWindow(&w.root);
+    QCOMPARE(read.startDate, serialFromYmd(2019, 1, 1));
+    QCOMPARE(read.endDate, serialFromYmd(2020, 12, 31));
+
+    // The frequency button on the chart page does not switch pages (start-up relies on that).
+    w.root.findChild<QPushButton *>(u"SpeedButton200"_s)->click();
+    QCOMPARE(w.tabs->currentWidget(), w.lotto);
+    QCOMPARE(w.view->barSet()->count(), 42);
+    QCOMPARE(w.view->categoryAxis()->titleText(), u"m0     m1: 3    m2: 90"_s);
+
+    // "Paare suchen" shows the pairs and brings the chart to the front.
+    w.root.findChild<QPushButton *>(u"Button2"_s)->click();
+    QCOMPARE(w.tabs->currentWidget(), w.diagramm);
+    QCOMPARE(w.view->barSet()->count(), 41);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+
+    // The clickable text "Dreier, " by a left click.
+    w.tabs->setCurrentWidget(w.lotto);
+    QTest::mouseClick(w.root.findChild<QLabel *>(u"TriplesText"_s), Qt::LeftButton);
+    QCOMPARE(w.view->barSet()->count(), 40);
+    QCOMPARE(w.tabs->currentWidget(), w.diagramm);
+
+    // "Plus+" with only the Wednesday box ticked: Saturday draws drop out, six empty bars.
+    w.root.findChild<QCheckBox *>(u"CheckBox16"_s)->setChecked(false);
+    w.tabs->setCurrentWidget(w.lotto);
+    w.root.findChild<QPushButton *>(u"SpeedButton3"_s)->click();
+    QCOMPARE(w.tabs->currentWidget(), w.diagramm);
+    QCOMPARE(barValues(*w.view), QList<qreal>(6, 0.0));
+    QCOMPARE(w.view->categoryAxis()->titleText(), u"m3"_s);
+
+    // The computation calls the operations directly and reads the result.
+    w.root.findChild<QCheckBox *>(u"CheckBox16"_s)->setChecked(true);
+    const auto lucky = controller.SpeedButton3Click();
+    QVERIFY(lucky);
+    QCOMPARE(lucky->entries[4].y, 2); // lucky number 5 twice
+}
+
+void ChartsTest::controllerReportsMissingFile() {
+    FakeWindow w;
+    QStringList errors;
+    bool switched = false;
+    ChartController controller(*w.view,
+                               {[] { return sampleWindow(); },
+                                [] { return std::filesystem::path("/nonexistent/ZahlenCH.dat"); },
+                                [&] { switched = true; }, [&](const QString &text) { errors << text; }});
+    w.view->show(computeStatistic(StatisticKind::Frequency, sampleWindow(), sampleDraws()));
+    QVERIFY(!controller.Button2Click());
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(!errors.front().isEmpty());
+    QCOMPARE(w.view->barSet()->count(), 0); // cleared before the run, not refilled
+    QVERIFY(!switched);
+    QCOMPARE(QApplication::overrideCursor(), nullptr);
+}
+
+void ChartsTest::distributionView() {
+    FakeWindow w;
+    SheetFields sheet{};
+    sheet[0] = {"1", "2", "3", "4", "5", "6"};
+    sheet[1] = {"2", "3", "5", "7", "11", "42"};
+    sheet[2] = {"", "9", "9", "9", "9", "9"}; // the gap ends the reading
+    DistributionView view(*w.view, message, {[&] { return sheet; }, [&] { w.showChartPage(); }});
+    view.attach(&w.root);
+    w.root.findChild<QPushButton *>(u"Button6"_s)->click();
+
+    QCOMPARE(w.tabs->currentWidget(), w.diagramm);
+    QCOMPARE(w.view->barSet()->count(), 42);
+    QCOMPARE(w.view->barSet()->at(1), 2.0);  // number 2
+    QCOMPARE(w.view->barSet()->at(41), 1.0); // number 42
+    QCOMPARE(w.view->barSet()->at(8), 0.0);  // 9 was never reached
+    QCOMPARE(redBars(*w.view), primeIndexes(1, 42));
+    QCOMPARE(w.view->valueAxis()->min(), 0.0);
+    QCOMPARE(w.view->valueAxis()->max(), 2.0);
+    QCOMPARE(w.view->categoryAxis()->titleText(), u"m29"_s);
+
+    // Every number at least once: the axis starts at the smallest count, not at 0.
+    for (int r = 0; r < 7; ++r)
+        for (int i = 0; i < 6; ++i)
+            sheet[std::size_t(r)][std::size_t(i)] = std::to_string(r * 6 + i + 1);
+    sheet[7] = {"1", "2", "3", "4", "5", "6"};
+    const TipDistribution d = view.Button6Click();
+    QCOMPARE(d.total, 48);
+    QCOMPARE(w.view->valueAxis()->min(), 1.0);
+    QCOMPARE(w.view->valueAxis()->max(), 2.0);
+}
+
+void ChartsTest::jokerChart() {
+    QChart chart;
+    setUpJokerChart(&chart);
+    auto *series = chart.findChild<QBarSeries *>(u"Series3"_s);
+    QVERIFY(series);
+    QCOMPARE(series->count(), 1);
+    QCOMPARE(series->barSets().front()->color(), StatisticsChart::kGreen);
+    QCOMPARE(chart.title(), u"Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde. \n"
+                            "Mehr Optionen unter \"Berechnung=>Allgemein\""_s);
+}
+
+QTEST_MAIN(ChartsTest)
+#include "charts_test.moc"
