@@ -124,7 +124,8 @@ void NumberDialog::setMarked(int n, bool marked) {
     m_marked.at(static_cast<std::size_t>(n)) = marked;
     QCheckBox *box = entry(n);
     QPalette palette = box->palette();
-    palette.setColor(QPalette::Window, marked ? QColor(Qt::yellow) : palette.color(QPalette::ToolTipBase));
+    palette.setColor(box->backgroundRole(),
+                     marked ? QColor(Qt::yellow) : palette.color(QPalette::ToolTipBase));
     box->setPalette(palette);
 }
 

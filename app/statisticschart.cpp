@@ -5,6 +5,7 @@
 #include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QValueAxis>
 
@@ -32,6 +33,27 @@ QBarSeries *makeSeries(QChart *chart, const QString &name) {
     return series;
 }
 
+// A round tick interval giving about five steps over the range.
+int tickInterval(int range) {
+    int magnitude = 1;
+    while (magnitude * 10 <= range / 5)
+        magnitude *= 10;
+    for (int factor : {1, 2, 5, 10})
+        if (magnitude * factor * 5 >= range) return magnitude * factor;
+    return magnitude * 10;
+}
+
+void setFixedRange(QValueAxis *axis, int minimum, int maximum) {
+    axis->setRange(minimum, maximum);
+    const int interval = tickInterval(maximum - minimum);
+    // Ticks on multiples of the interval, so the labels are round numbers.
+    const int anchor =
+        minimum >= 0 ? (minimum + interval - 1) / interval * interval : minimum / interval * interval;
+    axis->setTickType(QValueAxis::TicksDynamic);
+    axis->setTickAnchor(anchor);
+    axis->setTickInterval(interval);
+}
+
 } // namespace
 
 StatisticsChart::StatisticsChart(QChart *chart, MessageLookup messages)
@@ -54,8 +76,15 @@ StatisticsChart::StatisticsChart(QChart *chart, MessageLookup messages)
     m_set->setSelectedColor(kRed);
     m_series2->append(m_set);
 
-    m_categoryAxis = new QBarCategoryAxis(m_chart);
+    // The bars sit at positions 0..n-1; a category axis on values carries their class values
+    // as labels, so long ranges (cross sums) can be labelled sparsely instead of elided.
+    m_categoryAxis = new QCategoryAxis(m_chart);
     m_categoryAxis->setObjectName(QStringLiteral("CategoryAxis"));
+    m_categoryAxis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    m_categoryAxis->setGridLineVisible(false);
+    QFont labelFont = m_categoryAxis->labelsFont();
+    labelFont.setPixelSize(10);
+    m_categoryAxis->setLabelsFont(labelFont);
     m_valueAxis = new QValueAxis(m_chart);
     m_valueAxis->setObjectName(QStringLiteral("ValueAxis"));
     m_valueAxis->setLabelFormat(QStringLiteral("%.0f"));
@@ -66,6 +95,17 @@ StatisticsChart::StatisticsChart(QChart *chart, MessageLookup messages)
         series->attachAxis(m_valueAxis);
     }
     clear();
+    // Labels follow the width: a larger window shows more of them.
+    m_resized = QObject::connect(
+        m_chart, &QChart::plotAreaChanged, m_chart,
+        [this](const QRectF &area) {
+            if (labelStep(m_classValues, area.width()) != m_labelStep) labelCategories();
+        },
+        Qt::QueuedConnection); // not while the chart is laying itself out
+}
+
+StatisticsChart::~StatisticsChart() {
+    QObject::disconnect(m_resized);
 }
 
 void StatisticsChart::clear() {
@@ -73,23 +113,33 @@ void StatisticsChart::clear() {
     m_series2->setVisible(true);
     m_set->deselectAllBars();
     if (m_set->count() > 0) m_set->remove(0, m_set->count());
-    m_categoryAxis->clear();
+    m_classValues.clear();
+    labelCategories();
+}
+
+void StatisticsChart::labelCategories() {
+    m_labelStep = labelStep(m_classValues, m_chart->plotArea().width());
+    for (const QString &label : m_categoryAxis->categoriesLabels())
+        m_categoryAxis->remove(label);
+    for (std::size_t i = 0; i < m_classValues.size(); ++i)
+        if (m_classValues[i] % m_labelStep == 0)
+            m_categoryAxis->append(QString::number(m_classValues[i]), static_cast<double>(i));
 }
 
 void StatisticsChart::showBars(const std::vector<ChartBar> &bars, const ValueRange &range,
                                const QString &axisTitle) {
     clear();
     QList<qreal> values;
-    QStringList categories;
     QList<int> red;
     values.reserve(static_cast<qsizetype>(bars.size()));
-    categories.reserve(static_cast<qsizetype>(bars.size()));
     for (const ChartBar &bar : bars) {
         if (bar.red) red.append(static_cast<int>(values.size()));
         values.append(bar.y);
-        categories.append(QString::number(bar.x));
+        m_classValues.push_back(bar.x);
     }
-    m_categoryAxis->append(categories);
+    m_categoryAxis->setStartValue(-0.5);
+    m_categoryAxis->setRange(-0.5, std::max<double>(0.5, static_cast<double>(bars.size()) - 0.5));
+    labelCategories();
     m_set->append(values);
     m_set->selectBars(red);
 
@@ -100,17 +150,31 @@ void StatisticsChart::showBars(const std::vector<ChartBar> &bars, const ValueRan
             highest = std::max(highest, bar.y);
             lowest = std::min(lowest, bar.y);
         }
-        m_valueAxis->setRange(lowest, std::max(highest, lowest + 1));
-        m_valueAxis->applyNiceNumbers();
+        // From 0 to the next round value above the highest bar.
+        const int interval = tickInterval(std::max(highest - lowest, 1));
+        setFixedRange(m_valueAxis, lowest, lowest + (highest - lowest + interval - 1) / interval * interval);
     } else if (range.minimum < range.maximum) {
-        m_valueAxis->setRange(range.minimum, range.maximum);
+        setFixedRange(m_valueAxis, range.minimum, range.maximum);
     } else {
         // Equal counts give no range to spread: show them against 0 so the bars stay visible.
         const int lowest = std::min(0, range.minimum);
         const int highest = std::max(0, range.maximum);
-        m_valueAxis->setRange(lowest, highest > lowest ? highest : lowest + 1);
+        setFixedRange(m_valueAxis, lowest, highest > lowest ? highest : lowest + 1);
     }
     m_categoryAxis->setTitleText(axisTitle);
+}
+
+int StatisticsChart::labelStep(const std::vector<int> &classValues, double plotWidth) {
+    int digits = 1;
+    for (int x : classValues)
+        digits = std::max(digits, static_cast<int>(QString::number(x).size()));
+    // Pixels a label needs before the axis elides it.
+    const double room = 2.0 + 10.0 * digits;
+    const double width = plotWidth > 0 ? plotWidth : 520.0;
+    const double slot = width / static_cast<double>(std::max<std::size_t>(classValues.size(), 1));
+    for (int step : {1, 2, 5, 10, 20, 50})
+        if (slot * step >= room) return step;
+    return 100;
 }
 
 void StatisticsChart::show(const NumberStatistics &statistics) {
@@ -173,16 +237,31 @@ QString StatisticsChart::axisTitle(const NumberStatistics &s, const MessageLooku
 
 void setUpJokerChart(QChart *chart) {
     chart->removeAllSeries();
+    for (QAbstractAxis *axis : chart->axes()) {
+        chart->removeAxis(axis);
+        delete axis;
+    }
     chart->legend()->hide();
-    chart->setTitle(
-        QStringLiteral("Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde. ") +
-        u'\n' + QStringLiteral("Mehr Optionen unter \"Berechnung=>Allgemein\""));
-    auto *series = makeSeries(chart, QStringLiteral("Series3"));
+    // Two lines: the title is rich text.
+    chart->setTitle(u"Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde. <br>"_s +
+                    u"Mehr Optionen unter &quot;Berechnung=&gt;Allgemein&quot;"_s);
+    auto *series = makeSeries(chart, u"Series3"_s);
     auto *set = new QBarSet(QString(), series);
     set->setColor(StatisticsChart::kGreen);
     set->setBorderColor(StatisticsChart::kGreen);
     series->append(set);
-    chart->createDefaultAxes();
+
+    auto *digits = new QBarCategoryAxis(chart);
+    for (int digit = 0; digit <= 9; ++digit)
+        digits->append(QString::number(digit));
+    auto *counts = new QValueAxis(chart);
+    counts->setLabelFormat(u"%.0f"_s);
+    counts->setRange(0, 1);
+    counts->setTickCount(2);
+    chart->addAxis(digits, Qt::AlignBottom);
+    chart->addAxis(counts, Qt::AlignLeft);
+    series->attachAxis(digits);
+    series->attachAxis(counts);
 }
 
 } // namespace quorix

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QColor>
+#include <QMetaObject>
 #include <QString>
 
 #include "core/statistics.h"
@@ -13,7 +14,7 @@ QT_BEGIN_NAMESPACE
 class QChart;
 class QBarSeries;
 class QBarSet;
-class QBarCategoryAxis;
+class QCategoryAxis;
 class QValueAxis;
 QT_END_NAMESPACE
 
@@ -45,6 +46,7 @@ public:
     static inline const QColor kRed{255, 0, 0};
 
     StatisticsChart(QChart *chart, MessageLookup messages);
+    ~StatisticsChart();
     Q_DISABLE_COPY_MOVE(StatisticsChart)
 
     // Series2 on and empty, Series1 off; the titles stay.
@@ -60,20 +62,30 @@ public:
     static std::vector<ChartBar> barsOf(const NumberStatistics &statistics);
     static ValueRange valueRangeOf(const NumberStatistics &statistics);
 
+    // Which class values get a label on the category axis: every multiple of the step, the
+    // smallest step that leaves each label room at the given width of the plot area (no width
+    // yet: a guess from the count).
+    static int labelStep(const std::vector<int> &classValues, double plotWidth);
+
     QChart *chart() const { return m_chart; }
     QBarSeries *series() const { return m_series2; }
     QBarSet *barSet() const { return m_set; }
-    QBarCategoryAxis *categoryAxis() const { return m_categoryAxis; }
+    QCategoryAxis *categoryAxis() const { return m_categoryAxis; }
     QValueAxis *valueAxis() const { return m_valueAxis; }
 
 private:
+    void labelCategories();
+
     QChart *m_chart;
     MessageLookup m_messages;
     QBarSeries *m_series1 = nullptr;
     QBarSeries *m_series2 = nullptr;
     QBarSet *m_set = nullptr;
-    QBarCategoryAxis *m_categoryAxis = nullptr;
+    QCategoryAxis *m_categoryAxis = nullptr;
     QValueAxis *m_valueAxis = nullptr;
+    std::vector<int> m_classValues; // x of each bar shown
+    int m_labelStep = 0;
+    QMetaObject::Connection m_resized;
 };
 
 // Sets up the Joker chart (Chart2): its one bar series Series3, green, and its two-line title.

@@ -1,6 +1,6 @@
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QCheckBox>
 #include <QDateEdit>
@@ -13,6 +13,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 #include "app/chartcontroller.h"
 #include "app/distributionview.h"
@@ -81,6 +82,7 @@ private Q_SLOTS:
     void controllerRunsFromControls();
     void controllerReportsMissingFile();
     void distributionView();
+    void labelsMakeRoom();
     void jokerChart();
 };
 
@@ -121,9 +123,14 @@ void ChartsTest::barsColoursAndValueAxis() {
     view.show(stats);
 
     QCOMPARE(view.barSet()->count(), bars);
-    QCOMPARE(view.categoryAxis()->count(), bars);
-    QCOMPARE(view.categoryAxis()->at(0), QString::number(firstX));
-    QCOMPARE(view.categoryAxis()->at(bars - 1), QString::number(firstX + bars - 1));
+    QCOMPARE(stats.entries.front().x, firstX);
+    // Each label on the category axis stands at the bar of its class value.
+    const QStringList labels = view.categoryAxis()->categoriesLabels();
+    QVERIFY(!labels.isEmpty());
+    for (const QString &label : labels) {
+        const auto position = std::size_t(view.categoryAxis()->endValue(label));
+        QCOMPARE(label, QString::number(stats.entries.at(position).x));
+    }
     for (int i = 0; i < bars; ++i)
         QCOMPARE(view.barSet()->at(i), qreal(stats.entries[std::size_t(i)].y));
     QCOMPARE(redBars(view), primesRed ? primeIndexes(firstX, bars) : QList<int>());
@@ -320,6 +327,18 @@ void ChartsTest::distributionView() {
     QCOMPARE(w.view->valueAxis()->max(), 2.0);
 }
 
+void ChartsTest::labelsMakeRoom() {
+    const std::vector<int> numbers{1,  2,  3,  4,  5,  6,  7,  8,  9,  10, 11, 12, 13, 14,
+                                   15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28,
+                                   29, 30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41, 42};
+    QCOMPARE(StatisticsChart::labelStep(numbers, 1400), 1);
+    QCOMPARE(StatisticsChart::labelStep(numbers, 520), 2);
+    std::vector<int> sums(144);
+    std::iota(sums.begin(), sums.end(), 58);
+    QCOMPARE(StatisticsChart::labelStep(sums, 520), 10);
+    QCOMPARE(StatisticsChart::labelStep({0, 1, 2, 3, 4, 5, 6}, 520), 1);
+}
+
 void ChartsTest::jokerChart() {
     QChart chart;
     setUpJokerChart(&chart);
@@ -327,8 +346,9 @@ void ChartsTest::jokerChart() {
     QVERIFY(series);
     QCOMPARE(series->count(), 1);
     QCOMPARE(series->barSets().front()->color(), StatisticsChart::kGreen);
-    QCOMPARE(chart.title(), u"Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde. \n"
-                            "Mehr Optionen unter \"Berechnung=>Allgemein\""_s);
+    QCOMPARE(chart.title(),
+             u"Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde. <br>"
+             "Mehr Optionen unter &quot;Berechnung=&gt;Allgemein&quot;"_s);
 }
 
 QTEST_MAIN(ChartsTest)
