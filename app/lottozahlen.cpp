@@ -21,6 +21,7 @@
 #include "app/programfolder.h"
 #include "app/prompts.h"
 #include "app/soundplayer.h"
+#include "app/windowcharts.h"
 
 namespace quorix {
 
@@ -65,6 +66,7 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     buildStatusBar();
 
     resize(sizeHint().expandedTo(QSize(609, 504)));
+    new WindowCharts(*this); // charts, number dialog, tip distribution
 }
 
 LottoZahlen::~LottoZahlen() = default;

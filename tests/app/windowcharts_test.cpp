@@ -1,0 +1,178 @@
+// The charts, the number dialog and the tip distribution wired into the real main window.
+#include <QAbstractButton>
+#include <QBarSet>
+#include <QCategoryAxis>
+#include <QChartView>
+#include <QCheckBox>
+#include <QPushButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTimer>
+#include <QtTest>
+
+#include <set>
+
+#include "app/lottozahlen.h"
+#include "app/numberdialog.h"
+#include "app/statisticschart.h"
+#include "app/windowcharts.h"
+#include "appfixture.h"
+
+using namespace quorix;
+using namespace quorix::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+std::vector<Draw> fixtureDraws() {
+    return {makeDraw("2026-01-03", {1, 2, 3, 4, 5, 6}, 7, 2),
+            makeDraw("2026-01-07", {5, 6, 7, 8, 40, 41}, 0, 5),
+            makeDraw("2026-01-10", {2, 11, 20, 29, 38, 42}, 13, 5)};
+}
+
+QString currentTab(const LottoZahlen &window) {
+    return window.pages()->tabText(window.pages()->currentIndex());
+}
+
+} // namespace
+
+class WindowChartsTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void startUpDrawsTheFrequencyChart();
+    void chartButtonsOfEveryPage();
+    void tipEditThroughTheNumberDialog();
+    void distributionOfTheSheet();
+};
+
+void WindowChartsTest::startUpDrawsTheFrequencyChart() {
+    TempHome home;
+    home.writeDraws(fixtureDraws());
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    StatisticsChart &chart = WindowCharts::of(window)->chart();
+    QCOMPARE(chart.chart(), window.control<QChartView>(u"Chart1"_s)->chart());
+    QCOMPARE(chart.barSet()->count(), 42);
+    QCOMPARE(chart.barSet()->at(4), 2.0); // number 5 in two draws
+    QCOMPARE(chart.barSet()->selectedBars().size(), 13);
+    QVERIFY(chart.categoryAxis()->titleText().startsWith(window.message(0)));
+    QCOMPARE(currentTab(window), u"Lottotipp"_s);
+    QVERIFY(prompts.asked().empty());
+
+    auto *joker = window.control<QChartView>(u"Chart2"_s)->chart();
+    QVERIFY(joker->findChild<QObject *>(u"Series3"_s));
+    QVERIFY(joker->title().contains(u"Berechnung=&gt;Allgemein"_s));
+}
+
+void WindowChartsTest::chartButtonsOfEveryPage() {
+    TempHome home;
+    home.writeDraws(fixtureDraws());
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    StatisticsChart &chart = WindowCharts::of(window)->chart();
+
+    struct Case {
+        const char *control;
+        int bars;
+        int titleMessage;
+    };
+    const Case cases[] = {
+        {"Button2", 41, 9},       {"Button3", 40, 11},       {"Button4", 42, 15},
+        {"Button5", 42, 28},      {"Button8", 6, 38},        {"Button9", 7, 44},
+        {"Button10", 7, 46},      {"Button11", 7, 48},       {"SpeedButton9", 142 - 21 + 1, 13},
+        {"SpeedButton3", 6, 3},   {"SpeedButton205", 6, 38}, {"SpeedButton201", 41, 9},
+        {"SpeedButton200", 42, 0}};
+    for (const Case &c : cases) {
+        window.pages()->setCurrentIndex(0);
+        auto *control = window.control<QAbstractButton>(QString::fromLatin1(c.control));
+        QVERIFY2(control && control->isEnabled(), c.control);
+        control->click();
+        QCOMPARE(chart.barSet()->count(), c.bars);
+        QVERIFY2(chart.categoryAxis()->titleText().contains(window.message(c.titleMessage)), c.control);
+        // Frequency and the tool bar's own buttons are on "Diagramm" already; the rest switch there.
+        const bool switches =
+            QByteArray(c.control) != "SpeedButton200" && QByteArray(c.control) != "SpeedButton9";
+        QCOMPARE(currentTab(window), switches ? u"Diagramm"_s : u"Lottotipp"_s);
+    }
+
+    // A missing draw file: the error box, no chart.
+    std::filesystem::remove(window.drawFile().path());
+    window.control<QAbstractButton>(u"Button2"_s)->click();
+    QCOMPARE(prompts.asked().size(), std::size_t(1));
+    QCOMPARE(chart.barSet()->count(), 0);
+}
+
+void WindowChartsTest::tipEditThroughTheNumberDialog() {
+    TempHome home;
+    home.writeDraws(fixtureDraws());
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const std::array<int, 6> row{5, 9, 23, 30, 31, 40};
+    for (int i = 0; i < 6; ++i)
+        window.tipField(0, i)->setText(QString::number(row[std::size_t(i)]));
+
+    NumberDialog &dialog = WindowCharts::of(window)->numberDialog();
+    bool sawRow = false;
+    QTimer::singleShot(0, &dialog, [&] {
+        sawRow = dialog.tickedTipNumbers() == std::vector<int>(row.begin(), row.end()) && dialog.isMarked(23);
+        QCOMPARE(dialog.windowTitle(), u"1. "_s + window.message(24));
+        for (int n : {23, 30, 31})
+            dialog.entry(n)->click();
+        dialog.okButton()->click();
+    });
+    window.control<QAbstractButton>(u"Tipp1Edit"_s)->click();
+    QVERIFY(sawRow);
+    QStringList texts;
+    for (int i = 0; i < 6; ++i)
+        texts << window.tipField(0, i)->text();
+    QCOMPARE(texts, (QStringList{u"5"_s, u"9"_s, u"40"_s, u"30"_s, u"31"_s, u"40"_s}));
+    QCOMPARE(dialog.windowTitle(), window.message(36));
+    QVERIFY(!dialog.randomButton()->isVisibleTo(&dialog));
+
+    // The random run of row 14 fills its interleaved fields with six different numbers.
+    QTimer::singleShot(0, &dialog, [&] {
+        dialog.randomButton()->click();
+        for (int i = 0; i < 6; ++i) {
+            dialog.Timer1Timer();
+            dialog.randomButton()->click();
+        }
+        dialog.okButton()->click();
+    });
+    window.control<QAbstractButton>(u"SpeedButton20"_s)->click();
+    std::set<int> picked;
+    for (int i = 0; i < 6; ++i)
+        picked.insert(window.control<QLineEdit>(u"Edit"_s + QString::number(97 + 2 * i))->text().toInt());
+    QCOMPARE(picked.size(), std::size_t(6));
+    QVERIFY(*picked.begin() >= 1 && *picked.rbegin() <= 42);
+}
+
+void WindowChartsTest::distributionOfTheSheet() {
+    TempHome home;
+    home.writeDraws(fixtureDraws());
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (int r = 0; r < 2; ++r)
+        for (int i = 0; i < 6; ++i)
+            window.tipField(r, i)->setText(QString::number(1 + i + r));
+    window.control<QAbstractButton>(u"Button6"_s)->click();
+
+    StatisticsChart &chart = WindowCharts::of(window)->chart();
+    QCOMPARE(currentTab(window), u"Diagramm"_s);
+    QCOMPARE(chart.barSet()->count(), 42);
+    QCOMPARE(chart.barSet()->at(1), 2.0); // 2 in both rows
+    QCOMPARE(chart.barSet()->at(6), 1.0); // 7 in row 2 only
+    QCOMPARE(chart.categoryAxis()->titleText(), window.message(29));
+}
+
+QTEST_MAIN(WindowChartsTest)
+#include "windowcharts_test.moc"
