@@ -5,6 +5,7 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
+#include "cli/compute.h"
 
 namespace {
 
@@ -24,6 +25,9 @@ constexpr Command kCommands[] = {
      "stats --draws FILE --kind KIND --start DATE --end DATE [--no-saturday] [--no-wednesday]"},
     {"random", runRandom, "random --seed N --below N --count K"},
     {"make-sample", runMakeSample, "make-sample --draws FILE [--to DATE] [--seed N]"},
+    {"compute", runCompute,
+     "compute --draws FILE --start DATE --end DATE --seed N [--no-saturday] [--no-wednesday] [--set NAME=VALUE]... "
+     "[--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]..."},
 };
 
 void printUsage(std::FILE *to) {
