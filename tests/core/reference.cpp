@@ -302,6 +302,26 @@ void findReferenceDraws(Context &c) {
 
 } // namespace
 
+struct Filter::State {
+    Settings settings;
+    TipParameters parameters;
+    Context context;
+    explicit State(const Settings &s)
+        : settings(s)
+        , parameters(s.parameters)
+        , context{settings, parameters, s.endDate, {}, {}, {}, {}} {
+        findReferenceDraws(context);
+    }
+};
+
+Filter::Filter(const Settings &settings)
+    : m_state(std::make_unique<State>(settings)) {}
+Filter::~Filter() = default;
+
+bool Filter::accept(const std::array<int, 6> &sorted, int crossSum) {
+    return acceptCandidate(m_state->context, sorted, crossSum);
+}
+
 std::vector<int> pool(const Settings &settings) {
     TipParameters p = settings.parameters;
     Context c{settings, p, settings.endDate, {}, {}, {}, {}};

@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -49,6 +50,18 @@ struct Outcome {
 };
 
 Outcome run(const Settings &settings, Random &random);
+
+// The acceptance test alone, prepared once for a run's settings: reference draws and end date.
+class Filter {
+public:
+    explicit Filter(const Settings &settings);
+    ~Filter();
+    bool accept(const std::array<int, 6> &sorted, int crossSum);
+
+private:
+    struct State;
+    std::unique_ptr<State> m_state;
+};
 
 // The pool alone, for the pool's examples.
 std::vector<int> pool(const Settings &settings);
