@@ -1,1 +1,32 @@
 #pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+#include "core/numberpool.h"
+#include "core/result.h"
+
+namespace quorix {
+
+// The number value list file (.zqw): exactly 45 lines, line n holding entry n's weight text when
+// the entry is ticked and nothing when it is not. CR LF line ends, no header.
+struct ValueListFile {
+    static constexpr const char *kExtension = "zqw";
+    static constexpr const char *kFilter = "Werteliste|*.zqw";
+
+    // Saving first gives a ticked entry with an empty weight the weight "1" (in the list too).
+    static std::string format(NumberList &list);
+    static Result<void> write(const std::filesystem::path &path, NumberList &list);
+
+    // Line n ticks entry n with the line as its weight; an empty or missing line unticks it with
+    // weight "1". Lines beyond 45 are ignored. Bytes that are not UTF-8 are read as Windows-1252.
+    static NumberList parse(std::string_view text);
+    // A file that cannot be read leaves nothing changed: the error comes back instead.
+    static Result<NumberList> read(const std::filesystem::path &path);
+
+    // The proposed file name: the date as yyyymmdd and ".zqw".
+    static std::string proposedName(int year, int month, int day);
+};
+
+} // namespace quorix

@@ -1,0 +1,95 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include <unistd.h>
+
+#include "output/valuelist.h"
+
+using namespace quorix;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string lines(std::initializer_list<std::pair<int, const char *>> set) {
+    std::string text;
+    for (int n = 1; n <= 45; ++n) {
+        for (const auto &[line, weight] : set)
+            if (line == n) text += weight;
+        text += "\r\n";
+    }
+    return text;
+}
+
+} // namespace
+
+TEST(ValueList, WritesFortyFiveLines) {
+    NumberList list;
+    list[4] = {true, "2"};
+    list[16] = {true, ""}; // saved as "1", and the list shows it
+    list[20] = {false, "9"};
+    EXPECT_EQ(ValueListFile::format(list), lines({{5, "2"}, {17, "1"}}));
+    EXPECT_EQ(list[16].weight, "1");
+    EXPECT_EQ(ValueListFile::proposedName(2026, 3, 7), "20260307.zqw");
+}
+
+TEST(ValueList, ReadsHostileText) {
+    struct Case {
+        const char *what;
+        std::string text;
+        std::vector<std::pair<int, std::string>> ticked; // everything else: unticked with "1"
+    };
+    const Case cases[] = {
+        {"empty file", "", {}},
+        {"30 lines", std::string(30, '\n'), {}},
+        {"weights taken unchanged", "3\r\n\r\nabc\r\n-2\r\n", {{1, "3"}, {3, "abc"}, {4, "-2"}}},
+        {"LF and CR line ends", "1\n2\r3\r\n\n5", {{1, "1"}, {2, "2"}, {3, "3"}, {5, "5"}}},
+        {"byte order mark",
+         "\xEF\xBB\xBF"
+         "7\r\n",
+         {{1, "7"}}},
+        {"control bytes dropped", std::string("4\0\x01\x7f", 4) + "\r\n\x02\r\n", {{1, "4"}}},
+        {"long line cut", std::string(100000, '9') + "\r\n8", {{1, std::string(64, '9')}, {2, "8"}}},
+        {"lines after 45 ignored", std::string(45, '\n') + "6\n", {}},
+        {"Windows-1252 bytes", "\xE4\x80\r\n\xC3\xA4", {{1, "\xC3\xA4\xE2\x82\xAC"}, {2, "\xC3\xA4"}}},
+    };
+    for (const Case &c : cases) {
+        const NumberList list = ValueListFile::parse(c.text);
+        for (int n = 1; n <= 45; ++n) {
+            const NumberListEntry &e = list[static_cast<std::size_t>(n - 1)];
+            std::string expected;
+            for (const auto &[line, weight] : c.ticked)
+                if (line == n) expected = weight;
+            EXPECT_EQ(e.ticked, !expected.empty()) << c.what << " line " << n;
+            EXPECT_EQ(e.weight, expected.empty() ? "1" : expected) << c.what << " line " << n;
+        }
+    }
+}
+
+TEST(ValueList, FileRoundTripAndErrors) {
+    const fs::path dir = fs::temp_directory_path() / ("quorix-zqw-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    NumberList list;
+    list[0] = {true, "3"};
+    list[41] = {true, "12"};
+    list[44] = {true, "1"};
+    ASSERT_TRUE(ValueListFile::write(dir / "a.zqw", list).ok());
+    const Result<NumberList> back = ValueListFile::read(dir / "a.zqw");
+    ASSERT_TRUE(back.ok());
+    for (std::size_t i = 0; i < 45; ++i) {
+        EXPECT_EQ((*back)[i].ticked, list[i].ticked) << i;
+        if (list[i].ticked) {
+            EXPECT_EQ((*back)[i].weight, list[i].weight) << i;
+        }
+    }
+    EXPECT_EQ(NumberPool::fromList(*back).size(), 16u);
+
+    NumberList unsaved;
+    unsaved[2] = {true, ""};
+    const Result<void> failed = ValueListFile::write(dir / "missing" / "b.zqw", unsaved);
+    EXPECT_FALSE(failed.ok());
+    EXPECT_EQ(unsaved[2].weight, "") << "a failed save changes nothing";
+    EXPECT_FALSE(ValueListFile::read(dir / "missing.zqw").ok());
+    fs::remove_all(dir);
+}
