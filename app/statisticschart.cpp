@@ -33,6 +33,14 @@ QBarSeries *makeSeries(QChart *chart, const QString &name) {
     return series;
 }
 
+// The axis title is laid out as rich text, which folds runs of blanks into one; the titles use
+// such runs to set their parts apart, so every blank after the first of a run is made fixed.
+QString keepBlanks(QString text) {
+    for (qsizetype i = 1; i < text.size(); ++i)
+        if (text[i] == u' ' && (text[i - 1] == u' ' || text[i - 1] == QChar(0xA0))) text[i] = QChar(0xA0);
+    return text;
+}
+
 // A round tick interval giving about five steps over the range.
 int tickInterval(int range) {
     int magnitude = 1;
@@ -161,7 +169,8 @@ void StatisticsChart::showBars(const std::vector<ChartBar> &bars, const ValueRan
         const int highest = std::max(0, range.maximum);
         setFixedRange(m_valueAxis, lowest, highest > lowest ? highest : lowest + 1);
     }
-    m_categoryAxis->setTitleText(axisTitle);
+    m_axisTitle = axisTitle;
+    m_categoryAxis->setTitleText(keepBlanks(axisTitle));
 }
 
 int StatisticsChart::labelStep(const std::vector<int> &classValues, double plotWidth) {

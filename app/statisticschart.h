@@ -67,6 +67,8 @@ public:
     // yet: a guess from the count).
     static int labelStep(const std::vector<int> &classValues, double plotWidth);
 
+    // The category-axis title as built (the axis shows it with its blanks kept).
+    const QString &axisTitleText() const { return m_axisTitle; }
     QChart *chart() const { return m_chart; }
     QBarSeries *series() const { return m_series2; }
     QBarSet *barSet() const { return m_set; }
@@ -83,6 +85,7 @@ private:
     QBarSet *m_set = nullptr;
     QCategoryAxis *m_categoryAxis = nullptr;
     QValueAxis *m_valueAxis = nullptr;
+    QString m_axisTitle;
     std::vector<int> m_classValues; // x of each bar shown
     int m_labelStep = 0;
     QMetaObject::Connection m_resized;

@@ -59,7 +59,7 @@ void WindowChartsTest::startUpDrawsTheFrequencyChart() {
     QCOMPARE(chart.barSet()->count(), 42);
     QCOMPARE(chart.barSet()->at(4), 2.0); // number 5 in two draws
     QCOMPARE(chart.barSet()->selectedBars().size(), 13);
-    QVERIFY(chart.categoryAxis()->titleText().startsWith(window.message(0)));
+    QVERIFY(chart.axisTitleText().startsWith(window.message(0)));
     QCOMPARE(currentTab(window), u"Lottotipp"_s);
     QVERIFY(prompts.asked().empty());
 
@@ -94,7 +94,7 @@ void WindowChartsTest::chartButtonsOfEveryPage() {
         QVERIFY2(control && control->isEnabled(), c.control);
         control->click();
         QCOMPARE(chart.barSet()->count(), c.bars);
-        QVERIFY2(chart.categoryAxis()->titleText().contains(window.message(c.titleMessage)), c.control);
+        QVERIFY2(chart.axisTitleText().contains(window.message(c.titleMessage)), c.control);
         // Frequency and the tool bar's own buttons are on "Diagramm" already; the rest switch there.
         const bool switches =
             QByteArray(c.control) != "SpeedButton200" && QByteArray(c.control) != "SpeedButton9";
@@ -171,7 +171,7 @@ void WindowChartsTest::distributionOfTheSheet() {
     QCOMPARE(chart.barSet()->count(), 42);
     QCOMPARE(chart.barSet()->at(1), 2.0); // 2 in both rows
     QCOMPARE(chart.barSet()->at(6), 1.0); // 7 in row 2 only
-    QCOMPARE(chart.categoryAxis()->titleText(), window.message(29));
+    QCOMPARE(chart.axisTitleText(), window.message(29));
 }
 
 QTEST_MAIN(WindowChartsTest)
