@@ -3,6 +3,9 @@
 #include <algorithm>
 
 #include <QCheckBox>
+#include <QDate>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +14,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/prompts.h"
 #include "core/random.h"
+#include "output/valuelist.h"
 
 namespace quorix {
 
@@ -75,6 +80,8 @@ NumberDialog::NumberDialog(Random &random, QWidget *parent)
     connect(m_abortButton, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_computeButton, &QPushButton::clicked, this, [this] { done(Retry); });
     connect(m_randomButton, &QPushButton::clicked, this, &NumberDialog::BitBtn4Click);
+    connect(m_saveButton, &QPushButton::clicked, this, &NumberDialog::SpeedButton1Click);
+    connect(m_loadButton, &QPushButton::clicked, this, &NumberDialog::SpeedButton2Click);
 
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_saveButton);
@@ -185,25 +192,53 @@ std::optional<std::vector<int>> NumberDialog::editTip(const QString &caption, st
     return result;
 }
 
-void NumberDialog::fillFromPool(std::span<const int> pool) {
-    std::array<int, kEntries + 1> counts{};
-    for (int n : pool)
-        if (n >= 1 && n <= kEntries) ++counts[static_cast<std::size_t>(n)];
+NumberList NumberDialog::list() const {
+    NumberList list;
     for (int n = 1; n <= kEntries; ++n) {
-        const int count = counts[static_cast<std::size_t>(n)];
-        setTicked(n, count > 0);
-        setWeight(n, QString::number(count));
+        auto &entry = list[static_cast<std::size_t>(n - 1)];
+        entry.ticked = isTicked(n);
+        entry.weight = weight(n).toStdString();
+    }
+    return list;
+}
+
+void NumberDialog::setList(const NumberList &list) {
+    for (int n = 1; n <= kEntries; ++n) {
+        const auto &entry = list[static_cast<std::size_t>(n - 1)];
+        setTicked(n, entry.ticked);
+        setWeight(n, QString::fromStdString(entry.weight));
     }
 }
 
-std::vector<int> NumberDialog::poolFromList() const {
-    std::vector<int> pool;
-    for (int n = 1; n <= kEntries; ++n) {
-        if (!isTicked(n)) continue;
-        const int weight = std::max(1, wholeNumber(this->weight(n)).value_or(0));
-        pool.insert(pool.end(), static_cast<std::size_t>(weight), n);
+QString NumberDialog::chooseFile(bool save) {
+    const QDate today = QDate::currentDate();
+    const QString proposed =
+        QString::fromStdString(ValueListFile::proposedName(today.year(), today.month(), today.day()));
+    if (m_chooseFile) return m_chooseFile(save, proposed);
+    const QString filter = u"Werteliste (*.zqw)"_s;
+    return save ? QFileDialog::getSaveFileName(this, QString(), proposed, filter)
+                : QFileDialog::getOpenFileName(this, QString(), proposed, filter);
+}
+
+void NumberDialog::SpeedButton1Click() {
+    QString path = chooseFile(true);
+    if (path.isEmpty()) return;
+    if (QFileInfo(path).suffix().isEmpty()) path += u".zqw"_s;
+    NumberList entries = list();
+    const Result<void> written = ValueListFile::write(path.toStdString(), entries);
+    setList(entries);
+    if (!written) Prompts::message(this, windowTitle(), QString::fromStdString(written.error().message));
+}
+
+void NumberDialog::SpeedButton2Click() {
+    const QString path = chooseFile(false);
+    if (path.isEmpty()) return;
+    const Result<NumberList> read = ValueListFile::read(path.toStdString());
+    if (!read) {
+        Prompts::message(this, windowTitle(), QString::fromStdString(read.error().message));
+        return;
     }
-    return pool;
+    setList(*read);
 }
 
 void NumberDialog::BitBtn4Click() {

@@ -1,12 +1,15 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <optional>
 #include <span>
 #include <vector>
 
 #include <QDialog>
 #include <QString>
+
+#include "core/numberpool.h"
 
 class QCheckBox;
 class QLabel;
@@ -55,12 +58,18 @@ public:
     std::optional<std::vector<int>> editTip(const QString &caption, std::span<const int> rowNumbers,
                                             const QString &listCaption);
 
+    // The 45 entries as a number list, and back.
+    NumberList list() const;
+    void setList(const NumberList &list);
     // List mode: each number of the pool ticked with its count as weight, the others unticked
     // with weight "0".
-    void fillFromPool(std::span<const int> pool);
-    // The pool rebuilt from the list: w entries of each ticked number of weight w; a weight of 0,
-    // or one that is not a whole number, adds one entry.
-    std::vector<int> poolFromList() const;
+    void fillFromPool(const NumberPool &pool) { setList(pool.toList()); }
+    // The pool rebuilt from the list ("&Rechnen").
+    NumberPool poolFromList() const { return NumberPool::fromList(list()); }
+
+    // Asks for the value-list file to save to (save) or load from; empty when cancelled.
+    using FileChooser = std::function<QString(bool save, const QString &proposedName)>;
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
 
     int pickCount() const { return m_pickCount; }
     void setPickCount(int count);
@@ -72,6 +81,10 @@ public:
     QPushButton *abortButton() const { return m_abortButton; }
 
 public Q_SLOTS:
+    // Saves the list as a value list; an empty weight of a ticked entry becomes "1" first.
+    void SpeedButton1Click();
+    // Loads a value list into the entries.
+    void SpeedButton2Click();
     // "&Zufall": starts the random run, freezes one more pick, or stops the run.
     void BitBtn4Click();
     // One step of the random run: the frozen picks stay, the others are drawn anew.
@@ -92,8 +105,10 @@ private:
     void showWeightStatus(int n);
     void resetEntries(int last);
     int entryIndexOf(const QObject *object) const;
+    QString chooseFile(bool save);
 
     Random &m_random;
+    FileChooser m_chooseFile;
     std::array<QCheckBox *, kEntries + 1> m_entries{}; // index 0 unused
     std::array<bool, kEntries + 1> m_marked{};
     QLabel *m_status = nullptr;

@@ -1,5 +1,6 @@
 #include <QCheckBox>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -7,6 +8,7 @@
 #include <set>
 
 #include "app/numberdialog.h"
+#include "appfixture.h"
 #include "core/random.h"
 
 using namespace quorix;
@@ -47,6 +49,17 @@ std::vector<int> sorted(std::vector<int> v) {
     return v;
 }
 
+NumberPool poolOf(std::initializer_list<int> numbers) {
+    NumberPool pool;
+    for (int n : numbers)
+        pool.add(n);
+    return pool;
+}
+
+std::vector<int> entriesOf(const NumberPool &pool) {
+    return {pool.entries().begin(), pool.entries().end()};
+}
+
 void rightRelease(QWidget *widget) {
     QTest::mouseRelease(widget, Qt::RightButton, {}, widget->rect().center());
 }
@@ -63,6 +76,7 @@ private Q_SLOTS:
     void randomRunStopsWhenTheDialogCloses();
     void weightsByMouse();
     void poolToListAndBack();
+    void saveAndLoadValueLists();
 };
 
 void NumberDialogTest::tipModeMarksTheRowAndGivesTheTickedNumbers() {
@@ -175,7 +189,7 @@ void NumberDialogTest::randomRunStopsWhenTheDialogCloses() {
 void NumberDialogTest::weightsByMouse() {
     Random random(1);
     NumberDialog dialog(random);
-    dialog.fillFromPool(std::vector<int>{1, 1, 1, 2, 42, 42});
+    dialog.fillFromPool(poolOf({1, 1, 1, 2, 42, 42}));
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
@@ -214,16 +228,16 @@ void NumberDialogTest::weightsByMouse() {
 void NumberDialogTest::poolToListAndBack() {
     Random random(1);
     NumberDialog dialog(random);
-    dialog.fillFromPool(std::vector<int>{42, 1, 2, 1, 42, 1});
+    dialog.fillFromPool(poolOf({42, 1, 2, 1, 42, 1}));
     QCOMPARE(ticked(dialog), (std::vector<int>{1, 2, 42}));
     QCOMPARE(dialog.weight(1), u"3"_s);
     QCOMPARE(dialog.weight(2), u"1"_s);
     QCOMPARE(dialog.weight(42), u"2"_s);
     QCOMPARE(dialog.weight(3), u"0"_s);
-    QCOMPARE(dialog.poolFromList(), (std::vector<int>{1, 1, 1, 2, 42, 42}));
+    QCOMPARE(entriesOf(dialog.poolFromList()), (std::vector<int>{1, 1, 1, 2, 42, 42}));
 
     // Weight 0, a non-number and 44 each add one entry.
-    dialog.fillFromPool({});
+    dialog.fillFromPool(NumberPool());
     dialog.setTicked(3, true);
     dialog.setWeight(3, u"4"_s);
     dialog.setTicked(9, true);
@@ -231,11 +245,59 @@ void NumberDialogTest::poolToListAndBack() {
     dialog.setTicked(17, true);
     dialog.setWeight(17, u"zwei"_s);
     dialog.setTicked(44, true);
-    QCOMPARE(dialog.poolFromList(), (std::vector<int>{3, 3, 3, 3, 9, 17, 44}));
+    QCOMPARE(entriesOf(dialog.poolFromList()), (std::vector<int>{3, 3, 3, 3, 9, 17, 44}));
 
     // "&Rechnen" closes with its own result.
     QTimer::singleShot(0, &dialog, [&] { dialog.computeButton()->click(); });
     QCOMPARE(dialog.exec(), NumberDialog::Retry);
+}
+
+void NumberDialogTest::saveAndLoadValueLists() {
+    QTemporaryDir dir;
+    Random random(1);
+    NumberDialog dialog(random);
+    QString chosen;
+    QList<bool> asked;
+    QString proposed;
+    dialog.setFileChooser([&](bool save, const QString &name) {
+        asked << save;
+        proposed = name;
+        return chosen;
+    });
+    testing::PromptScript prompts;
+
+    dialog.fillFromPool(poolOf({5, 5, 17}));
+    dialog.setTicked(30, true);
+    dialog.setWeight(30, QString()); // ticked without a weight: saved as "1"
+    chosen = dir.filePath(u"liste"_s);
+    dialog.SpeedButton1Click();
+    QCOMPARE(asked, QList<bool>{true});
+    QCOMPARE(proposed, QDate::currentDate().toString(u"yyyyMMdd"_s) + u".zqw"_s);
+    QCOMPARE(dialog.weight(30), u"1"_s);
+    QFile file(dir.filePath(u"liste.zqw"_s));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 46); // 45 lines, each ended by CR LF
+    QCOMPARE(lines[4], QByteArray("2\r"));
+    QCOMPARE(lines[16], QByteArray("1\r"));
+    QCOMPARE(lines[29], QByteArray("1\r"));
+    QCOMPARE(lines[0], QByteArray("\r"));
+
+    NumberDialog other(random);
+    other.setFileChooser([&](bool, const QString &) { return dir.filePath(u"liste.zqw"_s); });
+    other.SpeedButton2Click();
+    QCOMPARE(ticked(other), (std::vector<int>{5, 17, 30}));
+    QCOMPARE(other.weight(5), u"2"_s);
+    QCOMPARE(other.weight(1), u"1"_s); // empty lines untick with weight "1"
+
+    // A file that cannot be read: the error box, the entries unchanged; cancelling does nothing.
+    other.setFileChooser([&](bool, const QString &) { return dir.filePath(u"missing.zqw"_s); });
+    other.SpeedButton2Click();
+    QCOMPARE(prompts.asked().size(), std::size_t(1));
+    QCOMPARE(ticked(other), (std::vector<int>{5, 17, 30}));
+    chosen.clear();
+    dialog.SpeedButton2Click();
+    QCOMPARE(prompts.asked().size(), std::size_t(1));
 }
 
 QTEST_MAIN(NumberDialogTest)
