@@ -109,9 +109,13 @@ std::optional<NumberStatistics> ChartController::showStatistic(StatisticKind kin
             QMessageBox::critical(nullptr, QApplication::applicationName(), text);
         return std::nullopt;
     }
-    m_chart.show(*result);
-    if (bringsChartToFront(kind) && m_sources.showChartPage) m_sources.showChartPage();
+    present(*result);
     return std::move(*result);
+}
+
+void ChartController::present(const NumberStatistics &statistics) {
+    m_chart.show(statistics);
+    if (bringsChartToFront(statistics.kind) && m_sources.showChartPage) m_sources.showChartPage();
 }
 
 void ChartController::clearChart() {

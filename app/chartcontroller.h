@@ -35,6 +35,9 @@ public:
     // Runs and shows one statistic; nullopt when the draw file could not be read (the error has
     // been shown and the chart stays cleared).
     std::optional<NumberStatistics> showStatistic(StatisticKind kind);
+    // Draws a statistic computed elsewhere (the computation's own table) as its operation would,
+    // switching to "Diagramm" where the operation does.
+    void present(const NumberStatistics &statistics);
     // Whether the operation itself ends by bringing "Diagramm" to the front (the others leave
     // that to the controls that call them from other pages).
     static bool bringsChartToFront(StatisticKind kind);

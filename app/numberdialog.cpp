@@ -210,6 +210,20 @@ void NumberDialog::setList(const NumberList &list) {
     }
 }
 
+std::optional<NumberPool> NumberDialog::choosePool(const NumberPool &pool) {
+    m_computeButton->show();
+    m_randomButton->hide();
+    fillFromPool(pool);
+    switch (exec()) {
+    case QDialog::Accepted:
+        return pool;
+    case Retry:
+        return poolFromList();
+    default:
+        return std::nullopt;
+    }
+}
+
 QString NumberDialog::chooseFile(bool save) {
     const QDate today = QDate::currentDate();
     const QString proposed =

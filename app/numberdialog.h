@@ -67,6 +67,11 @@ public:
     // The pool rebuilt from the list ("&Rechnen").
     NumberPool poolFromList() const { return NumberPool::fromList(list()); }
 
+    // List mode as the computation uses it: the dialog shows the pool modally. OK keeps the pool
+    // as built, "&Rechnen" rebuilds it from the list, any other way of closing gives nullopt
+    // (the computation then generates no rows).
+    std::optional<NumberPool> choosePool(const NumberPool &pool);
+
     // Asks for the value-list file to save to (save) or load from; empty when cancelled.
     using FileChooser = std::function<QString(bool save, const QString &proposedName)>;
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }

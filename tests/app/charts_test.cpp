@@ -274,6 +274,12 @@ void ChartsTest::controllerRunsFromControls() {
     QCOMPARE(barValues(*w.view), QList<qreal>(6, 0.0));
     QCOMPARE(w.view->axisTitleText(), u"m3"_s);
 
+    // A statistic computed elsewhere is drawn the same way.
+    w.tabs->setCurrentWidget(w.lotto);
+    controller.present(computeStatistic(StatisticKind::Outstanding, sampleWindow(), sampleDraws()));
+    QCOMPARE(w.view->barSet()->count(), 42);
+    QCOMPARE(w.tabs->currentWidget(), w.diagramm);
+
     // The computation calls the operations directly and reads the result.
     w.root.findChild<QCheckBox *>(u"CheckBox16"_s)->setChecked(true);
     const auto lucky = controller.SpeedButton3Click();

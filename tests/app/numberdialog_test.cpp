@@ -247,9 +247,18 @@ void NumberDialogTest::poolToListAndBack() {
     dialog.setTicked(44, true);
     QCOMPARE(entriesOf(dialog.poolFromList()), (std::vector<int>{3, 3, 3, 3, 9, 17, 44}));
 
-    // "&Rechnen" closes with its own result.
-    QTimer::singleShot(0, &dialog, [&] { dialog.computeButton()->click(); });
-    QCOMPARE(dialog.exec(), NumberDialog::Retry);
+    // As the computation shows it: OK keeps the pool, "&Rechnen" takes the list, Abort nothing.
+    const NumberPool pool = poolOf({7, 7, 8});
+    const auto closeWith = [&](QPushButton *button, bool untickEight) {
+        QTimer::singleShot(0, &dialog, [&dialog, button, untickEight] {
+            if (untickEight) dialog.entry(8)->click();
+            button->click();
+        });
+        return dialog.choosePool(pool);
+    };
+    QCOMPARE(entriesOf(*closeWith(dialog.okButton(), true)), (std::vector<int>{7, 7, 8}));
+    QCOMPARE(entriesOf(*closeWith(dialog.computeButton(), true)), (std::vector<int>{7, 7}));
+    QVERIFY(!closeWith(dialog.abortButton(), false));
 }
 
 void NumberDialogTest::saveAndLoadValueLists() {
