@@ -129,18 +129,19 @@ void ChartController::trigger(StatisticKind kind, bool chartToFrontFirst) {
 
 void ChartController::attach(QWidget *window) {
     for (const ChartControl &control : kChartControls) {
-        QWidget *widget = window->findChild<QWidget *>(QString::fromLatin1(control.name));
-        if (!widget) continue;
-        if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-            const StatisticKind kind = control.kind;
-            const bool toFront = control.chartToFrontFirst;
-            connect(button, &QAbstractButton::clicked, this,
-                    [this, kind, toFront] { trigger(kind, toFront); });
-        } else {
-            widget->setProperty(kKindProperty, static_cast<int>(control.kind));
-            widget->setProperty(kToFrontProperty, control.chartToFrontFirst);
-            widget->setCursor(Qt::PointingHandCursor);
-            widget->installEventFilter(this);
+        // One name may stand for several controls on different pages.
+        for (QWidget *widget : window->findChildren<QWidget *>(QString::fromLatin1(control.name))) {
+            if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+                const StatisticKind kind = control.kind;
+                const bool toFront = control.chartToFrontFirst;
+                connect(button, &QAbstractButton::clicked, this,
+                        [this, kind, toFront] { trigger(kind, toFront); });
+            } else {
+                widget->setProperty(kKindProperty, static_cast<int>(control.kind));
+                widget->setProperty(kToFrontProperty, control.chartToFrontFirst);
+                widget->setCursor(Qt::PointingHandCursor);
+                widget->installEventFilter(this);
+            }
         }
     }
 }

@@ -82,22 +82,47 @@ void WindowChartsTest::chartButtonsOfEveryPage() {
         int bars;
         int titleMessage;
     };
-    const Case cases[] = {
-        {"Button2", 41, 9},       {"Button3", 40, 11},       {"Button4", 42, 15},
-        {"Button5", 42, 28},      {"Button8", 6, 38},        {"Button9", 7, 44},
-        {"Button10", 7, 46},      {"Button11", 7, 48},       {"SpeedButton9", 142 - 21 + 1, 13},
-        {"SpeedButton3", 6, 3},   {"SpeedButton205", 6, 38}, {"SpeedButton201", 41, 9},
-        {"SpeedButton200", 42, 0}};
+    const Case cases[] = {{"Button2", 41, 9},
+                          {"Button3", 40, 11},
+                          {"Button4", 42, 15},
+                          {"Button5", 42, 28},
+                          {"Button8", 6, 38},
+                          {"Button9", 7, 44},
+                          {"Button10", 7, 46},
+                          {"Button11", 7, 48},
+                          {"SpeedButton9", 142 - 21 + 1, 13},
+                          {"SpeedButton3", 6, 3},
+                          {"SpeedButton205", 6, 38},
+                          {"SpeedButton201", 41, 9},
+                          {"SpeedButton200", 42, 0},
+                          // the small buttons and clickable texts of the "Berechnung" pages
+                          {"SpeedButton26", 42, 0},
+                          {"SpeedButton17", 142 - 21 + 1, 13},
+                          {"CrossSumsText", 142 - 21 + 1, 13},
+                          {"PairsText", 41, 9},
+                          {"SpeedButton29", 7, 44},
+                          {"Superselten", 6, 3},
+                          {"SuperAus", 6, 38}};
+    // A name may stand for several controls (the frequency button twice on "Statistisch").
+    const auto secondFrequency = window.findChildren<QAbstractButton *>(u"SpeedButton26"_s);
+    QCOMPARE(secondFrequency.size(), 2);
+    window.control<QAbstractButton>(u"Button2"_s)->click();
+    secondFrequency.back()->click();
+    QCOMPARE(chart.barSet()->count(), 42);
+
     for (const Case &c : cases) {
         window.pages()->setCurrentIndex(0);
-        auto *control = window.control<QAbstractButton>(QString::fromLatin1(c.control));
+        QWidget *control = window.control(QString::fromLatin1(c.control));
         QVERIFY2(control && control->isEnabled(), c.control);
-        control->click();
+        if (auto *button = qobject_cast<QAbstractButton *>(control))
+            button->click();
+        else
+            QTest::mouseClick(control, Qt::LeftButton);
         QCOMPARE(chart.barSet()->count(), c.bars);
         QVERIFY2(chart.axisTitleText().contains(window.message(c.titleMessage)), c.control);
         // Frequency and the tool bar's own buttons are on "Diagramm" already; the rest switch there.
-        const bool switches =
-            QByteArray(c.control) != "SpeedButton200" && QByteArray(c.control) != "SpeedButton9";
+        const QByteArray name(c.control);
+        const bool switches = name != "SpeedButton200" && name != "SpeedButton9" && name != "SpeedButton26";
         QCOMPARE(currentTab(window), switches ? u"Diagramm"_s : u"Lottotipp"_s);
     }
 
