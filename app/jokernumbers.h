@@ -2,17 +2,14 @@
 
 #include <array>
 
+#include "core/tipcheck.h"
+
 namespace quorix {
 
 // The user's three Joker numbers with their enable boxes. They belong to the print settings
-// dialog; the tip check reads them. All unticked until that dialog sets them.
-struct JokerNumber {
-    bool enabled = false;
-    std::array<int, 6> digits{}; // 0..9, first digit first
-};
-
+// dialog, which takes this object over; the tip check reads them. All unticked at start.
 struct JokerNumbers {
-    std::array<JokerNumber, 3> numbers{};
+    std::array<JokerTicket, 3> tickets{};
 };
 
 } // namespace quorix

@@ -1,5 +1,7 @@
 #include "app/lottozahlen.h"
 
+#include <algorithm>
+
 #include <QAction>
 #include <QApplication>
 #include <QChartView>
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QEvent>
 #include <QLabel>
+#include <QLocale>
 #include <QLineEdit>
 #include <QResizeEvent>
 #include <QSpinBox>
@@ -192,7 +195,49 @@ void LottoZahlen::setEndDate(DaySerial date) {
     if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
 }
 
-void LottoZahlen::showDraw() {}
+WeekdayFilter LottoZahlen::weekdayFilter() const {
+    return {control<QCheckBox>(QStringLiteral("CheckBox16"))->isChecked(),
+            control<QCheckBox>(QStringLiteral("CheckBox17"))->isChecked()};
+}
+
+void LottoZahlen::showDraw(Shown how) {
+    const BrowsedDraw &current = m_browser.current();
+    const Draw &draw = current.draw;
+    QString drawLine;
+    QString jokerLine;
+    QString crossSum;
+    // The all-zero record of an empty history is not a draw; its lines stay empty.
+    if (draw.date != 0) {
+        const QDate date = dateFromSerial(draw.date);
+        const std::string weekday =
+            QLocale::system().dayName(date.dayOfWeek(), QLocale::ShortFormat).toStdString();
+        if (how == Shown::Selected) {
+            drawLine = QString::fromStdString(selectedDrawLine(weekday, draw, current.index == 0));
+            jokerLine = QString::fromStdString(selectedJokerLine(weekday, draw));
+        } else {
+            drawLine = QString::fromStdString(steppedDrawLine(weekday, draw));
+            jokerLine = QString::fromStdString(steppedJokerLine(weekday, draw));
+        }
+        crossSum = QString::fromStdString(crossSumText(draw));
+    }
+    control<QLabel>(QStringLiteral("Label29"))->setText(drawLine);
+    control<QLabel>(QStringLiteral("Label35"))->setText(drawLine);
+    control<QLabel>(QStringLiteral("Label77"))->setText(jokerLine);
+    control<QLabel>(QStringLiteral("Label13"))->setText(crossSum);
+    setEndDate(draw.date);
+}
+
+void LottoZahlen::step(bool back) {
+    const DrawFile file = drawFile();
+    const WeekdayFilter filter = weekdayFilter();
+    auto stepped = back ? m_browser.stepBack(file, filter) : m_browser.stepForward(file, filter);
+    if (!stepped) {
+        Prompts::message(this, windowTitle(), QString::fromStdString(stepped.error().message));
+        return;
+    }
+    showDraw(Shown::Stepped);
+    Komplettcheck();
+}
 
 void LottoZahlen::SpeedButton5Click() {
     const DrawFile file = drawFile();
@@ -202,15 +247,21 @@ void LottoZahlen::SpeedButton5Click() {
             Prompts::message(this, windowTitle(), QString::fromStdString(created.error().message));
         return;
     }
+    const DaySerial endDate = serialFromDate(control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date());
+    if (auto selected = m_browser.selectForEndDate(file, endDate); !selected) {
+        Prompts::message(this, windowTitle(), QString::fromStdString(selected.error().message));
+        return;
+    }
+    showDraw(Shown::Selected);
     Komplettcheck();
 }
 
 void LottoZahlen::SpeedButton6Click() {
-    Komplettcheck();
+    step(true);
 }
 
 void LottoZahlen::SpeedButton7Click() {
-    Komplettcheck();
+    step(false);
 }
 
 // ---- tip sheet -----------------------------------------------------------------------------
@@ -267,7 +318,10 @@ void LottoZahlen::TippEdit(int row) {
     }
     if (m_tipEditor) {
         const QString caption = QStringLiteral("%1. ").arg(row + 1) + message(24);
-        if (const auto chosen = m_tipEditor(caption, ticked)) {
+        if (auto chosen = m_tipEditor(caption, ticked)) {
+            // The lowest ticked numbers fill the row from its first field; fields left over keep
+            // their numbers.
+            std::sort(chosen->begin(), chosen->end());
             for (std::size_t i = 0; i < chosen->size() && i < 6; ++i)
                 m_fields[r][i]->setText(QString::number((*chosen)[i]));
         }
@@ -278,20 +332,58 @@ void LottoZahlen::TippEdit(int row) {
 // ---- tip check -----------------------------------------------------------------------------
 
 void LottoZahlen::Komplettcheck() {
-    m_hitTally = {};
+    std::array<TipTexts, 14> rows;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        for (std::size_t c = 0; c < 6; ++c)
+            rows[r].numbers[c] = m_fields[r][c]->text().toStdString();
+        rows[r].lucky = m_lucky[r]->currentText().toStdString();
+    }
+    const SheetCheck check = komplettcheck(m_checkEnabled, rows, m_replayNumber.toStdString(),
+                                           message(12).toStdString(), currentDraw(), m_jokers.tickets);
+    m_hitTally = check.tally;
+    if (!check.ran) return;
+
+    const QColor neutral = QApplication::palette().color(QPalette::Window);
+    const QColor markColours[] = {neutral, QColor(0, 255, 0), QColor(255, 255, 0)};
+    for (std::size_t r = 0; r < rows.size() && r < check.rows.size(); ++r) {
+        const RowCheck &row = check.rows[r];
+        for (std::size_t c = 0; c < 6; ++c) {
+            QLineEdit *field = m_fields[r][c];
+            if (row.valid) field->setText(QString::fromStdString(row.texts[c]));
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, row.valid ? markColours[row.match.marks[c] % 3] : neutral);
+            field->setPalette(palette);
+        }
+        if (!row.valid) {
+            m_results[r]->clear();
+            m_crossSums[r]->clear();
+            m_lucky[r]->setCurrentText(QStringLiteral("-"));
+            continue;
+        }
+        m_crossSums[r]->setText(QString::number(row.crossSum));
+        m_results[r]->setText(QString::fromStdString(row.hitText));
+        setTextColour(m_results[r], row.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        if (row.playSound) m_sound->play();
+    }
+    if (check.replay.touched) {
+        auto *label = control<QLabel>(QStringLiteral("Losnummer"));
+        label->setText(QString::fromStdString(check.replay.text));
+        setTextColour(label, check.replay.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+    }
 }
 
-void LottoZahlen::showReplayLabel(bool red) {
-    auto *label = control<QLabel>(QStringLiteral("Losnummer"));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, red ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    label->setPalette(palette);
+void LottoZahlen::setTextColour(QWidget *widget, const QColor &colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    widget->setPalette(palette);
 }
 
 void LottoZahlen::LosnummerClick() {
     const auto answer = Prompts::input(this, message(54), message(12) + QStringLiteral(": "), m_replayNumber);
     if (!answer) return;
-    setReplayNumber(*answer);
+    m_replayNumber = *answer;
+    control<QLabel>(QStringLiteral("Losnummer"))
+        ->setText(message(12) + QStringLiteral(": ") + m_replayNumber);
 }
 
 // ---- menu and links ------------------------------------------------------------------------

@@ -13,9 +13,11 @@
 #include "app/jokernumbers.h"
 #include "app/messagetable.h"
 #include "core/draw.h"
+#include "core/drawbrowser.h"
 #include "core/drawfile.h"
 #include "core/random.h"
 #include "core/statistics.h"
+#include "core/tipcheck.h"
 
 class QLabel;
 class QTabWidget;
@@ -33,9 +35,6 @@ class QBoxLayout;
 namespace quorix {
 
 class SoundPlayer;
-
-// Counts of the rows of the last complete check: [hits][bonus hit].
-using HitCounts = std::array<std::array<std::uint32_t, 2>, 7>;
 
 // The main window. It owns all state of a session; most of it lives in its controls, which
 // carry the names other parts of the program (settings, language files) key on.
@@ -62,8 +61,8 @@ public:
     StatisticsWindow statisticsWindow() const;
     const MessageTable &messages() const { return m_messages; }
     QString message(int index) const { return m_messages.text(index); }
-    const Draw &currentDraw() const { return m_current; }
-    int currentIndex() const { return m_currentIndex; }
+    const Draw &currentDraw() const { return m_browser.current().draw; }
+    int currentIndex() const { return static_cast<int>(m_browser.current().index); }
     Random &random() { return m_random; }
     JokerNumbers &jokerNumbers() { return m_jokers; }
     SoundPlayer &sound() { return *m_sound; }
@@ -71,7 +70,7 @@ public:
 
     bool checkEnabled() const { return m_checkEnabled; }
     void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
-    const HitCounts &hitTally() const { return m_hitTally; }
+    const HitTally &hitTally() const { return m_hitTally; }
 
     const QString &replayNumber() const { return m_replayNumber; }
     void setReplayNumber(const QString &number);
@@ -144,10 +143,13 @@ private:
     void applyScale();
 
     void normaliseField(QLineEdit *field);
-    void showDraw();
+    enum class Shown { Selected, Stepped };
+    void showDraw(Shown how);
+    void step(bool back);
+    WeekdayFilter weekdayFilter() const;
     void setEndDate(DaySerial date);
     void setRowLocked(int row, bool locked);
-    void showReplayLabel(bool red);
+    void setTextColour(QWidget *widget, const QColor &colour);
     QString replayCaption() const;
 
     QHash<QString, QWidget *> m_controls;
@@ -163,14 +165,13 @@ private:
 
     QString m_programFolder;
     MessageTable m_messages;
-    Draw m_current;
-    int m_currentIndex = 0;
+    DrawBrowser m_browser;
     Random m_random;
     JokerNumbers m_jokers;
     SoundPlayer *m_sound = nullptr;
     QString m_replayNumber;
     bool m_checkEnabled = false;
-    HitCounts m_hitTally{};
+    HitTally m_hitTally;
     int m_maxRuns = 100000;
     TipEditor m_tipEditor;
 
