@@ -68,13 +68,119 @@ std::size_t DrawTable::firstInLastWeeks(int drawCount) const {
                                     m_dates.begin());
 }
 
-bool DrawTable::noDrawWithHits(NumberMask tip, int hits, std::size_t from, bool countBonus) const {
-    if (hits <= 0) return from >= m_dates.size();
+namespace {
+
+// Windows up to this many draws are simply scanned.
+constexpr std::size_t kScanLimit = 64;
+// Scans of long windows before the subset index of their hit count is built.
+constexpr std::uint32_t kQueriesBeforeIndex = 256;
+
+struct Binomials {
+    std::array<std::array<std::int32_t, 7>, 46> c{};
+    constexpr Binomials() {
+        for (int n = 0; n < 46; ++n) {
+            c[static_cast<std::size_t>(n)][0] = 1;
+            for (int k = 1; k < 7; ++k)
+                c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] =
+                    n == 0 ? 0
+                           : c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k - 1)] +
+                                 c[static_cast<std::size_t>(n - 1)][static_cast<std::size_t>(k)];
+        }
+    }
+};
+constexpr Binomials kBinomials;
+
+// Calls visit(rank) for every k-subset of the ascending values (numbers 1..45), ranked in the
+// combinatorial number system over 0..44.
+template <class Visit> bool forEachSubset(const int *values, int count, int k, Visit visit) {
+    int pick[7];
+    for (int i = 0; i < k; ++i)
+        pick[i] = i;
+    while (true) {
+        std::int32_t rank = 0;
+        for (int i = 0; i < k; ++i)
+            rank +=
+                kBinomials.c[static_cast<std::size_t>(values[pick[i]] - 1)][static_cast<std::size_t>(i + 1)];
+        if (!visit(rank)) return false;
+        int i = k - 1;
+        while (i >= 0 && pick[i] == count - k + i)
+            --i;
+        if (i < 0) return true;
+        ++pick[i];
+        for (int j = i + 1; j < k; ++j)
+            pick[j] = pick[j - 1] + 1;
+    }
+}
+
+int valuesOf(NumberMask m, int *out) {
+    int n = 0;
+    for (; m != 0 && n < 7; m &= m - 1)
+        out[n++] = std::countr_zero(m);
+    return n;
+}
+
+} // namespace
+
+bool DrawTable::scanFrom(NumberMask tip, int hits, std::size_t from, bool countBonus) const {
     const std::vector<NumberMask> &masks = countBonus ? m_withBonus : m_main;
     const NumberMask *m = masks.data();
     for (std::size_t i = from, n = masks.size(); i < n; ++i) {
         if (std::popcount(tip & m[i]) >= hits) return false;
     }
+    return true;
+}
+
+const DrawTable::SubsetIndex *DrawTable::subsetIndex(int hits, bool countBonus) const {
+    SubsetIndex &index = m_index[static_cast<std::size_t>(hits * 2 + (countBonus ? 1 : 0))];
+    if (index.built) return &index;
+    if (++index.queries < kQueriesBeforeIndex) return nullptr;
+    const std::vector<NumberMask> &masks = countBonus ? m_withBonus : m_main;
+    if (hits <= 5)
+        index.latest.assign(static_cast<std::size_t>(kBinomials.c[45][static_cast<std::size_t>(hits)]), -1);
+    for (std::size_t i = 0; i < masks.size(); ++i) {
+        int values[7];
+        const int count = valuesOf(masks[i], values);
+        if (count < hits) continue;
+        const auto position = static_cast<std::int32_t>(i);
+        if (hits <= 5) {
+            forEachSubset(values, count, hits, [&](std::int32_t rank) {
+                index.latest[static_cast<std::size_t>(rank)] = position;
+                return true;
+            });
+        } else {
+            // Six of at most seven numbers: leave each one out in turn (or none).
+            for (int skip = 0; skip < count; ++skip) {
+                if (count == 6 && skip > 0) break;
+                NumberMask subset = masks[i];
+                if (count == 7) subset &= ~(NumberMask{1} << values[skip]);
+                index.latestSix[subset] = position;
+            }
+        }
+    }
+    index.built = true;
+    return &index;
+}
+
+bool DrawTable::noDrawWithHits(NumberMask tip, int hits, std::size_t from, bool countBonus) const {
+    if (hits <= 0) return from >= m_dates.size();
+    bool clean = true;
+    const SubsetIndex *index = nullptr;
+    if (hits <= 6 && std::popcount(tip) == 6 && m_dates.size() - std::min(from, m_dates.size()) > kScanLimit)
+        index = subsetIndex(hits, countBonus);
+    if (index == nullptr) {
+        clean = hits > 6 || scanFrom(tip, hits, from, countBonus);
+    } else if (hits <= 5) {
+        int values[7];
+        valuesOf(tip, values);
+        const std::int32_t first = static_cast<std::int32_t>(from);
+        clean = forEachSubset(values, 6, hits, [&](std::int32_t rank) {
+            return index->latest[static_cast<std::size_t>(rank)] < first;
+        });
+    } else {
+        const auto it = index->latestSix.find(tip);
+        clean = it == index->latestSix.end() || it->second < static_cast<std::int32_t>(from);
+    }
+    if (!clean) return false;
     for (const Irregular &d : m_irregular) {
         if (d.index < from) continue;
         int h = 0;

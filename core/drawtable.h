@@ -1,9 +1,11 @@
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <unordered_map>
 #include <vector>
 
 #include "core/draw.h"
@@ -44,6 +46,18 @@ public:
     }
 
 private:
+    // For every set of k numbers (k = hits) the last draw holding all of them, so that a long
+    // window costs C(6, k) look-ups instead of a pass. Built for a hit count once it is asked for
+    // often enough to pay off.
+    struct SubsetIndex {
+        std::vector<std::int32_t> latest;                       // by rank, k <= 5
+        std::unordered_map<NumberMask, std::int32_t> latestSix; // by mask, k = 6
+        std::uint32_t queries = 0;
+        bool built = false;
+    };
+    bool scanFrom(NumberMask tip, int hits, std::size_t from, bool countBonus) const;
+    const SubsetIndex *subsetIndex(int hits, bool countBonus) const;
+
     // A draw whose numbers repeat one another (only in a damaged file): counted one by one.
     struct Irregular {
         std::size_t index;
@@ -57,6 +71,7 @@ private:
     std::vector<NumberMask> m_withBonus;
     std::vector<Irregular> m_irregular;
     std::size_t m_afterStart = 0;
+    mutable std::array<SubsetIndex, 14> m_index; // by hits 0..6 and countBonus
 };
 
 } // namespace quorix

@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/acceptance.h"
+#include "core/random.h"
 
 using namespace quorix;
 
@@ -243,4 +246,55 @@ TEST(Acceptance, HistoryWindowsAndTheShortCheckGate) {
     EXPECT_FALSE(table.noPastWin(maskOf(tip), 3, true));
     EXPECT_TRUE(table.noPastWin(maskOf(tip), 3, false));
     EXPECT_FALSE(table.noPastWin(maskOf(tip), 2, false));
+}
+
+TEST(Acceptance, HistoryLookupsMatchAPlainCount) {
+    // Enough queries per hit count that the long windows switch from scanning to the subset index.
+    std::vector<Draw> draws;
+    Random random(3);
+    for (int i = 0; i < 600; ++i) {
+        Draw d;
+        d.date = 40000 + 3 * i;
+        std::uint64_t used = 0;
+        for (int &n : d.numbers) {
+            do
+                n = static_cast<int>(random.below(45)) + 1;
+            while (used & (std::uint64_t{1} << n));
+            used |= std::uint64_t{1} << n;
+        }
+        d.bonus = i % 3 == 0 ? 0 : static_cast<int>(random.below(45)) + 1;
+        if (used & (std::uint64_t{1} << d.bonus)) d.bonus = 0;
+        draws.push_back(d);
+    }
+    draws[500].numbers[1] = draws[500].numbers[0]; // one damaged record
+    const DrawTable table(draws, {0, 50000, true, true});
+    for (int q = 0; q < 6000; ++q) {
+        TipNumbers tip{};
+        std::uint64_t used = 0;
+        for (int &n : tip) {
+            do
+                n = static_cast<int>(random.below(45)) + 1;
+            while (used & (std::uint64_t{1} << n));
+            used |= std::uint64_t{1} << n;
+        }
+        if (q % 3 == 0) {
+            // A drawn tip, sometimes with the bonus number in place of a drawn one.
+            const Draw &d = draws[random.below(600)];
+            tip = d.numbers;
+            if (d.bonus != 0 && q % 2 == 0) tip[q % 6] = d.bonus;
+            std::sort(tip.begin(), tip.end());
+        }
+        const int hits = 2 + q % 5;
+        const bool bonus = (q / 5) % 2 == 0;
+        const std::size_t from = q % 7 == 0 ? 590 : random.below(600);
+        bool clean = true;
+        for (std::size_t i = from; i < draws.size(); ++i) {
+            int h = 0;
+            for (int n : draws[i].numbers)
+                h += static_cast<int>(std::count(tip.begin(), tip.end(), n));
+            if (bonus && std::count(tip.begin(), tip.end(), draws[i].bonus)) ++h;
+            clean = clean && h < hits;
+        }
+        ASSERT_EQ(table.noDrawWithHits(maskOf(tip), hits, from, bonus), clean) << q;
+    }
 }
