@@ -5,6 +5,7 @@
 #include <charconv>
 #include <cstdio>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,6 +105,7 @@ int runCompute(std::span<char *const> args) {
     std::optional<std::uint32_t> seed;
     ComputationRequest request;
     std::vector<std::size_t> locks;
+    std::set<std::string> given;
 
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
@@ -120,6 +122,9 @@ int runCompute(std::span<char *const> args) {
         if (!takesValue) return fail("unknown argument " + std::string(arg));
         if (i + 1 >= args.size()) return fail(std::string(arg) + " needs a value");
         const std::string_view value = args[++i];
+        const bool once = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed";
+        if (once && !given.insert(std::string(arg)).second)
+            return fail(std::string(arg) + " given twice");
         if (arg == "--draws") {
             drawPath = std::string(value);
         } else if (arg == "--start" || arg == "--end") {

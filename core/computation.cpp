@@ -255,6 +255,8 @@ Result<ComputationResult> Run::execute() {
         return it->second;
     };
 
+    if (m_host.generationStarted)
+        m_host.generationStarted();
     for (int r = 1; r <= 14; ++r) {
         ComputedRow &row = result.rows[static_cast<std::size_t>(r - 1)];
         if (row.locked) {

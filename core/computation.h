@@ -91,6 +91,8 @@ struct ComputationHost {
     PoolObserver pool;
     // With showNumberList: the pool as the list; keep it, replace it or cancel the run.
     std::function<NumberListAnswer(const NumberPool &)> numberList;
+    // The pool is ready and the rows are about to be generated (status message 23).
+    std::function<void()> generationStarted;
     // A row has been written (1..14).
     std::function<void(int row, const ComputedRow &)> rowCommitted;
 };

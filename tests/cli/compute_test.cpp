@@ -122,26 +122,28 @@ TEST_F(Compute, BudgetStatus) {
 }
 
 TEST_F(Compute, BadArgumentsExitWithTwo) {
+    const std::string ok = base("1");
     const std::string cases[] = {
-        "--set noSuchField=1",
-        "--set crossSumMin=20",
-        "--set forcePair=yes",
-        "--set tipCount",
-        "--row 15=1,2,3,4,5,6",
-        "--row 2=1,2,3,4,5",
-        "--row 2=1,2,3,4,5,43",
-        "--row 2=1,2,3,4,5,6:7",
-        "--lock 0",
-        "--seed -1",
-        "--bogus",
-        "--start 1990-03-16",
-        "--end 2021-02-30",
+        ok + " --set noSuchField=1",
+        ok + " --set crossSumMin=20",
+        ok + " --set forcePair=yes",
+        ok + " --set tipCount",
+        ok + " --row 15=1,2,3,4,5,6",
+        ok + " --row 2=1,2,3,4,5",
+        ok + " --row 2=1,2,3,4,5,43",
+        ok + " --row 2=1,2,3,4,5,6:7",
+        ok + " --lock 0",
+        ok + " --seed 2",
+        ok + " --bogus",
+        "--draws '" + file() + "' --start 1990-03-16 --end 2021-11-30 --seed 1",
+        "--draws '" + file() + "' --start 2020-01-01 --end 2021-02-30 --seed 1",
+        "--draws '" + file() + "' --start 2020-01-01 --end 2021-11-30 --seed -1",
     };
-    for (const std::string &extra : cases) {
-        const CliRun r = cli(base("1") + " " + extra);
-        EXPECT_EQ(r.code, 2) << extra;
-        EXPECT_NE(r.err.find("quorix-cli: "), std::string::npos) << extra;
-        EXPECT_TRUE(r.out.empty()) << extra;
+    for (const std::string &args : cases) {
+        const CliRun r = cli(args);
+        EXPECT_EQ(r.code, 2) << args;
+        EXPECT_NE(r.err.find("quorix-cli: "), std::string::npos) << args;
+        EXPECT_TRUE(r.out.empty()) << args;
     }
     EXPECT_EQ(cli("--draws '" + file() + "' --start 2020-01-01 --end 2021-01-01").code, 2) << "no seed";
     EXPECT_EQ(cli("--draws /nonexistent/ZahlenCH.dat --start 2020-01-01 --end 2021-01-01 --seed 1").code, 2);

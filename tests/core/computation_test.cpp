@@ -76,6 +76,7 @@ TEST(Computation, TipCountAndLockedRows) {
     rq.rows[12] = locked({"40", "", "7", "x", "7", "12"});
     std::vector<int> committedOrder;
     ComputationHost host;
+    host.generationStarted = [&] { committedOrder.push_back(0); };
     host.rowCommitted = [&](int row, const ComputedRow &) { committedOrder.push_back(row); };
     const ComputationResult res = run(rq, 99, host);
 
@@ -96,8 +97,9 @@ TEST(Computation, TipCountAndLockedRows) {
     EXPECT_EQ(res.rows[3].numbers, (TipNumbers{1, 2, 3, 4, 5, 6}));
     // Unreadable places of a locked row stay empty; the row is neither computed nor reordered.
     EXPECT_EQ(res.rows[12].numbers, (TipNumbers{40, 0, 7, 0, 7, 12}));
-    EXPECT_EQ(committedOrder.size(), 14u);
+    EXPECT_EQ(committedOrder.size(), 15u);
     EXPECT_TRUE(std::is_sorted(committedOrder.begin(), committedOrder.end()));
+    EXPECT_EQ(committedOrder.front(), 0);
 
     // Only row 13 locked with the full tip count: its neighbours are computed around it.
     rq = request();
