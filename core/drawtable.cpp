@@ -37,20 +37,16 @@ DrawTable::DrawTable(std::span<const Draw> draws, const StatisticsWindow &window
                      [&](std::size_t a, std::size_t b) { return draws[a].date < draws[b].date; });
     for (std::size_t i : order) {
         const Draw &d = draws[i];
+        // A tip number counts once however often a damaged record repeats it, so the main hits are
+        // a popcount; only a bonus number repeating a main number needs counting apart.
         const NumberMask main = maskOf(d.numbers);
-        int inRange = 0;
-        for (int n : d.numbers)
-            inRange += bit(n) != 0;
-        const bool repeats = std::popcount(main) != inRange || (main & bit(d.bonus)) != 0;
-        if (repeats) {
-            m_irregular.push_back({m_dates.size(), d.numbers, d.bonus});
-            // Kept out of the fast scan: an empty mask never reaches a hit limit of 2 or more.
-            m_main.push_back(0);
-            m_withBonus.push_back(0);
+        if ((main & bit(d.bonus)) != 0) {
+            m_irregular.push_back({m_dates.size(), main, bit(d.bonus)});
+            m_withBonus.push_back(0); // kept out of the fast scan with the bonus counted
         } else {
-            m_main.push_back(main);
             m_withBonus.push_back(main | bit(d.bonus));
         }
+        m_main.push_back(main);
         m_dates.push_back(d.date);
     }
     m_afterStart = firstAfter(window.startDate);
@@ -181,13 +177,10 @@ bool DrawTable::noDrawWithHits(NumberMask tip, int hits, std::size_t from, bool 
         clean = it == index->latestSix.end() || it->second < static_cast<std::int32_t>(from);
     }
     if (!clean) return false;
+    if (!countBonus) return true;
     for (const Irregular &d : m_irregular) {
-        if (d.index < from) continue;
-        int h = 0;
-        for (int n : d.numbers)
-            h += (tip & bit(n)) != 0;
-        if (countBonus && (tip & bit(d.bonus)) != 0) ++h;
-        if (h >= hits) return false;
+        if (d.index >= from && std::popcount(tip & d.main) + ((tip & d.bonus) != 0 ? 1 : 0) >= hits)
+            return false;
     }
     return true;
 }

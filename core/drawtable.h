@@ -33,7 +33,7 @@ public:
 
     // True when no draw from index `from` on gives `hits` or more hits to the tip. Hits are the tip
     // numbers among the draw's six numbers, plus one when countBonus and the bonus number is in
-    // the tip.
+    // the tip (as the tip check counts them).
     bool noDrawWithHits(NumberMask tip, int hits, std::size_t from, bool countBonus) const;
 
     // The two history tests of the acceptance: the last drawCount / 2 weeks, and everything after
@@ -58,11 +58,12 @@ private:
     bool scanFrom(NumberMask tip, int hits, std::size_t from, bool countBonus) const;
     const SubsetIndex *subsetIndex(int hits, bool countBonus) const;
 
-    // A draw whose numbers repeat one another (only in a damaged file): counted one by one.
+    // A damaged record whose bonus number repeats one of its numbers: with the bonus counted,
+    // that number gives two hits.
     struct Irregular {
         std::size_t index;
-        std::array<int, 6> numbers;
-        int bonus;
+        NumberMask main;
+        NumberMask bonus;
     };
 
     StatisticsWindow m_window;

@@ -149,8 +149,11 @@ private:
 } // namespace
 
 TEST_F(Differential, MadeUpHistoryManySeedsAndSettings) {
-    const std::vector<Draw> draws =
+    std::vector<Draw> draws =
         reference::madeUpHistory(serialFromYmd(2009, 1, 3), 500, 77, serialFromYmd(2012, 12, 31));
+    // Two damaged records inside the recent windows: a repeated number, a bonus repeating a number.
+    draws[470].numbers[1] = draws[470].numbers[0];
+    draws[480].bonus = draws[480].numbers[2];
     reference::Settings s;
     s.drawFile = file("ZahlenCH.dat");
     reference::writeDrawFile(s.drawFile, draws);
