@@ -1,5 +1,7 @@
 #include "core/lucky.h"
 
+#include "core/tipcheck.h"
+
 namespace quorix {
 
 namespace {
@@ -33,6 +35,16 @@ Result<std::string> chooseLucky(const TipParameters &p, Random &random, const St
         return std::to_string(rarest ? rarestLucky(*s) : longestOutstandingLucky(*s));
     }
     return std::to_string(random.below(6) + 1);
+}
+
+std::optional<std::uint32_t> seedFromAnswer(Random &random, std::string_view answer) {
+    const std::optional<int> n = tipInteger(answer);
+    if (!n) {
+        random.seedFromCounter();
+        return std::nullopt;
+    }
+    random.seed(static_cast<std::uint32_t>(*n));
+    return random.state();
 }
 
 } // namespace quorix

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/numberpool.h"
 #include "core/random.h"
@@ -18,5 +21,9 @@ int longestOutstandingLucky(const NumberStatistics &luckyOutstanding);
 // luckyOption (0 random, 1 rarest, 2 longest outstanding). Only option 0 draws a random number.
 Result<std::string> chooseLucky(const TipParameters &parameters, Random &random,
                                 const StatisticSource &statistics);
+
+// "Glückszahl setzen": an answer that reads as an integer becomes the generator's state (and is
+// returned for the status text); anything else seeds the generator from the counter, silently.
+std::optional<std::uint32_t> seedFromAnswer(Random &random, std::string_view answer);
 
 } // namespace quorix

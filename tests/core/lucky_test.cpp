@@ -49,3 +49,21 @@ TEST(Lucky, RandomOptionDrawsBelowSix) {
     for (int i = 0; i < 50; ++i)
         EXPECT_EQ(*chooseLucky(p, random, luckyCounts({})), std::to_string(expected.below(6) + 1));
 }
+
+TEST(Lucky, SeedFromAnswer) {
+    struct Case {
+        const char *answer;
+        std::optional<std::uint32_t> state;
+    };
+    const Case cases[] = {
+        {"4711", 4711u},    {" 99999999 ", 99999999u}, {"-1", 4294967295u},           {"abc", std::nullopt},
+        {"", std::nullopt}, {"12x", std::nullopt},     {"99999999999", std::nullopt},
+    };
+    for (const Case &c : cases) {
+        Random random(7);
+        EXPECT_EQ(seedFromAnswer(random, c.answer), c.state) << c.answer;
+        if (c.state) {
+            EXPECT_EQ(random.state(), *c.state);
+        }
+    }
+}
