@@ -80,7 +80,18 @@ void tightAtRow8(reference::Settings &s) {
     tightBudget(s, 7);
 }
 
+void benchStrict(reference::Settings &s) {
+    // The bench's strict set: almost nothing passes, so the budget runs into every relaxation
+    // step, pastWinHits 6 included.
+    TipParameters &p = s.parameters;
+    p.pastWinHits = 4;
+    p.longHits = 3;
+    p.longDraws = 500;
+    p.maxRunsThousands = 30;
+}
+
 const Variant kVariants[] = {
+    {"benchStrict", benchStrict},
     {"defaults", defaults},
     {"strict", strict},
     {"everyPreference", everyPreference},
