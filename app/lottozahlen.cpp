@@ -25,6 +25,7 @@
 #include "app/prompts.h"
 #include "app/soundplayer.h"
 #include "app/windowcharts.h"
+#include "app/windowcomputation.h"
 
 namespace quorix {
 
@@ -69,7 +70,8 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     buildStatusBar();
 
     resize(sizeHint().expandedTo(QSize(609, 504)));
-    new WindowCharts(*this); // charts, number dialog, tip distribution
+    new WindowCharts(*this);      // charts, number dialog, tip distribution
+    new WindowComputation(*this); // the "Berechnung" pages, the run, the seeding
 }
 
 LottoZahlen::~LottoZahlen() = default;
@@ -388,7 +390,9 @@ void LottoZahlen::LosnummerClick() {
 
 // ---- menu and links ------------------------------------------------------------------------
 
-void LottoZahlen::Berechnen1Click() {}
+void LottoZahlen::Berechnen1Click() {
+    if (WindowComputation *computation = WindowComputation::of(*this)) computation->Label28Click();
+}
 
 void LottoZahlen::Aktualisieren1Click() {}
 

@@ -1,0 +1,507 @@
+// The tip computation in the real main window: settings read from the pages, the run against
+// the core run, stopping, relaxation on the pages, locked rows, seeding and the number list.
+#include <QAbstractButton>
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <QtTest>
+
+#include "app/controltables.h"
+#include "app/lottozahlen.h"
+#include "app/numberdialog.h"
+#include "app/windowcharts.h"
+#include "app/windowcomputation.h"
+#include "appfixture.h"
+#include "core/calendar.h"
+#include "core/computation.h"
+#include "core/samplehistory.h"
+
+using namespace quorix;
+using namespace quorix::testing;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+const QDate kEnd(2025, 12, 31);
+const QDate kStart(2013, 1, 12);
+
+DaySerial serialOf(const QDate &date) {
+    return serialFromYmd(date.year(), date.month(), date.day());
+}
+
+// A window on a made-up history of some thousand draws, with fixed dates.
+struct Session {
+    TempHome home;
+    PromptScript prompts;
+    std::vector<Draw> draws = makeSampleHistory(serialOf(kEnd), 11);
+    std::unique_ptr<LottoZahlen> window;
+
+    Session() {
+        home.writeDraws(draws);
+        window = std::make_unique<LottoZahlen>();
+        window->show();
+        if (!QTest::qWaitForWindowExposed(window.get())) qFatal("window not shown");
+        window->control<QDateEdit>(u"DateTimePicker1"_s)->setDate(kEnd);
+        window->control<QDateEdit>(u"DateTimePicker2"_s)->setDate(kStart);
+    }
+    WindowComputation &computation() const { return *WindowComputation::of(*window); }
+    QPushButton *button() const { return computation().computeButton(); }
+    void lock(int row, std::array<const char *, 6> fields) const {
+        for (int i = 0; i < 6; ++i)
+            window->tipField(row, i)->setText(QString::fromLatin1(fields[std::size_t(i)]));
+        window->Label30Click(row);
+    }
+    QString crossSumText(int row) const {
+        return window->control<QLabel>(QString::fromLatin1(kTipRows[std::size_t(row)].crossSum))->text();
+    }
+    QString status() const { return window->statusPanel(1)->text(); }
+
+    // The core run with what the window shows now.
+    ComputationResult expected(const TipParameters &parameters, std::uint32_t seed,
+                               std::function<NumberListAnswer(const NumberPool &)> numberList = {}) const {
+        ComputationRequest request;
+        request.draws = draws;
+        request.startDate = serialOf(window->control<QDateEdit>(u"DateTimePicker2"_s)->date());
+        request.endDate = serialOf(window->control<QDateEdit>(u"DateTimePicker1"_s)->date());
+        request.saturday = window->control<QCheckBox>(u"CheckBox16"_s)->isChecked();
+        request.wednesday = window->control<QCheckBox>(u"CheckBox17"_s)->isChecked();
+        request.parameters = parameters;
+        const auto rows = window->tipRows();
+        for (std::size_t r = 0; r < 14; ++r) {
+            for (std::size_t i = 0; i < 6; ++i)
+                request.rows[r].fields[i] = rows[r].numbers[i].toStdString();
+            request.rows[r].lucky = rows[r].lucky.toStdString();
+            request.rows[r].locked = window->isRowLocked(int(r));
+        }
+        Random random(seed);
+        ComputationHost host;
+        host.numberList = std::move(numberList);
+        Result<ComputationResult> result = runComputation(request, random, host);
+        if (!result) qFatal("core run failed");
+        return *result;
+    }
+
+    // Every row of the sheet equals the core's rows.
+    void compareSheet(const ComputationResult &expected) const {
+        const auto rows = window->tipRows();
+        for (int r = 0; r < 14; ++r) {
+            const ComputedRow &row = expected.rows[std::size_t(r)];
+            for (int i = 0; i < 6; ++i) {
+                const int n = row.numbers[std::size_t(i)];
+                QCOMPARE(rows[std::size_t(r)].numbers[std::size_t(i)],
+                         n >= 1 && n <= 42 ? QString::number(n) : QString());
+            }
+            QCOMPARE(rows[std::size_t(r)].lucky, QString::fromStdString(row.lucky));
+            if (!row.locked) QCOMPARE(crossSumText(r), QString::number(row.crossSum));
+        }
+    }
+};
+
+TipParameters strictParameters() {
+    TipParameters p;
+    p.pastWinHits = 4;
+    p.longHits = 3;
+    p.longDraws = 500;
+    p.requirePrimes = true;
+    p.minPrimes = 2;
+    p.forcePair = true;
+    p.luckyOption = 1;
+    p.preferFrequentPairs = true;
+    p.preferNeighbours = true;
+    return p;
+}
+
+// Six primes and at least two even numbers: no candidate can pass.
+TipParameters impossibleParameters(int budgetThousands) {
+    TipParameters p;
+    p.requirePrimes = true;
+    p.minPrimes = 6;
+    p.requireEven = true;
+    p.minEven = 2;
+    p.maxRunsThousands = budgetThousands;
+    return p;
+}
+
+} // namespace
+
+class ComputationTest : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void pagesShowTheDefaultsAndEveryControlIsLive();
+    void seededRunMatchesTheCoreRun();
+    void stopByASecondClickOrCtrlR();
+    void settingsChangedDuringARunTakeEffect();
+    void relaxationVisibleDuringAndRestoredAfter();
+    void seedingBox();
+    void numberList();
+    void coupledSpinFields();
+    void closingDuringARunWaitsForTheRestore();
+};
+
+void ComputationTest::pagesShowTheDefaultsAndEveryControlIsLive() {
+    Session s;
+    QVERIFY(s.computation().readParameters() == TipParameters{});
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        const QString name = QString::fromLatin1(info.control.empty() ? info.spinner : info.control);
+        QWidget *control = s.window->control(name);
+        QVERIFY2(control, qPrintable(name));
+        QVERIFY2(control->isEnabled() || info.name == "countBonusHit", qPrintable(name));
+    }
+    // Every field goes to the pages and back under its own control.
+    TipParameters changed;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        if (info.isFlag())
+            changed.*info.flag = !(changed.*info.flag);
+        else
+            changed.*info.value = changed.*info.value == info.maximum ? info.minimum : info.maximum;
+    }
+    changed.minShared = 1; // keeps minShared <= maxShared for the spinner limits
+    s.computation().showAllParameters(changed);
+    QVERIFY(s.computation().readParameters() == changed);
+    QVERIFY(s.button()->isEnabled());
+    QVERIFY(s.window->control(u"SpeedButton13"_s)->isEnabled());
+}
+
+void ComputationTest::seededRunMatchesTheCoreRun() {
+    struct Case {
+        const char *what;
+        TipParameters parameters;
+        bool wednesday = true;
+        bool lockRows = false;
+    };
+    TipParameters six;
+    six.tipCount = 6;
+    six.luckyOption = 2;
+    TipParameters noLucky;
+    noLucky.makeLucky = false;
+    noLucky.sharedLimitsEachTip = true;
+    const Case cases[] = {
+        {"defaults", TipParameters{}},
+        {"strict", strictParameters()},
+        {"six rows, no Wednesday", six, false},
+        {"locked rows", noLucky, true, true},
+        {"budget used up", impossibleParameters(2)},
+    };
+    for (const Case &c : cases) {
+        qInfo("%s", c.what);
+        Session s;
+        s.window->control<QCheckBox>(u"CheckBox17"_s)->setChecked(c.wednesday);
+        if (c.lockRows) {
+            s.lock(3, {"1", "2", "3", "4", "5", "6"});
+            s.lock(12, {"7", "", "x", "20", "30", "41"});
+        }
+        s.computation().showAllParameters(c.parameters);
+        const ComputationResult expected = s.expected(c.parameters, 4711);
+        s.window->random().seed(4711);
+        s.button()->click();
+
+        QVERIFY(!s.computation().running());
+        QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
+        QVERIFY(s.window->checkEnabled());
+        QVERIFY(s.computation().lastResult());
+        QCOMPARE(s.computation().lastResult()->runs, expected.runs);
+        QCOMPARE(s.status(), s.window->message(statusMessage(expected.status)));
+        s.compareSheet(expected);
+        QVERIFY(s.computation().readParameters() == c.parameters);
+        if (c.lockRows) {
+            QCOMPARE(s.window->tipRows()[3].lucky, u"-"_s);
+            // A locked field that is not a number stays empty; the row still counts as locked.
+            QCOMPARE(s.window->tipRows()[12].numbers[2], QString());
+            QCOMPARE(s.window->tipRows()[12].numbers[5], u"41"_s);
+        }
+        if (expected.status == ComputationStatus::BudgetUsedUp) {
+            QCOMPARE(expected.runs, std::int64_t(c.parameters.maxRunsThousands) * 1000);
+        } else {
+            QCOMPARE(expected.status, ComputationStatus::Done);
+            QVERIFY(!s.window->tipRows()[1].numbers[5].isEmpty());
+        }
+    }
+}
+
+void ComputationTest::stopByASecondClickOrCtrlR() {
+    // Six primes with at most two shared numbers between rows: a few rows, then a row that can
+    // never be completed with a budget that lasts minutes.
+    TipParameters p;
+    p.requirePrimes = true;
+    p.minPrimes = 6;
+    p.maxRunsThousands = 30000;
+    for (const bool byShortcut : {false, true}) {
+        Session s;
+        s.computation().showAllParameters(p);
+        int lastRow = 0;
+        connect(&s.computation(), &WindowComputation::progressed, s.window.get(),
+                [&](int row, qint64) { lastRow = row; });
+        QElapsedTimer sinceStop;
+        QTimer::singleShot(300, s.window.get(), [&] {
+            QVERIFY(s.computation().running());
+            QCOMPARE(s.button()->text(), s.window->message(16));
+            sinceStop.start();
+            if (byShortcut)
+                QTest::keyClick(s.window.get(), Qt::Key_R, Qt::ControlModifier);
+            else
+                s.button()->click();
+        });
+        s.window->action(u"Berechnen1"_s)->trigger();
+        const qint64 answeredMs = sinceStop.elapsed();
+        qInfo("stop answered after %lld ms (%s)", answeredMs, byShortcut ? "Ctrl+R" : "click");
+        QVERIFY(answeredMs < 100);
+
+        QVERIFY(!s.computation().running());
+        QCOMPARE(s.computation().lastResult()->status, ComputationStatus::Stopped);
+        QCOMPARE(s.status(), s.window->message(26));
+        QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
+        QVERIFY(lastRow >= 2);
+        const auto rows = s.window->tipRows();
+        for (int r = 0; r < 14; ++r)
+            for (int i = 0; i < 6; ++i)
+                QCOMPARE(rows[std::size_t(r)].numbers[std::size_t(i)].isEmpty(), r + 1 >= lastRow);
+    }
+}
+
+void ComputationTest::settingsChangedDuringARunTakeEffect() {
+    Session s;
+    s.computation().showAllParameters(impossibleParameters(30000));
+    bool relaxed = false;
+    connect(&s.computation(), &WindowComputation::progressed, s.window.get(), [&] {
+        if (relaxed) return;
+        relaxed = true;
+        s.window->control<QCheckBox>(u"CheckBox25"_s)->setChecked(false); // even numbers no longer required
+        s.window->control<QCheckBox>(u"CheckBox3"_s)->setChecked(false);  // rows may share numbers
+    });
+    s.button()->click();
+    QVERIFY(relaxed);
+    QCOMPARE(s.computation().lastResult()->status, ComputationStatus::Done);
+    static const QSet<int> primes{2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
+    for (const auto &row : s.window->tipRows())
+        for (const QString &number : row.numbers)
+            QVERIFY2(primes.contains(number.toInt()), qPrintable(number));
+}
+
+void ComputationTest::relaxationVisibleDuringAndRestoredAfter() {
+    Session s;
+    TipParameters p = impossibleParameters(30);
+    p.forcePair = true;
+    s.computation().showAllParameters(p);
+    // Rows 1 and 2 locked: row 3 spends the whole budget and goes through every relaxation step.
+    s.lock(0, {"1", "2", "3", "4", "5", "6"});
+    s.lock(1, {"11", "12", "13", "14", "15", "16"});
+
+    QStringList seen;
+    auto record = [&](const char *name) {
+        return [&seen, &s, name](auto value) {
+            seen << QString::fromLatin1(name) + u'=' + QString::number(static_cast<int>(value)) +
+                        (s.computation().running() ? u""_s : u" after"_s);
+        };
+    };
+    for (const char *name : {"Edit42", "Edit40", "Edit41"})
+        connect(s.window->control<QSpinBox>(QString::fromLatin1(name)), &QSpinBox::valueChanged,
+                s.window.get(), record(name));
+    connect(s.window->control<QCheckBox>(u"CheckBox8"_s), &QCheckBox::toggled, s.window.get(),
+            record("CheckBox8"));
+    s.button()->click();
+
+    // pastWinHits 20000 attempts before the end, forcePair at half the budget, the two draw limits
+    // 10000 and 5000 attempts before the end; at the end the four come back while the run still
+    // holds the button.
+    QCOMPARE(seen,
+             (QStringList{u"Edit42=6"_s, u"CheckBox8=0"_s, u"Edit40=1"_s, u"Edit41=2"_s, u"Edit40=2"_s,
+                          u"Edit41=3"_s, u"CheckBox8=1"_s, u"Edit42=5"_s, u"Edit40=0"_s, u"Edit41=1"_s}));
+    QCOMPARE(s.status(), s.window->message(25));
+    QVERIFY(s.computation().readParameters() == p);
+    QCOMPARE(s.window->tipRows()[0].numbers[0], u"1"_s);
+    QCOMPARE(s.window->tipRows()[2].numbers[0], QString());
+    QCOMPARE(s.crossSumText(2), u"0"_s);
+}
+
+void ComputationTest::seedingBox() {
+    struct Case {
+        bool accepted;
+        const char *answer;
+        bool seeded; // the state is the answer (or, cancelled, the proposal)
+    };
+    const Case cases[] = {
+        {true, "4711", true}, {true, " 123 ", true}, {false, "", true}, {true, "abc", false}};
+    for (const Case &c : cases) {
+        Session s;
+        s.window->setStatusText(1, u"before"_s);
+        s.prompts.answer(c.accepted, QString::fromLatin1(c.answer));
+        const std::uint32_t before = s.window->random().state();
+        Random proposalDraw(before);
+        const QString proposal = QString::number(proposalDraw.below(99999));
+        s.window->control<QAbstractButton>(u"SpeedButton13"_s)->click();
+
+        QCOMPARE(s.prompts.asked().size(), std::size_t(1));
+        const Prompts::Request &asked = s.prompts.asked().front();
+        QCOMPARE(asked.caption, s.window->message(30) + u" (1-99999999)?"_s);
+        QCOMPARE(asked.text, s.window->message(31));
+        QCOMPARE(asked.preset, proposal);
+        const QString number = c.accepted ? QString::fromLatin1(c.answer).trimmed() : proposal;
+        if (c.seeded) {
+            QCOMPARE(s.window->random().state(), number.toUInt());
+            QCOMPARE(s.status(), s.window->message(32) + u' ' + number);
+        } else {
+            QCOMPARE(s.status(), u"before"_s);
+        }
+    }
+
+    // The same seed through the box gives the same tips.
+    Session s;
+    std::array<LottoZahlen::TipRowTexts, 14> first;
+    for (int round = 0; round < 2; ++round) {
+        s.prompts.answer(true, u"4711"_s);
+        s.window->control<QAbstractButton>(u"SpeedButton13"_s)->click();
+        s.button()->click();
+        const auto rows = s.window->tipRows();
+        if (round == 0)
+            first = rows;
+        else
+            for (std::size_t r = 0; r < 14; ++r)
+                QCOMPARE(rows[r].numbers, first[r].numbers);
+    }
+    QVERIFY(!first[13].numbers[0].isEmpty());
+}
+
+void ComputationTest::numberList() {
+    enum class Choice { Ok, Compute, Abort };
+    struct Case {
+        const char *what;
+        Choice choice;
+        std::vector<std::pair<int, const char *>> list; // ticked entries before "&Rechnen"
+        ComputationStatus status;
+    };
+    const Case cases[] = {
+        {"OK keeps the pool", Choice::Ok, {}, ComputationStatus::Done},
+        {"weights by hand",
+         Choice::Compute,
+         {{2, "5"},
+          {9, "0"},
+          {17, "3"},
+          {21, "x"},
+          {30, "2"},
+          {35, "1"},
+          {38, "4"},
+          {40, "9999999999"},
+          {44, "2"}},
+         ComputationStatus::BudgetUsedUp},
+        {"fewer than six numbers",
+         Choice::Compute,
+         {{3, "4"}, {9, "1"}, {12, "1"}},
+         ComputationStatus::BudgetUsedUp},
+        {"abort", Choice::Abort, {}, ComputationStatus::Cancelled},
+    };
+    for (const Case &c : cases) {
+        qInfo("%s", c.what);
+        Session s;
+        TipParameters p;
+        p.showNumberList = true;
+        p.maxRunsThousands = 5;
+        s.computation().showAllParameters(p);
+        s.window->tipField(2, 0)->setText(u"7"_s);
+        NumberDialog &dialog = WindowCharts::of(*s.window)->numberDialog();
+        std::vector<int> shownPool;
+        NumberPool expectedPool;
+        bool answered = false;
+        QTimer::singleShot(0, &dialog, [&] {
+            answered = true;
+            QCOMPARE(dialog.windowTitle(), s.window->message(36));
+            QVERIFY(dialog.computeButton()->isVisible());
+            for (int n = 1; n <= 45; ++n)
+                if (dialog.isTicked(n)) shownPool.insert(shownPool.end(), dialog.weight(n).toUInt(), n);
+            if (c.choice == Choice::Ok) return dialog.okButton()->click();
+            if (c.choice == Choice::Abort) return dialog.abortButton()->click();
+            for (int n = 1; n <= 45; ++n)
+                dialog.setTicked(n, false);
+            for (const auto &[n, weight] : c.list) {
+                dialog.setTicked(n, true);
+                dialog.setWeight(n, QString::fromLatin1(weight));
+            }
+            expectedPool = dialog.poolFromList();
+            dialog.computeButton()->click();
+        });
+        s.window->random().seed(99);
+        s.button()->click();
+        QVERIFY(answered);
+        QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
+        QVERIFY(s.window->checkEnabled());
+
+        if (c.status == ComputationStatus::Cancelled) {
+            QVERIFY(!s.computation().running());
+            QCOMPARE(s.window->tipRows()[2].numbers[0], QString()); // cleared before the pool was built
+            continue;
+        }
+        // The pool the list showed is the pool the core builds (for the end date before the run).
+        s.window->control<QDateEdit>(u"DateTimePicker1"_s)->setDate(kEnd);
+        NumberPool corePool;
+        s.expected(p, 99, [&](const NumberPool &pool) {
+            corePool = pool;
+            return NumberListAnswer{NumberListAnswer::Kind::Keep, {}};
+        });
+        std::vector<int> coreEntries(corePool.entries().begin(), corePool.entries().end());
+        std::sort(coreEntries.begin(), coreEntries.end());
+        QCOMPARE(shownPool, coreEntries);
+
+        const ComputationResult expected = s.expected(p, 99, [&](const NumberPool &) {
+            if (c.choice == Choice::Ok) return NumberListAnswer{NumberListAnswer::Kind::Keep, {}};
+            return NumberListAnswer{NumberListAnswer::Kind::Replace, expectedPool};
+        });
+        QCOMPARE(s.computation().lastResult()->status, c.status);
+        QCOMPARE(expected.status, c.status);
+        s.compareSheet(expected);
+        if (c.list.size() > 6) {
+            QCOMPARE(expectedPool.countOf(40), NumberPool::kMaxListWeight);
+            QCOMPARE(expectedPool.countOf(21), 1);
+            QCOMPARE(expectedPool.countOf(9), 1);
+        }
+    }
+}
+
+void ComputationTest::coupledSpinFields() {
+    Session s;
+    auto *minEven = s.window->control<QSpinBox>(u"Edit89"_s);
+    auto *minOdd = s.window->control<QSpinBox>(u"Edit90"_s);
+    auto *maxShared = s.window->control<QSpinBox>(u"Edit39"_s);
+    auto *minShared = s.window->control<QSpinBox>(u"Edit88"_s);
+    minOdd->setValue(4);
+    QTest::mousePress(minEven, Qt::LeftButton);
+    QTest::mouseRelease(minEven, Qt::LeftButton);
+    QCOMPARE(minEven->maximum(), 2);
+    minEven->setValue(1);
+    QTest::mousePress(minOdd, Qt::LeftButton);
+    QCOMPARE(minOdd->maximum(), 5);
+
+    maxShared->setValue(3);
+    minShared->setValue(1);
+    QTest::mousePress(maxShared, Qt::LeftButton);
+    QCOMPARE(minShared->maximum(), 3);
+    QCOMPARE(maxShared->minimum(), 1);
+    minShared->setValue(2);
+    QTest::mouseRelease(minShared, Qt::LeftButton);
+    QCOMPARE(maxShared->minimum(), 2);
+}
+
+void ComputationTest::closingDuringARunWaitsForTheRestore() {
+    Session s;
+    TipParameters p = impossibleParameters(30000);
+    p.forcePair = true;
+    s.computation().showAllParameters(p);
+    bool closedEarly = false;
+    QTimer::singleShot(200, s.window.get(), [&] {
+        s.window->close();
+        closedEarly = !s.window->isVisible();
+    });
+    s.button()->click();
+    QVERIFY(!closedEarly);
+    QVERIFY(!s.window->isVisible());
+    QCOMPARE(s.computation().lastResult()->status, ComputationStatus::Stopped);
+    QVERIFY(s.computation().readParameters() == p);
+}
+
+QTEST_MAIN(ComputationTest)
+#include "computation_test.moc"
