@@ -88,18 +88,21 @@ struct Session {
         return *result;
     }
 
-    // Every row of the sheet equals the core's rows.
+    // Every row of the sheet equals the core's rows. The tip check at the end gives a row that is
+    // not six numbers the lucky box "-" and no cross sum.
     void compareSheet(const ComputationResult &expected) const {
         const auto rows = window->tipRows();
         for (int r = 0; r < 14; ++r) {
             const ComputedRow &row = expected.rows[std::size_t(r)];
+            bool complete = true;
             for (int i = 0; i < 6; ++i) {
                 const int n = row.numbers[std::size_t(i)];
+                complete = complete && n >= 1 && n <= 42;
                 QCOMPARE(rows[std::size_t(r)].numbers[std::size_t(i)],
                          n >= 1 && n <= 42 ? QString::number(n) : QString());
             }
-            QCOMPARE(rows[std::size_t(r)].lucky, QString::fromStdString(row.lucky));
-            if (!row.locked) QCOMPARE(crossSumText(r), QString::number(row.crossSum));
+            QCOMPARE(rows[std::size_t(r)].lucky, complete ? QString::fromStdString(row.lucky) : u"-"_s);
+            QCOMPARE(crossSumText(r), complete ? QString::number(row.crossSum) : QString());
         }
     }
 };
@@ -317,7 +320,7 @@ void ComputationTest::relaxationVisibleDuringAndRestoredAfter() {
     QVERIFY(s.computation().readParameters() == p);
     QCOMPARE(s.window->tipRows()[0].numbers[0], u"1"_s);
     QCOMPARE(s.window->tipRows()[2].numbers[0], QString());
-    QCOMPARE(s.crossSumText(2), u"0"_s);
+    QCOMPARE(s.crossSumText(2), QString());
 }
 
 void ComputationTest::seedingBox() {
