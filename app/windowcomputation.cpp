@@ -253,16 +253,8 @@ void WindowComputation::Label28Click() {
 
     StatisticsChart *chart = WindowCharts::of(m_window) ? &WindowCharts::of(m_window)->chart() : nullptr;
     const std::string rowWord = m_window.message(24).toStdString();
-    // The pool is built: the rows are computed on "Lottotipp".
-    bool rowsShown = false;
-    auto rowsStarted = [&] {
-        if (!rowsShown) m_window.setStatusText(1, m_window.message(23));
-        rowsShown = true;
-        showComputationPage(false);
-    };
     ComputationHost host;
     host.progress = [&](const ComputationProgress &progress, TipParameters &parameters) {
-        rowsStarted();
         if (progress.candidate[0] != 0)
             m_window.setStatusText(1, QString::fromStdString(candidateStatusText(
                                           progress.row, progress.candidate, progress.crossSum, rowWord)));
@@ -290,8 +282,12 @@ void WindowComputation::Label28Click() {
         std::optional<NumberListAnswer> answer = askNumberList(pool);
         return answer ? std::move(*answer) : NumberListAnswer{};
     };
+    host.generationStarted = [&] {
+        m_window.setStatusText(1, m_window.message(23));
+        showComputationPage(false);
+    };
     host.rowCommitted = [&](int row, const ComputedRow &computed) {
-        rowsStarted();
+        showComputationPage(false);
         for (int i = 0; i < 6; ++i)
             m_window.tipField(row - 1, i)
                 ->setText(QString::number(computed.numbers[static_cast<std::size_t>(i)]));

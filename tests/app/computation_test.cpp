@@ -234,6 +234,7 @@ void ComputationTest::stopByASecondClickOrCtrlR() {
     TipParameters p;
     p.requirePrimes = true;
     p.minPrimes = 6;
+    p.sharedLimitsEachTip = true;
     p.maxRunsThousands = 30000;
     for (const bool byShortcut : {false, true}) {
         Session s;
