@@ -21,6 +21,7 @@
 #include "app/statisticschart.h"
 #include "app/windowcharts.h"
 #include "core/calendar.h"
+#include "core/lucky.h"
 
 namespace quorix {
 
@@ -336,14 +337,8 @@ void WindowComputation::SpeedButton13Click() {
     const std::optional<QString> answer =
         Prompts::input(&m_window, m_window.message(30) + u" (1-99999999)?"_s, m_window.message(31), proposal);
     const QString text = answer ? *answer : proposal;
-    bool ok = false;
-    const int seed = text.trimmed().toInt(&ok);
-    if (!ok) {
-        random.seedFromCounter();
-        return;
-    }
-    random.seed(static_cast<std::uint32_t>(seed));
-    m_window.setStatusText(1, m_window.message(32) + u' ' + QString::number(seed));
+    if (const std::optional<std::uint32_t> seed = seedFromAnswer(random, text.toStdString()))
+        m_window.setStatusText(1, m_window.message(32) + u' ' + QString::number(*seed));
 }
 
 } // namespace quorix
