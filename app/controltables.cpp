@@ -228,7 +228,7 @@ const char *const kMathematischLines[] = {
 const char *const kGlueckszahlLines[] = {
     "#Möchten für Plus-Tipps abgeben, können Sie hier die Pluszahl mit erzeugen lassen",
     "CheckBox33",
-    "RadioGroup1|Superselten|SuperAus",
+    "RadioGroup1",
     "RadioGroup2",
 };
 

@@ -4,6 +4,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QChartView>
 #include <QCheckBox>
 #include <QComboBox>
@@ -121,6 +122,40 @@ std::array<LottoZahlen::TipRowTexts, 14> LottoZahlen::tipRows() const {
 
 int LottoZahlen::tipCount() const {
     return control<QSpinBox>(QStringLiteral("UpDown8"))->value();
+}
+
+QWidget *LottoZahlen::parameterControl(const TipParameterInfo &info) const {
+    const std::string_view name = info.control.empty() ? info.spinner : info.control;
+    return control(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
+}
+
+TipParameters LottoZahlen::tipParameters() const {
+    TipParameters parameters;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        QWidget *widget = parameterControl(info);
+        if (auto *box = qobject_cast<QCheckBox *>(widget); box && info.isFlag())
+            parameters.*info.flag = box->isChecked();
+        else if (auto *spin = qobject_cast<QSpinBox *>(widget); spin && !info.isFlag())
+            parameters.*info.value = spin->value();
+        else if (auto *group = widget ? widget->findChild<QButtonGroup *>() : nullptr;
+                 group && !info.isFlag())
+            parameters.*info.value = group->checkedId();
+    }
+    return parameters;
+}
+
+void LottoZahlen::setTipParameters(const TipParameters &parameters) {
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        QWidget *widget = parameterControl(info);
+        if (auto *box = qobject_cast<QCheckBox *>(widget); box && info.isFlag())
+            box->setChecked(parameters.*info.flag);
+        else if (auto *spin = qobject_cast<QSpinBox *>(widget); spin && !info.isFlag())
+            spin->setValue(parameters.*info.value);
+        else if (auto *group = widget ? widget->findChild<QButtonGroup *>() : nullptr;
+                 group && !info.isFlag()) {
+            if (QAbstractButton *button = group->button(parameters.*info.value)) button->setChecked(true);
+        }
+    }
 }
 
 void LottoZahlen::setReplayNumber(const QString &number) {

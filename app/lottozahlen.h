@@ -18,6 +18,7 @@
 #include "core/random.h"
 #include "core/statistics.h"
 #include "core/tipcheck.h"
+#include "core/tipparameters.h"
 
 class QLabel;
 class QTabWidget;
@@ -85,6 +86,11 @@ public:
     bool isRowLocked(int row) const { return m_locked.at(static_cast<std::size_t>(row)); }
     int tipCount() const;
 
+    // The computation settings as the "Berechnung" pages and the tip-count spinner show them;
+    // writing puts every value back into its control (the computation's relaxation does that).
+    TipParameters tipParameters() const;
+    void setTipParameters(const TipParameters &parameters);
+
     // The number dialog used by TippEdit: called with the dialog caption and the numbers to
     // tick, answers the ticked numbers after OK and nullopt otherwise. Set by whoever owns the
     // dialog; without one TippEdit only re-checks the sheet.
@@ -141,6 +147,7 @@ private:
     void showsHint(QWidget *widget);
     void fixWidth(QWidget *widget, int width);
     void applyScale();
+    QWidget *parameterControl(const TipParameterInfo &info) const;
 
     void normaliseField(QLineEdit *field);
     enum class Shown { Selected, Stepped };

@@ -151,10 +151,21 @@ QWidget *LottoZahlen::makeToken(const QString &token) {
             auto *radio = new QRadioButton(items.at(i));
             radio->setObjectName(token + QStringLiteral("Item") + QString::number(i));
             buttons->addButton(radio, i);
-            layout->addWidget(radio);
+            // The chart buttons of the lucky statistics stand beside the items they explain.
+            const char *chart = !plus ? nullptr : i == 1 ? "Superselten" : i == 2 ? "SuperAus" : nullptr;
+            if (chart) {
+                auto *line = new QHBoxLayout;
+                line->addWidget(radio);
+                line->addWidget(makeButton(chart, true));
+                line->addStretch(1);
+                layout->addLayout(line);
+            } else {
+                layout->addWidget(radio);
+            }
         }
         buttons->button(plus ? 0 : 3)->setChecked(true);
-        group->setEnabled(false);
+        for (QAbstractButton *radio : buttons->buttons())
+            radio->setEnabled(false); // wired with the computation
         return group;
     }
     if (token.startsWith(QLatin1Char('@'))) {

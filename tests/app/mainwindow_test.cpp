@@ -15,6 +15,7 @@
 #include "app/lottozahlen.h"
 #include "appfixture.h"
 #include "core/drawfile.h"
+#include "core/tipparameters.h"
 
 using namespace quorix;
 using namespace quorix::testing;
@@ -23,6 +24,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void everyNamedControlExists();
+    void computationControlsMatchTheParameters();
     void pagesAndMenuInOrder();
     void firstStartWithoutDrawFile();
     void hintsGoToPanelOne();
@@ -63,6 +65,40 @@ void MainWindowTest::everyNamedControlExists() {
     QCOMPARE(window.control<QSpinBox>(QStringLiteral("UpDown8"))->singleStep(), 2);
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker2"))->minimumDate(), QDate(1990, 3, 17));
     QVERIFY(window.control<QDateEdit>(QStringLiteral("DateTimePicker1")));
+}
+
+void MainWindowTest::computationControlsMatchTheParameters() {
+    TempHome home;
+    LottoZahlen window;
+    const TipParameters defaults;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        const QString name =
+            QString::fromStdString(std::string(info.control.empty() ? info.spinner : info.control));
+        QWidget *widget = window.control(name);
+        QVERIFY2(widget, qPrintable(name));
+        if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
+            QCOMPARE(spin->minimum(), info.minimum);
+            QCOMPARE(spin->maximum(), info.maximum);
+            if (!info.spinner.empty())
+                QCOMPARE(window.control(QString::fromStdString(std::string(info.spinner))), widget);
+        }
+    }
+    QCOMPARE(window.tipParameters(), defaults);
+
+    // Every value goes into its control and comes back.
+    TipParameters changed;
+    changed.preferFrequent = true;
+    changed.rarePercent = 55;
+    changed.limitLastDraw = false;
+    changed.longDraws = 321;
+    changed.luckyOption = 2;
+    changed.jokerOption = 0;
+    changed.maxRunsThousands = 1234;
+    changed.tipCount = 6;
+    window.setTipParameters(changed);
+    QCOMPARE(window.tipParameters(), changed);
+    QCOMPARE(window.control<QSpinBox>(QStringLiteral("UpDown21"))->value(), 321);
+    QCOMPARE(window.tipCount(), 6);
 }
 
 void MainWindowTest::pagesAndMenuInOrder() {
