@@ -2,7 +2,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <QStandardPaths>
 
@@ -38,7 +37,9 @@ QString ProgramFolder::resolve() {
     if (isWritableFolder(exeFolder)) return exeFolder;
     const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(user);
-    seed(exeFolder, user);
+    // An installed program keeps its shipped files in ../share/quorix beside bin/.
+    const QString shared = QDir(exeFolder).absoluteFilePath(QStringLiteral("../share/quorix"));
+    seed(QFileInfo::exists(QDir(exeFolder).filePath(QStringLiteral("land"))) ? exeFolder : shared, user);
     return user;
 }
 
