@@ -146,6 +146,7 @@ private Q_SLOTS:
     void numberList();
     void coupledSpinFields();
     void closingDuringARunWaitsForTheRestore();
+    void missingDrawFileEndsTheRunCleanly();
 };
 
 void ComputationTest::pagesShowTheDefaultsAndEveryControlIsLive() {
@@ -506,6 +507,20 @@ void ComputationTest::closingDuringARunWaitsForTheRestore() {
     QVERIFY(!s.window->isVisible());
     QCOMPARE(s.computation().lastResult()->status, ComputationStatus::Stopped);
     QVERIFY(s.computation().readParameters() == p);
+}
+
+void ComputationTest::missingDrawFileEndsTheRunCleanly() {
+    Session s;
+    s.window->tipField(0, 0)->setText(u"9"_s);
+    std::filesystem::remove(s.window->drawFile().path());
+    s.button()->click();
+    QCOMPARE(s.prompts.asked().size(), std::size_t(1));
+    QCOMPARE(s.prompts.asked().front().kind, Prompts::Kind::Message);
+    QVERIFY(!s.computation().running());
+    QVERIFY(!s.computation().lastResult());
+    QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
+    QVERIFY(s.window->checkEnabled());
+    QCOMPARE(s.window->tipRows()[0].numbers[0], u"9"_s); // nothing was cleared
 }
 
 QTEST_MAIN(ComputationTest)
