@@ -74,7 +74,10 @@ QPushButton *WindowComputation::computeButton() const {
 void WindowComputation::enableControls() {
     for (const TipParameterInfo &info : tipParameterTable()) {
         QWidget *widget = m_window.control(nameOf(info.control.empty() ? info.spinner : info.control));
-        if (widget && info.name != "countBonusHit") widget->setEnabled(true);
+        if (!widget || info.name == "countBonusHit") continue;
+        widget->setEnabled(true);
+        for (QRadioButton *item : widget->findChildren<QRadioButton *>())
+            item->setEnabled(true);
     }
     for (const char *name : {"SpeedButton13", "TippsBerechnen"})
         if (QWidget *widget = m_window.control(QString::fromLatin1(name))) widget->setEnabled(true);
@@ -83,22 +86,7 @@ void WindowComputation::enableControls() {
 // ---- settings on the pages ----------------------------------------------------------------
 
 TipParameters WindowComputation::readParameters() const {
-    TipParameters p;
-    for (const TipParameterInfo &info : tipParameterTable()) {
-        QWidget *widget = m_window.control(nameOf(info.control.empty() ? info.spinner : info.control));
-        if (info.isFlag()) {
-            if (auto *box = qobject_cast<QCheckBox *>(widget)) p.*info.flag = box->isChecked();
-        } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
-            p.*info.value = spin->value();
-        } else if (widget) {
-            for (int i = info.minimum; i <= info.maximum; ++i) {
-                const auto *item =
-                    widget->findChild<QRadioButton *>(widget->objectName() + u"Item"_s + QString::number(i));
-                if (item && item->isChecked()) p.*info.value = i;
-            }
-        }
-    }
-    return p;
+    return m_window.tipParameters();
 }
 
 void WindowComputation::showParameters(const TipParameters &p,
@@ -120,8 +108,7 @@ void WindowComputation::showParameters(const TipParameters &p,
 }
 
 void WindowComputation::showAllParameters(const TipParameters &parameters) {
-    for (const TipParameterInfo &info : tipParameterTable())
-        showParameters(parameters, {info.name});
+    m_window.setTipParameters(parameters);
 }
 
 // Pressing or releasing the mouse on the spin buttons keeps minimum even plus odd within six and

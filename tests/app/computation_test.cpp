@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QTimer>
 #include <QtTest>
@@ -157,6 +158,8 @@ void ComputationTest::pagesShowTheDefaultsAndEveryControlIsLive() {
         QWidget *control = s.window->control(name);
         QVERIFY2(control, qPrintable(name));
         QVERIFY2(control->isEnabled() || info.name == "countBonusHit", qPrintable(name));
+        for (const QWidget *item : control->findChildren<QRadioButton *>())
+            QVERIFY2(item->isEnabled(), qPrintable(item->objectName()));
     }
     // Every field goes to the pages and back under its own control.
     TipParameters changed;
