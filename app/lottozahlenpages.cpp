@@ -409,6 +409,8 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     layout->setSpacing(3);
+    // Check boxes followed by a field share one width, so the fields of a page form a column.
+    std::vector<QWidget *> leading;
     for (const char *line : spec.lines) {
         const QString text = u8(line);
         if (text.isEmpty()) {
@@ -417,8 +419,11 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
         }
         auto *row = new QHBoxLayout;
         bool stretched = false;
-        for (const QString &token : text.split(QLatin1Char('|'))) {
+        const QStringList tokens = text.split(QLatin1Char('|'));
+        for (const QString &token : tokens) {
             QWidget *widget = makeToken(token);
+            if (token == tokens.first() && tokens.size() > 1 && qobject_cast<QCheckBox *>(widget))
+                leading.push_back(widget);
             auto *label = qobject_cast<QLabel *>(widget);
             const bool wraps = label && label->wordWrap();
             stretched = stretched || wraps;
@@ -428,6 +433,11 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
         layout->addLayout(row);
     }
     layout->addStretch(1);
+    int width = 0;
+    for (QWidget *widget : leading)
+        width = std::max(width, widget->sizeHint().width());
+    for (QWidget *widget : leading)
+        fixWidth(widget, width + 4);
     return page;
 }
 
