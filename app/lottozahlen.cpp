@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QChartView>
+#include <QCloseEvent>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
@@ -172,10 +173,10 @@ QString LottoZahlen::replayCaption() const {
 
 void LottoZahlen::showEvent(QShowEvent *event) {
     QMainWindow::showEvent(event);
-    if (!m_started) startUp();
+    if (!m_started) FormShow();
 }
 
-void LottoZahlen::startUp() {
+void LottoZahlen::FormShow() {
     if (m_started) return;
     m_started = true;
     // Dates are always shown "dd.mm.yyyy" whatever the locale; the pickers carry that format
@@ -213,6 +214,18 @@ void LottoZahlen::startUp() {
 // Settings come back from the per-user store here (check boxes, sizes, spinners, tip sheet,
 // Joker numbers, Replay number, fees, proxy, StartDate) before the language is applied.
 void LottoZahlen::restoreSettings() {}
+
+// Every setting goes back into the per-user store here.
+void LottoZahlen::saveSettings() {}
+
+void LottoZahlen::FormClose() {
+    saveSettings();
+}
+
+void LottoZahlen::closeEvent(QCloseEvent *event) {
+    FormClose();
+    QMainWindow::closeEvent(event);
+}
 
 // Loads the texts of a language. For now the message table; captions and hints come with the
 // language files.

@@ -99,7 +99,9 @@ public:
     void setTipEditor(TipEditor editor) { m_tipEditor = std::move(editor); }
 
     // The start-up sequence; runs once, on the first showing.
-    void startUp();
+    void FormShow();
+    // Shutdown: runs when the window closes, however it closes.
+    void FormClose();
 
 Q_SIGNALS:
     // Start-up wants the number distribution chart drawn (the chart controller answers).
@@ -124,11 +126,13 @@ public Q_SLOTS:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     // Seams for later parts of the start-up: settings, language, command line.
     void restoreSettings();
+    void saveSettings();
     void applyLanguage(const QString &code);
     void runCommandLine();
 
