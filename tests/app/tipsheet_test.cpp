@@ -74,6 +74,7 @@ private Q_SLOTS:
     void cleanup();
     void startUpShowsTheNewestDraw();
     void startUpConvertsALegacyFile();
+    void emptyHistoryShowsNoDraw();
     void startDateRule_data();
     void startDateRule();
     void stepsFollowTheWeekdayBoxes();
@@ -143,6 +144,20 @@ void TipSheetTest::startUpConvertsALegacyFile() {
     QCOMPARE(window.currentIndex(), 1);
     QCOMPARE(window.currentDraw().numbers, kHistory[1].numbers);
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date(), dateOf(kHistory[1]));
+}
+
+void TipSheetTest::emptyHistoryShowsNoDraw() {
+    // An empty file holds no draw: the lines stay empty instead of showing an all-zero record,
+    // and the steps stay where they are.
+    LottoZahlen &window = start({});
+    QVERIFY(m_prompts->asked().empty());
+    for (const char *name : {"Label29", "Label35", "Label77", "Label13"})
+        QVERIFY2(window.control<QLabel>(QString::fromLatin1(name))->text().isEmpty(), name);
+    QTest::mouseClick(window.control(QStringLiteral("SpeedButton6")), Qt::LeftButton);
+    QTest::mouseClick(window.control(QStringLiteral("SpeedButton7")), Qt::LeftButton);
+    QCOMPARE(window.currentIndex(), 0);
+    QVERIFY(window.control<QLabel>(QStringLiteral("Label29"))->text().isEmpty());
+    QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date(), QDate::currentDate());
 }
 
 void TipSheetTest::startDateRule_data() {
@@ -337,6 +352,9 @@ void TipSheetTest::leavingAFieldChecksOnlyWhenEnabled() {
     other->setFocus();
     QCOMPARE(rowTexts(window, 0), tip);
     QVERIFY(resultLabel(window, 0)->text().isEmpty());
+    window.Komplettcheck();
+    QVERIFY(resultLabel(window, 0)->text().isEmpty());
+    QCOMPARE(window.hitTally(), HitTally{});
 
     window.setCheckEnabled(true);
     window.tipField(0, 5)->setFocus();
