@@ -236,6 +236,7 @@ void LottoZahlen::buildStatusBar() {
     for (int i = 0; i < 2; ++i) {
         m_status[static_cast<std::size_t>(i)] = new QLabel;
         m_status[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        m_status[static_cast<std::size_t>(i)]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
     m_status[0]->setFixedWidth(150);
     statusBar()->addWidget(m_status[0]);
