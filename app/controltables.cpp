@@ -263,20 +263,20 @@ std::span<const PageSpec> berechnungPages() {
 }
 
 const CheckSpec *findCheckSpec(const char *name) {
-    for (const auto &spec : kChecks)
-        if (std::strcmp(spec.name, name) == 0) return &spec;
+    for (const auto &entry : kChecks)
+        if (std::strcmp(entry.name, name) == 0) return &entry;
     return nullptr;
 }
 
 const SpinSpec *findSpinSpecByEdit(const char *edit) {
-    for (const auto &spec : kSpins)
-        if (std::strcmp(spec.edit, edit) == 0) return &spec;
+    for (const auto &entry : kSpins)
+        if (std::strcmp(entry.edit, edit) == 0) return &entry;
     return nullptr;
 }
 
 const ButtonSpec *findButtonSpec(const char *name) {
-    for (const auto &spec : kButtons)
-        if (std::strcmp(spec.name, name) == 0) return &spec;
+    for (const auto &entry : kButtons)
+        if (std::strcmp(entry.name, name) == 0) return &entry;
     return nullptr;
 }
 

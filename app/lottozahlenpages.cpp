@@ -95,13 +95,13 @@ void LottoZahlen::fixWidth(QWidget *widget, int width) {
 }
 
 QWidget *LottoZahlen::makeButton(const char *name, bool toolButton) {
-    const ButtonSpec *spec = findButtonSpec(name);
+    const ButtonSpec *entry = findButtonSpec(name);
     QAbstractButton *button = toolButton ? static_cast<QAbstractButton *>(new QToolButton)
                                          : static_cast<QAbstractButton *>(new QPushButton);
     addControl(button, u8(name));
-    if (spec) {
-        button->setText(u8(spec->caption));
-        button->setToolTip(u8(spec->hint));
+    if (entry) {
+        button->setText(u8(entry->caption));
+        button->setToolTip(u8(entry->hint));
     }
     showsHint(button);
     return button;
@@ -303,10 +303,10 @@ QWidget *LottoZahlen::buildLottotipp() {
     const QString editHint = u8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
                                 "Zufallsgenerator erzeugen wollen");
     for (int row = 0; row < kTipRowCount; ++row) {
-        const TipRowSpec &spec = kTipRows[static_cast<std::size_t>(row)];
+        const TipRowSpec &entry = kTipRows[static_cast<std::size_t>(row)];
         const auto r = static_cast<std::size_t>(row);
         auto *caption = new ClickLabel([this, row] { Label30Click(row); });
-        addControl(caption, u8(spec.caption));
+        addControl(caption, u8(entry.caption));
         caption->setText(QStringLiteral("%1. Tipp").arg(row + 1));
         caption->setToolTip(rowHint);
         showsHint(caption);
@@ -314,7 +314,7 @@ QWidget *LottoZahlen::buildLottotipp() {
         sheet->addWidget(caption, row, 0);
         for (int column = 0; column < 6; ++column) {
             auto *field = new QLineEdit;
-            addControl(field, QStringLiteral("Edit%1").arg(spec.edits[static_cast<std::size_t>(column)]));
+            addControl(field, QStringLiteral("Edit%1").arg(entry.edits[static_cast<std::size_t>(column)]));
             field->setAlignment(Qt::AlignCenter);
             field->setMaxLength(3);
             fixWidth(field, 30);
@@ -325,7 +325,7 @@ QWidget *LottoZahlen::buildLottotipp() {
             sheet->addWidget(field, row, 1 + column);
         }
         auto *lucky = new QComboBox;
-        addControl(lucky, u8(spec.lucky));
+        addControl(lucky, u8(entry.lucky));
         lucky->setEditable(true);
         lucky->addItems({QStringLiteral("-"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
                          QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
@@ -333,19 +333,19 @@ QWidget *LottoZahlen::buildLottotipp() {
         fixWidth(lucky, 44);
         m_lucky[r] = lucky;
         sheet->addWidget(lucky, row, 7);
-        auto *edit = makeButton(spec.editButton, true);
+        auto *edit = makeButton(entry.editButton, true);
         static_cast<QToolButton *>(edit)->setText(QStringLiteral("..."));
         edit->setToolTip(editHint);
         connect(static_cast<QToolButton *>(edit), &QToolButton::clicked, this,
                 [this, row] { TippEdit(row); });
         sheet->addWidget(edit, row, 8);
         auto *result = new QLabel;
-        addControl(result, u8(spec.result));
+        addControl(result, u8(entry.result));
         fixWidth(result, 62);
         m_results[r] = result;
         sheet->addWidget(result, row, 9);
         auto *cross = new QLabel;
-        addControl(cross, u8(spec.crossSum));
+        addControl(cross, u8(entry.crossSum));
         fixWidth(cross, 30);
         m_crossSums[r] = cross;
         sheet->addWidget(cross, row, 10);
@@ -406,13 +406,13 @@ QWidget *LottoZahlen::buildLottotipp() {
 }
 
 QWidget *LottoZahlen::buildBerechnungPage(int index) {
-    const PageSpec &spec = berechnungPages()[static_cast<std::size_t>(index)];
+    const PageSpec &entry = berechnungPages()[static_cast<std::size_t>(index)];
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     layout->setSpacing(3);
     // Check boxes followed by a field share one width, so the fields of a page form a column.
     std::vector<QWidget *> leading;
-    for (const char *line : spec.lines) {
+    for (const char *line : entry.lines) {
         const QString text = u8(line);
         if (text.isEmpty()) {
             layout->addSpacing(8);
