@@ -393,7 +393,9 @@ void LottoZahlen::Komplettcheck() {
     m_hitTally = check.tally;
     if (!check.ran) return;
 
-    const QColor neutral = QApplication::palette().color(QPalette::Window);
+    // The neutral colour is the system's background of entry fields, so an unmarked field looks
+    // like any other field rather than disabled.
+    const QColor neutral = QApplication::palette().color(QPalette::Base);
     const QColor markColours[] = {neutral, QColor(0, 255, 0), QColor(255, 255, 0)};
     for (std::size_t r = 0; r < rows.size() && r < check.rows.size(); ++r) {
         const RowCheck &row = check.rows[r];

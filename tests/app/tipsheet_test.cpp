@@ -315,7 +315,7 @@ void TipSheetTest::checkColoursTheMainExample() {
 
     QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("3 8 12 17 25 40"));
     const QColor lime(0, 255, 0), yellow(255, 255, 0),
-        neutral = QApplication::palette().color(QPalette::Window);
+        neutral = QApplication::palette().color(QPalette::Base);
     const QColor expected[] = {lime, yellow, neutral, lime, lime, lime};
     for (int c = 0; c < 6; ++c)
         QCOMPARE(background(window.tipField(0, c)), expected[c]);
