@@ -160,6 +160,9 @@ void NumberDialog::enterTipMode(std::span<const int> rowNumbers) {
     m_randomButton->show();
     setPickCount(6);
     resetEntries(kTipNumbers);
+    // 43..45 are no lottery numbers; tip mode ignores them, so they are not offered.
+    for (int n = kTipNumbers + 1; n < static_cast<int>(m_entries.size()); ++n)
+        m_entries[static_cast<std::size_t>(n)]->hide();
     for (int n : rowNumbers) {
         if (n < 1 || n > kTipNumbers) continue;
         setTicked(n, true);
@@ -179,6 +182,8 @@ void NumberDialog::leaveTipMode(const QString &caption) {
     m_randomButton->hide();
     for (int n = 1; n <= kTipNumbers; ++n)
         setMarked(n, false);
+    for (int n = kTipNumbers + 1; n < static_cast<int>(m_entries.size()); ++n)
+        m_entries[static_cast<std::size_t>(n)]->show();
     setWindowTitle(caption);
 }
 

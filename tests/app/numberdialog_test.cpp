@@ -90,8 +90,9 @@ void NumberDialogTest::tipModeMarksTheRowAndGivesTheTickedNumbers() {
     QVERIFY(!dialog.computeButton()->isVisibleTo(&dialog));
     QCOMPARE(dialog.pickCount(), 6);
     QCOMPARE(marked(dialog), row);
-    // Entries 43..45 keep their design tick; tip mode ignores them.
+    // Entries 43..45 keep their design tick but are not offered in tip mode.
     QCOMPARE(dialog.tickedTipNumbers(), row);
+    QVERIFY(!dialog.entry(43)->isVisibleTo(&dialog));
     const auto background = [&](int n) {
         return dialog.entry(n)->palette().color(dialog.entry(n)->backgroundRole());
     };
@@ -108,6 +109,7 @@ void NumberDialogTest::tipModeMarksTheRowAndGivesTheTickedNumbers() {
 
     dialog.leaveTipMode(u"m36"_s);
     QVERIFY(marked(dialog).empty());
+    QVERIFY(dialog.entry(45)->isVisibleTo(&dialog));
     QVERIFY(dialog.computeButton()->isVisibleTo(&dialog));
     QVERIFY(!dialog.randomButton()->isVisibleTo(&dialog));
     QCOMPARE(dialog.windowTitle(), u"m36"_s);
