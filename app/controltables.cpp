@@ -29,7 +29,6 @@ const char kHistoryHint[] = "Tipp vor noch keinen Xer aus der Datenbank entsprec
                             "aus deer Diagrammübersicht";
 const char kHitsHint[] = "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen";
 const char kDrawsHint[] = "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen";
-const char kLastDrawCaption[] = "maximal zugelassene Anzahl von Zahlen der letzten Ziehung ";
 
 const CheckSpec kChecks[] = {
     // "Statistisch"
@@ -53,9 +52,11 @@ const CheckSpec kChecks[] = {
     {"CheckBox9", "Tipp enspricht noch keiner Ziehung der Datenbank nit ", true, kHistoryHint},
     {"CheckBox34", "Tipp ergibt keine ", true, kHistoryHint},
     {"CheckBox28", "Tipp ergibt keine", true, kHistoryHint},
-    {"CheckBox4", kLastDrawCaption, true, kPreviousDrawHint},
+    {"CheckBox4", "maximal zugelassene Anzahl von Zahlen der letzten Ziehung ", true, kPreviousDrawHint},
     {"CheckBox5", "maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung ", true, kPreviousDrawHint},
-    {"CheckBox23", kLastDrawCaption, true, kPreviousDrawHint},
+    // It limits the numbers of the third-last draw; its caption says so rather than repeating
+    // CheckBox4's.
+    {"CheckBox23", "maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung ", true, kPreviousDrawHint},
     {"CheckBox35", "Zusatzzahl in die Berechnung der Richtigen mit einbeziehen ", true, ""},
     // "Mathematisch"
     {"CheckBox22", "mindest Anzahl von Primzahlen in jedem Tipp", false, ""},
