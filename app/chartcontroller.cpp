@@ -12,6 +12,7 @@
 #include "app/statisticschart.h"
 #include "core/calendar.h"
 #include "core/drawfile.h"
+#include "app/uihelpers.h"
 
 namespace quorix {
 
@@ -64,17 +65,6 @@ constexpr ChartControl kChartControls[] = {
 
 constexpr const char *kKindProperty = "quorixStatisticKind";
 constexpr const char *kToFrontProperty = "quorixChartToFront";
-
-DaySerial serialOf(const QDate &date) {
-    return serialFromYmd(date.year(), date.month(), date.day());
-}
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    Q_DISABLE_COPY_MOVE(WaitCursor)
-};
 
 } // namespace
 
@@ -162,7 +152,7 @@ StatisticsWindow ChartController::readWindow(const QWidget *window) {
     StatisticsWindow result;
     const auto date = [window](const char *name, DaySerial fallback) {
         const auto *picker = window->findChild<const QDateTimeEdit *>(QString::fromLatin1(name));
-        return picker ? serialOf(picker->date()) : fallback;
+        return picker ? serialFromDate(picker->date()) : fallback;
     };
     const auto ticked = [window](const char *name) {
         const auto *box = window->findChild<const QCheckBox *>(QString::fromLatin1(name));

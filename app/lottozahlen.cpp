@@ -28,6 +28,7 @@
 #include "app/soundplayer.h"
 #include "app/windowcharts.h"
 #include "app/windowcomputation.h"
+#include "app/uihelpers.h"
 
 namespace quorix {
 
@@ -36,13 +37,6 @@ namespace {
 constexpr int kFontPixels = 13;
 constexpr char kSoundFile[] = "yippee.wav";
 const QDate kEarliestStart(1990, 3, 17);
-
-QDate dateFromSerial(DaySerial serial) {
-    return QDate(1899, 12, 30).addDays(serial);
-}
-DaySerial serialFromDate(const QDate &date) {
-    return static_cast<DaySerial>(QDate(1899, 12, 30).daysTo(date));
-}
 
 } // namespace
 

@@ -22,6 +22,7 @@
 #include "app/windowcharts.h"
 #include "core/calendar.h"
 #include "core/lucky.h"
+#include "app/uihelpers.h"
 
 namespace quorix {
 
@@ -38,13 +39,6 @@ constexpr char kMinShared[] = "Edit88";
 QString nameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
-
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    Q_DISABLE_COPY_MOVE(WaitCursor)
-};
 
 } // namespace
 
