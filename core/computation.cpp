@@ -4,6 +4,7 @@
 #include <bit>
 #include <map>
 #include <numeric>
+#include <optional>
 
 #include "core/drawbrowser.h"
 #include "core/lucky.h"
@@ -39,10 +40,6 @@ std::string candidateStatusText(int row, const TipNumbers &n, int crossSum, std:
 }
 
 namespace {
-
-int fieldValue(const std::string &text) {
-    return tipInteger(text).value_or(0);
-}
 
 // The pool as a plain array for the attempts, with a check whether six different numbers exist.
 struct PoolView {
@@ -212,8 +209,15 @@ Result<ComputationResult> Run::execute() {
         ComputedRow &row = result.rows[r];
         row.locked = rq.rows[r].locked;
         if (row.locked) {
-            for (std::size_t i = 0; i < 6; ++i)
-                row.numbers[i] = fieldValue(rq.rows[r].fields[i]);
+            bool complete = true;
+            for (std::size_t i = 0; i < 6; ++i) {
+                const std::optional<int> value = tipInteger(rq.rows[r].fields[i]);
+                complete = complete && value.has_value();
+                row.numbers[i] = value.value_or(0);
+            }
+            // Clearing the unlocked rows checks the sheet, and the check writes every complete row
+            // back in ascending order, so a complete locked row is read sorted.
+            if (complete) std::sort(row.numbers.begin(), row.numbers.end());
             row.lucky = rq.rows[r].lucky;
             row.crossSum = std::accumulate(row.numbers.begin(), row.numbers.end(), 0);
         }

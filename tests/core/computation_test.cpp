@@ -110,6 +110,15 @@ TEST(Computation, TipCountAndLockedRows) {
     EXPECT_EQ(around.rows[12].numbers, (TipNumbers{9, 18, 27, 36, 41, 42}));
     EXPECT_EQ(around.rows[13].crossSum,
               std::accumulate(around.rows[13].numbers.begin(), around.rows[13].numbers.end(), 0));
+
+    // A complete locked row typed out of order comes back sorted, as the sheet shows it once the
+    // clearing has checked it; its comparison with later rows does not depend on the order.
+    rq = request();
+    rq.parameters.tipCount = 2;
+    rq.rows[0] = locked({"42", "9", "36", "18", "41", "27"});
+    const ComputationResult typed = run(rq, 7);
+    EXPECT_EQ(typed.rows[0].numbers, (TipNumbers{9, 18, 27, 36, 41, 42}));
+    EXPECT_EQ(typed.rows[0].crossSum, 173);
 }
 
 TEST(Computation, BudgetUsedUpKeepsFinishedRows) {

@@ -52,7 +52,7 @@ void lockedRowsAndWeekdays(reference::Settings &s) {
     s.wednesday = false;
     s.parameters.tipCount = 9;
     s.parameters.luckyOption = 2;
-    s.rows[1] = {{"3", "9", "17", "22", "30", "41"}, "4", true};
+    s.rows[1] = {{"30", "9", "17", "22", "3", "41"}, "4", true};
     s.rows[7] = {{"12", "", "5", "x", "40", "40"}, "-", true};
     s.rows[12] = {{"1", "2", "3", "4", "5", "6"}, "1", true};
 }

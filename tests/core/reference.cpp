@@ -350,8 +350,13 @@ Outcome run(const Settings &settings, Random &random) {
         std::array<int, 6> candidate{};
         bool complete = false;
         if (settings.rows[ri].locked) {
-            for (std::size_t i = 0; i < 6; ++i)
+            bool readable = true;
+            for (std::size_t i = 0; i < 6; ++i) {
+                readable = readable && tipInteger(settings.rows[ri].fields[i]).has_value();
                 candidate[i] = tipInteger(settings.rows[ri].fields[i]).value_or(0);
+            }
+            // The clearing's tip check has already sorted the fields of a complete row.
+            if (readable) std::sort(candidate.begin(), candidate.end());
             out.lucky[ri].assign(1, '-');
             out.crossSum[ri] =
                 candidate[0] + candidate[1] + candidate[2] + candidate[3] + candidate[4] + candidate[5];
