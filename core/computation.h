@@ -43,7 +43,8 @@ int statusMessage(ComputationStatus status);
 std::string_view statusName(ComputationStatus status); // "done", "budget", "stopped", "cancelled"
 
 // A row after the run. numbers holds 0 for an empty place; computed rows and complete locked rows
-// are ascending, a locked row with an unreadable field keeps its order. lucky is "-" for locked rows. crossSum is the sum of the numbers.
+// are ascending, a locked row with an unreadable field keeps its order. lucky is "-" for locked
+// rows. crossSum is the sum of the numbers.
 struct ComputedRow {
     TipNumbers numbers{};
     std::string lucky = "-";
