@@ -199,3 +199,40 @@ TEST_F(Differential, RealHistory) {
     s.wednesday = false;
     compare(s, draws, 2024, "mid-history");
 }
+
+TEST_F(Differential, PoolOnExactHalfBandLimits) {
+    // 150 Saturday draws: 1..5 every time, 7 in eleven of them and 6 in the others. With 7 % the
+    // rare band ends exactly at 10.5, so 7 (drawn 11 times) is not a rare number.
+    std::vector<Draw> draws;
+    for (int i = 0; i < 150; ++i) {
+        Draw d;
+        d.date = serialFromYmd(2010, 1, 2) + 7 * i;
+        d.numbers = {1, 2, 3, 4, 5, i < 11 ? 7 : 6};
+        d.lucky = 1;
+        draws.push_back(d);
+    }
+    reference::Settings s;
+    s.drawFile = file("ZahlenCH.dat");
+    reference::writeDrawFile(s.drawFile, draws);
+    s.startDate = serialFromYmd(2009, 6, 1);
+    s.endDate = draws.back().date;
+    TipParameters &p = s.parameters;
+    p.preferFrequent = p.preferRare = true;
+    p.frequentPercent = p.rarePercent = 7;
+    p.preferOverdue = false;
+    p.onlyPreferredNumbers = true;
+    p.limitLastDraw = p.limitPreviousDraw = p.limitThirdLastDraw = false;
+
+    const ReferenceSelection selection = selectReferenceDraws(draws, s.endDate, s.saturday, s.wednesday);
+    const StatisticsWindow window{s.startDate, selection.endDate, s.saturday, s.wednesday};
+    const StatisticSource source = [&](StatisticKind kind) -> Result<NumberStatistics> {
+        return computeStatistic(kind, window, draws);
+    };
+    const Result<NumberPool> fast = buildNumberPool(p, selection.draws, source);
+    ASSERT_TRUE(fast.ok());
+    const std::vector<int> slow = reference::pool(s);
+    EXPECT_EQ(std::vector<int>(fast->entries().begin(), fast->entries().end()), slow);
+    EXPECT_EQ(fast->countOf(7), 0);
+    EXPECT_EQ(fast->countOf(8), 3);
+    EXPECT_EQ(fast->countOf(1), 3);
+}

@@ -103,6 +103,33 @@ TEST(NumberPool, FrequencyBandsGiveTwoAndThreeEntries) {
     EXPECT_EQ(weights(*pool), (std::map<int, int>{{1, 3}, {2, 3}, {3, 2}, {4, 2}}));
 }
 
+TEST(NumberPool, PercentBandLimitsRoundExactHalves) {
+    // Counts 0..150 with 7 %: the rare band ends at 10.5, the top band starts at 139.5; both are
+    // exact halves and go to the even neighbour (10 and 140), which floating point misses on the
+    // rare side. The narrow bands end at 5.25 and start at 144.75.
+    std::vector<int> counts(42, 75);
+    const std::map<int, int> set = {{1, 150}, {2, 145}, {3, 144}, {4, 140}, {5, 139},
+                                    {6, 0},   {7, 5},   {8, 6},   {9, 10},  {10, 11}};
+    for (const auto &[n, c] : set)
+        counts[static_cast<std::size_t>(n - 1)] = c;
+    struct Case {
+        bool top;
+        std::map<int, int> expected;
+    };
+    const Case cases[] = {
+        {true, {{1, 3}, {2, 3}, {3, 2}, {4, 2}}},
+        {false, {{6, 3}, {7, 3}, {8, 2}, {9, 2}}},
+    };
+    for (const Case &c : cases) {
+        TipParameters p = bare();
+        (c.top ? p.preferFrequent : p.preferRare) = true;
+        p.frequentPercent = p.rarePercent = 7;
+        const auto src = source({{StatisticKind::Frequency, stats(StatisticKind::Frequency, counts)}});
+        const Result<NumberPool> pool = buildNumberPool(p, {}, src);
+        EXPECT_EQ(weights(*pool), c.expected) << (c.top ? "top" : "rare");
+    }
+}
+
 TEST(NumberPool, NeighboursOfTheLastDrawAndTheirRemoval) {
     TipParameters p = bare();
     p.preferNeighbours = true;

@@ -1,7 +1,6 @@
 #include "reference.h"
 
 #include <algorithm>
-#include <cmath>
 #include <fstream>
 #include <sstream>
 
@@ -32,8 +31,17 @@ NumberStatistics statistic(const Context &c, StatisticKind kind) {
     return *r;
 }
 
-int roundEven(double x) {
-    return static_cast<int>(std::nearbyint(x));
+// numerator / denominator (denominator > 0) to the nearest whole number, a half to the even one.
+// Worked on whole numbers: in floating point a limit such as 0.07 x 150 lands just above 10.5.
+int roundEven(long long numerator, long long denominator) {
+    long long whole = numerator / denominator;
+    long long rest = numerator - whole * denominator;
+    if (rest < 0) {
+        rest += denominator;
+        whole -= 1;
+    }
+    if (2 * rest > denominator || (2 * rest == denominator && whole % 2 != 0)) whole += 1;
+    return static_cast<int>(whole);
 }
 
 bool weekdayPasses(const Context &c, DaySerial date) {
@@ -173,10 +181,11 @@ std::vector<int> buildPool(const Context &c) {
     std::vector<int> pool;
     NumberStatistics s;
     auto runBands = [&](bool frequent, int lastFirst, int length) {
-        const int mn = s.minCount.value_or(0);
-        const int mx = s.maxCount.value_or(0);
-        const int lower = frequent ? roundEven(mx - 0.3 * (mx - mn)) : 0;
-        const int upper = frequent ? mx : roundEven(mn + 0.3 * (mx - mn));
+        const long long mn = s.minCount.value_or(0);
+        const long long mx = s.maxCount.value_or(0);
+        // 0.3 of the range, in tenths.
+        const int lower = frequent ? roundEven(10 * mx - 3 * (mx - mn), 10) : 0;
+        const int upper = frequent ? static_cast<int>(mx) : roundEven(10 * mn + 3 * (mx - mn), 10);
         for (int x = 1; x <= lastFirst; ++x) {
             const int count = s.entries[static_cast<std::size_t>(x - 1)].y;
             if (lower < count && count <= upper)
@@ -209,15 +218,17 @@ std::vector<int> buildPool(const Context &c) {
         runBands(false, 39, 4);
     }
     auto numberBands = [&](int percent, bool top) {
-        const int mn = s.minCount.value_or(0);
-        const int mx = s.maxCount.value_or(0);
-        for (const double divisor : {100.0, 200.0}) {
-            const double share = percent / divisor;
-            const int lower = top ? roundEven(mx - share * (mx - mn)) : mn;
-            const int upper = top ? mx : roundEven(mn + share * (mx - mn));
+        const long long mn = s.minCount.value_or(0);
+        const long long mx = s.maxCount.value_or(0);
+        // percent / divisor of the range: divisor 100 for the wide band, 200 for the narrow one.
+        for (const long long divisor : {100LL, 200LL}) {
+            const int lower =
+                top ? roundEven(divisor * mx - percent * (mx - mn), divisor) : static_cast<int>(mn);
+            const int upper =
+                top ? static_cast<int>(mx) : roundEven(divisor * mn + percent * (mx - mn), divisor);
             for (int n = 1; n <= 42; ++n) {
                 const int count = s.entries[static_cast<std::size_t>(n - 1)].y;
-                if (lower <= count && count <= upper) addN(pool, n, divisor == 100.0 ? 2 : 1);
+                if (lower <= count && count <= upper) addN(pool, n, divisor == 100 ? 2 : 1);
             }
         }
     };
