@@ -318,7 +318,7 @@ void WindowComputation::SpeedButton13Click() {
     const std::optional<QString> answer =
         Prompts::input(&m_window, m_window.message(30) + u" (1-99999999)?"_s, m_window.message(31), proposal);
     const QString text = answer ? *answer : proposal;
-    if (const std::optional<std::uint32_t> seed = seedFromAnswer(random, text.toStdString()))
+    if (const std::optional<int> seed = seedFromAnswer(random, text.toStdString()))
         m_window.setStatusText(1, m_window.message(32) + u' ' + QString::number(*seed));
 }
 

@@ -37,14 +37,14 @@ Result<std::string> chooseLucky(const TipParameters &p, Random &random, const St
     return std::to_string(random.below(6) + 1);
 }
 
-std::optional<std::uint32_t> seedFromAnswer(Random &random, std::string_view answer) {
+std::optional<int> seedFromAnswer(Random &random, std::string_view answer) {
     const std::optional<int> n = tipInteger(answer);
     if (!n) {
         random.seedFromCounter();
         return std::nullopt;
     }
     random.seed(static_cast<std::uint32_t>(*n));
-    return random.state();
+    return n;
 }
 
 } // namespace quorix

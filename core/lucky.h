@@ -22,8 +22,9 @@ int longestOutstandingLucky(const NumberStatistics &luckyOutstanding);
 Result<std::string> chooseLucky(const TipParameters &parameters, Random &random,
                                 const StatisticSource &statistics);
 
-// "Glückszahl setzen": an answer that reads as an integer becomes the generator's state (and is
-// returned for the status text); anything else seeds the generator from the counter, silently.
-std::optional<std::uint32_t> seedFromAnswer(Random &random, std::string_view answer);
+// "Glückszahl setzen": an answer that reads as an integer becomes the generator's state (a negative
+// one as its 32-bit pattern) and is returned as entered, for the status text; anything else seeds
+// the generator from the counter, silently.
+std::optional<int> seedFromAnswer(Random &random, std::string_view answer);
 
 } // namespace quorix
