@@ -18,6 +18,7 @@
 #include "app/chartcontroller.h"
 #include "app/distributionview.h"
 #include "app/statisticschart.h"
+#include "appfixture.h"
 #include "core/calendar.h"
 #include "core/drawfile.h"
 
@@ -26,19 +27,11 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Draw makeDraw(int y, int m, int d, std::array<int, 6> numbers, int bonus, int lucky) {
-    Draw draw;
-    draw.date = serialFromYmd(y, m, d);
-    draw.numbers = numbers;
-    draw.bonus = bonus;
-    draw.lucky = lucky;
-    return draw;
-}
-
 // Three Saturday draws with cross sums 21, 107 and 142 and lucky numbers 2, 5, 5.
 std::vector<Draw> sampleDraws() {
-    return {makeDraw(2020, 1, 4, {1, 2, 3, 4, 5, 6}, 7, 2), makeDraw(2020, 1, 11, {5, 6, 7, 8, 40, 41}, 0, 5),
-            makeDraw(2020, 1, 18, {2, 11, 20, 29, 38, 42}, 13, 5)};
+    using testing::makeDraw;
+    return {makeDraw("2020-01-04", {1, 2, 3, 4, 5, 6}, 7, 2), makeDraw("2020-01-11", {5, 6, 7, 8, 40, 41}, 0, 5),
+            makeDraw("2020-01-18", {2, 11, 20, 29, 38, 42}, 13, 5)};
 }
 
 StatisticsWindow sampleWindow() {
