@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QKeyEvent>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -48,6 +49,7 @@ WindowComputation::WindowComputation(LottoZahlen &window)
     setObjectName(u"WindowComputation"_s);
     enableControls();
     connect(computeButton(), &QPushButton::clicked, this, &WindowComputation::Label28Click);
+    computeButton()->installEventFilter(this);
     if (auto *seed = window.control<QAbstractButton>(u"SpeedButton13"_s))
         connect(seed, &QAbstractButton::clicked, this, &WindowComputation::SpeedButton13Click);
     for (const char *name : {kMinEven, kMinOdd, kMaxShared, kMinShared})
@@ -132,6 +134,15 @@ bool WindowComputation::eventFilter(QObject *watched, QEvent *event) {
         computeButton()->setText(QString());
         event->ignore();
         return true;
+    }
+    // Test the event type first: the window's control table is gone while it is destroyed.
+    if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
+        if (auto *button = qobject_cast<QPushButton *>(watched); button && button == computeButton()) {
+            // Alt+B is also the menu item "&Berechnen", which does the same: an ambiguous press
+            // would only move the focus to the button, so it computes (or stops) as the menu would.
+            button->click();
+            return true;
+        }
     }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
         coupleSpinFields(watched, event->type() == QEvent::MouseButtonPress);

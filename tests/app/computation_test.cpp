@@ -141,6 +141,7 @@ private Q_SLOTS:
     void pagesShowTheDefaultsAndEveryControlIsLive();
     void seededRunMatchesTheCoreRun();
     void stopByASecondClickOrCtrlR();
+    void altBComputesEveryTime();
     void settingsChangedDuringARunTakeEffect();
     void relaxationVisibleDuringAndRestoredAfter();
     void seedingBox();
@@ -271,6 +272,23 @@ void ComputationTest::stopByASecondClickOrCtrlR() {
         for (int r = 0; r < 14; ++r)
             for (int i = 0; i < 6; ++i)
                 QCOMPARE(rows[std::size_t(r)].numbers[std::size_t(i)].isEmpty(), r + 1 >= lastRow);
+    }
+}
+
+// The menu item "&Berechnen" and the button "Tipps &berechnen" share Alt+B; each press computes,
+// whichever of the two receives it.
+void ComputationTest::altBComputesEveryTime() {
+    Session s;
+    s.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    for (int press = 1; press <= 2; ++press) {
+        s.window->setCheckEnabled(true);
+        s.window->setStatusText(1, QString());
+        QTest::keyClick(s.window.get(), Qt::Key_B, Qt::AltModifier);
+        QTRY_COMPARE(s.status(), s.window->message(26));
+        QVERIFY(s.computation().lastResult().has_value());
+        QVERIFY(!s.window->tipRows()[0].numbers[0].isEmpty());
+        s.window->SpeedButton11Click();
     }
 }
 
