@@ -35,6 +35,16 @@ QString currentTab(const LottoZahlen &window) {
     return window.pages()->tabText(window.pages()->currentIndex());
 }
 
+// The main window on a program folder with the fixture draws, its boxes answered by a script.
+struct ShownWindow {
+    struct Home : TempHome {
+        Home() { writeDraws(fixtureDraws()); }
+    } home;
+    PromptScript prompts;
+    LottoZahlen window;
+    ShownWindow() { window.show(); }
+};
+
 } // namespace
 
 class WindowChartsTest : public QObject {
@@ -47,12 +57,10 @@ private Q_SLOTS:
 };
 
 void WindowChartsTest::startUpDrawsTheFrequencyChart() {
-    TempHome home;
-    home.writeDraws(fixtureDraws());
-    PromptScript prompts;
-    LottoZahlen window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownWindow shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    LottoZahlen &window = shown.window;
+    PromptScript &prompts = shown.prompts;
 
     StatisticsChart &chart = WindowCharts::of(window)->chart();
     QCOMPARE(chart.chart(), window.control<QChartView>(u"Chart1"_s)->chart());
@@ -69,12 +77,10 @@ void WindowChartsTest::startUpDrawsTheFrequencyChart() {
 }
 
 void WindowChartsTest::chartButtonsOfEveryPage() {
-    TempHome home;
-    home.writeDraws(fixtureDraws());
-    PromptScript prompts;
-    LottoZahlen window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownWindow shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    LottoZahlen &window = shown.window;
+    PromptScript &prompts = shown.prompts;
     StatisticsChart &chart = WindowCharts::of(window)->chart();
 
     struct Case {
@@ -134,12 +140,9 @@ void WindowChartsTest::chartButtonsOfEveryPage() {
 }
 
 void WindowChartsTest::tipEditThroughTheNumberDialog() {
-    TempHome home;
-    home.writeDraws(fixtureDraws());
-    PromptScript prompts;
-    LottoZahlen window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownWindow shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    LottoZahlen &window = shown.window;
     const std::array<int, 6> row{5, 9, 23, 30, 31, 40};
     // Without the tip check, which would sort the row afterwards, the dialog's write-back shows.
     window.setCheckEnabled(false);
@@ -182,12 +185,9 @@ void WindowChartsTest::tipEditThroughTheNumberDialog() {
 }
 
 void WindowChartsTest::distributionOfTheSheet() {
-    TempHome home;
-    home.writeDraws(fixtureDraws());
-    PromptScript prompts;
-    LottoZahlen window;
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    ShownWindow shown;
+    QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
+    LottoZahlen &window = shown.window;
     for (int r = 0; r < 2; ++r)
         for (int i = 0; i < 6; ++i)
             window.tipField(r, i)->setText(QString::number(1 + i + r));
