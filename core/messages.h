@@ -1,0 +1,70 @@
+#pragma once
+
+namespace quorix {
+
+// The numbered texts of the language's message file: line n is message n. The program holds no
+// message text of its own; these names say what each line is used for.
+enum class Msg : int {
+    DrawnNumbersTitle = 0,       // "Verteilung der gezogenen Zahlen"
+    Draws = 1,                   // "Ziehungen"
+    AverageCrossSum = 2,         // "Durchschnittliche Quersumme"
+    LuckyFrequencyTitle = 3,     // "Häufigkeit der Pluszahlen"
+    SearchTitle = 4,             // "Suche in der Datenbank"
+    SearchHitsQuestion = 5,      // "Ab wie vielen Richtigen soll die Suche anhalten?"
+    HitsInDrawOf = 6,            // "Treffer in der Ziehung vom"
+    SearchOn = 7,                // "Weiter suchen?"
+    HitsFound = 8,               // "Treffer gefunden"
+    PairsTitle = 9,              // "Paare"
+    Total = 10,                  // "gesamt"
+    TriplesTitle = 11,           // "Dreier"
+    ReplayCaption = 12,          // "Losnummer": label of the user's Replay and Joker number
+    CrossSumsTitle = 13,         // "Verteilung der Quersummen"
+    AverageCrossSumAxis = 14,    // "Durchschnittliche Quersumme"
+    QuadruplesTitle = 15,        // "Vierer"
+    Stop = 16,                   // "Stopp": the compute button during a run
+    StatisticRunning = 17,       // "Statistik wird berechnet:"
+    PoolPairs = 18,              // "Paare"
+    PoolTriples = 19,            // "Dreier"
+    PoolQuadruples = 20,         // "Vierer"
+    PoolOutstanding = 21,        // "Ausstehende Zahlen"
+    PoolNeighbours = 22,         // "Benachbarte Zahlen der letzten Ziehung"
+    TipsComputing = 23,          // "Tipps werden berechnet ..."
+    TipWord = 24,                // "Tipp": the word that labels a tip row
+    NotAllTipsComputed = 25,     // "Nicht alle Tipps konnten berechnet werden. ..."
+    ComputationDone = 26,        // "Berechnung beendet"
+    PleaseWait = 27,             // "Bitte warten ..."
+    OutstandingTitle = 28,       // "Wie viele Ziehungen sind die Zahlen schon ausstehend"
+    TipDistributionTitle = 29,   // "Verteilung der Zahlen in Ihren Tipps"
+    SeedPrompt = 30,             // "Startwert für den Zufallsgenerator"
+    SeedCaption = 31,            // "Startwert:"
+    SeedSet = 32,                // "Zufallsgenerator gesetzt auf"
+    ParameterAnalysisTitle = 33, // "Historische Analyse der Parameter"
+    AnalysisFailed = 34,         // "Die Analyse konnte nicht ausgeführt werden."
+    AnalysisRunning = 35,        // "Analyse läuft ..."
+    NumberListTitle = 36,        // "Welche Zahlen für die Berechnung"
+    TheNumber = 37,              // "Die Zahl"
+    LuckyOutstandingTitle = 38,  // "Wie viele Ziehungen sind die Pluszahlen schon ausstehend"
+    RepeatThresholdQuestion = 39, // "Ab wie vielen gleichen Zahlen soll angehalten werden?"
+    SameAsEarlier = 40,          // "Gleiche Zahlen mit allen früheren Ziehungen"
+    SameAsNext1 = 41,            // "Gleiche Zahlen mit der nächsten Ziehung"
+    SameAsNext2 = 42,            // "Gleiche Zahlen mit der übernächsten Ziehung"
+    SameAsNext3 = 43,            // "Gleiche Zahlen mit der drittnächsten Ziehung"
+    PrimesPerDrawTitle = 44,     // "Primzahlen pro Ziehung in"
+    PrimesShare = 45,            // "der gezogenen Zahlen sind Primzahlen"
+    OddPerDrawTitle = 46,        // "Ungerade Zahlen pro Ziehung in"
+    OddShare = 47,               // "der gezogenen Zahlen sind ungerade"
+    EvenPerDrawTitle = 48,       // "Gerade Zahlen pro Ziehung in"
+    EvenShare = 49,              // "der gezogenen Zahlen sind gerade"
+    ClearTipsQuestion = 50,      // "Wollen Sie wirklich alle nicht gesperrten Tipps löschen?"
+    ClearTipsCaption = 51,       // "Tipps löschen"
+    DrawWord = 52,               // "Ziehung"
+    DateWord = 53,               // "Datum"
+    EnterReplay = 54,            // "Replay- und Losnummer eingeben": shown while no Replay number is stored
+};
+
+// A complete message file has a line for every message above.
+inline constexpr int kMessageCount = 55;
+
+constexpr int messageIndex(Msg message) { return static_cast<int>(message); }
+
+} // namespace quorix
