@@ -4,7 +4,7 @@
 
 namespace quorix {
 
-const std::array<TipRowSpec, kTipRowCount> kTipRows = {{
+const std::array<TipRowControls, kTipRowCount> kTipRows = {{
     {{1, 2, 3, 4, 5, 6}, "ComboBox1", "Label28", "Tipp1Edit", "Label36", "Label22"},
     {{7, 8, 9, 10, 11, 12}, "ComboBox2", "Label30", "Tipp2Edit", "Label37", "Label23"},
     {{13, 14, 15, 16, 17, 18}, "ComboBox3", "Label31", "Tipp3Edit", "Label38", "Label24"},
@@ -30,7 +30,7 @@ const char kHistoryHint[] = "Tipp vor noch keinen Xer aus der Datenbank entsprec
 const char kHitsHint[] = "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen";
 const char kDrawsHint[] = "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen";
 
-const CheckSpec kChecks[] = {
+const CheckBoxEntry kChecks[] = {
     // "Statistisch"
     {"CheckBox2", "Zahlen die besonders oft gezogen wurden bevorzugen", false, ""},
     {"CheckBox14", "Zahlen die besonders selten gezogen wurden bevorzugen", true, ""},
@@ -80,7 +80,7 @@ const CheckSpec kChecks[] = {
     {"CheckBox32", "", false, ""},
 };
 
-const SpinSpec kSpins[] = {
+const SpinFieldEntry kSpins[] = {
     {"UpDown1", "Edit37", 50, 21, 279, 1, ""},
     {"UpDown2", "Edit38", 250, 21, 279, 1, ""},
     {"UpDown3", "Edit39", 2, 0, 5, 1, ""},
@@ -104,7 +104,7 @@ const SpinSpec kSpins[] = {
     {"UpDown21", "Edit95", 100, 4, 500, 1, kDrawsHint},
 };
 
-const ButtonSpec kButtons[] = {
+const ButtonEntry kButtons[] = {
     // "Lottotipp": draw panel, compute panel, sheet buttons
     {"SpeedButton6", "<", "vorhergehende Ziehung anzeigen"},
     {"SpeedButton7", ">", "nächste Ziehung anzeigen"},
@@ -242,7 +242,7 @@ const char *const kAllgemeinLines[] = {
     "Max. Berechnungsläufe|Edit55|Tausend",
 };
 
-const PageSpec kPages[] = {
+const PageLayout kPages[] = {
     {"Statistisch", kStatistischLines},   {"Schein Optimierung", kScheinLines},
     {"Mathematisch", kMathematischLines}, {"Glückszahl", kGlueckszahlLines},
     {"Allgemein", kAllgemeinLines},
@@ -250,32 +250,32 @@ const PageSpec kPages[] = {
 
 } // namespace
 
-std::span<const CheckSpec> checkSpecs() {
+std::span<const CheckBoxEntry> checkBoxEntries() {
     return kChecks;
 }
-std::span<const SpinSpec> spinSpecs() {
+std::span<const SpinFieldEntry> spinFieldEntries() {
     return kSpins;
 }
-std::span<const ButtonSpec> buttonSpecs() {
+std::span<const ButtonEntry> buttonEntries() {
     return kButtons;
 }
-std::span<const PageSpec> berechnungPages() {
+std::span<const PageLayout> berechnungPages() {
     return kPages;
 }
 
-const CheckSpec *findCheckSpec(const char *name) {
+const CheckBoxEntry *findCheckBox(const char *name) {
     for (const auto &entry : kChecks)
         if (std::strcmp(entry.name, name) == 0) return &entry;
     return nullptr;
 }
 
-const SpinSpec *findSpinSpecByEdit(const char *edit) {
+const SpinFieldEntry *findSpinField(const char *edit) {
     for (const auto &entry : kSpins)
         if (std::strcmp(entry.edit, edit) == 0) return &entry;
     return nullptr;
 }
 
-const ButtonSpec *findButtonSpec(const char *name) {
+const ButtonEntry *findButton(const char *name) {
     for (const auto &entry : kButtons)
         if (std::strcmp(entry.name, name) == 0) return &entry;
     return nullptr;

@@ -3,13 +3,15 @@
 #include <array>
 #include <span>
 
+#include "core/game.h"
+
 namespace quorix {
 
 // The names below are keys: the settings store and the language files find controls by them.
 // Every family of named controls is built from one table here.
 
 // One row of the tip sheet. Rows 13 and 14 interleave their field numbers.
-struct TipRowSpec {
+struct TipRowControls {
     std::array<int, 6> edits; // number of each field: "Edit" + n
     const char *lucky;        // lucky-number box
     const char *caption;      // row caption, click locks
@@ -18,11 +20,10 @@ struct TipRowSpec {
     const char *result;       // result label
 };
 
-inline constexpr int kTipRowCount = 14;
-extern const std::array<TipRowSpec, kTipRowCount> kTipRows;
+extern const std::array<TipRowControls, kTipRowCount> kTipRows;
 
 // A check box on one of the pages.
-struct CheckSpec {
+struct CheckBoxEntry {
     const char *name;
     const char *caption;
     bool ticked;
@@ -30,7 +31,7 @@ struct CheckSpec {
 };
 
 // An edit field with spin buttons; the field and its spinner have separate names.
-struct SpinSpec {
+struct SpinFieldEntry {
     const char *upDown;
     const char *edit;
     int value;
@@ -41,28 +42,28 @@ struct SpinSpec {
 };
 
 // A push or speed button.
-struct ButtonSpec {
+struct ButtonEntry {
     const char *name;
     const char *caption;
     const char *hint;
 };
 
-std::span<const CheckSpec> checkSpecs();
-std::span<const SpinSpec> spinSpecs();
-std::span<const ButtonSpec> buttonSpecs();
+std::span<const CheckBoxEntry> checkBoxEntries();
+std::span<const SpinFieldEntry> spinFieldEntries();
+std::span<const ButtonEntry> buttonEntries();
 
-const CheckSpec *findCheckSpec(const char *name);
-const SpinSpec *findSpinSpecByEdit(const char *edit);
-const ButtonSpec *findButtonSpec(const char *name);
+const CheckBoxEntry *findCheckBox(const char *name);
+const SpinFieldEntry *findSpinField(const char *edit);
+const ButtonEntry *findButton(const char *name);
 
 // A line of a "Berechnung" page: tokens separated by '|' in reading order. A token naming a
 // check box, spin field or button of the tables becomes that control, "#" followed by text is a
 // heading, an empty line is a gap, any other token is a plain text.
-struct PageSpec {
+struct PageLayout {
     const char *title;
     std::span<const char *const> lines;
 };
 
-std::span<const PageSpec> berechnungPages();
+std::span<const PageLayout> berechnungPages();
 
 } // namespace quorix

@@ -124,6 +124,18 @@ QWidget *LottoZahlen::parameterControl(const TipParameterInfo &info) const {
     return control(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
 }
 
+TipSheet LottoZahlen::tipSheet() const {
+    TipSheet sheet;
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        TipRow &row = sheet.rows[r];
+        for (std::size_t c = 0; c < row.numbers.size(); ++c)
+            row.numbers[c] = m_fields[r][c]->text().toStdString();
+        row.lucky = m_lucky[r]->currentText().toStdString();
+        row.locked = m_locked[r];
+    }
+    return sheet;
+}
+
 TipParameters LottoZahlen::tipParameters() const {
     TipParameters parameters;
     for (const TipParameterInfo &info : tipParameterTable()) {

@@ -19,6 +19,7 @@
 #include "core/statistics.h"
 #include "core/tipcheck.h"
 #include "core/tipparameters.h"
+#include "core/tipsheet.h"
 
 class QLabel;
 class QTabWidget;
@@ -82,6 +83,8 @@ public:
         QString lucky;
     };
     std::array<TipRowTexts, 14> tipRows() const;
+    // The sheet as the page shows it: field texts, lucky boxes, locks.
+    TipSheet tipSheet() const;
     QLineEdit *tipField(int row, int column) const;
     bool isRowLocked(int row) const { return m_locked.at(static_cast<std::size_t>(row)); }
     int tipCount() const;

@@ -95,7 +95,7 @@ void LottoZahlen::fixWidth(QWidget *widget, int width) {
 }
 
 QWidget *LottoZahlen::makeButton(const char *name, bool toolButton) {
-    const ButtonSpec *entry = findButtonSpec(name);
+    const ButtonEntry *entry = findButton(name);
     QAbstractButton *button = toolButton ? static_cast<QAbstractButton *>(new QToolButton)
                                          : static_cast<QAbstractButton *>(new QPushButton);
     addControl(button, u8(name));
@@ -109,7 +109,7 @@ QWidget *LottoZahlen::makeButton(const char *name, bool toolButton) {
 
 QWidget *LottoZahlen::makeToken(const QString &token) {
     const QByteArray name = token.toUtf8();
-    if (const CheckSpec *check = findCheckSpec(name.constData())) {
+    if (const CheckBoxEntry *check = findCheckBox(name.constData())) {
         auto *box = new QCheckBox(u8(check->caption));
         addControl(box, token);
         box->setChecked(check->ticked);
@@ -118,7 +118,7 @@ QWidget *LottoZahlen::makeToken(const QString &token) {
         showsHint(box);
         return box;
     }
-    if (const SpinSpec *spin = findSpinSpecByEdit(name.constData())) {
+    if (const SpinFieldEntry *spin = findSpinField(name.constData())) {
         auto *box = new QSpinBox;
         addControl(box, token);
         m_controls.insert(u8(spin->upDown), box);
@@ -132,7 +132,7 @@ QWidget *LottoZahlen::makeToken(const QString &token) {
         showsHint(box);
         return box;
     }
-    if (findButtonSpec(name.constData())) return makeButton(name.constData(), true);
+    if (findButton(name.constData())) return makeButton(name.constData(), true);
     if (token == QStringLiteral("RadioGroup1") || token == QStringLiteral("RadioGroup2")) {
         const bool plus = token == QStringLiteral("RadioGroup1");
         auto *group = new QGroupBox(plus ? QStringLiteral("Plus Option") : QStringLiteral("Joker Option"));
@@ -303,7 +303,7 @@ QWidget *LottoZahlen::buildLottotipp() {
     const QString editHint = u8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
                                 "Zufallsgenerator erzeugen wollen");
     for (int row = 0; row < kTipRowCount; ++row) {
-        const TipRowSpec &entry = kTipRows[static_cast<std::size_t>(row)];
+        const TipRowControls &entry = kTipRows[static_cast<std::size_t>(row)];
         const auto r = static_cast<std::size_t>(row);
         auto *caption = new ClickLabel([this, row] { Label30Click(row); });
         addControl(caption, u8(entry.caption));
@@ -406,7 +406,7 @@ QWidget *LottoZahlen::buildLottotipp() {
 }
 
 QWidget *LottoZahlen::buildBerechnungPage(int index) {
-    const PageSpec &entry = berechnungPages()[static_cast<std::size_t>(index)];
+    const PageLayout &entry = berechnungPages()[static_cast<std::size_t>(index)];
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     layout->setSpacing(3);

@@ -284,7 +284,7 @@ void WindowComputation::Label28Click() {
         for (int i = 0; i < 6; ++i)
             m_window.tipField(row - 1, i)
                 ->setText(QString::number(computed.numbers[static_cast<std::size_t>(i)]));
-        const TipRowSpec &rowControls = kTipRows[static_cast<std::size_t>(row - 1)];
+        const TipRowControls &rowControls = kTipRows[static_cast<std::size_t>(row - 1)];
         if (!computed.locked)
             m_window.control<QLabel>(QString::fromLatin1(rowControls.crossSum))
                 ->setText(QString::number(computed.crossSum));

@@ -58,6 +58,7 @@ struct RowCheck {
     std::array<std::string, 6> texts; // the same as decimal texts
     long long crossSum = 0;
     TipMatch match;         // marks follow the sorted order
+    std::array<bool, 6> repeated{}; // the place repeats the number of an earlier place (sorted order)
     std::string hitText;    // "4 + Z + G"
     bool red = false;       // three hits or more
     bool playSound = false; // three hits or more

@@ -18,6 +18,11 @@ constexpr TipParameterInfo value(std::string_view name, int P::*member, int mini
     return {name, nullptr, member, minimum, maximum, control, spinner};
 }
 
+constexpr TipParameterInfo relaxed(TipParameterInfo info) {
+    info.relaxed = true;
+    return info;
+}
+
 const std::array kTable = {
     flag("preferFrequent", &P::preferFrequent, "CheckBox2"),
     value("frequentPercent", &P::frequentPercent, 5, 75, "Edit85", "UpDown12"),
@@ -41,7 +46,7 @@ const std::array kTable = {
     value("minShared", &P::minShared, 0, 5, "Edit88", "UpDown9"),
     flag("sharedLimitsEachTip", &P::sharedLimitsEachTip, "CheckBox27"),
     flag("neverWonBefore", &P::neverWonBefore, "CheckBox9"),
-    value("pastWinHits", &P::pastWinHits, 4, 6, "Edit42", "UpDown6"),
+    relaxed(value("pastWinHits", &P::pastWinHits, 4, 6, "Edit42", "UpDown6")),
     flag("recentCheckLong", &P::recentCheckLong, "CheckBox34"),
     value("longHits", &P::longHits, 2, 6, "Edit94", "UpDown20"),
     value("longDraws", &P::longDraws, 4, 500, "Edit95", "UpDown21"),
@@ -49,9 +54,9 @@ const std::array kTable = {
     value("shortHits", &P::shortHits, 2, 6, "Edit91", "UpDown17"),
     value("shortDraws", &P::shortDraws, 4, 500, "Edit92", "UpDown18"),
     flag("limitLastDraw", &P::limitLastDraw, "CheckBox4"),
-    value("maxFromLastDraw", &P::maxFromLastDraw, 0, 5, "Edit40", "UpDown4"),
+    relaxed(value("maxFromLastDraw", &P::maxFromLastDraw, 0, 5, "Edit40", "UpDown4")),
     flag("limitPreviousDraw", &P::limitPreviousDraw, "CheckBox5"),
-    value("maxFromPreviousDraw", &P::maxFromPreviousDraw, 0, 5, "Edit41", "UpDown5"),
+    relaxed(value("maxFromPreviousDraw", &P::maxFromPreviousDraw, 0, 5, "Edit41", "UpDown5")),
     flag("limitThirdLastDraw", &P::limitThirdLastDraw, "CheckBox23"),
     value("maxFromThirdLastDraw", &P::maxFromThirdLastDraw, 0, 5, "Edit84", "UpDown11"),
     flag("countBonusHit", &P::countBonusHit, "CheckBox35"),
@@ -64,7 +69,7 @@ const std::array kTable = {
     value("minEven", &P::minEven, 0, 6, "Edit89", "UpDown15"),
     flag("requireOdd", &P::requireOdd, "CheckBox26"),
     value("minOdd", &P::minOdd, 0, 6, "Edit90", "UpDown16"),
-    flag("forcePair", &P::forcePair, "CheckBox8"),
+    relaxed(flag("forcePair", &P::forcePair, "CheckBox8")),
     flag("noRunsOfThree", &P::noRunsOfThree, "CheckBox18"),
 
     flag("makeLucky", &P::makeLucky, "CheckBox33"),

@@ -90,6 +90,8 @@ struct TipParameterInfo {
     int maximum = 1;
     std::string_view control;
     std::string_view spinner;
+    // The run may loosen this setting to finish the sheet and puts it back at the end.
+    bool relaxed = false;
 
     bool isFlag() const { return flag != nullptr; }
     int get(const TipParameters &p) const { return isFlag() ? (p.*flag ? 1 : 0) : p.*value; }

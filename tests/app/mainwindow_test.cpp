@@ -34,7 +34,7 @@ private Q_SLOTS:
 void MainWindowTest::everyNamedControlExists() {
     TempHome home;
     LottoZahlen window;
-    for (const TipRowSpec &row : kTipRows) {
+    for (const TipRowControls &row : kTipRows) {
         for (int edit : row.edits)
             QVERIFY2(window.control<QLineEdit>(QStringLiteral("Edit%1").arg(edit)),
                      qPrintable(QString::number(edit)));
@@ -43,7 +43,7 @@ void MainWindowTest::everyNamedControlExists() {
             QVERIFY2(window.control<QLabel>(QString::fromLatin1(label)), label);
         QVERIFY(window.control<QToolButton>(QString::fromLatin1(row.editButton)));
     }
-    for (const SpinSpec &spin : spinSpecs()) {
+    for (const SpinFieldEntry &spin : spinFieldEntries()) {
         auto *box = window.control<QSpinBox>(QString::fromLatin1(spin.edit));
         QVERIFY2(box, spin.edit);
         QCOMPARE(window.control(QString::fromLatin1(spin.upDown)), box);
@@ -51,12 +51,12 @@ void MainWindowTest::everyNamedControlExists() {
         QCOMPARE(box->minimum(), spin.minimum);
         QCOMPARE(box->maximum(), spin.maximum);
     }
-    for (const CheckSpec &check : checkSpecs()) {
+    for (const CheckBoxEntry &check : checkBoxEntries()) {
         auto *box = window.control<QCheckBox>(QString::fromLatin1(check.name));
         QVERIFY2(box, check.name);
         QCOMPARE(box->isChecked(), check.ticked);
     }
-    for (const ButtonSpec &button : buttonSpecs())
+    for (const ButtonEntry &button : buttonEntries())
         QVERIFY2(window.control<QAbstractButton>(QString::fromLatin1(button.name)), button.name);
     for (const char *name : {"Chart1", "Chart2"})
         QVERIFY(window.control<QChartView>(QString::fromLatin1(name)));
