@@ -24,7 +24,9 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/controlnames.h"
 #include "app/controltables.h"
+#include "app/uihelpers.h"
 
 namespace quorix {
 
@@ -32,6 +34,12 @@ namespace {
 
 QString u8(const char *text) {
     return QString::fromUtf8(text);
+}
+
+QFont boldFont() {
+    QFont bold;
+    bold.setBold(true);
+    return bold;
 }
 
 // A label that reports clicks; captions, the Replay label and link labels use it.
@@ -82,6 +90,15 @@ QIcon chartIcon() {
 void LottoZahlen::addControl(QWidget *widget, const QString &name) {
     widget->setObjectName(name);
     m_controls.insert(name, widget);
+    m_controlOrder.push_back({name, widget});
+}
+
+// A control built from the tables that the code works with: a missing one is a fault of the
+// tables, found at the first start of the window.
+template <class T> T *LottoZahlen::requiredControl(const char *name) const {
+    T *widget = control<T>(QString::fromLatin1(name));
+    if (!widget) qFatal("the window has no control %s of the expected type", name);
+    return widget;
 }
 
 void LottoZahlen::showsHint(QWidget *widget) {
@@ -94,7 +111,7 @@ void LottoZahlen::fixWidth(QWidget *widget, int width) {
     widget->setFixedWidth(width);
 }
 
-QWidget *LottoZahlen::makeButton(const char *name, bool toolButton) {
+QAbstractButton *LottoZahlen::makeButton(const char *name, bool toolButton) {
     const ButtonEntry *entry = findButton(name);
     QAbstractButton *button = toolButton ? static_cast<QAbstractButton *>(new QToolButton)
                                          : static_cast<QAbstractButton *>(new QPushButton);
@@ -182,9 +199,7 @@ QWidget *LottoZahlen::makeToken(const QString &token) {
     }
     if (token.startsWith(QLatin1Char('#'))) {
         auto *label = new QLabel(token.mid(1));
-        QFont bold;
-        bold.setBold(true);
-        label->setFont(bold);
+        label->setFont(boldFont());
         label->setWordWrap(true);
         return label;
     }
@@ -205,12 +220,13 @@ void LottoZahlen::buildMenu() {
         m_actions.insert(u8(name), action);
         return action;
     };
-    addItem(nullptr, "Aktualisieren1", QStringLiteral("&Aktualisieren"),
+    addItem(nullptr, controlname::kUpdateAction, QStringLiteral("&Aktualisieren"),
             QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click);
-    addItem(nullptr, "Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(QStringLiteral("Ctrl+R")),
-            &LottoZahlen::Berechnen1Click);
+    addItem(nullptr, controlname::kComputeAction, QStringLiteral("&Berechnen"),
+            QKeySequence(QStringLiteral("Ctrl+R")), &LottoZahlen::Berechnen1Click);
     // Chosen, it does nothing.
-    addItem(nullptr, "Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
+    addItem(nullptr, controlname::kSubmitAction, QStringLiteral("Ab&geben"),
+            QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
     QMenu *languages = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
     languages->setObjectName(QStringLiteral("Sprache1"));
     const std::pair<const char *, const char *> languageItems[] = {
@@ -225,11 +241,11 @@ void LottoZahlen::buildMenu() {
         action->setCheckable(true);
         // The other languages arrive with their language files.
         action->setEnabled(std::string_view(name) == "Deutsch1");
+        action->setChecked(std::string_view(name) == "Deutsch1");
     }
-    m_actions.value(QStringLiteral("Deutsch1"))->setChecked(true);
     languages->addSeparator();
     addItem(languages, "Export1", QStringLiteral("Export"), {}, nullptr)->setEnabled(false);
-    addItem(nullptr, "Schlieen1", u8("S&chließen"), {}, &LottoZahlen::Schlieen1Click);
+    addItem(nullptr, controlname::kCloseAction, u8("S&chließen"), {}, &LottoZahlen::Schlieen1Click);
 }
 
 void LottoZahlen::buildStatusBar() {
@@ -249,53 +265,58 @@ QWidget *LottoZahlen::buildLottotipp() {
     auto *outer = new QVBoxLayout(page);
     outer->setContentsMargins(4, 4, 4, 4);
     outer->setSpacing(4);
+    outer->addWidget(buildDrawPanel());
+    auto *middle = new QHBoxLayout;
+    outer->addLayout(middle, 1);
+    middle->addLayout(buildTipRows());
+    middle->addStretch(1);
+    middle->addLayout(buildSidePanel());
+    return page;
+}
 
-    // Draw panel: step buttons around the draw line, the update button, QS, Replay, weekday boxes.
+// Step buttons around the draw line, the update button, cross sum, Replay, weekday boxes.
+QWidget *LottoZahlen::buildDrawPanel() {
     auto *drawPanel = new QFrame;
     drawPanel->setObjectName(QStringLiteral("Panel3"));
     drawPanel->setFrameShape(QFrame::StyledPanel);
     auto *drawGrid = new QGridLayout(drawPanel);
     drawGrid->setContentsMargins(4, 2, 4, 2);
     drawGrid->setVerticalSpacing(2);
-    auto *back = makeButton("SpeedButton6", true);
-    auto *forward = makeButton("SpeedButton7", true);
-    auto *drawLine = new QLabel;
-    addControl(drawLine, QStringLiteral("Label35"));
-    drawLine->setProperty("Tag", 8);
-    QFont bold;
-    bold.setBold(true);
-    drawLine->setFont(bold);
-    drawLine->setAlignment(Qt::AlignCenter);
-    drawLine->setTextFormat(Qt::PlainText);
+    QAbstractButton *back = makeButton(controlname::kStepBack, true);
+    QAbstractButton *forward = makeButton(controlname::kStepForward, true);
+    m_ui.sheetDrawLine = new QLabel;
+    addControl(m_ui.sheetDrawLine, QString::fromLatin1(controlname::kSheetDrawLine));
+    m_ui.sheetDrawLine->setProperty("Tag", 8);
+    m_ui.sheetDrawLine->setFont(boldFont());
+    m_ui.sheetDrawLine->setAlignment(Qt::AlignCenter);
+    m_ui.sheetDrawLine->setTextFormat(Qt::PlainText);
     drawGrid->addWidget(back, 0, 0);
-    drawGrid->addWidget(drawLine, 0, 1, 1, 4);
+    drawGrid->addWidget(m_ui.sheetDrawLine, 0, 1, 1, 4);
     drawGrid->addWidget(forward, 0, 5);
     drawGrid->addWidget(makeButton("SpeedButton10", true), 0, 6);
-    auto *crossSum = new QLabel;
-    addControl(crossSum, QStringLiteral("Label13"));
-    auto *replay = new ClickLabel([this] { LosnummerClick(); });
-    addControl(replay, QStringLiteral("Losnummer"));
-    replay->setText(QStringLiteral("Replay"));
-    replay->setToolTip(u8("Klicken Sie hier um Ihre Replay- und Losnummer einzugeben"));
-    showsHint(replay);
-    drawGrid->addWidget(crossSum, 1, 1);
-    drawGrid->addWidget(replay, 1, 2);
-    auto *saturday = makeToken(QStringLiteral("CheckBox16"));
-    auto *wednesday = makeToken(QStringLiteral("CheckBox17"));
-    saturday->setEnabled(true);
-    wednesday->setEnabled(true);
-    drawGrid->addWidget(saturday, 1, 3);
-    drawGrid->addWidget(wednesday, 1, 4);
+    m_ui.crossSum = new QLabel;
+    addControl(m_ui.crossSum, QString::fromLatin1(controlname::kCrossSum));
+    m_ui.replay = new ClickLabel([this] { LosnummerClick(); });
+    addControl(m_ui.replay, QString::fromLatin1(controlname::kReplay));
+    m_ui.replay->setText(QStringLiteral("Replay"));
+    m_ui.replay->setToolTip(u8("Klicken Sie hier um Ihre Replay- und Losnummer einzugeben"));
+    showsHint(m_ui.replay);
+    drawGrid->addWidget(m_ui.crossSum, 1, 1);
+    drawGrid->addWidget(m_ui.replay, 1, 2);
+    m_ui.saturday = static_cast<QCheckBox *>(makeToken(QString::fromLatin1(controlname::kSaturday)));
+    m_ui.wednesday = static_cast<QCheckBox *>(makeToken(QString::fromLatin1(controlname::kWednesday)));
+    m_ui.saturday->setEnabled(true);
+    m_ui.wednesday->setEnabled(true);
+    drawGrid->addWidget(m_ui.saturday, 1, 3);
+    drawGrid->addWidget(m_ui.wednesday, 1, 4);
     drawGrid->setColumnStretch(2, 1);
-    outer->addWidget(drawPanel);
-    connect(static_cast<QToolButton *>(back), &QToolButton::clicked, this, &LottoZahlen::SpeedButton6Click);
-    connect(static_cast<QToolButton *>(forward), &QToolButton::clicked, this,
-            &LottoZahlen::SpeedButton7Click);
+    connect(back, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton6Click);
+    connect(forward, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton7Click);
+    return drawPanel;
+}
 
-    auto *middle = new QHBoxLayout;
-    outer->addLayout(middle, 1);
-
-    // The fourteen tip rows.
+// The fourteen tip rows: caption (locks), six fields, lucky box, edit button, result, cross sum.
+QLayout *LottoZahlen::buildTipRows() {
     auto *sheet = new QGridLayout;
     sheet->setHorizontalSpacing(2);
     sheet->setVerticalSpacing(1);
@@ -312,7 +333,7 @@ QWidget *LottoZahlen::buildLottotipp() {
         showsHint(caption);
         m_captions[r] = caption;
         sheet->addWidget(caption, row, 0);
-        for (int column = 0; column < 6; ++column) {
+        for (int column = 0; column < kNumbersPerTip; ++column) {
             auto *field = new QLineEdit;
             addControl(field, QStringLiteral("Edit%1").arg(entry.edits[static_cast<std::size_t>(column)]));
             field->setAlignment(Qt::AlignCenter);
@@ -333,11 +354,10 @@ QWidget *LottoZahlen::buildLottotipp() {
         fixWidth(lucky, 44);
         m_lucky[r] = lucky;
         sheet->addWidget(lucky, row, 7);
-        auto *edit = makeButton(entry.editButton, true);
-        static_cast<QToolButton *>(edit)->setText(QStringLiteral("..."));
+        QAbstractButton *edit = makeButton(entry.editButton, true);
+        edit->setText(QStringLiteral("..."));
         edit->setToolTip(editHint);
-        connect(static_cast<QToolButton *>(edit), &QToolButton::clicked, this,
-                [this, row] { TippEdit(row); });
+        connect(edit, &QAbstractButton::clicked, this, [this, row] { TippEdit(row); });
         sheet->addWidget(edit, row, 8);
         auto *result = new QLabel;
         addControl(result, u8(entry.result));
@@ -350,59 +370,70 @@ QWidget *LottoZahlen::buildLottotipp() {
         m_crossSums[r] = cross;
         sheet->addWidget(cross, row, 10);
     }
-    middle->addLayout(sheet);
-    middle->addStretch(1);
+    return sheet;
+}
 
-    // Compute panel and the sheet's buttons.
+// The compute panel, the sheet's buttons and the two banners.
+QLayout *LottoZahlen::buildSidePanel() {
     auto *side = new QVBoxLayout;
     side->setSpacing(3);
     auto *computePanel = new QGroupBox;
     computePanel->setObjectName(QStringLiteral("Panel2"));
     auto *computeLayout = new QVBoxLayout(computePanel);
     computeLayout->setContentsMargins(4, 4, 4, 4);
-    computeLayout->addWidget(makeButton("SpeedButton13", false));
+    m_ui.seed = makeButton(controlname::kSeed, false);
+    computeLayout->addWidget(m_ui.seed);
     auto *computeRow = new QHBoxLayout;
-    auto *compute = makeButton("TippsBerechnen", false);
-    computeRow->addWidget(compute, 1);
-    auto *count = static_cast<QSpinBox *>(makeToken(QStringLiteral("Edit80")));
-    count->setEnabled(true);
-    count->setToolTip(u8("Anzahl der Tipps die berechnet werden"));
-    computeRow->addWidget(count);
+    m_ui.compute = static_cast<QPushButton *>(makeButton(controlname::kCompute, false));
+    computeRow->addWidget(m_ui.compute, 1);
+    m_ui.tipCount = static_cast<QSpinBox *>(makeToken(QString::fromLatin1(controlname::kTipCount)));
+    m_ui.tipCount->setEnabled(true);
+    m_ui.tipCount->setToolTip(u8("Anzahl der Tipps die berechnet werden"));
+    computeRow->addWidget(m_ui.tipCount);
     computeLayout->addLayout(computeRow);
     side->addWidget(computePanel);
-    for (const char *name : {"SpeedButton12", "OnlineTipp", "SpeedButton4", "Button6", "BitBtn7"})
-        side->addWidget(makeButton(name, false));
+    // The buttons whose operations arrive later are disabled; the computation enables its own two.
+    m_ui.seed->setEnabled(false);
+    m_ui.compute->setEnabled(false);
+    const auto later = [this](const char *name, bool toolButton) {
+        QAbstractButton *button = makeButton(name, toolButton);
+        button->setEnabled(false);
+        return button;
+    };
+    for (const char *name : {"SpeedButton12", "OnlineTipp", "SpeedButton4"})
+        side->addWidget(later(name, false));
+    m_ui.distribution = makeButton(controlname::kDistribution, false);
+    side->addWidget(m_ui.distribution);
+    side->addWidget(later("BitBtn7", false));
     auto *files = new QHBoxLayout;
-    for (const char *name : {"SpeedButton15", "SpeedButton16", "Loeschen"})
-        files->addWidget(makeButton(name, true));
+    for (const char *name : {"SpeedButton15", "SpeedButton16"})
+        files->addWidget(later(name, true));
+    QAbstractButton *clear = makeButton(controlname::kClearTips, true);
+    files->addWidget(clear);
     side->addLayout(files);
     side->addStretch(1);
-    for (const char *name : {"SpeedButton13", "TippsBerechnen", "SpeedButton12", "OnlineTipp", "SpeedButton4",
-                             "BitBtn7", "SpeedButton15", "SpeedButton16"})
-        m_controls.value(u8(name))->setEnabled(false); // their operations arrive later
-    connect(static_cast<QToolButton *>(m_controls.value(QStringLiteral("Loeschen"))), &QToolButton::clicked,
-            this, &LottoZahlen::Loeschendertipp);
+    connect(clear, &QAbstractButton::clicked, this, &LottoZahlen::Loeschendertipp);
 
     // Banners: product with version, maker's address.
-    auto *product = new ClickLabel([this] { Label43Click(); });
-    addControl(product, QStringLiteral("Label43"));
-    product->setText(QStringLiteral("Quorix %1").arg(QCoreApplication::applicationVersion()));
-    product->setFont(bold);
-    product->setAlignment(Qt::AlignCenter);
-    product->setFrameShape(QFrame::StyledPanel);
-    product->setToolTip(QStringLiteral("Quorix im Internet"));
-    showsHint(product);
-    auto *maker = new ClickLabel([this] { Label43Click(); });
-    addControl(maker, QStringLiteral("Label44"));
-    maker->setText(QStringLiteral("www.sorvani.example"));
-    maker->setAlignment(Qt::AlignCenter);
-    maker->setFrameShape(QFrame::StyledPanel);
-    maker->setToolTip(QStringLiteral("Sorvani im Internet"));
-    showsHint(maker);
+    QWidget *product = buildBanner(controlname::kProductBanner,
+                                   QStringLiteral("Quorix %1").arg(QCoreApplication::applicationVersion()),
+                                   QStringLiteral("Quorix im Internet"));
+    product->setFont(boldFont());
     side->addWidget(product);
-    side->addWidget(maker);
-    middle->addLayout(side);
-    return page;
+    side->addWidget(buildBanner(controlname::kMakerBanner, QStringLiteral("www.sorvani.example"),
+                                QStringLiteral("Sorvani im Internet")));
+    return side;
+}
+
+QWidget *LottoZahlen::buildBanner(const char *name, const QString &text, const QString &hint) {
+    auto *banner = new ClickLabel([this] { Label43Click(); });
+    addControl(banner, QString::fromLatin1(name));
+    banner->setText(text);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFrameShape(QFrame::StyledPanel);
+    banner->setToolTip(hint);
+    showsHint(banner);
+    return banner;
 }
 
 QWidget *LottoZahlen::buildBerechnungPage(int index) {
@@ -444,15 +475,19 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
 
 QWidget *LottoZahlen::buildBerechnung() {
     auto *pages = new QTabWidget;
-    addControl(pages, QStringLiteral("PageControl2"));
+    addControl(pages, QString::fromLatin1(controlname::kComputationPages));
     for (int i = 0; i < static_cast<int>(berechnungPages().size()); ++i)
         pages->addTab(buildBerechnungPage(i), u8(berechnungPages()[static_cast<std::size_t>(i)].title));
     // Not a computation control: a placeholder the settings key on.
     auto *hiddenBox = makeToken(QStringLiteral("CheckBox32"));
     hiddenBox->setParent(pages);
     hiddenBox->hide();
-    control(QStringLiteral("CheckBox35"))->hide();
+    requiredControl<QCheckBox>("CheckBox35")->hide();
     pages->setCurrentIndex(0);
+    m_ui.minEven = requiredControl<QSpinBox>(controlname::kMinEven);
+    m_ui.minOdd = requiredControl<QSpinBox>(controlname::kMinOdd);
+    m_ui.maxShared = requiredControl<QSpinBox>(controlname::kMaxShared);
+    m_ui.minShared = requiredControl<QSpinBox>(controlname::kMinShared);
     return pages;
 }
 
@@ -461,28 +496,28 @@ QWidget *LottoZahlen::buildDiagramm() {
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
     auto *bar = new QHBoxLayout;
-    auto *frequency = static_cast<QToolButton *>(makeButton("SpeedButton200", true));
+    QAbstractButton *frequency = makeButton("SpeedButton200", true);
     frequency->setIcon(chartIcon());
-    for (QWidget *button : {static_cast<QWidget *>(frequency), makeButton("SpeedButton9", true),
-                            makeButton("SpeedButton201", true), makeButton("SpeedButton202", true),
-                            makeButton("SpeedButton203", true), makeButton("SpeedButton204", true),
-                            makeButton("SpeedButton3", true), makeButton("SpeedButton205", true)})
-        bar->addWidget(button);
+    bar->addWidget(frequency);
+    for (const char *name : {"SpeedButton9", "SpeedButton201", "SpeedButton202", "SpeedButton203",
+                             "SpeedButton204", "SpeedButton3", "SpeedButton205"})
+        bar->addWidget(makeButton(name, true));
     bar->addStretch(1);
     auto *start = new QDateEdit;
-    addControl(start, QStringLiteral("DateTimePicker2"));
+    m_ui.startDate = start;
+    addControl(start, QString::fromLatin1(controlname::kStartDate));
     start->setCalendarPopup(true);
     start->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    start->setMinimumDate(QDate(1990, 3, 17));
+    start->setMinimumDate(dateFromSerial(kEarliestStartDate));
     start->setMaximumDate(QDate(2099, 12, 31));
     start->setDate(QDate(2013, 1, 7));
     start->setToolTip(u8("Beginn der Statistik"));
     bar->addWidget(start);
     layout->addLayout(bar);
-    auto *chart = new QChartView;
-    addControl(chart, QStringLiteral("Chart1"));
-    chart->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(chart, 1);
+    m_ui.statisticsChart = new QChartView;
+    addControl(m_ui.statisticsChart, QString::fromLatin1(controlname::kStatisticsChart));
+    m_ui.statisticsChart->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(m_ui.statisticsChart, 1);
     return page;
 }
 
@@ -493,39 +528,42 @@ QWidget *LottoZahlen::buildDatenbank() {
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(new QLabel(u8("Ziehung vom:")));
     auto *end = new QDateEdit;
-    addControl(end, QStringLiteral("DateTimePicker1"));
+    m_ui.endDate = end;
+    addControl(end, QString::fromLatin1(controlname::kEndDate));
     end->setCalendarPopup(true);
     end->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     end->setMinimumDate(QDate(1900, 1, 1));
     end->setMaximumDate(QDate(2099, 12, 31));
     end->setDate(QDate::currentDate());
     dateRow->addWidget(end);
-    auto *evaluate = makeButton("SpeedButton5", false);
-    connect(static_cast<QPushButton *>(evaluate), &QPushButton::clicked, this,
-            &LottoZahlen::SpeedButton5Click);
+    QAbstractButton *evaluate = makeButton(controlname::kEvaluate, false);
+    connect(evaluate, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton5Click);
     dateRow->addWidget(evaluate);
     dateRow->addStretch(1);
     layout->addLayout(dateRow);
 
     auto *drawLine = new QLabel;
-    addControl(drawLine, QStringLiteral("Label29"));
+    m_ui.drawLine = drawLine;
+    addControl(drawLine, QString::fromLatin1(controlname::kDrawLine));
     drawLine->setProperty("Tag", 8);
-    QFont bold;
-    bold.setBold(true);
-    drawLine->setFont(bold);
+    drawLine->setFont(boldFont());
     drawLine->setFrameShape(QFrame::StyledPanel);
     drawLine->setTextFormat(Qt::PlainText);
     layout->addWidget(drawLine);
 
     auto *update = new QGroupBox(u8("Datenbank"));
     auto *updateRow = new QHBoxLayout(update);
-    for (const char *name : {"BitBtn1", "SpeedButton8", "BitBtn8", "BitBtn6"})
-        updateRow->addWidget(makeButton(name, false));
+    for (const char *name : {"BitBtn1", "SpeedButton8", "BitBtn8", "BitBtn6"}) {
+        QAbstractButton *button = makeButton(name, false);
+        // SpeedButton8 is not shown at all; the others' operations arrive later.
+        if (std::string_view(name) == "SpeedButton8")
+            button->hide();
+        else
+            button->setEnabled(false);
+        updateRow->addWidget(button);
+    }
     updateRow->addStretch(1);
     layout->addWidget(update);
-    control(QStringLiteral("SpeedButton8"))->hide();
-    for (const char *name : {"BitBtn1", "BitBtn8", "BitBtn6"})
-        control(u8(name))->setEnabled(false);
 
     auto *charts = new QGroupBox(u8("Statistik"));
     auto *chartGrid = new QGridLayout(charts);
@@ -555,17 +593,15 @@ QWidget *LottoZahlen::buildJoker() {
     panel->setObjectName(QStringLiteral("Panel5"));
     panel->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(panel);
-    auto *back = makeButton("SpeedButton30", true);
-    auto *forward = makeButton("SpeedButton18", true);
-    connect(static_cast<QToolButton *>(back), &QToolButton::clicked, this, &LottoZahlen::SpeedButton6Click);
-    connect(static_cast<QToolButton *>(forward), &QToolButton::clicked, this,
-            &LottoZahlen::SpeedButton7Click);
+    QAbstractButton *back = makeButton(controlname::kJokerStepBack, true);
+    QAbstractButton *forward = makeButton(controlname::kJokerStepForward, true);
+    connect(back, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton6Click);
+    connect(forward, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton7Click);
     auto *jokerLine = new QLabel;
-    addControl(jokerLine, QStringLiteral("Label77"));
+    m_ui.jokerLine = jokerLine;
+    addControl(jokerLine, QString::fromLatin1(controlname::kJokerLine));
     jokerLine->setProperty("Tag", 8);
-    QFont bold;
-    bold.setBold(true);
-    jokerLine->setFont(bold);
+    jokerLine->setFont(boldFont());
     jokerLine->setAlignment(Qt::AlignCenter);
     jokerLine->setTextFormat(Qt::PlainText);
     grid->addWidget(back, 0, 0);
@@ -592,10 +628,10 @@ QWidget *LottoZahlen::buildJoker() {
     choice->setEnabled(false);
     grid->addWidget(choice, 1, 5, 1, 2);
     layout->addWidget(panel);
-    auto *chart = new QChartView;
-    addControl(chart, QStringLiteral("Chart2"));
-    chart->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(chart, 1);
+    m_ui.jokerChart = new QChartView;
+    addControl(m_ui.jokerChart, QString::fromLatin1(controlname::kJokerChart));
+    m_ui.jokerChart->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(m_ui.jokerChart, 1);
     return page;
 }
 
@@ -605,9 +641,11 @@ QWidget *LottoZahlen::buildInternet() {
     auto *proxy = new QGroupBox(u8("Proxy"));
     auto *proxyGrid = new QGridLayout(proxy);
     auto *host = new QLineEdit;
-    addControl(host, QStringLiteral("ProxyHostEdit"));
+    m_ui.proxyHost = host;
+    addControl(host, QString::fromLatin1(controlname::kProxyHost));
     auto *port = new QLineEdit(QStringLiteral("80"));
-    addControl(port, QStringLiteral("ProxyPortEdit"));
+    m_ui.proxyPort = port;
+    addControl(port, QString::fromLatin1(controlname::kProxyPort));
     fixWidth(port, 60);
     proxyGrid->addWidget(new QLabel(u8("Proxy-Server")), 0, 0);
     proxyGrid->addWidget(host, 0, 1);
@@ -618,10 +656,10 @@ QWidget *LottoZahlen::buildInternet() {
     auto *fees = new QGroupBox(u8("Bearbeitunggebühr bei Ihrer Landeslotterie:"));
     auto *feeGrid = new QGridLayout(fees);
     auto *single = new QLineEdit(QStringLiteral("0,50"));
-    addControl(single, QStringLiteral("Edit81"));
+    addControl(single, QString::fromLatin1(controlname::kSingleFee));
     fixWidth(single, 60);
     auto *both = new QLineEdit(QStringLiteral("1,00"));
-    addControl(both, QStringLiteral("Edit82"));
+    addControl(both, QString::fromLatin1(controlname::kDoubleFee));
     fixWidth(both, 60);
     feeGrid->addWidget(new QLabel(u8("Für eine Ziehung:")), 0, 0);
     feeGrid->addWidget(single, 0, 1, Qt::AlignLeft);

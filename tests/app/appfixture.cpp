@@ -23,6 +23,25 @@ void TempHome::writeDraws(const std::vector<Draw> &draws) const {
     if (!file.rewrite(draws)) qFatal("cannot write the draw fixture");
 }
 
+namespace {
+
+QString messageFile(const QString &home) {
+    return QDir(home).filePath(QStringLiteral("land/meldungen.txt.de"));
+}
+
+} // namespace
+
+void TempHome::writeMessageFile(const QStringList &lines) const {
+    QFile file(messageFile(path()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write the message file");
+    for (const QString &line : lines)
+        file.write(line.toUtf8() + "\r\n");
+}
+
+void TempHome::removeMessageFile() const {
+    if (!QFile::remove(messageFile(path()))) qFatal("cannot remove the message file");
+}
+
 PromptScript::PromptScript() {
     Prompts::setHandler([this](const Prompts::Request &request) {
         m_asked.push_back(request);

@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -27,6 +28,7 @@ private Q_SLOTS:
     void computationControlsMatchTheParameters();
     void pagesAndMenuInOrder();
     void firstStartWithoutDrawFile();
+    void incompleteMessageFileIsReported();
     void hintsGoToPanelOne();
     void heightChangesScaleTheTabArea();
 };
@@ -149,11 +151,40 @@ void MainWindowTest::firstStartWithoutDrawFile() {
     QCOMPARE(std::filesystem::file_size(file.path()), std::uintmax_t{0});
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker2"))->date(), QDate(2013, 1, 7));
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date(), QDate::currentDate());
-    QCOMPARE(window.control<QLabel>(QStringLiteral("Losnummer"))->text(), window.message(54));
-    QVERIFY(!window.message(54).isEmpty());
-    QCOMPARE(window.message(24), QStringLiteral("Tipp"));
+    QCOMPARE(window.control<QLabel>(QStringLiteral("Losnummer"))->text(), window.message(Msg::EnterReplay));
+    QVERIFY(!window.message(Msg::EnterReplay).isEmpty());
+    QCOMPARE(window.message(Msg::TipWord), QStringLiteral("Tipp"));
     QVERIFY(window.checkEnabled());
-    QCOMPARE(window.maxComputationRuns(), 50000);
+    QCOMPARE(window.tipParameters().maxRunsThousands, 50); // 50,000 attempts at most
+    QVERIFY(window.statusPanel(1)->text().isEmpty());      // the message file is complete
+}
+
+void MainWindowTest::incompleteMessageFileIsReported() {
+    struct Case {
+        const char *what;
+        int lines; // -1: no file
+        const char *report;
+    };
+    const Case cases[] = {
+        {"missing", -1, ": missing"}, {"empty", 0, ": missing"}, {"short", 3, ": 3 of 55 lines"}};
+    for (const Case &c : cases) {
+        TempHome home;
+        PromptScript prompts;
+        home.writeDraws({makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41})});
+        if (c.lines < 0)
+            home.removeMessageFile();
+        else
+            home.writeMessageFile(QStringList(c.lines, QStringLiteral("Text")));
+        LottoZahlen window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Reported once, as what it is; the start-up went on as usual.
+        const QString file =
+            QDir::toNativeSeparators(QDir(home.path()).filePath(QStringLiteral("land/meldungen.txt.de")));
+        QCOMPARE(window.statusPanel(1)->text(), file + QString::fromLatin1(c.report));
+        QVERIFY2(prompts.asked().empty(), c.what);
+        QVERIFY(!window.control<QLabel>(QStringLiteral("Label29"))->text().isEmpty());
+    }
 }
 
 void MainWindowTest::hintsGoToPanelOne() {
