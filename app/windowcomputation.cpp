@@ -182,22 +182,14 @@ ComputationRequest WindowComputation::requestFor(std::span<const Draw> draws) co
     return request;
 }
 
-std::optional<NumberListAnswer> WindowComputation::askNumberList(const NumberPool &pool) {
+// OK keeps the pool, "&Rechnen" replaces it with the list as edited, any other close cancels.
+NumberListAnswer WindowComputation::askNumberList(const NumberPool &pool) {
     m_numberList.setWindowTitle(m_window.message(Msg::NumberListTitle));
-    m_numberList.fillFromPool(pool);
     QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int answer = m_numberList.exec();
+    std::optional<NumberPool> chosen = m_numberList.choosePool(pool);
     QApplication::restoreOverrideCursor();
-    NumberListAnswer result;
-    if (answer == QDialog::Accepted) {
-        result.kind = NumberListAnswer::Kind::Keep;
-    } else if (answer == NumberDialog::Retry) {
-        result.kind = NumberListAnswer::Kind::Replace;
-        result.pool = m_numberList.poolFromList();
-    } else {
-        result.kind = NumberListAnswer::Kind::Cancel;
-    }
-    return result;
+    if (!chosen) return {NumberListAnswer::Kind::Cancel, {}};
+    return {NumberListAnswer::Kind::Replace, std::move(*chosen)};
 }
 
 void WindowComputation::showComputedRow(int row, const ComputedRow &computed) {
@@ -240,10 +232,7 @@ ComputationHost WindowComputation::makeHost() {
     host.pool.status = [this](const std::string &text) {
         m_window.setStatusText(1, QString::fromStdString(text));
     };
-    host.numberList = [this](const NumberPool &pool) {
-        std::optional<NumberListAnswer> answer = askNumberList(pool);
-        return answer ? std::move(*answer) : NumberListAnswer{};
-    };
+    host.numberList = [this](const NumberPool &pool) { return askNumberList(pool); };
     host.generationStarted = [this] {
         m_window.setStatusText(1, m_window.message(Msg::TipsComputing));
         m_window.showPage(LottoZahlen::Page::TipSheet);

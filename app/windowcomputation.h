@@ -70,7 +70,7 @@ private:
     ComputationHost makeHost();
     void showComputedRow(int row, const ComputedRow &computed);
     void showOutcome(const Result<ComputationResult> &result, const TipParameters &saved);
-    std::optional<NumberListAnswer> askNumberList(const NumberPool &pool);
+    NumberListAnswer askNumberList(const NumberPool &pool);
     void repaintWindow();
 
     static constexpr int kRepaintIntervalMs = 30;
