@@ -41,6 +41,8 @@ class QPushButton;
 
 namespace quorix {
 
+struct CheckBoxEntry;
+struct SpinFieldEntry;
 class SoundPlayer;
 class WindowCharts;
 class WindowComputation;
@@ -206,6 +208,10 @@ private:
     template <class T> T *requiredControl(const char *name) const;
     QWidget *makeToken(const QString &token);
     void addControl(QWidget *widget, const QString &name);
+    void registerName(const QString &name, QWidget *widget);
+    QCheckBox *makeCheckBox(const CheckBoxEntry &entry);
+    QSpinBox *makeSpinField(const SpinFieldEntry &entry);
+    QWidget *makeOptionGroup(const QString &token);
     void showsHint(QWidget *widget);
     void fixWidth(QWidget *widget, int width);
     void applyScale();

@@ -89,6 +89,10 @@ QIcon chartIcon() {
 
 void LottoZahlen::addControl(QWidget *widget, const QString &name) {
     widget->setObjectName(name);
+    registerName(name, widget);
+}
+
+void LottoZahlen::registerName(const QString &name, QWidget *widget) {
     m_controls.insert(name, widget);
     m_controlOrder.push_back({name, widget});
 }
@@ -126,65 +130,11 @@ QAbstractButton *LottoZahlen::makeButton(const char *name, bool toolButton) {
 
 QWidget *LottoZahlen::makeToken(const QString &token) {
     const QByteArray name = token.toUtf8();
-    if (const CheckBoxEntry *check = findCheckBox(name.constData())) {
-        auto *box = new QCheckBox(u8(check->caption));
-        addControl(box, token);
-        box->setChecked(check->ticked);
-        box->setToolTip(u8(check->hint));
-        box->setEnabled(false); // wired with the computation
-        showsHint(box);
-        return box;
-    }
-    if (const SpinFieldEntry *spin = findSpinField(name.constData())) {
-        auto *box = new QSpinBox;
-        addControl(box, token);
-        m_controls.insert(u8(spin->upDown), box);
-        box->setProperty("upDown", u8(spin->upDown));
-        box->setRange(spin->minimum, spin->maximum);
-        box->setSingleStep(spin->step);
-        box->setValue(spin->value);
-        box->setToolTip(u8(spin->hint));
-        box->setEnabled(false);
-        fixWidth(box, spin->maximum >= 1000 ? 70 : 50);
-        showsHint(box);
-        return box;
-    }
+    if (const CheckBoxEntry *check = findCheckBox(name.constData())) return makeCheckBox(*check);
+    if (const SpinFieldEntry *spin = findSpinField(name.constData())) return makeSpinField(*spin);
     if (findButton(name.constData())) return makeButton(name.constData(), true);
-    if (token == QStringLiteral("RadioGroup1") || token == QStringLiteral("RadioGroup2")) {
-        const bool plus = token == QStringLiteral("RadioGroup1");
-        auto *group = new QGroupBox(plus ? QStringLiteral("Plus Option") : QStringLiteral("Joker Option"));
-        addControl(group, token);
-        auto *layout = new QVBoxLayout(group);
-        const QStringList items =
-            plus ? QStringList{u8("einfach per Zufall bestimmen"),
-                               u8("die am seltensten gezogen Pluszahl verwenden"),
-                               u8("die am längsten ausstehende Pluszahl verwenden")}
-                 : QStringList{u8("einfach per Zufall bestimmen"), u8("Losnummer noch nie gezogen"),
-                               u8("letzten 5 Stellen der Losnummer nie gezogen"),
-                               u8("letzten 4 Stellen der Losnummer nie gezogen"),
-                               u8("letzten 3 Stellen der Losnummer nie gezogen")};
-        auto *buttons = new QButtonGroup(group);
-        for (int i = 0; i < items.size(); ++i) {
-            auto *radio = new QRadioButton(items.at(i));
-            radio->setObjectName(token + QStringLiteral("Item") + QString::number(i));
-            buttons->addButton(radio, i);
-            // The chart buttons of the lucky statistics stand beside the items they explain.
-            const char *chart = !plus ? nullptr : i == 1 ? "Superselten" : i == 2 ? "SuperAus" : nullptr;
-            if (chart) {
-                auto *line = new QHBoxLayout;
-                line->addWidget(radio);
-                line->addWidget(makeButton(chart, true));
-                line->addStretch(1);
-                layout->addLayout(line);
-            } else {
-                layout->addWidget(radio);
-            }
-        }
-        buttons->button(plus ? 0 : 3)->setChecked(true);
-        for (QAbstractButton *radio : buttons->buttons())
-            radio->setEnabled(false); // wired with the computation
-        return group;
-    }
+    if (token == QStringLiteral("RadioGroup1") || token == QStringLiteral("RadioGroup2"))
+        return makeOptionGroup(token);
     if (token.startsWith(QLatin1Char('@'))) {
         const QByteArray textName = token.mid(1).toUtf8();
         for (const auto &named : kNamedTexts) {
@@ -206,6 +156,70 @@ QWidget *LottoZahlen::makeToken(const QString &token) {
     auto *label = new QLabel(token);
     label->setWordWrap(token.size() > 30);
     return label;
+}
+
+QCheckBox *LottoZahlen::makeCheckBox(const CheckBoxEntry &entry) {
+    auto *box = new QCheckBox(u8(entry.caption));
+    addControl(box, u8(entry.name));
+    box->setChecked(entry.ticked);
+    box->setToolTip(u8(entry.hint));
+    box->setEnabled(false); // wired with the computation
+    showsHint(box);
+    return box;
+}
+
+// The field and its spinner are one spin box, found under both names.
+QSpinBox *LottoZahlen::makeSpinField(const SpinFieldEntry &entry) {
+    auto *box = new QSpinBox;
+    addControl(box, u8(entry.edit));
+    registerName(u8(entry.upDown), box);
+    box->setProperty("upDown", u8(entry.upDown));
+    box->setRange(entry.minimum, entry.maximum);
+    box->setSingleStep(entry.step);
+    box->setValue(entry.value);
+    box->setToolTip(u8(entry.hint));
+    box->setEnabled(false); // wired with the computation
+    fixWidth(box, entry.maximum >= 1000 ? 70 : 50);
+    showsHint(box);
+    return box;
+}
+
+// The lucky number's (RadioGroup1) or the Joker's (RadioGroup2) option: items named
+// "<group>Item<n>", the item's number being the setting's value.
+QWidget *LottoZahlen::makeOptionGroup(const QString &token) {
+    const bool plus = token == QStringLiteral("RadioGroup1");
+    auto *group = new QGroupBox(plus ? QStringLiteral("Plus Option") : QStringLiteral("Joker Option"));
+    addControl(group, token);
+    auto *layout = new QVBoxLayout(group);
+    const QStringList items =
+        plus ? QStringList{u8("einfach per Zufall bestimmen"),
+                           u8("die am seltensten gezogen Pluszahl verwenden"),
+                           u8("die am längsten ausstehende Pluszahl verwenden")}
+             : QStringList{u8("einfach per Zufall bestimmen"), u8("Losnummer noch nie gezogen"),
+                           u8("letzten 5 Stellen der Losnummer nie gezogen"),
+                           u8("letzten 4 Stellen der Losnummer nie gezogen"),
+                           u8("letzten 3 Stellen der Losnummer nie gezogen")};
+    auto *buttons = new QButtonGroup(group);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *radio = new QRadioButton(items.at(i));
+        radio->setObjectName(token + QStringLiteral("Item") + QString::number(i));
+        buttons->addButton(radio, i);
+        // The chart buttons of the lucky statistics stand beside the items they explain.
+        const char *chart = !plus ? nullptr : i == 1 ? "Superselten" : i == 2 ? "SuperAus" : nullptr;
+        if (chart) {
+            auto *line = new QHBoxLayout;
+            line->addWidget(radio);
+            line->addWidget(makeButton(chart, true));
+            line->addStretch(1);
+            layout->addLayout(line);
+        } else {
+            layout->addWidget(radio);
+        }
+    }
+    buttons->button(plus ? 0 : 3)->setChecked(true);
+    for (QAbstractButton *radio : buttons->buttons())
+        radio->setEnabled(false); // wired with the computation
+    return group;
 }
 
 void LottoZahlen::buildMenu() {

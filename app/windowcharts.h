@@ -23,8 +23,6 @@ public:
     Q_DISABLE_COPY_MOVE(WindowCharts)
 
     StatisticsChart &chart() { return *m_chart; }
-    ChartController &controller() { return *m_controller; }
-    DistributionView &distribution() { return *m_distribution; }
     NumberDialog &numberDialog() { return *m_dialog; }
 
 private:
