@@ -7,11 +7,13 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
 #include <QtTest>
 
+#include "app/controlnames.h"
 #include "app/controltables.h"
 #include "app/lottozahlen.h"
 #include "appfixture.h"
@@ -25,6 +27,7 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void everyNamedControlExists();
+    void typedControlsCarryTheirNames();
     void computationControlsMatchTheParameters();
     void pagesAndMenuInOrder();
     void firstStartWithoutDrawFile();
@@ -67,6 +70,52 @@ void MainWindowTest::everyNamedControlExists() {
     QCOMPARE(window.control<QSpinBox>(QStringLiteral("UpDown8"))->singleStep(), 2);
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker2"))->minimumDate(), QDate(1990, 3, 17));
     QVERIFY(window.control<QDateEdit>(QStringLiteral("DateTimePicker1")));
+}
+
+void MainWindowTest::typedControlsCarryTheirNames() {
+    TempHome home;
+    LottoZahlen window;
+    const LottoZahlen::Controls &ui = window.ui();
+    namespace n = controlname;
+    const std::pair<QWidget *, const char *> typed[] = {
+        {ui.drawLine, n::kDrawLine},
+        {ui.sheetDrawLine, n::kSheetDrawLine},
+        {ui.jokerLine, n::kJokerLine},
+        {ui.crossSum, n::kCrossSum},
+        {ui.replay, n::kReplay},
+        {ui.saturday, n::kSaturday},
+        {ui.wednesday, n::kWednesday},
+        {ui.startDate, n::kStartDate},
+        {ui.endDate, n::kEndDate},
+        {ui.tipCount, n::kTipCount},
+        {ui.compute, n::kCompute},
+        {ui.seed, n::kSeed},
+        {ui.distribution, n::kDistribution},
+        {ui.minEven, n::kMinEven},
+        {ui.minOdd, n::kMinOdd},
+        {ui.maxShared, n::kMaxShared},
+        {ui.minShared, n::kMinShared},
+        {ui.statisticsChart, n::kStatisticsChart},
+        {ui.jokerChart, n::kJokerChart},
+        {ui.proxyHost, n::kProxyHost},
+        {ui.proxyPort, n::kProxyPort},
+    };
+    for (const auto &[widget, name] : typed) {
+        QVERIFY2(widget, name);
+        QCOMPARE(widget->objectName(), QString::fromLatin1(name));
+        QCOMPARE(window.control(QString::fromLatin1(name)), widget);
+    }
+
+    // The registry in creation order holds every name, a name given twice twice.
+    const auto &named = window.namedControls();
+    QCOMPARE(named.front().name, QString::fromLatin1(n::kPages));
+    int frequencyButtons = 0;
+    for (const LottoZahlen::NamedControl &control : named) {
+        QVERIFY2(window.control(control.name), qPrintable(control.name));
+        frequencyButtons += control.name == QStringLiteral("SpeedButton26") ? 1 : 0;
+    }
+    QCOMPARE(frequencyButtons, 2);
+    QVERIFY(named.size() > std::size_t(window.findChildren<QLineEdit *>().size()));
 }
 
 void MainWindowTest::computationControlsMatchTheParameters() {
