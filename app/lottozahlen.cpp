@@ -113,10 +113,10 @@ QLineEdit *LottoZahlen::tipField(int row, int column) const {
     return m_fields.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
 }
 
-std::array<LottoZahlen::TipRowTexts, kTipRowCount> LottoZahlen::tipRows() const {
-    std::array<TipRowTexts, kTipRowCount> rows;
+std::array<LottoZahlen::TipRowTexts, 14> LottoZahlen::tipRows() const {
+    std::array<TipRowTexts, 14> rows;
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < rows[r].numbers.size(); ++c)
+        for (std::size_t c = 0; c < 6; ++c)
             rows[r].numbers[c] = m_fields[r][c]->text();
         rows[r].lucky = m_lucky[r]->currentText();
     }
@@ -406,9 +406,9 @@ void LottoZahlen::TippEdit(int row) {
 // ---- tip check -----------------------------------------------------------------------------
 
 void LottoZahlen::Komplettcheck() {
-    std::array<TipTexts, kTipRowCount> rows;
+    std::array<TipTexts, 14> rows;
     for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < m_fields[r].size(); ++c)
+        for (std::size_t c = 0; c < 6; ++c)
             rows[r].numbers[c] = m_fields[r][c]->text().toStdString();
         rows[r].lucky = m_lucky[r]->currentText().toStdString();
     }
@@ -424,7 +424,7 @@ void LottoZahlen::Komplettcheck() {
     const QColor markColours[] = {neutral, QColor(0, 255, 0), QColor(255, 255, 0)};
     for (std::size_t r = 0; r < rows.size() && r < check.rows.size(); ++r) {
         const RowCheck &row = check.rows[r];
-        for (std::size_t c = 0; c < m_fields[r].size(); ++c) {
+        for (std::size_t c = 0; c < 6; ++c) {
             QLineEdit *field = m_fields[r][c];
             if (row.valid) field->setText(QString::fromStdString(row.texts[c]));
             QPalette palette = field->palette();

@@ -128,10 +128,10 @@ public:
 
     // The tip sheet as texts: per row the six fields and the lucky box.
     struct TipRowTexts {
-        std::array<QString, kNumbersPerTip> numbers;
+        std::array<QString, 6> numbers;
         QString lucky;
     };
-    std::array<TipRowTexts, kTipRowCount> tipRows() const;
+    std::array<TipRowTexts, 14> tipRows() const;
     // The sheet as the page shows it: field texts, lucky boxes, locks.
     TipSheet tipSheet() const;
     QLineEdit *tipField(int row, int column) const;
