@@ -396,7 +396,7 @@ void LottoZahlen::TippEdit(int row) {
             // The lowest ticked numbers fill the row from its first field; fields left over keep
             // their numbers.
             std::sort(chosen->begin(), chosen->end());
-            for (std::size_t i = 0; i < chosen->size() && i < m_fields[r].size(); ++i)
+            for (std::size_t i = 0; i < chosen->size() && i < 6; ++i)
                 m_fields[r][i]->setText(QString::number((*chosen)[i]));
         }
     }
