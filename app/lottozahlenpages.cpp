@@ -173,7 +173,6 @@ QSpinBox *LottoZahlen::makeSpinField(const SpinFieldEntry &entry) {
     auto *box = new QSpinBox;
     addControl(box, u8(entry.edit));
     registerName(u8(entry.upDown), box);
-    box->setProperty("upDown", u8(entry.upDown));
     box->setRange(entry.minimum, entry.maximum);
     box->setSingleStep(entry.step);
     box->setValue(entry.value);
@@ -300,7 +299,6 @@ QWidget *LottoZahlen::buildDrawPanel() {
     QAbstractButton *forward = makeButton(controlname::kStepForward, true);
     m_ui.sheetDrawLine = new QLabel;
     addControl(m_ui.sheetDrawLine, QString::fromLatin1(controlname::kSheetDrawLine));
-    m_ui.sheetDrawLine->setProperty("Tag", 8);
     m_ui.sheetDrawLine->setFont(boldFont());
     m_ui.sheetDrawLine->setAlignment(Qt::AlignCenter);
     m_ui.sheetDrawLine->setTextFormat(Qt::PlainText);
@@ -559,7 +557,6 @@ QWidget *LottoZahlen::buildDatenbank() {
     auto *drawLine = new QLabel;
     m_ui.drawLine = drawLine;
     addControl(drawLine, QString::fromLatin1(controlname::kDrawLine));
-    drawLine->setProperty("Tag", 8);
     drawLine->setFont(boldFont());
     drawLine->setFrameShape(QFrame::StyledPanel);
     drawLine->setTextFormat(Qt::PlainText);
@@ -614,7 +611,6 @@ QWidget *LottoZahlen::buildJoker() {
     auto *jokerLine = new QLabel;
     m_ui.jokerLine = jokerLine;
     addControl(jokerLine, QString::fromLatin1(controlname::kJokerLine));
-    jokerLine->setProperty("Tag", 8);
     jokerLine->setFont(boldFont());
     jokerLine->setAlignment(Qt::AlignCenter);
     jokerLine->setTextFormat(Qt::PlainText);
