@@ -28,7 +28,7 @@ void copyMissing(const QString &from, const QString &to) {
 } // namespace
 
 QString ProgramFolder::resolve() {
-    const QString exeFolder = QCoreApplication::applicationDirPath();
+    QString exeFolder = QCoreApplication::applicationDirPath();
     // An installed program keeps its shipped files in ../share/quorix beside bin/.
     const QString shipped = QFileInfo::exists(QDir(exeFolder).filePath(QStringLiteral("land")))
                                 ? exeFolder
@@ -36,12 +36,12 @@ QString ProgramFolder::resolve() {
     const QString home = qEnvironmentVariable("QUORIX_HOME");
     if (!home.isEmpty()) {
         QDir().mkpath(home);
-        const QString folder = QDir(home).absolutePath();
+        QString folder = QDir(home).absolutePath();
         seed(shipped, folder);
         return folder;
     }
     if (isWritableFolder(exeFolder)) return exeFolder;
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(user);
     seed(shipped, user);
     return user;

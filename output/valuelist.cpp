@@ -83,7 +83,7 @@ Result<NumberList> ValueListFile::read(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return ioError(path.string() + ": " + std::strerror(errno));
     // 45 lines of weights never come near this; a huge file is read no further.
-    std::string text(64 * 1024, '\0');
+    std::string text(std::size_t{64} * 1024, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) return ioError(path.string() + ": " + std::strerror(errno));
     text.resize(static_cast<std::size_t>(in.gcount()));
