@@ -23,18 +23,18 @@ constexpr TextLimits kValueListLimits{TextLimits::kUnlimited, 45, true};
 std::string cleanWeight(std::string_view text) {
     const std::string decoded = decodeLine(text);
     std::string kept;
-    std::string_view rest = decoded;
-    while (!rest.empty()) {
-        const std::size_t length = utf8Prefix(rest, 1).size();
-        const std::string_view ch = rest.substr(0, length);
-        rest.remove_prefix(length);
+    std::size_t keptChars = 0;
+    for (std::string_view rest = decoded; !rest.empty() && keptChars < kMaxWeightChars;) {
+        const std::string_view ch = utf8Prefix(rest, 1);
+        rest.remove_prefix(ch.size());
         const auto lead = static_cast<unsigned char>(ch[0]);
         const bool c0 = lead < 0x20 || lead == 0x7F;
         const bool c1 = lead == 0xC2 && static_cast<unsigned char>(ch[1]) < 0xA0;
         if (c0 || c1 || ch == "\xEF\xBB\xBF") continue;
         kept += ch;
+        ++keptChars;
     }
-    return std::string(utf8Prefix(kept, kMaxWeightChars));
+    return kept;
 }
 
 } // namespace
