@@ -2,7 +2,10 @@
 // the folder they open in.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDate>
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
 #include <QtTest>
@@ -92,14 +95,18 @@ void QtDialogsTest::yesNoReturnAnswersTheDefault() {
     QVERIFY(!asked.defaultYes);
 }
 
+// In German, in the program folder, with today's file name proposed.
 void QtDialogsTest::valueListDialogOpensInTheProgramFolder() {
     const testing::TempHome home;
+    QVERIFY(installQtTranslations(*QCoreApplication::instance(), u"de"_s));
     Random random(1);
     NumberDialog dialog(random);
     for (const bool save : {false, true}) {
         QString folder;
         QString name;
+        QString lookIn;
         whenShown<QFileDialog>(this, [&](QFileDialog *files) {
+            if (const auto *label = files->findChild<QLabel *>(u"lookInLabel"_s)) lookIn = label->text();
             folder = files->directory().absolutePath();
             name = files->selectedFiles().value(0);
             files->reject();
@@ -109,7 +116,8 @@ void QtDialogsTest::valueListDialogOpensInTheProgramFolder() {
         else
             dialog.SpeedButton2Click();
         QCOMPARE(folder, QDir(home.path()).absolutePath());
-        QVERIFY2(name.endsWith(u".zqw"_s), qPrintable(name));
+        QCOMPARE(QFileInfo(name).fileName(), QDate::currentDate().toString(u"yyyyMMdd"_s) + u".zqw"_s);
+        QCOMPARE(lookIn, u"Suchen in:"_s);
     }
 }
 
