@@ -201,7 +201,7 @@ void LottoZahlen::FormShow() {
     m_checkEnabled = false;
 
     restoreSettings();
-    applyLanguage(QStringLiteral("de"));
+    const bool messagesRead = applyLanguage(QStringLiteral("de"));
     setReplayNumber(m_replayNumber);
     m_checkEnabled = true;
 
@@ -219,20 +219,19 @@ void LottoZahlen::FormShow() {
     setEndDate(serialFromDate(QDate::currentDate()));
     SpeedButton5Click();
     Q_EMIT frequencyChartWanted();
-    reportMessageFile(QStringLiteral("de"));
+    reportMessageFile(QStringLiteral("de"), messagesRead);
     runCommandLine();
 }
 
 // The program holds no message text of its own: without a complete message file many captions,
 // titles and questions stay empty. Say so once, in technical terms, and go on.
-void LottoZahlen::reportMessageFile(const QString &code) {
-    if (m_messages.size() >= kMessageCount) return;
+void LottoZahlen::reportMessageFile(const QString &code, bool read) {
+    if (read && m_messages.size() >= kMessageCount) return;
     const QString path = QDir::toNativeSeparators(
         QDir(m_programFolder).filePath(QStringLiteral("land/meldungen.txt.") + code));
     setStatusText(
-        1, m_messages.size() == 0
-               ? path + QStringLiteral(": missing")
-               : QStringLiteral("%1: %2 of %3 lines").arg(path).arg(m_messages.size()).arg(kMessageCount));
+        1, !read ? path + QStringLiteral(": missing")
+                 : QStringLiteral("%1: %2 of %3 lines").arg(path).arg(m_messages.size()).arg(kMessageCount));
 }
 
 // Settings come back from the per-user store here (check boxes, sizes, spinners, tip sheet,
@@ -252,9 +251,9 @@ void LottoZahlen::closeEvent(QCloseEvent *event) {
 }
 
 // Loads the texts of a language. For now the message table; captions and hints come with the
-// language files.
-void LottoZahlen::applyLanguage(const QString &code) {
-    m_messages.loadLanguage(m_programFolder, code);
+// language files. Answers whether the message file could be read.
+bool LottoZahlen::applyLanguage(const QString &code) {
+    return m_messages.loadLanguage(m_programFolder, code);
 }
 
 // A tip file named on the command line is printed here, then the window closes.

@@ -187,12 +187,12 @@ private:
     // Seams for later parts of the start-up: settings, language, command line.
     void restoreSettings();
     void saveSettings();
-    void applyLanguage(const QString &code);
+    bool applyLanguage(const QString &code);
     void runCommandLine();
 
     void buildMenu();
     void buildStatusBar();
-    void reportMessageFile(const QString &code);
+    void reportMessageFile(const QString &code, bool read);
     QWidget *buildLottotipp();
     QWidget *buildDrawPanel();
     QLayout *buildTipRows();

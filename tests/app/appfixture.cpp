@@ -39,7 +39,9 @@ void TempHome::writeMessageFile(const QStringList &lines) const {
 }
 
 void TempHome::removeMessageFile() const {
-    if (!QFile::remove(messageFile(path()))) qFatal("cannot remove the message file");
+    // A folder of its name keeps the program folder's seeding from bringing the file back.
+    if (!QFile::remove(messageFile(path())) || !QDir().mkdir(messageFile(path())))
+        qFatal("cannot take the message file away");
 }
 
 PromptScript::PromptScript() {
