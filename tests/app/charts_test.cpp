@@ -30,7 +30,8 @@ namespace {
 // Three Saturday draws with cross sums 21, 107 and 142 and lucky numbers 2, 5, 5.
 std::vector<Draw> sampleDraws() {
     using testing::makeDraw;
-    return {makeDraw("2020-01-04", {1, 2, 3, 4, 5, 6}, 7, 2), makeDraw("2020-01-11", {5, 6, 7, 8, 40, 41}, 0, 5),
+    return {makeDraw("2020-01-04", {1, 2, 3, 4, 5, 6}, 7, 2),
+            makeDraw("2020-01-11", {5, 6, 7, 8, 40, 41}, 0, 5),
             makeDraw("2020-01-18", {2, 11, 20, 29, 38, 42}, 13, 5)};
 }
 
@@ -299,10 +300,10 @@ void ChartsTest::controllerReportsMissingFile() {
 
 void ChartsTest::distributionView() {
     FakeWindow w;
-    SheetFields sheet{};
-    sheet[0] = {"1", "2", "3", "4", "5", "6"};
-    sheet[1] = {"2", "3", "5", "7", "11", "42"};
-    sheet[2] = {"", "9", "9", "9", "9", "9"}; // the gap ends the reading
+    TipSheet sheet;
+    sheet.rows[0].numbers = {"1", "2", "3", "4", "5", "6"};
+    sheet.rows[1].numbers = {"2", "3", "5", "7", "11", "42"};
+    sheet.rows[2].numbers = {"", "9", "9", "9", "9", "9"}; // the gap ends the reading
     DistributionView view(*w.view, message, {[&] { return sheet; }, [&] { w.showChartPage(); }});
     view.attach(&w.root);
     w.root.findChild<QPushButton *>(u"Button6"_s)->click();
@@ -320,8 +321,8 @@ void ChartsTest::distributionView() {
     // Every number at least once: the axis starts at the smallest count, not at 0.
     for (int r = 0; r < 7; ++r)
         for (int i = 0; i < 6; ++i)
-            sheet[std::size_t(r)][std::size_t(i)] = std::to_string(r * 6 + i + 1);
-    sheet[7] = {"1", "2", "3", "4", "5", "6"};
+            sheet.rows[std::size_t(r)].numbers[std::size_t(i)] = std::to_string(r * 6 + i + 1);
+    sheet.rows[7].numbers = {"1", "2", "3", "4", "5", "6"};
     const TipDistribution d = view.Button6Click();
     QCOMPARE(d.total, 48);
     QCOMPARE(w.view->valueAxis()->min(), 1.0);
