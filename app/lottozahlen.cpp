@@ -105,16 +105,6 @@ QLineEdit *LottoZahlen::tipField(int row, int column) const {
     return m_fields.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
 }
 
-std::array<LottoZahlen::TipRowTexts, 14> LottoZahlen::tipRows() const {
-    std::array<TipRowTexts, 14> rows;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            rows[r].numbers[c] = m_fields[r][c]->text();
-        rows[r].lucky = m_lucky[r]->currentText();
-    }
-    return rows;
-}
-
 int LottoZahlen::tipCount() const {
     return control<QSpinBox>(QStringLiteral("UpDown8"))->value();
 }
@@ -388,13 +378,8 @@ void LottoZahlen::TippEdit(int row) {
 // ---- tip check -----------------------------------------------------------------------------
 
 void LottoZahlen::Komplettcheck() {
-    std::array<TipTexts, 14> rows;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            rows[r].numbers[c] = m_fields[r][c]->text().toStdString();
-        rows[r].lucky = m_lucky[r]->currentText().toStdString();
-    }
-    const SheetCheck check = komplettcheck(m_checkEnabled, rows, m_replayNumber.toStdString(),
+    const TipSheet sheet = tipSheet();
+    const SheetCheck check = komplettcheck(m_checkEnabled, sheet, m_replayNumber.toStdString(),
                                            message(12).toStdString(), currentDraw(), m_jokers.tickets);
     m_hitTally = check.tally;
     if (!check.ran) return;
@@ -403,7 +388,7 @@ void LottoZahlen::Komplettcheck() {
     // like any other field rather than disabled.
     const QColor neutral = QApplication::palette().color(QPalette::Base);
     const QColor markColours[] = {neutral, QColor(0, 255, 0), QColor(255, 255, 0)};
-    for (std::size_t r = 0; r < rows.size() && r < check.rows.size(); ++r) {
+    for (std::size_t r = 0; r < sheet.rows.size() && r < check.rows.size(); ++r) {
         const RowCheck &row = check.rows[r];
         for (std::size_t c = 0; c < 6; ++c) {
             QLineEdit *field = m_fields[r][c];

@@ -77,12 +77,6 @@ public:
     const QString &replayNumber() const { return m_replayNumber; }
     void setReplayNumber(const QString &number);
 
-    // The tip sheet as texts: per row the six fields and the lucky box.
-    struct TipRowTexts {
-        std::array<QString, 6> numbers;
-        QString lucky;
-    };
-    std::array<TipRowTexts, 14> tipRows() const;
     // The sheet as the page shows it: field texts, lucky boxes, locks.
     TipSheet tipSheet() const;
     QLineEdit *tipField(int row, int column) const;

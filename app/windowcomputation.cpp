@@ -232,14 +232,7 @@ void WindowComputation::Label28Click() {
     request.saturday = window.saturday;
     request.wednesday = window.wednesday;
     request.parameters = readParameters();
-    const auto rows = m_window.tipRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        SheetRowInput &row = request.rows[r];
-        for (std::size_t i = 0; i < 6; ++i)
-            row.fields[i] = rows[r].numbers[i].toStdString();
-        row.lucky = rows[r].lucky.toStdString();
-        row.locked = m_window.isRowLocked(static_cast<int>(r));
-    }
+    request.sheet = m_window.tipSheet();
     const TipParameters saved = request.parameters;
 
     m_window.SpeedButton11Click();
@@ -258,10 +251,11 @@ void WindowComputation::Label28Click() {
         return true;
     };
     host.parametersChanged = [&](const TipParameters &parameters, std::int64_t) {
-        showParameters(parameters, {"forcePair", "pastWinHits", "maxFromLastDraw", "maxFromPreviousDraw"});
+        for (const TipParameterInfo *info : relaxedParameters())
+            showParameters(parameters, {info->name});
     };
-    host.pool.stepStarted = [&](int stepMessage) {
-        m_window.setStatusText(1, m_window.message(17) + u' ' + m_window.message(stepMessage));
+    host.pool.stepStarted = [&](Msg stepMessage) {
+        m_window.setStatusText(1, m_window.message(17) + u' ' + m_window.message(messageIndex(stepMessage)));
     };
     host.pool.statistic = [&](const NumberStatistics &statistics) {
         if (chart) chart->show(statistics);
@@ -299,15 +293,16 @@ void WindowComputation::Label28Click() {
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
     if (!result) {
         finish();
-        showParameters(saved, {"forcePair", "pastWinHits", "maxFromLastDraw", "maxFromPreviousDraw"});
+        for (const TipParameterInfo *info : relaxedParameters())
+            showParameters(saved, {info->name});
         Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(result.error().message));
     } else if (result->status == ComputationStatus::Cancelled) {
         finish();
     } else {
         m_window.setCheckEnabled(true);
-        m_window.setStatusText(1, m_window.message(statusMessage(result->status)));
-        showParameters(result->parameters,
-                       {"forcePair", "pastWinHits", "maxFromLastDraw", "maxFromPreviousDraw"});
+        m_window.setStatusText(1, m_window.message(messageIndex(statusMessage(result->status))));
+        for (const TipParameterInfo *info : relaxedParameters())
+            showParameters(result->parameters, {info->name});
         button->setText(savedCaption);
         m_running = false;
         m_lastResult = std::move(*result);

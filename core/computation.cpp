@@ -299,9 +299,8 @@ void Run::finish(const TipParameters &saved) {
     m_result.status = m_runs >= m_budget ? ComputationStatus::BudgetUsedUp
                       : m_stopped        ? ComputationStatus::Stopped
                                          : ComputationStatus::Done;
-    for (const TipParameterInfo &info : tipParameterTable()) {
-        if (info.relaxed) info.copy(saved, m_p);
-    }
+    for (const TipParameterInfo *info : relaxedParameters())
+        info->copy(saved, m_p);
     m_result.parameters = m_p;
 }
 

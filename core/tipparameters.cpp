@@ -1,7 +1,9 @@
 #include "core/tipparameters.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <vector>
 
 #include "core/game.h"
 
@@ -54,8 +56,9 @@ constexpr TipParameterInfo options(std::string_view name, int P::*member, int ma
     return info;
 }
 
-constexpr TipParameterInfo relaxed(TipParameterInfo info) {
+constexpr TipParameterInfo relaxed(int order, TipParameterInfo info) {
     info.relaxed = true;
+    info.relaxOrder = order;
     return info;
 }
 
@@ -107,8 +110,8 @@ const std::array kTable = {
           "Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden"),
     check("neverWonBefore", &P::neverWonBefore, "CheckBox9", "Chekcbox9",
           "Tipp enspricht noch keiner Ziehung der Datenbank nit ", kHistoryHint),
-    relaxed(spin("pastWinHits", &P::pastWinHits, 4, 6, "Edit42", "UpDown6",
-                 "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden")),
+    relaxed(2, spin("pastWinHits", &P::pastWinHits, 4, 6, "Edit42", "UpDown6",
+                    "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden")),
     check("recentCheckLong", &P::recentCheckLong, "CheckBox34", "Chekcbox34", "Tipp ergibt keine ",
           kHistoryHint),
     spin("longHits", &P::longHits, 2, 6, "Edit94", "UpDown20", kHitsHint),
@@ -119,10 +122,10 @@ const std::array kTable = {
     spin("shortDraws", &P::shortDraws, 4, 500, "Edit92", "UpDown18", kDrawsHint),
     check("limitLastDraw", &P::limitLastDraw, "CheckBox4", "Chekcbox4",
           "maximal zugelassene Anzahl von Zahlen der letzten Ziehung ", kPreviousDrawHint),
-    relaxed(spin("maxFromLastDraw", &P::maxFromLastDraw, 0, 5, "Edit40", "UpDown4")),
+    relaxed(3, spin("maxFromLastDraw", &P::maxFromLastDraw, 0, 5, "Edit40", "UpDown4")),
     check("limitPreviousDraw", &P::limitPreviousDraw, "CheckBox5", "Chekcbox5",
           "maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung ", kPreviousDrawHint),
-    relaxed(spin("maxFromPreviousDraw", &P::maxFromPreviousDraw, 0, 5, "Edit41", "UpDown5")),
+    relaxed(4, spin("maxFromPreviousDraw", &P::maxFromPreviousDraw, 0, 5, "Edit41", "UpDown5")),
     // It limits the numbers of the third-last draw; its caption says so rather than repeating
     // CheckBox4's.
     check("limitThirdLastDraw", &P::limitThirdLastDraw, "CheckBox23", "Chekcbox23",
@@ -143,8 +146,8 @@ const std::array kTable = {
     check("requireOdd", &P::requireOdd, "CheckBox26", "Chekcbox26",
           "mindest Anzahl ungeraden Zahlen in jedem Tipp"),
     spin("minOdd", &P::minOdd, 0, 6, "Edit90", "UpDown16"),
-    relaxed(
-        check("forcePair", &P::forcePair, "CheckBox8", "Chekcbox8", "eine Paarbildung pro Tipp erzwingen")),
+    relaxed(1, check("forcePair", &P::forcePair, "CheckBox8", "Chekcbox8",
+                     "eine Paarbildung pro Tipp erzwingen")),
     check("noRunsOfThree", &P::noRunsOfThree, "CheckBox18", "Chekcbox18", "keine Dreier , Vierer... Paare"),
 
     // "Glückszahl"
@@ -173,6 +176,17 @@ Error badArgument(std::string message) {
 
 std::span<const TipParameterInfo> tipParameterTable() {
     return kTable;
+}
+
+std::span<const TipParameterInfo *const> relaxedParameters() {
+    static const std::vector<const TipParameterInfo *> relaxed = [] {
+        std::vector<const TipParameterInfo *> infos;
+        for (const TipParameterInfo &info : kTable)
+            if (info.relaxed) infos.push_back(&info);
+        std::ranges::sort(infos, {}, &TipParameterInfo::relaxOrder);
+        return infos;
+    }();
+    return relaxed;
 }
 
 const TipParameterInfo *findTipParameter(std::string_view name) {

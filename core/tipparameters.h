@@ -100,6 +100,9 @@ struct TipParameterInfo {
     std::string_view hint;
     // The run may loosen this setting to finish the sheet and puts it back at the end.
     bool relaxed = false;
+    // Its place among the relaxed settings (1 first): forcePair is loosened at half the budget,
+    // the others near its end.
+    int relaxOrder = 0;
 
     bool isFlag() const { return flag != nullptr; }
     int get(const TipParameters &p) const { return isFlag() ? (p.*flag ? 1 : 0) : p.*value; }
@@ -116,6 +119,9 @@ struct TipParameterInfo {
 // Every field in page order.
 std::span<const TipParameterInfo> tipParameterTable();
 const TipParameterInfo *findTipParameter(std::string_view name);
+// The relaxed settings of the table in their relaxOrder: the run puts them back, and the window
+// shows them, in this order.
+std::span<const TipParameterInfo *const> relaxedParameters();
 
 // Sets a field from text: "on"/"off" for flags, a whole number inside the range otherwise.
 // Unknown names and bad or out-of-range values are BadArgument errors; nothing is changed then.

@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/tipparameters.h"
 
@@ -51,6 +52,11 @@ TEST(TipParameters, ControlsAndSettingsNamesFollowTheStore) {
     }
     EXPECT_EQ(relaxed, (std::set<std::string_view>{"forcePair", "pastWinHits", "maxFromLastDraw",
                                                    "maxFromPreviousDraw"}));
+    std::vector<std::string_view> inOrder;
+    for (const TipParameterInfo *info : relaxedParameters())
+        inOrder.push_back(info->name);
+    EXPECT_EQ(inOrder, (std::vector<std::string_view>{"forcePair", "pastWinHits", "maxFromLastDraw",
+                                                      "maxFromPreviousDraw"}));
     EXPECT_EQ(findTipParameter("tipCount")->step, 2);
     EXPECT_EQ(findTipParameter("jokerOption")->defaultValue(), 3);
     EXPECT_EQ(findTipParameter("preferRare")->defaultValue(), 1);
