@@ -322,13 +322,17 @@ ComputationResult Run::execute() {
 
 } // namespace
 
-Result<ComputationResult> runComputation(const ComputationRequest &request, Random &random,
-                                         const ComputationHost &host) {
-    const TipParameters &p = request.parameters;
+Result<void> checkComputationSettings(const TipParameters &p) {
     if (p.crossSumMin > p.crossSumMax)
         return Error{Error::Code::BadArgument, "cross-sum minimum " + std::to_string(p.crossSumMin) +
                                                    " is above maximum " + std::to_string(p.crossSumMax) +
                                                    ": no tip can be computed"};
+    return {};
+}
+
+Result<ComputationResult> runComputation(const ComputationRequest &request, Random &random,
+                                         const ComputationHost &host) {
+    if (Result<void> checked = checkComputationSettings(request.parameters); !checked) return checked.error();
     Run run(request, random, host);
     return run.execute();
 }

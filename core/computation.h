@@ -97,6 +97,8 @@ struct ComputationHost {
 // is computed: a cross-sum minimum above the maximum is a BadArgument error.
 Result<ComputationResult> runComputation(const ComputationRequest &request, Random &random,
                                          const ComputationHost &host = {});
+// The refusal runComputation starts with, for callers that check before they change anything.
+Result<void> checkComputationSettings(const TipParameters &parameters);
 
 // The progress text of one attempt: "3.Tipp:  1 2  3  4  5  6    QS: 21" with rowWord "Tipp".
 std::string candidateStatusText(int row, const TipNumbers &sorted, int crossSum, std::string_view rowWord);

@@ -59,7 +59,7 @@ TipMatch zettelcheck(std::span<const std::string, kNumbersPerTip> tip, std::stri
 }
 
 void HitTally::add(const TipMatch &match) {
-    const int hits = std::clamp(match.hits, 0, 6);
+    const int hits = std::clamp(match.hits, 0, kNumbersPerTip);
     ++counts[static_cast<std::size_t>(hits)][match.bonusHit ? 1 : 0];
 }
 

@@ -84,7 +84,7 @@ struct ReplayLabel {
 // The user's Replay number against the draw's Replay digit, then each enabled Joker ticket against
 // the drawn Joker digits with the digits that differ masked as "-". A Joker whose last digit
 // matches wins the label; a later one overwrites an earlier one. A non-empty Replay text that is
-// not an integer skips everything. `replayCaption` is message 12 of the language.
+// not an integer skips everything. `replayCaption` is Msg::ReplayCaption of the language.
 ReplayLabel checkReplayAndJoker(std::string_view userReplay, std::string_view replayCaption, const Draw &draw,
                                 std::span<const JokerTicket, 3> tickets);
 

@@ -320,11 +320,13 @@ TEST(Computation, CrossSumMinimumAboveMaximumIsRefusedBeforeTheRun) {
         << refused.error().message;
     EXPECT_FALSE(touched);
     EXPECT_EQ(random.state(), 7u);
+    EXPECT_EQ(checkComputationSettings(rq.parameters).error().message, refused.error().message);
 
     // Equal limits are a narrow but possible setting.
     rq.parameters.crossSumMin = rq.parameters.crossSumMax = 150;
     rq.parameters.tipCount = 2;
     rq.parameters.limitSharedMax = false;
+    EXPECT_TRUE(checkComputationSettings(rq.parameters).ok());
     const ComputationResult narrow = run(rq, 7);
     EXPECT_EQ(narrow.rows[0].crossSum, 150);
 }
