@@ -165,7 +165,8 @@ const std::array kTable = {
     spin("maxRunsThousands", &P::maxRunsThousands, 1, 30000, "Edit55", "UpDown7"),
 
     // The sheet's spin field beside the compute button; it counts in steps of two.
-    spin("tipCount", &P::tipCount, 2, kTipRowCount, "Edit80", "UpDown8", {}, 2),
+    spin("tipCount", &P::tipCount, 2, kTipRowCount, "Edit80", "UpDown8",
+         "Anzahl der Tipps die berechnet werden", 2),
 };
 
 Error badArgument(std::string message) {

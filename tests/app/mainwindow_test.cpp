@@ -76,11 +76,18 @@ void MainWindowTest::computationControlsMatchTheParameters() {
             QString::fromStdString(std::string(info.control.empty() ? info.spinner : info.control));
         QWidget *widget = window.control(name);
         QVERIFY2(widget, qPrintable(name));
+        const QString hint = QString::fromUtf8(info.hint.data(), qsizetype(info.hint.size()));
         if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
             QCOMPARE(spin->minimum(), info.minimum);
             QCOMPARE(spin->maximum(), info.maximum);
+            QCOMPARE(spin->singleStep(), info.step);
+            QCOMPARE(spin->toolTip(), hint);
             if (!info.spinner.empty())
                 QCOMPARE(window.control(QString::fromStdString(std::string(info.spinner))), widget);
+        }
+        if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+            QCOMPARE(box->text(), QString::fromUtf8(info.caption.data(), qsizetype(info.caption.size())));
+            QCOMPARE(box->toolTip(), hint);
         }
     }
     QCOMPARE(window.tipParameters(), defaults);
