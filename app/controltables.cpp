@@ -39,9 +39,10 @@ const CheckBoxEntry kOtherChecks[] = {
     {"CheckBox32", "", false, ""},
 };
 
-// The table's texts are string literals, so data() gives a null-terminated text.
+// The parameter table's texts are string literals, so data() is null-terminated; an absent text
+// is an empty one.
 const char *text(std::string_view literal) {
-    return literal.data();
+    return literal.empty() ? "" : literal.data();
 }
 
 const std::vector<CheckBoxEntry> &checks() {
