@@ -2,6 +2,7 @@
 //                    [--set NAME=VALUE]... [--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]...
 #include "cli/compute.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -15,6 +16,7 @@
 #include "core/drawcsv.h"
 #include "core/drawfile.h"
 #include "core/game.h"
+#include "core/tipparameters.h"
 
 namespace quorix::cli {
 
@@ -97,6 +99,23 @@ std::string json(const ComputationResult &result) {
 }
 
 } // namespace
+
+std::string computeDetails() {
+    std::string text =
+        "--set NAME=VALUE names: a switch takes on or off, a number a whole number in its range;\n"
+        "the default in brackets.\n";
+    const TipParameters defaults;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        std::string line = "  " + std::string(info.name);
+        line.resize(std::max<std::size_t>(line.size() + 1, 28), ' ');
+        const std::string values =
+            info.isFlag() ? "on/off" : std::to_string(info.minimum) + ".." + std::to_string(info.maximum);
+        line += values;
+        line.resize(std::max<std::size_t>(line.size() + 1, 40), ' ');
+        text += line + "(" + tipParameterText(defaults, info) + ")\n";
+    }
+    return text;
+}
 
 int runCompute(std::span<char *const> args) {
     std::optional<std::string> drawPath;
