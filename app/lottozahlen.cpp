@@ -85,7 +85,9 @@ QLabel *LottoZahlen::statusPanel(int index) const {
 }
 
 void LottoZahlen::setStatusText(int panel, const QString &text) {
+    // The panel shows what fits of a long hint; its tooltip shows all of it.
     statusPanel(panel)->setText(text);
+    statusPanel(panel)->setToolTip(text);
 }
 
 DrawFile LottoZahlen::drawFile() const {

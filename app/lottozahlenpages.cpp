@@ -25,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include "app/controltables.h"
+#include "app/dateedit.h"
+#include "app/elidedlabel.h"
 
 namespace quorix {
 
@@ -205,8 +207,10 @@ void LottoZahlen::buildMenu() {
         m_actions.insert(u8(name), action);
         return action;
     };
+    // Updating the history arrives later; until then neither the item nor Ctrl+A is offered.
     addItem(nullptr, "Aktualisieren1", QStringLiteral("&Aktualisieren"),
-            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click);
+            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click)
+        ->setEnabled(false);
     addItem(nullptr, "Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(QStringLiteral("Ctrl+R")),
             &LottoZahlen::Berechnen1Click);
     // Chosen, it does nothing.
@@ -234,7 +238,7 @@ void LottoZahlen::buildMenu() {
 
 void LottoZahlen::buildStatusBar() {
     for (int i = 0; i < 2; ++i) {
-        m_status[static_cast<std::size_t>(i)] = new QLabel;
+        m_status[static_cast<std::size_t>(i)] = new ElidedLabel;
         m_status[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_status[static_cast<std::size_t>(i)]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -377,8 +381,8 @@ QWidget *LottoZahlen::buildLottotipp() {
         files->addWidget(makeButton(name, true));
     side->addLayout(files);
     side->addStretch(1);
-    for (const char *name : {"SpeedButton13", "TippsBerechnen", "SpeedButton12", "OnlineTipp", "SpeedButton4",
-                             "BitBtn7", "SpeedButton15", "SpeedButton16"})
+    for (const char *name : {"SpeedButton10", "SpeedButton13", "TippsBerechnen", "SpeedButton12",
+                             "OnlineTipp", "SpeedButton4", "BitBtn7", "SpeedButton15", "SpeedButton16"})
         m_controls.value(u8(name))->setEnabled(false); // their operations arrive later
     connect(static_cast<QToolButton *>(m_controls.value(QStringLiteral("Loeschen"))), &QToolButton::clicked,
             this, &LottoZahlen::Loeschendertipp);
@@ -469,7 +473,7 @@ QWidget *LottoZahlen::buildDiagramm() {
                             makeButton("SpeedButton3", true), makeButton("SpeedButton205", true)})
         bar->addWidget(button);
     bar->addStretch(1);
-    auto *start = new QDateEdit;
+    auto *start = new DateEdit;
     addControl(start, QStringLiteral("DateTimePicker2"));
     start->setCalendarPopup(true);
     start->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -492,7 +496,7 @@ QWidget *LottoZahlen::buildDatenbank() {
 
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(new QLabel(u8("Ziehung vom:")));
-    auto *end = new QDateEdit;
+    auto *end = new DateEdit;
     addControl(end, QStringLiteral("DateTimePicker1"));
     end->setCalendarPopup(true);
     end->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
