@@ -35,6 +35,7 @@ private Q_SLOTS:
     void laterOperationsAreDisabled();
     void firstStartAsksOverTheShownWindow();
     void longHintsAreElided();
+    void resultColumnsHaveHeadings();
     void typingAWholeDate_data();
     void typingAWholeDate();
 };
@@ -258,6 +259,27 @@ void MainWindowTest::longHintsAreElided() {
 
     window.setStatusText(1, QStringLiteral("Kurz"));
     QCOMPARE(elided->shownText(), QStringLiteral("Kurz"));
+}
+
+void MainWindowTest::resultColumnsHaveHeadings() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const std::pair<const char *, const char *> columns[] = {{"ResultHeading", kTipRows[0].result},
+                                                             {"CrossSumHeading", kTipRows[0].crossSum}};
+    const QString texts[] = {QStringLiteral("Richtige"), QStringLiteral("QS")};
+    for (std::size_t i = 0; i < 2; ++i) {
+        auto *heading = window.findChild<QLabel *>(QString::fromLatin1(columns[i].first));
+        QVERIFY2(heading, columns[i].first);
+        QCOMPARE(heading->text(), texts[i]);
+        QWidget *first = window.control(QString::fromLatin1(columns[i].second));
+        const QPoint headingAt = heading->mapTo(&window, QPoint(0, 0));
+        const QPoint firstAt = first->mapTo(&window, QPoint(0, 0));
+        QCOMPARE(headingAt.x(), firstAt.x());
+        QVERIFY(headingAt.y() + heading->height() <= firstAt.y());
+    }
 }
 
 void MainWindowTest::typingAWholeDate_data() {
