@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/programfolder.h"
 #include "app/prompts.h"
 #include "core/random.h"
 #include "output/valuelist.h"
@@ -238,8 +240,9 @@ QString NumberDialog::chooseFile(bool save) {
         QString::fromStdString(ValueListFile::proposedName(today.year(), today.month(), today.day()));
     if (m_chooseFile) return m_chooseFile(save, proposed);
     const QString filter = u"Werteliste (*.zqw)"_s;
-    return save ? QFileDialog::getSaveFileName(this, QString(), proposed, filter)
-                : QFileDialog::getOpenFileName(this, QString(), proposed, filter);
+    const QString inFolder = QDir(ProgramFolder::resolve()).filePath(proposed);
+    return save ? QFileDialog::getSaveFileName(this, QString(), inFolder, filter)
+                : QFileDialog::getOpenFileName(this, QString(), inFolder, filter);
 }
 
 void NumberDialog::SpeedButton1Click() {

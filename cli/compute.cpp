@@ -2,6 +2,7 @@
 //                    [--set NAME=VALUE]... [--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]...
 #include "cli/compute.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -14,13 +15,12 @@
 #include "core/computation.h"
 #include "core/drawcsv.h"
 #include "core/drawfile.h"
+#include "core/game.h"
+#include "core/tipparameters.h"
 
 namespace quorix::cli {
 
 namespace {
-
-// The start date picker's earliest date.
-const DaySerial kEarliestStart = serialFromYmd(1990, 3, 17);
 
 std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi) {
     long long v = 0;
@@ -98,6 +98,23 @@ std::string json(const ComputationResult &result) {
 
 } // namespace
 
+std::string computeDetails() {
+    std::string text =
+        "--set NAME=VALUE names: a switch takes on or off, a number a whole number in its range;\n"
+        "the default in brackets.\n";
+    const TipParameters defaults;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        std::string line = "  " + std::string(info.name);
+        line.resize(std::max<std::size_t>(line.size() + 1, 28), ' ');
+        const std::string values =
+            info.isFlag() ? "on/off" : std::to_string(info.minimum) + ".." + std::to_string(info.maximum);
+        line += values;
+        line.resize(std::max<std::size_t>(line.size() + 1, 40), ' ');
+        text += line + "(" + tipParameterText(defaults, info) + ")\n";
+    }
+    return text;
+}
+
 int runCompute(std::span<char *const> args) {
     std::optional<std::string> drawPath;
     std::optional<DaySerial> start;
@@ -123,8 +140,7 @@ int runCompute(std::span<char *const> args) {
         if (i + 1 >= args.size()) return fail(std::string(arg) + " needs a value");
         const std::string_view value = args[++i];
         const bool once = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed";
-        if (once && !given.insert(std::string(arg)).second)
-            return fail(std::string(arg) + " given twice");
+        if (once && !given.insert(std::string(arg)).second) return fail(std::string(arg) + " given twice");
         if (arg == "--draws") {
             drawPath = std::string(value);
         } else if (arg == "--start" || arg == "--end") {
@@ -155,8 +171,9 @@ int runCompute(std::span<char *const> args) {
     if (!start) return fail("--start is missing");
     if (!end) return fail("--end is missing");
     if (!seed) return fail("--seed is missing");
-    if (*start < kEarliestStart)
-        return fail("--start cannot be earlier than 1990-03-17, the start date picker's earliest date");
+    if (*start < kEarliestStartDate)
+        return fail("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
+                    ", the start date picker's earliest date");
     for (std::size_t row : locks)
         request.rows[row - 1].locked = true;
 
