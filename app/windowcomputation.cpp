@@ -1,5 +1,7 @@
 #include "app/windowcomputation.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -37,6 +39,48 @@ constexpr char kMinOdd[] = "Edit90";
 constexpr char kMaxShared[] = "Edit39";
 constexpr char kMinShared[] = "Edit88";
 
+// Keeps a minimum field at or below its maximum field. While the user edits one of the two, its
+// range stops at the other's value, so typing, the arrows and the wheel cannot cross it (the
+// spin box refuses the keystroke or stops stepping); left, both have their full ranges again, so
+// settings written in any order are taken as they are.
+class OrderedSpinPair final : public QObject {
+public:
+    OrderedSpinPair(QSpinBox *minimum, QSpinBox *maximum, QObject *parent)
+        : QObject(parent)
+        , m_min(minimum)
+        , m_max(maximum)
+        , m_minTop(minimum->maximum())
+        , m_maxBottom(maximum->minimum()) {
+        for (QSpinBox *spin : {m_min, m_max}) {
+            spin->installEventFilter(this);
+            // Emitted after a left field has taken its typed value.
+            connect(spin, &QSpinBox::editingFinished, this, [this, spin] {
+                if (!spin->hasFocus()) release(spin);
+            });
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::FocusIn) {
+            if (watched == m_min) m_min->setMaximum(std::max(m_min->minimum(), m_max->value()));
+            if (watched == m_max) m_max->setMinimum(std::min(m_max->maximum(), m_min->value()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void release(QSpinBox *spin) {
+        if (spin == m_min) m_min->setMaximum(m_minTop);
+        if (spin == m_max) m_max->setMinimum(m_maxBottom);
+    }
+
+    QSpinBox *m_min;
+    QSpinBox *m_max;
+    int m_minTop;
+    int m_maxBottom;
+};
+
 QString nameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -55,6 +99,13 @@ WindowComputation::WindowComputation(LottoZahlen &window)
     for (const char *name : {kMinEven, kMinOdd, kMaxShared, kMinShared})
         if (QWidget *spin = window.control(QString::fromLatin1(name))) spin->installEventFilter(this);
     window.installEventFilter(this);
+    orderCrossSumFields();
+}
+
+void WindowComputation::orderCrossSumFields() {
+    auto *minimum = m_window.control<QSpinBox>(u"Edit37"_s);
+    auto *maximum = m_window.control<QSpinBox>(u"Edit38"_s);
+    if (minimum && maximum) new OrderedSpinPair(minimum, maximum, this);
 }
 
 WindowComputation::~WindowComputation() = default;

@@ -1,9 +1,11 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QChartView>
 #include <QChart>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -73,6 +75,7 @@ private Q_SLOTS:
     void barsColoursAndValueAxis();
     void titlesFromMessages();
     void collapsedAxisAndEmptyWindow();
+    void emptyHistoryKeepsTheAxisTitleOnOneLine();
     void controllerRunsFromControls();
     void controllerReportsMissingFile();
     void distributionView();
@@ -188,6 +191,43 @@ void ChartsTest::collapsedAxisAndEmptyWindow() {
     view.show(outstanding); // all counts 1
     QCOMPARE(view.valueAxis()->min(), 0.0);
     QCOMPARE(view.valueAxis()->max(), 1.0);
+}
+
+void ChartsTest::emptyHistoryKeepsTheAxisTitleOnOneLine() {
+    // No draws at all: no bars, no average. The chart still lays itself out, with the axis title
+    // as one line under the plot, shortened where the chart is too narrow for it.
+    const MessageLookup longMessages = [](int n) {
+        return n == 13  ? u"Verteilung der Quersummen"_s
+               : n == 1 ? u"Ziehungen"_s
+                        : u"Durchschnittliche Quersumme"_s;
+    };
+    const NumberStatistics stats = computeStatistic(StatisticKind::CrossSums, sampleWindow(), {});
+    for (int width : {700, 300}) {
+        QChartView view;
+        view.resize(width, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        StatisticsChart chart(view.chart(), longMessages);
+        chart.show(stats);
+        QTest::qWait(50); // the plot-area change is handled queued
+        QVERIFY(chart.valueAxis()->max() > chart.valueAxis()->min());
+        const QRectF plot = view.chart()->plotArea();
+        QVERIFY(plot.width() > 0);
+        const QString title = chart.categoryAxis()->titleText();
+        QCOMPARE(title.endsWith(QChar(0x2026)), width == 300);
+        QVERIFY(QFontMetricsF(chart.categoryAxis()->titleFont()).horizontalAdvance(title) <= plot.width());
+
+        const QList<QGraphicsItem *> items = view.scene()->items();
+        const auto titleItem = std::find_if(items.begin(), items.end(), [](QGraphicsItem *item) {
+            auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+            return text && text->toPlainText().startsWith(u"Verteilung"_s);
+        });
+        QVERIFY(titleItem != items.end());
+        const QRectF box = (*titleItem)->sceneBoundingRect();
+        QVERIFY2(box.top() >= plot.bottom(), "the title stands under the plot");
+        QVERIFY2(box.height() < 2 * QFontMetricsF(chart.categoryAxis()->titleFont()).lineSpacing(),
+                 "one line");
+    }
 }
 
 namespace {

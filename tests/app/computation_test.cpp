@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -142,6 +143,7 @@ private Q_SLOTS:
     void seedingBox();
     void numberList();
     void coupledSpinFields();
+    void crossSumMinimumNeverAboveMaximum();
     void closingDuringARunWaitsForTheRestore();
     void missingDrawFileEndsTheRunCleanly();
 };
@@ -507,6 +509,54 @@ void ComputationTest::coupledSpinFields() {
     minShared->setValue(2);
     QTest::mouseRelease(minShared, Qt::LeftButton);
     QCOMPARE(maxShared->minimum(), 2);
+}
+
+void ComputationTest::crossSumMinimumNeverAboveMaximum() {
+    Session s;
+    s.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    auto *minimum = s.window->control<QSpinBox>(u"Edit37"_s);
+    auto *maximum = s.window->control<QSpinBox>(u"Edit38"_s);
+    s.window->pages()->setCurrentIndex(1);
+    s.window->control<QTabWidget>(u"PageControl2"_s)->setCurrentIndex(2);
+    QCOMPARE(minimum->value(), 50);
+    QCOMPARE(maximum->value(), 250);
+    const auto typeInto = [](QSpinBox *spin, const QString &text) {
+        spin->setFocus(Qt::MouseFocusReason);
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    };
+
+    // Typed above the maximum: the last digit is refused.
+    typeInto(minimum, u"260"_s);
+    QCOMPARE(minimum->value(), 26);
+    // Stepped up: it stops at the maximum.
+    typeInto(minimum, u"245"_s);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(minimum, Qt::Key_Up);
+    QCOMPARE(minimum->value(), 250);
+    // Typed below the minimum: taken back when the field is left; passing through a low
+    // prefix ("2" of "200") moves nothing.
+    typeInto(maximum, u"30"_s);
+    typeInto(minimum, u"100"_s);
+    QCOMPARE(maximum->value(), 250);
+    typeInto(maximum, u"200"_s);
+    QCOMPARE(minimum->value(), 100);
+    QCOMPARE(maximum->value(), 200);
+    for (int i = 0; i < 120; ++i)
+        QTest::keyClick(maximum, Qt::Key_Down);
+    QCOMPARE(maximum->value(), 100);
+
+    // Left, both fields have their full ranges, so settings are taken in any order.
+    s.window->pages()->setFocus();
+    QCOMPARE(minimum->maximum(), 279);
+    QCOMPARE(maximum->minimum(), 21);
+    TipParameters p = s.window->tipParameters();
+    p.crossSumMin = 260;
+    p.crossSumMax = 270;
+    s.window->setTipParameters(p);
+    QCOMPARE(minimum->value(), 260);
+    QCOMPARE(maximum->value(), 270);
 }
 
 void ComputationTest::closingDuringARunWaitsForTheRestore() {
