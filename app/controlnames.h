@@ -39,6 +39,8 @@ inline constexpr char kProductBanner[] = "Label43";
 inline constexpr char kMakerBanner[] = "Label44";
 
 // Spin fields of the "Berechnung" pages whose limits follow each other.
+inline constexpr char kMinCrossSum[] = "Edit37";
+inline constexpr char kMaxCrossSum[] = "Edit38";
 inline constexpr char kMinEven[] = "Edit89";
 inline constexpr char kMinOdd[] = "Edit90";
 inline constexpr char kMaxShared[] = "Edit39";

@@ -31,7 +31,7 @@ TipDistribution DistributionView::Button6Click() {
     const WaitCursor wait;
     m_chart.clear();
     const TipDistribution distribution =
-        countTipDistribution(m_sources.sheet ? m_sources.sheet() : SheetFields{});
+        countTipDistribution(m_sources.sheet ? m_sources.sheet() : TipSheet{});
     m_chart.showBars(barsOf(distribution), {false, distribution.lowest, distribution.highest},
                      m_messages ? m_messages(Msg::TipDistributionTitle) : QString());
     if (m_sources.showChartPage) m_sources.showChartPage();

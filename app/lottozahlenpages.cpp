@@ -26,6 +26,8 @@
 
 #include "app/controlnames.h"
 #include "app/controltables.h"
+#include "app/dateedit.h"
+#include "app/elidedlabel.h"
 #include "app/uihelpers.h"
 
 namespace quorix {
@@ -233,8 +235,10 @@ void LottoZahlen::buildMenu() {
         m_actions.insert(u8(name), action);
         return action;
     };
+    // Updating the history arrives later; until then neither the item nor Ctrl+A is offered.
     addItem(nullptr, controlname::kUpdateAction, QStringLiteral("&Aktualisieren"),
-            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click);
+            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click)
+        ->setEnabled(false);
     addItem(nullptr, controlname::kComputeAction, QStringLiteral("&Berechnen"),
             QKeySequence(QStringLiteral("Ctrl+R")), &LottoZahlen::Berechnen1Click);
     // Chosen, it does nothing.
@@ -263,7 +267,7 @@ void LottoZahlen::buildMenu() {
 
 void LottoZahlen::buildStatusBar() {
     for (int i = 0; i < 2; ++i) {
-        m_status[static_cast<std::size_t>(i)] = new QLabel;
+        m_status[static_cast<std::size_t>(i)] = new ElidedLabel;
         m_status[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_status[static_cast<std::size_t>(i)]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -305,7 +309,9 @@ QWidget *LottoZahlen::buildDrawPanel() {
     drawGrid->addWidget(back, 0, 0);
     drawGrid->addWidget(m_ui.sheetDrawLine, 0, 1, 1, 4);
     drawGrid->addWidget(forward, 0, 5);
-    drawGrid->addWidget(makeButton("SpeedButton10", true), 0, 6);
+    QAbstractButton *update = makeButton("SpeedButton10", true);
+    update->setEnabled(false); // updating the history arrives later
+    drawGrid->addWidget(update, 0, 6);
     m_ui.crossSum = new QLabel;
     addControl(m_ui.crossSum, QString::fromLatin1(controlname::kCrossSum));
     m_ui.replay = new ClickLabel([this] { LosnummerClick(); });
@@ -335,16 +341,25 @@ QLayout *LottoZahlen::buildTipRows() {
     const QString rowHint = u8("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     const QString editHint = u8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
                                 "Zufallsgenerator erzeugen wollen");
+    // Headings over the result and cross-sum columns, so their figures say what they are.
+    const std::pair<const char *, const char *> headings[] = {{"ResultHeading", "Richtige"},
+                                                              {"CrossSumHeading", "QS"}};
+    for (int i = 0; i < 2; ++i) {
+        auto *label = new QLabel(u8(headings[i].second));
+        label->setObjectName(u8(headings[i].first));
+        sheet->addWidget(label, 0, 9 + i);
+    }
     for (int row = 0; row < kTipRowCount; ++row) {
         const TipRowControls &entry = kTipRows[static_cast<std::size_t>(row)];
         const auto r = static_cast<std::size_t>(row);
+        const int line = row + 1; // below the headings
         auto *caption = new ClickLabel([this, row] { Label30Click(row); });
         addControl(caption, u8(entry.caption));
         caption->setText(QStringLiteral("%1. Tipp").arg(row + 1));
         caption->setToolTip(rowHint);
         showsHint(caption);
         m_captions[r] = caption;
-        sheet->addWidget(caption, row, 0);
+        sheet->addWidget(caption, line, 0);
         for (int column = 0; column < kNumbersPerTip; ++column) {
             auto *field = new QLineEdit;
             addControl(field, QStringLiteral("Edit%1").arg(entry.edits[static_cast<std::size_t>(column)]));
@@ -355,7 +370,7 @@ QLayout *LottoZahlen::buildTipRows() {
             field->installEventFilter(this);
             connect(field, &QLineEdit::textChanged, this, [this, field] { normaliseField(field); });
             m_fields[r][static_cast<std::size_t>(column)] = field;
-            sheet->addWidget(field, row, 1 + column);
+            sheet->addWidget(field, line, 1 + column);
         }
         auto *lucky = new QComboBox;
         addControl(lucky, u8(entry.lucky));
@@ -365,22 +380,22 @@ QLayout *LottoZahlen::buildTipRows() {
         lucky->setCurrentIndex(0);
         fixWidth(lucky, 44);
         m_lucky[r] = lucky;
-        sheet->addWidget(lucky, row, 7);
+        sheet->addWidget(lucky, line, 7);
         QAbstractButton *edit = makeButton(entry.editButton, true);
         edit->setText(QStringLiteral("..."));
         edit->setToolTip(editHint);
         connect(edit, &QAbstractButton::clicked, this, [this, row] { TippEdit(row); });
-        sheet->addWidget(edit, row, 8);
+        sheet->addWidget(edit, line, 8);
         auto *result = new QLabel;
         addControl(result, u8(entry.result));
         fixWidth(result, 62);
         m_results[r] = result;
-        sheet->addWidget(result, row, 9);
+        sheet->addWidget(result, line, 9);
         auto *cross = new QLabel;
         addControl(cross, u8(entry.crossSum));
         fixWidth(cross, 30);
         m_crossSums[r] = cross;
-        sheet->addWidget(cross, row, 10);
+        sheet->addWidget(cross, line, 10);
     }
     return sheet;
 }
@@ -500,6 +515,8 @@ QWidget *LottoZahlen::buildBerechnung() {
     m_ui.minOdd = requiredControl<QSpinBox>(controlname::kMinOdd);
     m_ui.maxShared = requiredControl<QSpinBox>(controlname::kMaxShared);
     m_ui.minShared = requiredControl<QSpinBox>(controlname::kMinShared);
+    m_ui.minCrossSum = requiredControl<QSpinBox>(controlname::kMinCrossSum);
+    m_ui.maxCrossSum = requiredControl<QSpinBox>(controlname::kMaxCrossSum);
     return pages;
 }
 
@@ -515,7 +532,7 @@ QWidget *LottoZahlen::buildDiagramm() {
                              "SpeedButton204", "SpeedButton3", "SpeedButton205"})
         bar->addWidget(makeButton(name, true));
     bar->addStretch(1);
-    auto *start = new QDateEdit;
+    auto *start = new DateEdit;
     m_ui.startDate = start;
     addControl(start, QString::fromLatin1(controlname::kStartDate));
     start->setCalendarPopup(true);
@@ -539,7 +556,7 @@ QWidget *LottoZahlen::buildDatenbank() {
 
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(new QLabel(u8("Ziehung vom:")));
-    auto *end = new QDateEdit;
+    auto *end = new DateEdit;
     m_ui.endDate = end;
     addControl(end, QString::fromLatin1(controlname::kEndDate));
     end->setCalendarPopup(true);

@@ -159,6 +159,7 @@ void NumberDialog::resetEntries(int last) {
 }
 
 void NumberDialog::enterTipMode(std::span<const int> rowNumbers) {
+    m_status->clear(); // a weight told for another row or the list says nothing here
     m_computeButton->hide();
     m_randomButton->show();
     setPickCount(kNumbersPerTip);
@@ -181,6 +182,7 @@ std::vector<int> NumberDialog::tickedTipNumbers() const {
 }
 
 void NumberDialog::leaveTipMode(const QString &caption) {
+    m_status->clear();
     m_computeButton->show();
     m_randomButton->hide();
     for (int n = 1; n <= kTipNumbers; ++n)
@@ -219,6 +221,7 @@ void NumberDialog::setList(const NumberList &list) {
 }
 
 std::optional<NumberPool> NumberDialog::choosePool(const NumberPool &pool) {
+    m_status->clear();
     m_computeButton->show();
     m_randomButton->hide();
     fillFromPool(pool);

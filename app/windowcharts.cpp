@@ -11,19 +11,6 @@
 
 namespace quorix {
 
-namespace {
-
-SheetFields sheetOf(const LottoZahlen &window) {
-    SheetFields sheet{};
-    const auto rows = window.tipRows();
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t i = 0; i < 6; ++i)
-            sheet[r][i] = rows[r].numbers[i].toStdString();
-    return sheet;
-}
-
-} // namespace
-
 WindowCharts::WindowCharts(LottoZahlen &window)
     : QObject(&window) {
     const MessageLookup messages = [&window](Msg message) { return window.message(message); };
@@ -45,7 +32,7 @@ WindowCharts::WindowCharts(LottoZahlen &window)
     connect(&window, &LottoZahlen::frequencyChartWanted, m_controller, &ChartController::SpeedButton2Click);
 
     m_distribution = new DistributionView(*m_chart, messages,
-                                          {[&window] { return sheetOf(window); }, showChartPage}, this);
+                                          {[&window] { return window.tipSheet(); }, showChartPage}, this);
     m_distribution->attach(window.ui().distribution);
 
     m_dialog = new NumberDialog(window.random(), &window);

@@ -1,5 +1,7 @@
 #include "app/windowcomputation.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +26,48 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// Keeps a minimum field at or below its maximum field. While the user edits one of the two, its
+// range stops at the other's value, so typing, the arrows and the wheel cannot cross it (the
+// spin box refuses the keystroke or stops stepping); left, both have their full ranges again, so
+// settings written in any order are taken as they are.
+class OrderedSpinPair final : public QObject {
+public:
+    OrderedSpinPair(QSpinBox *minimum, QSpinBox *maximum, QObject *parent)
+        : QObject(parent)
+        , m_min(minimum)
+        , m_max(maximum)
+        , m_minTop(minimum->maximum())
+        , m_maxBottom(maximum->minimum()) {
+        for (QSpinBox *spin : {m_min, m_max}) {
+            spin->installEventFilter(this);
+            // Emitted after a left field has taken its typed value.
+            connect(spin, &QSpinBox::editingFinished, this, [this, spin] {
+                if (!spin->hasFocus()) release(spin);
+            });
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::FocusIn) {
+            if (watched == m_min) m_min->setMaximum(std::max(m_min->minimum(), m_max->value()));
+            if (watched == m_max) m_max->setMinimum(std::min(m_max->maximum(), m_min->value()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void release(QSpinBox *spin) {
+        if (spin == m_min) m_min->setMaximum(m_minTop);
+        if (spin == m_max) m_max->setMinimum(m_maxBottom);
+    }
+
+    QSpinBox *m_min;
+    QSpinBox *m_max;
+    int m_minTop;
+    int m_maxBottom;
+};
+
 QString nameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -47,6 +91,11 @@ WindowComputation::WindowComputation(LottoZahlen &window, NumberDialog &numberLi
     for (QSpinBox *spin : {ui.minEven, ui.minOdd, ui.maxShared, ui.minShared})
         spin->installEventFilter(this);
     window.installEventFilter(this);
+    orderCrossSumFields();
+}
+
+void WindowComputation::orderCrossSumFields() {
+    new OrderedSpinPair(m_window.ui().minCrossSum, m_window.ui().maxCrossSum, this);
 }
 
 WindowComputation::~WindowComputation() = default;
@@ -77,17 +126,14 @@ void WindowComputation::showAllParameters(const TipParameters &parameters) {
     m_window.setTipParameters(parameters);
 }
 
-// The check boxes go first, then the fields, in the order the pages have always been updated in.
+// In the order the run loosens them.
 void WindowComputation::showRelaxedParameters(const TipParameters &p) {
-    for (const bool flags : {true, false}) {
-        for (const TipParameterInfo &info : tipParameterTable()) {
-            if (!info.relaxed || info.isFlag() != flags) continue;
-            QWidget *widget = m_window.control(controlNameOf(info));
-            if (auto *box = qobject_cast<QCheckBox *>(widget); box && info.isFlag())
-                box->setChecked(p.*info.flag);
-            else if (auto *spin = qobject_cast<QSpinBox *>(widget); spin && !info.isFlag())
-                spin->setValue(p.*info.value);
-        }
+    for (const TipParameterInfo *info : relaxedParameters()) {
+        QWidget *widget = m_window.control(controlNameOf(*info));
+        if (auto *box = qobject_cast<QCheckBox *>(widget); box && info->isFlag())
+            box->setChecked(p.*info->flag);
+        else if (auto *spin = qobject_cast<QSpinBox *>(widget); spin && !info->isFlag())
+            spin->setValue(p.*info->value);
     }
 }
 
@@ -171,14 +217,7 @@ ComputationRequest WindowComputation::requestFor(std::span<const Draw> draws) co
     request.saturday = window.saturday;
     request.wednesday = window.wednesday;
     request.parameters = readParameters();
-    const auto rows = m_window.tipRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        SheetRowInput &row = request.rows[r];
-        for (std::size_t i = 0; i < 6; ++i)
-            row.fields[i] = rows[r].numbers[i].toStdString();
-        row.lucky = rows[r].lucky.toStdString();
-        row.locked = m_window.isRowLocked(static_cast<int>(r));
-    }
+    request.sheet = m_window.tipSheet();
     return request;
 }
 
@@ -220,9 +259,9 @@ ComputationHost WindowComputation::makeHost() {
     host.parametersChanged = [this](const TipParameters &parameters, std::int64_t) {
         showRelaxedParameters(parameters);
     };
-    host.pool.stepStarted = [this](int stepMessage) {
+    host.pool.stepStarted = [this](Msg stepMessage) {
         m_window.setStatusText(1, m_window.message(Msg::StatisticRunning) + u' ' +
-                                      m_window.message(static_cast<Msg>(stepMessage)));
+                                      m_window.message(stepMessage));
     };
     host.pool.statistic = [this](const NumberStatistics &statistics) {
         m_chart.show(statistics);
@@ -252,7 +291,7 @@ void WindowComputation::showOutcome(const Result<ComputationResult> &result, con
         endRun();
         return;
     }
-    m_window.setStatusText(1, m_window.message(static_cast<Msg>(statusMessage(result->status))));
+    m_window.setStatusText(1, m_window.message(statusMessage(result->status)));
     showRelaxedParameters(result->parameters);
     endRun();
     m_lastResult = *result;

@@ -64,6 +64,8 @@ protected:
 private:
     void enableControls();
     void coupleSpinFields(QObject *watched, bool press);
+    // The cross-sum minimum never above the maximum, however either is edited.
+    void orderCrossSumFields();
     void beginRun();
     void endRun();
     void requestStop();
