@@ -396,7 +396,7 @@ void LottoZahlen::TippEdit(int row) {
             // The lowest ticked numbers fill the row from its first field. Fields left over are
             // emptied: an old number kept there could repeat a chosen one.
             std::sort(chosen->begin(), chosen->end());
-            for (std::size_t i = 0; i < 6; ++i)
+            for (std::size_t i = 0; i < m_fields[r].size(); ++i)
                 m_fields[r][i]->setText(i < chosen->size() ? QString::number((*chosen)[i]) : QString());
         }
     }
@@ -418,7 +418,7 @@ void LottoZahlen::Komplettcheck() {
 
     for (std::size_t r = 0; r < sheet.rows.size() && r < check.rows.size(); ++r) {
         const RowCheck &row = check.rows[r];
-        for (std::size_t c = 0; c < 6; ++c) {
+        for (std::size_t c = 0; c < m_fields[r].size(); ++c) {
             QLineEdit *field = m_fields[r][c];
             if (row.valid) field->setText(QString::fromStdString(row.texts[c]));
             QPalette palette = field->palette();
