@@ -34,6 +34,9 @@ namespace quorix {
 
 namespace {
 
+// A control whose "Tag" is not 0 keeps its text whatever the language: the draw lines show data.
+constexpr int kUntranslatedTag = 8;
+
 QString u8(const char *text) {
     return QString::fromUtf8(text);
 }
@@ -303,6 +306,7 @@ QWidget *LottoZahlen::buildDrawPanel() {
     QAbstractButton *forward = makeButton(controlname::kStepForward, true);
     m_ui.sheetDrawLine = new QLabel;
     addControl(m_ui.sheetDrawLine, QString::fromLatin1(controlname::kSheetDrawLine));
+    m_ui.sheetDrawLine->setProperty("Tag", kUntranslatedTag);
     m_ui.sheetDrawLine->setFont(boldFont());
     m_ui.sheetDrawLine->setAlignment(Qt::AlignCenter);
     m_ui.sheetDrawLine->setTextFormat(Qt::PlainText);
@@ -574,6 +578,7 @@ QWidget *LottoZahlen::buildDatenbank() {
     auto *drawLine = new QLabel;
     m_ui.drawLine = drawLine;
     addControl(drawLine, QString::fromLatin1(controlname::kDrawLine));
+    drawLine->setProperty("Tag", kUntranslatedTag);
     drawLine->setFont(boldFont());
     drawLine->setFrameShape(QFrame::StyledPanel);
     drawLine->setTextFormat(Qt::PlainText);
@@ -628,6 +633,7 @@ QWidget *LottoZahlen::buildJoker() {
     auto *jokerLine = new QLabel;
     m_ui.jokerLine = jokerLine;
     addControl(jokerLine, QString::fromLatin1(controlname::kJokerLine));
+    jokerLine->setProperty("Tag", kUntranslatedTag);
     jokerLine->setFont(boldFont());
     jokerLine->setAlignment(Qt::AlignCenter);
     jokerLine->setTextFormat(Qt::PlainText);

@@ -125,6 +125,11 @@ void MainWindowTest::typedControlsCarryTheirNames() {
     }
     QCOMPARE(frequencyButtons, 2);
     QVERIFY(named.size() > std::size_t(window.findChildren<QLineEdit *>().size()));
+
+    // The draw lines show data, so the language files must leave them alone.
+    for (QWidget *line : {static_cast<QWidget *>(ui.drawLine), static_cast<QWidget *>(ui.sheetDrawLine),
+                          static_cast<QWidget *>(ui.jokerLine)})
+        QCOMPARE(line->property("Tag").toInt(), 8);
 }
 
 void MainWindowTest::computationControlsMatchTheParameters() {
