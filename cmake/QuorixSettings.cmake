@@ -8,6 +8,10 @@ target_compile_options(quorix_settings INTERFACE
 target_compile_definitions(quorix_settings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
 
+# The real draw history (public results) that tests and benchmarks read; part of the tree so that
+# a clean clone runs every test.
+set(QUORIX_REAL_DRAWS_CSV "${PROJECT_SOURCE_DIR}/tests/data/swiss-lotto-draws.csv")
+
 # quorix_add_test(NAME name SOURCES ... LIBS ... [GUI])
 # One executable per test file, one ctest entry, environment pinned.
 function(quorix_add_test)
@@ -16,7 +20,7 @@ function(quorix_add_test)
   target_link_libraries(${T_NAME} PRIVATE quorix_settings ${T_LIBS})
   target_compile_definitions(${T_NAME} PRIVATE
     QUORIX_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
-    QUORIX_REAL_DRAWS="${PROJECT_SOURCE_DIR}/../shared/data/swiss-lotto-draws.csv"
+    QUORIX_REAL_DRAWS="${QUORIX_REAL_DRAWS_CSV}"
     QUORIX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set(env "LANG=C.UTF-8" "LC_ALL=C.UTF-8")
