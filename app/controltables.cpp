@@ -1,6 +1,11 @@
 #include "app/controltables.h"
 
 #include <cstring>
+#include <iterator>
+#include <string_view>
+#include <vector>
+
+#include "core/tipparameters.h"
 
 namespace quorix {
 
@@ -23,54 +28,8 @@ const std::array<TipRowControls, kTipRowCount> kTipRows = {{
 
 namespace {
 
-const char kPercentHint[] = "Die erste X Prozent werden mit einer Höheren Wahrscheinlichkeit versehen";
-const char kPreviousDrawHint[] = "Übereinstimmung mit Zahlen aus vorhergehender Ziehung";
-const char kHistoryHint[] = "Tipp vor noch keinen Xer aus der Datenbank entsprechen, beginnen mit dem Datum  "
-                            "aus deer Diagrammübersicht";
-const char kHitsHint[] = "Setzen Sie den Wert auf 4 oder 5 falls Sie die Ziehungszahl sehr groß wählen";
-const char kDrawsHint[] = "Hier können Sie nochmal  ab ev. 3 oder 4 der letzten Ziehungen ausschließen";
-
-const CheckBoxEntry kChecks[] = {
-    // "Statistisch"
-    {"CheckBox2", "Zahlen die besonders oft gezogen wurden bevorzugen", false, ""},
-    {"CheckBox14", "Zahlen die besonders selten gezogen wurden bevorzugen", true, ""},
-    {"CheckBox10", "Zahlen die am längsten überfällig sind", true, ""},
-    {"CheckBox1", "Zahlen mit einer häufigen Paarebildung bevorzugen", false, ""},
-    {"CheckBox11", "seltensten", false, ""},
-    {"CheckBox6", "Zahlen mit einer häufigen Dreiergruppenbildung bevorzugen", false, ""},
-    {"CheckBox12", "seltensten", false, ""},
-    {"CheckBox7", "Zahlen mit einer häufigen Viergruppenbildung bevorzugen", false, ""},
-    {"CheckBox13", "seltensten", false, ""},
-    {"CheckBox19", "benachbarte Zahlen der letzten Ziehung bevorzugen", false, ""},
-    {"CheckBox29", "vermeiden der Zahlen 1-12 (Monat oft getippt durch Datums-Tipper) ", false, ""},
-    {"CheckBox30", "Wertigkeit der Zahlen von 1-31 verringern (Datum)  -  seltener im Tipp enthalten", false,
-     ""},
-    // "Schein Optimierung"
-    {"CheckBox3", "maximale Übereinstimmungen mit anderen Tipps", true, ""},
-    {"CheckBox24", "minimale Übereinstimmungen mit anderen Tipps", true, ""},
-    {"CheckBox27", "Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden", false, ""},
-    {"CheckBox9", "Tipp enspricht noch keiner Ziehung der Datenbank nit ", true, kHistoryHint},
-    {"CheckBox34", "Tipp ergibt keine ", true, kHistoryHint},
-    {"CheckBox28", "Tipp ergibt keine", true, kHistoryHint},
-    {"CheckBox4", "maximal zugelassene Anzahl von Zahlen der letzten Ziehung ", true, kPreviousDrawHint},
-    {"CheckBox5", "maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung ", true, kPreviousDrawHint},
-    // It limits the numbers of the third-last draw; its caption says so rather than repeating
-    // CheckBox4's.
-    {"CheckBox23", "maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung ", true, kPreviousDrawHint},
-    {"CheckBox35", "Zusatzzahl in die Berechnung der Richtigen mit einbeziehen ", true, ""},
-    // "Mathematisch"
-    {"CheckBox22", "mindest Anzahl von Primzahlen in jedem Tipp", false, ""},
-    {"CheckBox25", "mindest Anzahl von geraden Zahlen in jedem Tipp", false, ""},
-    {"CheckBox26", "mindest Anzahl ungeraden Zahlen in jedem Tipp", false, ""},
-    {"CheckBox8", "eine Paarbildung pro Tipp erzwingen", false, ""},
-    {"CheckBox18", "keine Dreier , Vierer... Paare", true, ""},
-    // "Glückszahl"
-    {"CheckBox33", "Pluszahlen bei Berechnung mit erzeugen", true,
-     "Bei Zufall und selten gezogenen Zahlen werden die letzt x darf keine Superzahl aus den letzten x "
-     "Ziehungen verwendet werden"},
-    // "Allgemein"
-    {"CheckBox15", "für den Tipp nur bevorzugte Zahlen verwenden!", false, ""},
-    {"CheckBox20", "Liste für Zahlenreihengenerierung anzeigen / bearbeiten", false, ""},
+// The check boxes that are no computation setting; those that are come from the parameter table.
+const CheckBoxEntry kOtherChecks[] = {
     // "Lottotipp"
     {"CheckBox16", "Samstag Ziehungen", true, ""},
     {"CheckBox17", "Mittwoch Ziehungen", true, ""},
@@ -80,29 +39,39 @@ const CheckBoxEntry kChecks[] = {
     {"CheckBox32", "", false, ""},
 };
 
-const SpinFieldEntry kSpins[] = {
-    {"UpDown1", "Edit37", 50, 21, 279, 1, ""},
-    {"UpDown2", "Edit38", 250, 21, 279, 1, ""},
-    {"UpDown3", "Edit39", 2, 0, 5, 1, ""},
-    {"UpDown4", "Edit40", 0, 0, 5, 1, ""},
-    {"UpDown5", "Edit41", 1, 0, 5, 1, ""},
-    {"UpDown6", "Edit42", 5, 4, 6, 1,
-     "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden"},
-    {"UpDown7", "Edit55", 50, 1, 30000, 1, ""},
-    {"UpDown8", "Edit80", 14, 2, 14, 2, ""},
-    {"UpDown9", "Edit88", 0, 0, 5, 1, ""},
-    {"UpDown10", "Edit83", 2, 0, 6, 1, ""},
-    {"UpDown11", "Edit84", 2, 0, 5, 1, ""},
-    {"UpDown12", "Edit85", 30, 5, 75, 1, kPercentHint},
-    {"UpDown13", "Edit86", 30, 5, 75, 1, kPercentHint},
-    {"UpDown14", "Edit87", 20, 5, 75, 1, kPercentHint},
-    {"UpDown15", "Edit89", 2, 0, 6, 1, ""},
-    {"UpDown16", "Edit90", 2, 0, 6, 1, ""},
-    {"UpDown17", "Edit91", 3, 2, 6, 1, kHitsHint},
-    {"UpDown18", "Edit92", 10, 4, 500, 1, kDrawsHint},
-    {"UpDown20", "Edit94", 4, 2, 6, 1, kHitsHint},
-    {"UpDown21", "Edit95", 100, 4, 500, 1, kDrawsHint},
-};
+// The parameter table's texts are string literals, so data() is null-terminated; an absent text
+// is an empty one.
+const char *text(std::string_view literal) {
+    return literal.empty() ? "" : literal.data();
+}
+
+const std::vector<CheckBoxEntry> &checks() {
+    static const std::vector<CheckBoxEntry> entries = [] {
+        std::vector<CheckBoxEntry> all;
+        for (const TipParameterInfo &info : tipParameterTable()) {
+            if (info.isFlag())
+                all.push_back(
+                    {text(info.control), text(info.caption), info.defaultValue() != 0, text(info.hint)});
+        }
+        all.insert(all.end(), std::begin(kOtherChecks), std::end(kOtherChecks));
+        return all;
+    }();
+    return entries;
+}
+
+// Every spin field of the window is a computation setting.
+const std::vector<SpinFieldEntry> &spins() {
+    static const std::vector<SpinFieldEntry> entries = [] {
+        std::vector<SpinFieldEntry> all;
+        for (const TipParameterInfo &info : tipParameterTable()) {
+            if (!info.isFlag() && !info.spinner.empty())
+                all.push_back({text(info.spinner), text(info.control), info.defaultValue(), info.minimum,
+                               info.maximum, info.step, text(info.hint)});
+        }
+        return all;
+    }();
+    return entries;
+}
 
 const ButtonEntry kButtons[] = {
     // "Lottotipp": draw panel, compute panel, sheet buttons
@@ -251,10 +220,10 @@ const PageLayout kPages[] = {
 } // namespace
 
 std::span<const CheckBoxEntry> checkBoxEntries() {
-    return kChecks;
+    return checks();
 }
 std::span<const SpinFieldEntry> spinFieldEntries() {
-    return kSpins;
+    return spins();
 }
 std::span<const ButtonEntry> buttonEntries() {
     return kButtons;
@@ -264,13 +233,13 @@ std::span<const PageLayout> berechnungPages() {
 }
 
 const CheckBoxEntry *findCheckBox(const char *name) {
-    for (const auto &entry : kChecks)
+    for (const auto &entry : checks())
         if (std::strcmp(entry.name, name) == 0) return &entry;
     return nullptr;
 }
 
 const SpinFieldEntry *findSpinField(const char *edit) {
-    for (const auto &entry : kSpins)
+    for (const auto &entry : spins())
         if (std::strcmp(entry.edit, edit) == 0) return &entry;
     return nullptr;
 }

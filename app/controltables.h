@@ -12,17 +12,19 @@ namespace quorix {
 
 // One row of the tip sheet. Rows 13 and 14 interleave their field numbers.
 struct TipRowControls {
-    std::array<int, 6> edits; // number of each field: "Edit" + n
-    const char *lucky;        // lucky-number box
-    const char *caption;      // row caption, click locks
-    const char *editButton;   // opens the number dialog
-    const char *crossSum;     // cross-sum label
-    const char *result;       // result label
+    std::array<int, kNumbersPerTip> edits; // number of each field: "Edit" + n
+    const char *lucky;                     // lucky-number box
+    const char *caption;                   // row caption, click locks
+    const char *editButton;                // opens the number dialog
+    const char *crossSum;                  // cross-sum label
+    const char *result;                    // result label
 };
 
 extern const std::array<TipRowControls, kTipRowCount> kTipRows;
 
-// A check box on one of the pages.
+// A check box on one of the pages. The computation's boxes and spin fields are built from the
+// parameter table of the core (tipParameterTable), which holds their names, defaults, ranges,
+// captions and hints; the tables here add only the controls that are no computation setting.
 struct CheckBoxEntry {
     const char *name;
     const char *caption;

@@ -32,7 +32,7 @@ TipDistribution DistributionView::Button6Click() {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_chart.clear();
     const TipDistribution distribution =
-        countTipDistribution(m_sources.sheet ? m_sources.sheet() : SheetFields{});
+        countTipDistribution(m_sources.sheet ? m_sources.sheet() : TipSheet{});
     m_chart.showBars(barsOf(distribution), {false, distribution.lowest, distribution.highest},
                      m_messages ? m_messages(29) : QString());
     if (m_sources.showChartPage) m_sources.showChartPage();

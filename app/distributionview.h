@@ -18,7 +18,7 @@ class DistributionView final : public QObject {
 
 public:
     struct Sources {
-        std::function<SheetFields()> sheet;
+        std::function<TipSheet()> sheet;
         std::function<void()> showChartPage;
     };
 

@@ -85,7 +85,9 @@ QLabel *LottoZahlen::statusPanel(int index) const {
 }
 
 void LottoZahlen::setStatusText(int panel, const QString &text) {
+    // The panel shows what fits of a long hint; its tooltip shows all of it.
     statusPanel(panel)->setText(text);
+    statusPanel(panel)->setToolTip(text);
 }
 
 DrawFile LottoZahlen::drawFile() const {
@@ -103,16 +105,6 @@ StatisticsWindow LottoZahlen::statisticsWindow() const {
 
 QLineEdit *LottoZahlen::tipField(int row, int column) const {
     return m_fields.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
-}
-
-std::array<LottoZahlen::TipRowTexts, 14> LottoZahlen::tipRows() const {
-    std::array<TipRowTexts, 14> rows;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            rows[r].numbers[c] = m_fields[r][c]->text();
-        rows[r].lucky = m_lucky[r]->currentText();
-    }
-    return rows;
 }
 
 int LottoZahlen::tipCount() const {
@@ -177,9 +169,11 @@ QString LottoZahlen::replayCaption() const {
 
 // ---- start-up ------------------------------------------------------------------------------
 
-void LottoZahlen::showEvent(QShowEvent *event) {
-    QMainWindow::showEvent(event);
-    if (!m_started) FormShow();
+// The start-up runs once the window is on screen, not from its show event: a box it asks (no
+// history yet) would otherwise stand on an empty screen before the window appears.
+void LottoZahlen::setVisible(bool visible) {
+    QMainWindow::setVisible(visible);
+    if (visible && !m_started) FormShow();
 }
 
 void LottoZahlen::FormShow() {
@@ -322,6 +316,13 @@ void LottoZahlen::SpeedButton7Click() {
 
 // ---- tip sheet -----------------------------------------------------------------------------
 
+int LottoZahlen::rowOfField(const QWidget *widget) const {
+    for (std::size_t r = 0; r < m_fields.size(); ++r)
+        if (widget && std::find(m_fields[r].begin(), m_fields[r].end(), widget) != m_fields[r].end())
+            return static_cast<int>(r);
+    return -1;
+}
+
 void LottoZahlen::normaliseField(QLineEdit *field) {
     const QString text = field->text();
     bool ok = false;
@@ -375,11 +376,11 @@ void LottoZahlen::TippEdit(int row) {
     if (m_tipEditor) {
         const QString caption = QStringLiteral("%1. ").arg(row + 1) + message(24);
         if (auto chosen = m_tipEditor(caption, ticked)) {
-            // The lowest ticked numbers fill the row from its first field; fields left over keep
-            // their numbers.
+            // The lowest ticked numbers fill the row from its first field. Fields left over are
+            // emptied: an old number kept there could repeat a chosen one.
             std::sort(chosen->begin(), chosen->end());
-            for (std::size_t i = 0; i < chosen->size() && i < 6; ++i)
-                m_fields[r][i]->setText(QString::number((*chosen)[i]));
+            for (std::size_t i = 0; i < 6; ++i)
+                m_fields[r][i]->setText(i < chosen->size() ? QString::number((*chosen)[i]) : QString());
         }
     }
     Komplettcheck();
@@ -388,28 +389,22 @@ void LottoZahlen::TippEdit(int row) {
 // ---- tip check -----------------------------------------------------------------------------
 
 void LottoZahlen::Komplettcheck() {
-    std::array<TipTexts, 14> rows;
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        for (std::size_t c = 0; c < 6; ++c)
-            rows[r].numbers[c] = m_fields[r][c]->text().toStdString();
-        rows[r].lucky = m_lucky[r]->currentText().toStdString();
-    }
-    const SheetCheck check = komplettcheck(m_checkEnabled, rows, m_replayNumber.toStdString(),
+    const TipSheet sheet = tipSheet();
+    const SheetCheck check = komplettcheck(m_checkEnabled, sheet, m_replayNumber.toStdString(),
                                            message(12).toStdString(), currentDraw(), m_jokers.tickets);
-    m_hitTally = check.tally;
+    // The all-zero record of an empty history is no draw: rows are still sorted and summed, but
+    // hits against it are no result.
+    const bool haveDraw = currentDraw().date != 0;
+    m_hitTally = haveDraw ? check.tally : HitTally{};
     if (!check.ran) return;
 
-    // The neutral colour is the system's background of entry fields, so an unmarked field looks
-    // like any other field rather than disabled.
-    const QColor neutral = QApplication::palette().color(QPalette::Base);
-    const QColor markColours[] = {neutral, QColor(0, 255, 0), QColor(255, 255, 0)};
-    for (std::size_t r = 0; r < rows.size() && r < check.rows.size(); ++r) {
+    for (std::size_t r = 0; r < sheet.rows.size() && r < check.rows.size(); ++r) {
         const RowCheck &row = check.rows[r];
         for (std::size_t c = 0; c < 6; ++c) {
             QLineEdit *field = m_fields[r][c];
             if (row.valid) field->setText(QString::fromStdString(row.texts[c]));
             QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, row.valid ? markColours[row.match.marks[c] % 3] : neutral);
+            palette.setColor(QPalette::Base, fieldColour(row, c, haveDraw));
             field->setPalette(palette);
         }
         if (!row.valid) {
@@ -419,15 +414,30 @@ void LottoZahlen::Komplettcheck() {
             continue;
         }
         m_crossSums[r]->setText(QString::number(row.crossSum));
+        if (!haveDraw) {
+            m_results[r]->clear();
+            continue;
+        }
         m_results[r]->setText(QString::fromStdString(row.hitText));
         setTextColour(m_results[r], row.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
         if (row.playSound) m_sound->play();
     }
-    if (check.replay.touched) {
+    if (check.replay.touched && haveDraw) {
         auto *label = control<QLabel>(QStringLiteral("Losnummer"));
         label->setText(QString::fromStdString(check.replay.text));
         setTextColour(label, check.replay.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
     }
+}
+
+QColor LottoZahlen::fieldColour(const RowCheck &row, std::size_t column, bool haveDraw) {
+    // The neutral colour is the system's background of entry fields, so an unmarked field looks
+    // like any other field rather than disabled.
+    const QColor neutral = QApplication::palette().color(QPalette::Base);
+    if (!row.valid) return neutral;
+    if (row.repeated[column]) return kRepeatedColour;
+    if (!haveDraw) return neutral;
+    const QColor markColours[] = {neutral, QColor(0, 255, 0), QColor(255, 255, 0)};
+    return markColours[row.match.marks[column] % 3];
 }
 
 void LottoZahlen::setTextColour(QWidget *widget, const QColor &colour) {
@@ -492,9 +502,12 @@ bool LottoZahlen::eventFilter(QObject *watched, QEvent *event) {
             widget && !widget->toolTip().isEmpty() && !qobject_cast<QLineEdit *>(widget))
             setStatusText(1, widget->toolTip());
     } else if (event->type() == QEvent::FocusOut && m_checkEnabled) {
-        // Edit1Exit: leaving a number field checks the sheet.
-        if (auto *field = qobject_cast<QLineEdit *>(watched); field && field->property("tipField").toBool())
-            Komplettcheck();
+        // Leaving a row checks the sheet. Not between the fields of one row: the check sorts a
+        // complete row, and a row re-typed field by field would be written into moved numbers.
+        if (auto *field = qobject_cast<QLineEdit *>(watched); field && field->property("tipField").toBool()) {
+            const int row = rowOfField(field);
+            if (row < 0 || rowOfField(QApplication::focusWidget()) != row) Komplettcheck();
+        }
     }
     return QMainWindow::eventFilter(watched, event);
 }

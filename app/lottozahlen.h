@@ -77,12 +77,6 @@ public:
     const QString &replayNumber() const { return m_replayNumber; }
     void setReplayNumber(const QString &number);
 
-    // The tip sheet as texts: per row the six fields and the lucky box.
-    struct TipRowTexts {
-        std::array<QString, 6> numbers;
-        QString lucky;
-    };
-    std::array<TipRowTexts, 14> tipRows() const;
     // The sheet as the page shows it: field texts, lucky boxes, locks.
     TipSheet tipSheet() const;
     QLineEdit *tipField(int row, int column) const;
@@ -94,6 +88,9 @@ public:
     TipParameters tipParameters() const;
     void setTipParameters(const TipParameters &parameters);
 
+    // The background of a field whose number repeats an earlier one of its row.
+    static inline const QColor kRepeatedColour{255, 165, 0};
+
     // The number dialog used by TippEdit: called with the dialog caption and the numbers to
     // tick, answers the ticked numbers after OK and nullopt otherwise. Set by whoever owns the
     // dialog; without one TippEdit only re-checks the sheet.
@@ -103,6 +100,7 @@ public:
 
     // The start-up sequence; runs once, on the first showing.
     void FormShow();
+    void setVisible(bool visible) override;
     // Shutdown: runs when the window closes, however it closes.
     void FormClose();
 
@@ -127,7 +125,6 @@ public Q_SLOTS:
     void Label52Click(const QString &address);
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -157,6 +154,8 @@ private:
     QWidget *parameterControl(const TipParameterInfo &info) const;
 
     void normaliseField(QLineEdit *field);
+    // The sheet row a number field belongs to, -1 for any other widget.
+    int rowOfField(const QWidget *widget) const;
     enum class Shown { Selected, Stepped };
     void showDraw(Shown how);
     void step(bool back);
@@ -164,6 +163,8 @@ private:
     void setEndDate(DaySerial date);
     void setRowLocked(int row, bool locked);
     void setTextColour(QWidget *widget, const QColor &colour);
+    // The background of a checked row's field: repeated numbers warn, hits show only with a draw.
+    static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
     QString replayCaption() const;
 
     QHash<QString, QWidget *> m_controls;

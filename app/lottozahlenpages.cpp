@@ -25,6 +25,8 @@
 #include <QVBoxLayout>
 
 #include "app/controltables.h"
+#include "app/dateedit.h"
+#include "app/elidedlabel.h"
 
 namespace quorix {
 
@@ -205,8 +207,10 @@ void LottoZahlen::buildMenu() {
         m_actions.insert(u8(name), action);
         return action;
     };
+    // Updating the history arrives later; until then neither the item nor Ctrl+A is offered.
     addItem(nullptr, "Aktualisieren1", QStringLiteral("&Aktualisieren"),
-            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click);
+            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click)
+        ->setEnabled(false);
     addItem(nullptr, "Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(QStringLiteral("Ctrl+R")),
             &LottoZahlen::Berechnen1Click);
     // Chosen, it does nothing.
@@ -234,7 +238,7 @@ void LottoZahlen::buildMenu() {
 
 void LottoZahlen::buildStatusBar() {
     for (int i = 0; i < 2; ++i) {
-        m_status[static_cast<std::size_t>(i)] = new QLabel;
+        m_status[static_cast<std::size_t>(i)] = new ElidedLabel;
         m_status[static_cast<std::size_t>(i)]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
         m_status[static_cast<std::size_t>(i)]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     }
@@ -302,16 +306,25 @@ QWidget *LottoZahlen::buildLottotipp() {
     const QString rowHint = u8("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
     const QString editHint = u8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
                                 "Zufallsgenerator erzeugen wollen");
+    // Headings over the result and cross-sum columns, so their figures say what they are.
+    const std::pair<const char *, const char *> headings[] = {{"ResultHeading", "Richtige"},
+                                                              {"CrossSumHeading", "QS"}};
+    for (int i = 0; i < 2; ++i) {
+        auto *label = new QLabel(u8(headings[i].second));
+        label->setObjectName(u8(headings[i].first));
+        sheet->addWidget(label, 0, 9 + i);
+    }
     for (int row = 0; row < kTipRowCount; ++row) {
         const TipRowControls &entry = kTipRows[static_cast<std::size_t>(row)];
         const auto r = static_cast<std::size_t>(row);
+        const int line = row + 1; // below the headings
         auto *caption = new ClickLabel([this, row] { Label30Click(row); });
         addControl(caption, u8(entry.caption));
         caption->setText(QStringLiteral("%1. Tipp").arg(row + 1));
         caption->setToolTip(rowHint);
         showsHint(caption);
         m_captions[r] = caption;
-        sheet->addWidget(caption, row, 0);
+        sheet->addWidget(caption, line, 0);
         for (int column = 0; column < 6; ++column) {
             auto *field = new QLineEdit;
             addControl(field, QStringLiteral("Edit%1").arg(entry.edits[static_cast<std::size_t>(column)]));
@@ -322,7 +335,7 @@ QWidget *LottoZahlen::buildLottotipp() {
             field->installEventFilter(this);
             connect(field, &QLineEdit::textChanged, this, [this, field] { normaliseField(field); });
             m_fields[r][static_cast<std::size_t>(column)] = field;
-            sheet->addWidget(field, row, 1 + column);
+            sheet->addWidget(field, line, 1 + column);
         }
         auto *lucky = new QComboBox;
         addControl(lucky, u8(entry.lucky));
@@ -332,23 +345,23 @@ QWidget *LottoZahlen::buildLottotipp() {
         lucky->setCurrentIndex(0);
         fixWidth(lucky, 44);
         m_lucky[r] = lucky;
-        sheet->addWidget(lucky, row, 7);
+        sheet->addWidget(lucky, line, 7);
         auto *edit = makeButton(entry.editButton, true);
         static_cast<QToolButton *>(edit)->setText(QStringLiteral("..."));
         edit->setToolTip(editHint);
         connect(static_cast<QToolButton *>(edit), &QToolButton::clicked, this,
                 [this, row] { TippEdit(row); });
-        sheet->addWidget(edit, row, 8);
+        sheet->addWidget(edit, line, 8);
         auto *result = new QLabel;
         addControl(result, u8(entry.result));
         fixWidth(result, 62);
         m_results[r] = result;
-        sheet->addWidget(result, row, 9);
+        sheet->addWidget(result, line, 9);
         auto *cross = new QLabel;
         addControl(cross, u8(entry.crossSum));
         fixWidth(cross, 30);
         m_crossSums[r] = cross;
-        sheet->addWidget(cross, row, 10);
+        sheet->addWidget(cross, line, 10);
     }
     middle->addLayout(sheet);
     middle->addStretch(1);
@@ -377,8 +390,8 @@ QWidget *LottoZahlen::buildLottotipp() {
         files->addWidget(makeButton(name, true));
     side->addLayout(files);
     side->addStretch(1);
-    for (const char *name : {"SpeedButton13", "TippsBerechnen", "SpeedButton12", "OnlineTipp", "SpeedButton4",
-                             "BitBtn7", "SpeedButton15", "SpeedButton16"})
+    for (const char *name : {"SpeedButton10", "SpeedButton13", "TippsBerechnen", "SpeedButton12",
+                             "OnlineTipp", "SpeedButton4", "BitBtn7", "SpeedButton15", "SpeedButton16"})
         m_controls.value(u8(name))->setEnabled(false); // their operations arrive later
     connect(static_cast<QToolButton *>(m_controls.value(QStringLiteral("Loeschen"))), &QToolButton::clicked,
             this, &LottoZahlen::Loeschendertipp);
@@ -469,7 +482,7 @@ QWidget *LottoZahlen::buildDiagramm() {
                             makeButton("SpeedButton3", true), makeButton("SpeedButton205", true)})
         bar->addWidget(button);
     bar->addStretch(1);
-    auto *start = new QDateEdit;
+    auto *start = new DateEdit;
     addControl(start, QStringLiteral("DateTimePicker2"));
     start->setCalendarPopup(true);
     start->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
@@ -492,7 +505,7 @@ QWidget *LottoZahlen::buildDatenbank() {
 
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(new QLabel(u8("Ziehung vom:")));
-    auto *end = new QDateEdit;
+    auto *end = new DateEdit;
     addControl(end, QStringLiteral("DateTimePicker1"));
     end->setCalendarPopup(true);
     end->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));

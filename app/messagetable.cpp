@@ -8,7 +8,7 @@ namespace quorix {
 
 bool MessageTable::load(const QString &path) {
     QStringList lines;
-    if (!readTextLines(path, lines)) return false;
+    if (!readTextLines(path, lines, kMessageFileLimits)) return false;
     m_lines = std::move(lines);
     return true;
 }

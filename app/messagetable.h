@@ -9,7 +9,8 @@ namespace quorix {
 // message n. An index outside the table gives an empty text.
 class MessageTable {
 public:
-    // Replaces the table with the file's lines; a file that cannot be read keeps the table.
+    // Replaces the table with the file's lines; a file that cannot be read keeps the table. Lines
+    // and their length are capped (kMessageFileLimits): a message ends up in titles and labels.
     bool load(const QString &path);
     // "land/meldungen.txt." + code below the program folder.
     bool loadLanguage(const QString &programFolder, const QString &code);

@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QDate>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
@@ -14,6 +15,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include "app/programfolder.h"
 #include "app/prompts.h"
 #include "core/random.h"
 #include "output/valuelist.h"
@@ -156,6 +158,7 @@ void NumberDialog::resetEntries(int last) {
 }
 
 void NumberDialog::enterTipMode(std::span<const int> rowNumbers) {
+    m_status->clear(); // a weight told for another row or the list says nothing here
     m_computeButton->hide();
     m_randomButton->show();
     setPickCount(6);
@@ -178,6 +181,7 @@ std::vector<int> NumberDialog::tickedTipNumbers() const {
 }
 
 void NumberDialog::leaveTipMode(const QString &caption) {
+    m_status->clear();
     m_computeButton->show();
     m_randomButton->hide();
     for (int n = 1; n <= kTipNumbers; ++n)
@@ -216,6 +220,7 @@ void NumberDialog::setList(const NumberList &list) {
 }
 
 std::optional<NumberPool> NumberDialog::choosePool(const NumberPool &pool) {
+    m_status->clear();
     m_computeButton->show();
     m_randomButton->hide();
     fillFromPool(pool);
@@ -235,8 +240,9 @@ QString NumberDialog::chooseFile(bool save) {
         QString::fromStdString(ValueListFile::proposedName(today.year(), today.month(), today.day()));
     if (m_chooseFile) return m_chooseFile(save, proposed);
     const QString filter = u"Werteliste (*.zqw)"_s;
-    return save ? QFileDialog::getSaveFileName(this, QString(), proposed, filter)
-                : QFileDialog::getOpenFileName(this, QString(), proposed, filter);
+    const QString inFolder = QDir(ProgramFolder::resolve()).filePath(proposed);
+    return save ? QFileDialog::getSaveFileName(this, QString(), inFolder, filter)
+                : QFileDialog::getOpenFileName(this, QString(), inFolder, filter);
 }
 
 void NumberDialog::SpeedButton1Click() {

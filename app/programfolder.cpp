@@ -28,18 +28,22 @@ void copyMissing(const QString &from, const QString &to) {
 } // namespace
 
 QString ProgramFolder::resolve() {
+    QString exeFolder = QCoreApplication::applicationDirPath();
+    // An installed program keeps its shipped files in ../share/quorix beside bin/.
+    const QString shipped = QFileInfo::exists(QDir(exeFolder).filePath(QStringLiteral("land")))
+                                ? exeFolder
+                                : QDir(exeFolder).absoluteFilePath(QStringLiteral("../share/quorix"));
     const QString home = qEnvironmentVariable("QUORIX_HOME");
     if (!home.isEmpty()) {
         QDir().mkpath(home);
-        return QDir(home).absolutePath();
+        QString folder = QDir(home).absolutePath();
+        seed(shipped, folder);
+        return folder;
     }
-    const QString exeFolder = QCoreApplication::applicationDirPath();
     if (isWritableFolder(exeFolder)) return exeFolder;
-    const QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QString user = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     QDir().mkpath(user);
-    // An installed program keeps its shipped files in ../share/quorix beside bin/.
-    const QString shared = QDir(exeFolder).absoluteFilePath(QStringLiteral("../share/quorix"));
-    seed(QFileInfo::exists(QDir(exeFolder).filePath(QStringLiteral("land"))) ? exeFolder : shared, user);
+    seed(shipped, user);
     return user;
 }
 

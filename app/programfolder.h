@@ -6,7 +6,8 @@ namespace quorix {
 
 // The folder all files of the program are found in. QUORIX_HOME wins; otherwise the
 // executable's folder when it is writable (portable use, the build tree); otherwise the
-// per-user data folder, seeded on first use with the shipped files next to the executable.
+// per-user data folder. A QUORIX_HOME or per-user folder is given the shipped files it lacks
+// (those next to the executable, or in ../share/quorix of an installed program).
 class ProgramFolder {
 public:
     static QString resolve();

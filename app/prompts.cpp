@@ -22,10 +22,11 @@ void Prompts::message(QWidget *parent, const QString &caption, const QString &te
     QMessageBox::information(parent, caption, text);
 }
 
-bool Prompts::yesNo(QWidget *parent, const QString &caption, const QString &text) {
-    if (handler()) return handler()({Kind::YesNo, caption, text, {}}).accepted;
-    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No) ==
-           QMessageBox::Yes;
+bool Prompts::yesNo(QWidget *parent, const QString &caption, const QString &text, Default preselected) {
+    const bool defaultYes = preselected == Default::Yes;
+    if (handler()) return handler()({Kind::YesNo, caption, text, {}, defaultYes}).accepted;
+    return QMessageBox::question(parent, caption, text, QMessageBox::Yes | QMessageBox::No,
+                                 defaultYes ? QMessageBox::Yes : QMessageBox::No) == QMessageBox::Yes;
 }
 
 std::optional<QString> Prompts::input(QWidget *parent, const QString &caption, const QString &prompt,

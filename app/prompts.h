@@ -18,6 +18,7 @@ public:
         QString caption;
         QString text; // message text or input prompt
         QString preset;
+        bool defaultYes = false; // YesNo: what Return answers
     };
     struct Answer {
         bool accepted = false; // OK / Yes
@@ -29,7 +30,11 @@ public:
     static void setHandler(Handler handler);
 
     static void message(QWidget *parent, const QString &caption, const QString &text);
-    static bool yesNo(QWidget *parent, const QString &caption, const QString &text);
+    // Return answers "No" unless told otherwise: a question that asks before throwing work away
+    // must not be confirmed by a stray key press.
+    enum class Default { No, Yes };
+    static bool yesNo(QWidget *parent, const QString &caption, const QString &text,
+                      Default preselected = Default::No);
     // The answer, or nullopt when the box was cancelled.
     static std::optional<QString> input(QWidget *parent, const QString &caption, const QString &prompt,
                                         const QString &preset);

@@ -7,6 +7,7 @@
 #include <QBarSet>
 #include <QCategoryAxis>
 #include <QChart>
+#include <QFontMetricsF>
 #include <QValueAxis>
 
 namespace quorix {
@@ -108,6 +109,7 @@ StatisticsChart::StatisticsChart(QChart *chart, MessageLookup messages)
         m_chart, &QChart::plotAreaChanged, m_chart,
         [this](const QRectF &area) {
             if (labelStep(m_classValues, area.width()) != m_labelStep) labelCategories();
+            fitAxisTitle();
         },
         Qt::QueuedConnection); // not while the chart is laying itself out
 }
@@ -132,6 +134,8 @@ void StatisticsChart::labelCategories() {
     for (std::size_t i = 0; i < m_classValues.size(); ++i)
         if (m_classValues[i] % m_labelStep == 0)
             m_categoryAxis->append(QString::number(m_classValues[i]), static_cast<double>(i));
+    // An axis without categories gets no layout: its title lands in the chart's corner.
+    if (m_categoryAxis->count() == 0) m_categoryAxis->append(u" "_s, m_categoryAxis->max());
 }
 
 void StatisticsChart::showBars(const std::vector<ChartBar> &bars, const ValueRange &range,
@@ -158,9 +162,11 @@ void StatisticsChart::showBars(const std::vector<ChartBar> &bars, const ValueRan
             highest = std::max(highest, bar.y);
             lowest = std::min(lowest, bar.y);
         }
-        // From 0 to the next round value above the highest bar.
+        // From 0 to the next round value above the highest bar. Without bars above 0 (no
+        // draws) the axis still spans one step: an empty range collapses the chart's layout.
         const int interval = tickInterval(std::max(highest - lowest, 1));
-        setFixedRange(m_valueAxis, lowest, lowest + (highest - lowest + interval - 1) / interval * interval);
+        const int top = lowest + (highest - lowest + interval - 1) / interval * interval;
+        setFixedRange(m_valueAxis, lowest, std::max(top, lowest + interval));
     } else if (range.minimum < range.maximum) {
         setFixedRange(m_valueAxis, range.minimum, range.maximum);
     } else {
@@ -170,7 +176,19 @@ void StatisticsChart::showBars(const std::vector<ChartBar> &bars, const ValueRan
         setFixedRange(m_valueAxis, lowest, highest > lowest ? highest : lowest + 1);
     }
     m_axisTitle = axisTitle;
-    m_categoryAxis->setTitleText(keepBlanks(axisTitle));
+    fitAxisTitle();
+}
+
+// The axis lays a title wider than the plot area out in several lines, cut off below the chart;
+// a title that does not fit is shortened to one line instead (before the first layout the width
+// is unknown, and the title is set whole).
+void StatisticsChart::fitAxisTitle() {
+    const QString title = keepBlanks(m_axisTitle);
+    const double width = m_chart->plotArea().width();
+    const QString shown =
+        width > 0 ? QFontMetricsF(m_categoryAxis->titleFont()).elidedText(title, Qt::ElideRight, width)
+                  : title;
+    if (shown != m_categoryAxis->titleText()) m_categoryAxis->setTitleText(shown);
 }
 
 int StatisticsChart::labelStep(const std::vector<int> &classValues, double plotWidth) {

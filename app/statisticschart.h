@@ -77,6 +77,7 @@ public:
 
 private:
     void labelCategories();
+    void fitAxisTitle();
 
     QChart *m_chart;
     MessageLookup m_messages;

@@ -3,17 +3,17 @@
 #include <QString>
 #include <QStringList>
 
+#include "core/textlines.h"
+
 class QByteArray;
 
 namespace quorix {
 
-// Text files of older installations are 8-bit Windows-1252; newer ones UTF-8. Each line is
-// decoded as UTF-8 when it is valid UTF-8 and as Windows-1252 otherwise, so a file mixing both
-// still loads. A UTF-8 byte-order mark is dropped; CR LF and LF both end a line.
-QStringList decodeTextLines(const QByteArray &bytes);
-QString decodeWindows1252(const QByteArray &bytes);
+// The Qt side of decodeTextLines (core/textlines.h): each line UTF-8 when valid, else
+// Windows-1252; a leading byte-order mark dropped; CR LF and LF end a line.
+QStringList decodeTextLines(const QByteArray &bytes, const TextLimits &limits = {});
 
 // Reads a text file into lines; false when it cannot be read (lines unchanged).
-bool readTextLines(const QString &path, QStringList &lines);
+bool readTextLines(const QString &path, QStringList &lines, const TextLimits &limits = {});
 
 } // namespace quorix

@@ -12,19 +12,6 @@
 
 namespace quorix {
 
-namespace {
-
-SheetFields sheetOf(const LottoZahlen &window) {
-    SheetFields sheet{};
-    const auto rows = window.tipRows();
-    for (std::size_t r = 0; r < rows.size(); ++r)
-        for (std::size_t i = 0; i < 6; ++i)
-            sheet[r][i] = rows[r].numbers[i].toStdString();
-    return sheet;
-}
-
-} // namespace
-
 WindowCharts::WindowCharts(LottoZahlen &window)
     : QObject(&window)
     , m_window(window) {
@@ -48,7 +35,7 @@ WindowCharts::WindowCharts(LottoZahlen &window)
     connect(&window, &LottoZahlen::frequencyChartWanted, m_controller, &ChartController::SpeedButton2Click);
 
     m_distribution = new DistributionView(
-        *m_chart, messages, {[&window] { return sheetOf(window); }, [this] { showChartPage(); }}, this);
+        *m_chart, messages, {[&window] { return window.tipSheet(); }, [this] { showChartPage(); }}, this);
     m_distribution->attach(&window);
 
     m_dialog = new NumberDialog(window.random(), &window);

@@ -1,5 +1,7 @@
 #include "app/windowcomputation.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
@@ -37,6 +39,48 @@ constexpr char kMinOdd[] = "Edit90";
 constexpr char kMaxShared[] = "Edit39";
 constexpr char kMinShared[] = "Edit88";
 
+// Keeps a minimum field at or below its maximum field. While the user edits one of the two, its
+// range stops at the other's value, so typing, the arrows and the wheel cannot cross it (the
+// spin box refuses the keystroke or stops stepping); left, both have their full ranges again, so
+// settings written in any order are taken as they are.
+class OrderedSpinPair final : public QObject {
+public:
+    OrderedSpinPair(QSpinBox *minimum, QSpinBox *maximum, QObject *parent)
+        : QObject(parent)
+        , m_min(minimum)
+        , m_max(maximum)
+        , m_minTop(minimum->maximum())
+        , m_maxBottom(maximum->minimum()) {
+        for (QSpinBox *spin : {m_min, m_max}) {
+            spin->installEventFilter(this);
+            // Emitted after a left field has taken its typed value.
+            connect(spin, &QSpinBox::editingFinished, this, [this, spin] {
+                if (!spin->hasFocus()) release(spin);
+            });
+        }
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::FocusIn) {
+            if (watched == m_min) m_min->setMaximum(std::max(m_min->minimum(), m_max->value()));
+            if (watched == m_max) m_max->setMinimum(std::min(m_max->maximum(), m_min->value()));
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void release(QSpinBox *spin) {
+        if (spin == m_min) m_min->setMaximum(m_minTop);
+        if (spin == m_max) m_max->setMinimum(m_maxBottom);
+    }
+
+    QSpinBox *m_min;
+    QSpinBox *m_max;
+    int m_minTop;
+    int m_maxBottom;
+};
+
 QString nameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -55,6 +99,13 @@ WindowComputation::WindowComputation(LottoZahlen &window)
     for (const char *name : {kMinEven, kMinOdd, kMaxShared, kMinShared})
         if (QWidget *spin = window.control(QString::fromLatin1(name))) spin->installEventFilter(this);
     window.installEventFilter(this);
+    orderCrossSumFields();
+}
+
+void WindowComputation::orderCrossSumFields() {
+    auto *minimum = m_window.control<QSpinBox>(u"Edit37"_s);
+    auto *maximum = m_window.control<QSpinBox>(u"Edit38"_s);
+    if (minimum && maximum) new OrderedSpinPair(minimum, maximum, this);
 }
 
 WindowComputation::~WindowComputation() = default;
@@ -232,14 +283,7 @@ void WindowComputation::Label28Click() {
     request.saturday = window.saturday;
     request.wednesday = window.wednesday;
     request.parameters = readParameters();
-    const auto rows = m_window.tipRows();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        SheetRowInput &row = request.rows[r];
-        for (std::size_t i = 0; i < 6; ++i)
-            row.fields[i] = rows[r].numbers[i].toStdString();
-        row.lucky = rows[r].lucky.toStdString();
-        row.locked = m_window.isRowLocked(static_cast<int>(r));
-    }
+    request.sheet = m_window.tipSheet();
     const TipParameters saved = request.parameters;
 
     m_window.SpeedButton11Click();
@@ -258,10 +302,11 @@ void WindowComputation::Label28Click() {
         return true;
     };
     host.parametersChanged = [&](const TipParameters &parameters, std::int64_t) {
-        showParameters(parameters, {"forcePair", "pastWinHits", "maxFromLastDraw", "maxFromPreviousDraw"});
+        for (const TipParameterInfo *info : relaxedParameters())
+            showParameters(parameters, {info->name});
     };
-    host.pool.stepStarted = [&](int stepMessage) {
-        m_window.setStatusText(1, m_window.message(17) + u' ' + m_window.message(stepMessage));
+    host.pool.stepStarted = [&](Msg stepMessage) {
+        m_window.setStatusText(1, m_window.message(17) + u' ' + m_window.message(messageIndex(stepMessage)));
     };
     host.pool.statistic = [&](const NumberStatistics &statistics) {
         if (chart) chart->show(statistics);
@@ -299,15 +344,16 @@ void WindowComputation::Label28Click() {
         std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
     if (!result) {
         finish();
-        showParameters(saved, {"forcePair", "pastWinHits", "maxFromLastDraw", "maxFromPreviousDraw"});
+        for (const TipParameterInfo *info : relaxedParameters())
+            showParameters(saved, {info->name});
         Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(result.error().message));
     } else if (result->status == ComputationStatus::Cancelled) {
         finish();
     } else {
         m_window.setCheckEnabled(true);
-        m_window.setStatusText(1, m_window.message(statusMessage(result->status)));
-        showParameters(result->parameters,
-                       {"forcePair", "pastWinHits", "maxFromLastDraw", "maxFromPreviousDraw"});
+        m_window.setStatusText(1, m_window.message(messageIndex(statusMessage(result->status))));
+        for (const TipParameterInfo *info : relaxedParameters())
+            showParameters(result->parameters, {info->name});
         button->setText(savedCaption);
         m_running = false;
         m_lastResult = std::move(*result);

@@ -61,6 +61,8 @@ protected:
 private:
     void enableControls();
     void coupleSpinFields(QObject *watched, bool press);
+    // The cross-sum minimum never above the maximum, however either is edited.
+    void orderCrossSumFields();
     void showComputationPage(bool chart);
     std::optional<NumberListAnswer> askNumberList(const NumberPool &pool);
     bool stopRequested() const;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <string>
 
 namespace quorix::cli {
 
@@ -10,5 +11,8 @@ int runDraws(std::span<char *const> args);
 int runStats(std::span<char *const> args);
 int runRandom(std::span<char *const> args);
 int runMakeSample(std::span<char *const> args);
+
+// What `stats --help` adds: the statistic kinds.
+std::string statsDetails();
 
 } // namespace quorix::cli

@@ -2,6 +2,7 @@
 //                    [--set NAME=VALUE]... [--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]...
 #include "cli/compute.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <optional>
@@ -14,13 +15,12 @@
 #include "core/computation.h"
 #include "core/drawcsv.h"
 #include "core/drawfile.h"
+#include "core/game.h"
+#include "core/tipparameters.h"
 
 namespace quorix::cli {
 
 namespace {
-
-// The start date picker's earliest date.
-const DaySerial kEarliestStart = serialFromYmd(1990, 3, 17);
 
 std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi) {
     long long v = 0;
@@ -31,14 +31,14 @@ std::optional<long long> wholeNumber(std::string_view text, long long lo, long l
 }
 
 // "R=n1,n2,n3,n4,n5,n6[:LUCKY]": a place may be empty, as a field of the sheet may be.
-Result<std::size_t> parseRow(std::string_view text, std::array<SheetRowInput, 14> &rows) {
+Result<std::size_t> parseRow(std::string_view text, TipSheet &sheet) {
     const auto bad = [&](const std::string &why) {
         return badArgument("--row " + std::string(text) + ": " + why);
     };
     const std::size_t eq = text.find('=');
     if (eq == std::string_view::npos) return bad("expected R=n1,n2,n3,n4,n5,n6[:LUCKY]");
-    const auto row = wholeNumber(text.substr(0, eq), 1, 14);
-    if (!row) return bad("the row must be 1..14");
+    const auto row = wholeNumber(text.substr(0, eq), 1, kTipRowCount);
+    if (!row) return bad("the row must be 1.." + std::to_string(kTipRowCount));
     std::string_view rest = text.substr(eq + 1);
     std::string lucky = "-";
     if (const std::size_t colon = rest.find(':'); colon != std::string_view::npos) {
@@ -46,16 +46,18 @@ Result<std::size_t> parseRow(std::string_view text, std::array<SheetRowInput, 14
         if (lucky != "-" && !wholeNumber(lucky, 1, 6)) return bad("the lucky number must be - or 1..6");
         rest = rest.substr(0, colon);
     }
-    SheetRowInput &input = rows[static_cast<std::size_t>(*row - 1)];
-    for (std::size_t i = 0; i < 6; ++i) {
+    TipRow &input = sheet.rows[static_cast<std::size_t>(*row - 1)];
+    const std::size_t last = input.numbers.size() - 1;
+    for (std::size_t i = 0; i <= last; ++i) {
         const std::size_t comma = rest.find(',');
-        if ((i < 5) != (comma != std::string_view::npos))
+        if ((i < last) != (comma != std::string_view::npos))
             return bad("six places separated by commas are needed");
-        const std::string_view place = i < 5 ? rest.substr(0, comma) : rest;
-        if (!place.empty() && !wholeNumber(place, 1, 42))
-            return bad("a number must be 1..42 (or left empty)");
-        input.fields[i] = std::string(place);
-        if (i < 5) rest = rest.substr(comma + 1);
+        const std::string_view place = i < last ? rest.substr(0, comma) : rest;
+        if (!place.empty() && !wholeNumber(place, kLowestNumber, kHighestNumber))
+            return bad("a number must be " + std::to_string(kLowestNumber) + ".." +
+                       std::to_string(kHighestNumber) + " (or left empty)");
+        input.numbers[i] = std::string(place);
+        if (i < last) rest = rest.substr(comma + 1);
     }
     input.lucky = lucky;
     return static_cast<std::size_t>(*row);
@@ -77,7 +79,7 @@ Result<std::vector<Draw>> readDraws(const std::string &path) {
 
 std::string json(const ComputationResult &result) {
     std::string out = "{\"rows\":[";
-    for (std::size_t r = 0; r < 14; ++r) {
+    for (std::size_t r = 0; r < result.rows.size(); ++r) {
         const ComputedRow &row = result.rows[r];
         if (r > 0) out += ',';
         out += "{\"row\":" + std::to_string(r + 1) + ",\"numbers\":[";
@@ -97,6 +99,23 @@ std::string json(const ComputationResult &result) {
 }
 
 } // namespace
+
+std::string computeDetails() {
+    std::string text =
+        "--set NAME=VALUE names: a switch takes on or off, a number a whole number in its range;\n"
+        "the default in brackets.\n";
+    const TipParameters defaults;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        std::string line = "  " + std::string(info.name);
+        line.resize(std::max<std::size_t>(line.size() + 1, 28), ' ');
+        const std::string values =
+            info.isFlag() ? "on/off" : std::to_string(info.minimum) + ".." + std::to_string(info.maximum);
+        line += values;
+        line.resize(std::max<std::size_t>(line.size() + 1, 40), ' ');
+        text += line + "(" + tipParameterText(defaults, info) + ")\n";
+    }
+    return text;
+}
 
 int runCompute(std::span<char *const> args) {
     std::optional<std::string> drawPath;
@@ -123,8 +142,7 @@ int runCompute(std::span<char *const> args) {
         if (i + 1 >= args.size()) return fail(std::string(arg) + " needs a value");
         const std::string_view value = args[++i];
         const bool once = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed";
-        if (once && !given.insert(std::string(arg)).second)
-            return fail(std::string(arg) + " given twice");
+        if (once && !given.insert(std::string(arg)).second) return fail(std::string(arg) + " given twice");
         if (arg == "--draws") {
             drawPath = std::string(value);
         } else if (arg == "--start" || arg == "--end") {
@@ -143,11 +161,13 @@ int runCompute(std::span<char *const> args) {
                 !set)
                 return fail(set.error().message);
         } else if (arg == "--row") {
-            if (Result<std::size_t> row = parseRow(value, request.rows); !row)
+            if (Result<std::size_t> row = parseRow(value, request.sheet); !row)
                 return fail(row.error().message);
         } else {
-            const auto row = wholeNumber(value, 1, 14);
-            if (!row) return fail("--lock takes a row 1..14: " + std::string(value));
+            const auto row = wholeNumber(value, 1, kTipRowCount);
+            if (!row)
+                return fail("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " +
+                            std::string(value));
             locks.push_back(static_cast<std::size_t>(*row));
         }
     }
@@ -155,10 +175,11 @@ int runCompute(std::span<char *const> args) {
     if (!start) return fail("--start is missing");
     if (!end) return fail("--end is missing");
     if (!seed) return fail("--seed is missing");
-    if (*start < kEarliestStart)
-        return fail("--start cannot be earlier than 1990-03-17, the start date picker's earliest date");
+    if (*start < kEarliestStartDate)
+        return fail("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
+                    ", the start date picker's earliest date");
     for (std::size_t row : locks)
-        request.rows[row - 1].locked = true;
+        request.sheet.rows[row - 1].locked = true;
 
     Result<std::vector<Draw>> draws = readDraws(*drawPath);
     if (!draws) return fail(draws.error().message);

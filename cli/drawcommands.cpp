@@ -76,10 +76,13 @@ int runMakeSample(std::span<char *const> args) {
     if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
     auto drawPath = parsed->text("draws");
     if (!drawPath) return fail(drawPath.error().message);
-    DaySerial to = todaySerial();
+    const DaySerial today = todaySerial();
+    DaySerial to = today;
     if (parsed->has("to")) {
         auto d = parsed->date("to");
         if (!d) return fail(d.error().message);
+        // A sample reaching into the future would hold draws that have not happened.
+        if (*d > today) return fail("--to cannot be later than today, " + formatIso(today));
         to = *d;
     }
     std::uint32_t seed = 1990;

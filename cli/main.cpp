@@ -15,41 +15,82 @@ struct Command {
     std::string_view name;
     int (*run)(std::span<char *const> args);
     std::string_view usage;
+    std::string_view summary;
+    // The lists a command's help adds (statistic kinds, parameter names), or nullptr.
+    std::string (*details)();
 };
 
-// One line per command.
 constexpr Command kCommands[] = {
-    {"import-csv", runImportCsv, "import-csv --draws FILE CSV"},
-    {"draws", runDraws, "draws --draws FILE [--from DATE] [--to DATE]"},
+    {"import-csv", runImportCsv, "import-csv --draws FILE CSV",
+     "Merges the draws of a draw CSV into the draw file FILE (created when missing).", nullptr},
+    {"draws", runDraws, "draws --draws FILE [--from DATE] [--to DATE]",
+     "Prints the draws of FILE dated --from..--to as draw CSV.", nullptr},
     {"stats", runStats,
-     "stats --draws FILE --kind KIND --start DATE --end DATE [--no-saturday] [--no-wednesday]"},
-    {"random", runRandom, "random --seed N --below N --count K"},
-    {"make-sample", runMakeSample, "make-sample --draws FILE [--to DATE] [--seed N]"},
+     "stats --draws FILE --kind KIND --start DATE --end DATE [--no-saturday] [--no-wednesday]",
+     "Runs one number statistic and prints it as one JSON line; --start is 1990-03-17 or later.",
+     statsDetails},
+    {"random", runRandom, "random --seed N --below N --count K",
+     "Prints K values 0..below-1 of the program's random generator, started at --seed.", nullptr},
+    {"make-sample", runMakeSample, "make-sample --draws FILE [--to DATE] [--seed N]",
+     "Writes a made-up draw history (sample data, not real results) up to --to (default and latest: "
+     "today).",
+     nullptr},
     {"compute", runCompute,
-     "compute --draws FILE --start DATE --end DATE --seed N [--no-saturday] [--no-wednesday] [--set NAME=VALUE]... "
-     "[--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]..."},
+     "compute --draws FILE --start DATE --end DATE --seed N [--no-saturday] [--no-wednesday] [--set "
+     "NAME=VALUE]... "
+     "[--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]...",
+     "Runs one tip computation and prints it as one JSON line; --start is 1990-03-17 or later.",
+     computeDetails},
 };
 
-void printUsage(std::FILE *to) {
-    std::fputs("usage: quorix-cli COMMAND ARGUMENTS (dates as YYYY-MM-DD)\n", to);
+bool isHelp(std::string_view arg) {
+    return arg == "-h" || arg == "--help";
+}
+
+void printUsage() {
+    std::fputs("usage: quorix-cli COMMAND ARGUMENTS (dates as YYYY-MM-DD)\n", stdout);
     for (const Command &c : kCommands)
-        std::fprintf(to, "  quorix-cli %.*s\n", int(c.usage.size()), c.usage.data());
+        std::printf("  quorix-cli %.*s\n", int(c.usage.size()), c.usage.data());
+    std::fputs("quorix-cli COMMAND --help tells more about a command.\n", stdout);
+}
+
+void printHelp(const Command &c) {
+    std::printf("usage: quorix-cli %.*s\n%.*s\n", int(c.usage.size()), c.usage.data(), int(c.summary.size()),
+                c.summary.data());
+    if (c.details) std::printf("\n%s", c.details().c_str());
+}
+
+const Command *findCommand(std::string_view name) {
+    for (const Command &c : kCommands)
+        if (c.name == name) return &c;
+    return nullptr;
 }
 
 } // namespace
 
 int main(int argc, char **argv) {
     const std::span<char *const> args(argv, static_cast<std::size_t>(argc));
-    if (args.size() < 2) {
-        printUsage(stderr);
-        return kExitBad;
-    }
+    if (args.size() < 2) return fail("no command given (quorix-cli --help lists the commands)");
     const std::string_view name = args[1];
-    if (name == "help" || name == "--help") {
-        printUsage(stdout);
-        return kExitOk;
+    if (name == "help" || isHelp(name)) {
+        if (args.size() == 2) {
+            printUsage();
+        } else if (const Command *c = findCommand(args[2])) {
+            printHelp(*c);
+        } else {
+            return fail("unknown command " + std::string(args[2]) +
+                        " (quorix-cli --help lists the commands)");
+        }
+        return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
     }
-    for (const Command &c : kCommands)
-        if (c.name == name) return c.run(args.subspan(2));
-    return fail("unknown command " + std::string(name) + " (try quorix-cli help)");
+    const Command *c = findCommand(name);
+    if (!c) return fail("unknown command " + std::string(name) + " (quorix-cli --help lists the commands)");
+    const std::span<char *const> rest = args.subspan(2);
+    for (const char *arg : rest) {
+        if (isHelp(arg)) {
+            printHelp(*c);
+            return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
+        }
+    }
+    return c->run(rest);
 }

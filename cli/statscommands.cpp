@@ -6,6 +6,7 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 #include "core/drawfile.h"
+#include "core/game.h"
 #include "core/random.h"
 #include "core/statistics.h"
 
@@ -15,7 +16,20 @@ namespace {
 std::string jsonNumber(const std::optional<int> &v) {
     return v ? std::to_string(*v) : "null";
 }
+
+std::string kindList(std::string_view separator) {
+    std::string list;
+    for (const StatisticKind kind : kAllStatisticKinds) {
+        if (!list.empty()) list += separator;
+        list += statisticKindName(kind);
+    }
+    return list;
+}
 } // namespace
+
+std::string statsDetails() {
+    return "KIND, spelled exactly:\n  " + kindList("\n  ") + "\n";
+}
 
 static std::string statisticsJson(const NumberStatistics &s) {
     std::string json = "{\"kind\":\"" + std::string(statisticKindName(s.kind)) + "\"";
@@ -42,11 +56,12 @@ int runStats(std::span<char *const> args) {
     auto kindName = parsed->text("kind");
     if (!kindName) return fail(kindName.error().message);
     const auto kind = statisticKindFromName(*kindName);
-    if (!kind)
-        return fail("unknown --kind " + *kindName + " (Frequency, Outstanding, Pairs, Triples, Quadruples, " +
-                    "CrossSums, PrimesPerDraw, OddPerDraw, EvenPerDraw, LuckyFrequency, LuckyOutstanding)");
+    if (!kind) return fail("unknown --kind " + *kindName + " (" + kindList(", ") + ")");
     auto start = parsed->date("start");
     if (!start) return fail(start.error().message);
+    if (*start < kEarliestStartDate)
+        return fail("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
+                    ", the start date picker's earliest date");
     auto end = parsed->date("end");
     if (!end) return fail(end.error().message);
     const StatisticsWindow window{*start, *end, !parsed->flag("no-saturday"), !parsed->flag("no-wednesday")};

@@ -34,13 +34,6 @@ bool inMask(NumberMask m, int n) {
 
 } // namespace
 
-int primzahlen(std::span<const int> numbers) {
-    int count = 0;
-    for (int n : numbers)
-        count += n == 47 || inMask(kPrimes, n);
-    return count;
-}
-
 CandidateFilter::CandidateFilter(const TipParameters &parameters, const ReferenceDraws &draws,
                                  const DrawTable &history)
     : m_p(parameters)
@@ -64,10 +57,6 @@ void CandidateFilter::addCommitted(const TipNumbers &row) {
     for (int n : row)
         inRange += n >= 1 && n <= 45;
     m_rows.push_back({mask, row, std::popcount(mask) != inRange});
-}
-
-void CandidateFilter::clearCommitted() {
-    m_rows.clear();
 }
 
 int CandidateFilter::shared(NumberMask candidate, const Row &row) const {

@@ -5,15 +5,13 @@
 #include <vector>
 
 #include "core/drawtable.h"
+#include "core/game.h"
 #include "core/numberpool.h"
 #include "core/tipparameters.h"
 
 namespace quorix {
 
-using TipNumbers = std::array<int, 6>;
-
-// How many of the numbers are primes (the list also holds 43 and 47).
-int primzahlen(std::span<const int> numbers);
+using TipNumbers = std::array<int, kNumbersPerTip>;
 
 // The acceptance test of one computation. It reads the parameters live through the reference it
 // was given; call refresh() after they change. Committed rows are the rows finished so far in the
@@ -24,7 +22,6 @@ public:
 
     void refresh();
     void addCommitted(const TipNumbers &row);
-    void clearCommitted();
 
     // The candidate as a mask of six different numbers 1..45 and its cross sum; the tests run in
     // their fixed order, cheapest first, and the first that fails rejects.

@@ -9,19 +9,15 @@
 #include <string_view>
 
 #include "core/acceptance.h"
+#include "core/game.h"
+#include "core/messages.h"
 #include "core/numberpool.h"
 #include "core/random.h"
 #include "core/result.h"
 #include "core/tipparameters.h"
+#include "core/tipsheet.h"
 
 namespace quorix {
-
-// One row of the sheet as the run finds it: the six field texts, the lucky box and the lock.
-struct SheetRowInput {
-    std::array<std::string, 6> fields;
-    std::string lucky = "-";
-    bool locked = false;
-};
 
 struct ComputationRequest {
     std::span<const Draw> draws; // the draw file, read once
@@ -30,16 +26,16 @@ struct ComputationRequest {
     bool saturday = true;
     bool wednesday = true;
     TipParameters parameters;
-    std::array<SheetRowInput, 14> rows;
+    TipSheet sheet; // the locked rows are kept; the others are computed
 };
 
 enum class ComputationStatus {
-    Done,         // message 26
-    BudgetUsedUp, // message 25: not every row could be computed within the budget
-    Stopped,      // message 26: a stop request ended the run early
+    Done,         // Msg::ComputationDone
+    BudgetUsedUp, // Msg::NotAllTipsComputed: not every row could be computed within the budget
+    Stopped,      // Msg::ComputationDone: a stop request ended the run early
     Cancelled,    // the number list was cancelled; no row was generated
 };
-int statusMessage(ComputationStatus status);
+Msg statusMessage(ComputationStatus status);
 std::string_view statusName(ComputationStatus status); // "done", "budget", "stopped", "cancelled"
 
 // A row after the run. numbers holds 0 for an empty place; computed rows and complete locked rows
@@ -54,14 +50,11 @@ struct ComputedRow {
 };
 
 struct ComputationResult {
-    std::array<ComputedRow, 14> rows;
+    std::array<ComputedRow, kTipRowCount> rows;
     std::int64_t runs = 0;
     std::int64_t budget = 0;
     ComputationStatus status = ComputationStatus::Done;
-    ReferenceDraws references;
-    DaySerial endDate = 0;        // the end date picker after the run (the selected draw's date)
-    std::size_t currentIndex = 0; // position of the selected draw in the draw file
-    TipParameters parameters;     // the run's settings at its end, relaxed values restored
+    TipParameters parameters; // the run's settings at its end, relaxed values restored
 };
 
 // What the window sees of a running computation.
@@ -92,17 +85,20 @@ struct ComputationHost {
     PoolObserver pool;
     // With showNumberList: the pool as the list; keep it, replace it or cancel the run.
     std::function<NumberListAnswer(const NumberPool &)> numberList;
-    // The pool is ready and the rows are about to be generated (status message 23).
+    // The pool is ready and the rows are about to be generated (Msg::TipsComputing).
     std::function<void()> generationStarted;
-    // A row has been written (1..14).
+    // A row has been written (1..kTipRowCount).
     std::function<void(int row, const ComputedRow &)> rowCommitted;
 };
 
 // The tip computation: reference draws, pool, rows 1..14 with locks and tipCount, the budget, the
 // relaxation and the restore at the end. A locked row whose field is empty or not a number keeps
-// that place as 0 (the field stays empty). Errors only come from statistics of a damaged table.
+// that place as 0 (the field stays empty). Settings no run can satisfy are refused before anything
+// is computed: a cross-sum minimum above the maximum is a BadArgument error.
 Result<ComputationResult> runComputation(const ComputationRequest &request, Random &random,
                                          const ComputationHost &host = {});
+// The refusal runComputation starts with, for callers that check before they change anything.
+Result<void> checkComputationSettings(const TipParameters &parameters);
 
 // The progress text of one attempt: "3.Tipp:  1 2  3  4  5  6    QS: 21" with rowWord "Tipp".
 std::string candidateStatusText(int row, const TipNumbers &sorted, int crossSum, std::string_view rowWord);

@@ -25,14 +25,13 @@ int longestOutstandingLucky(const NumberStatistics &s) {
     return pickLucky(s, [](int a, int b) { return a > b; });
 }
 
-Result<std::string> chooseLucky(const TipParameters &p, Random &random, const StatisticSource &statistics) {
-    if (!p.makeLucky) return std::string("-");
+std::string chooseLucky(const TipParameters &p, Random &random, const StatisticSource &statistics) {
+    if (!p.makeLucky) return "-";
     if (p.luckyOption == 1 || p.luckyOption == 2) {
         const bool rarest = p.luckyOption == 1;
-        Result<NumberStatistics> s =
+        const NumberStatistics s =
             statistics(rarest ? StatisticKind::LuckyFrequency : StatisticKind::LuckyOutstanding);
-        if (!s) return s.error();
-        return std::to_string(rarest ? rarestLucky(*s) : longestOutstandingLucky(*s));
+        return std::to_string(rarest ? rarestLucky(s) : longestOutstandingLucky(s));
     }
     return std::to_string(random.below(6) + 1);
 }

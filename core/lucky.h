@@ -19,8 +19,7 @@ int longestOutstandingLucky(const NumberStatistics &luckyOutstanding);
 
 // The lucky-number text of one computed row: "-" when makeLucky is off, otherwise "1".."6" by
 // luckyOption (0 random, 1 rarest, 2 longest outstanding). Only option 0 draws a random number.
-Result<std::string> chooseLucky(const TipParameters &parameters, Random &random,
-                                const StatisticSource &statistics);
+std::string chooseLucky(const TipParameters &parameters, Random &random, const StatisticSource &statistics);
 
 // "Glückszahl setzen": an answer that reads as an integer becomes the generator's state (a negative
 // one as its 32-bit pattern) and is returned as entered, for the status text; anything else seeds

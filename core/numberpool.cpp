@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/rounding.h"
+
 namespace quorix {
 
 void NumberPool::add(int number, int times) {
@@ -64,17 +66,6 @@ NumberPool NumberPool::fromList(const NumberList &list) {
     return pool;
 }
 
-int roundBandLimit(std::int64_t numerator, std::int64_t denominator) {
-    std::int64_t q = numerator / denominator;
-    std::int64_t rest = numerator % denominator;
-    if (rest < 0) {
-        rest += denominator;
-        --q;
-    }
-    if (2 * rest > denominator || (2 * rest == denominator && q % 2 != 0)) ++q;
-    return static_cast<int>(q);
-}
-
 namespace {
 
 int countAt(const NumberStatistics &s, int position) {
@@ -89,10 +80,10 @@ public:
         , m_source(source)
         , m_observer(observer) {}
 
-    Result<NumberStatistics> run(StatisticKind kind, int stepMessage) {
+    NumberStatistics run(StatisticKind kind, Msg stepMessage) {
         if (m_observer.stepStarted) m_observer.stepStarted(stepMessage);
-        Result<NumberStatistics> s = m_source(kind);
-        if (s && m_observer.statistic) m_observer.statistic(*s);
+        NumberStatistics s = m_source(kind);
+        if (m_observer.statistic) m_observer.statistic(s);
         return s;
     }
 
@@ -107,8 +98,8 @@ public:
     void addRuns(const NumberStatistics &s, int length, int lastFirst, bool frequent, bool oneBlank) {
         const std::int64_t lo = s.minCount.value_or(0);
         const std::int64_t hi = s.maxCount.value_or(0);
-        const int lower = frequent ? roundBandLimit(10 * hi - 3 * (hi - lo), 10) : 0;
-        const int upper = frequent ? static_cast<int>(hi) : roundBandLimit(10 * lo + 3 * (hi - lo), 10);
+        const int lower = frequent ? roundHalfEven(10 * hi - 3 * (hi - lo), 10) : 0;
+        const int upper = frequent ? static_cast<int>(hi) : roundHalfEven(10 * lo + 3 * (hi - lo), 10);
         status(lower, upper, oneBlank);
         for (int x = 1; x <= lastFirst; ++x) {
             const int count = countAt(s, x - 1);
@@ -128,14 +119,14 @@ public:
             int lower = 0;
             int upper = 0;
             if (top) {
-                lower = roundBandLimit(denominator * hi - percent * (hi - lo), denominator);
+                lower = roundHalfEven(denominator * hi - percent * (hi - lo), denominator);
                 upper = static_cast<int>(hi);
             } else {
                 lower = static_cast<int>(lo);
-                upper = roundBandLimit(denominator * lo + percent * (hi - lo), denominator);
+                upper = roundHalfEven(denominator * lo + percent * (hi - lo), denominator);
             }
             status(lower, upper, firstOneBlank && denominator == 100);
-            for (int n = 1; n <= 42; ++n) {
+            for (int n = kLowestNumber; n <= kHighestNumber; ++n) {
                 const int count = countAt(s, n - 1);
                 if (lower <= count && count <= upper) m_pool.add(n, denominator == 100 ? 2 : 1);
             }
@@ -156,8 +147,8 @@ void removeDraw(NumberPool &pool, const Draw &d) {
 
 } // namespace
 
-Result<NumberPool> buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
-                                   const StatisticSource &statistics, const PoolObserver &observer) {
+NumberPool buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
+                           const StatisticSource &statistics, const PoolObserver &observer) {
     NumberPool pool;
     PoolBuilder b(pool, statistics, observer);
 
@@ -165,49 +156,48 @@ Result<NumberPool> buildNumberPool(const TipParameters &p, const ReferenceDraws 
         bool frequent;
         bool rare;
         StatisticKind kind;
-        int message;
+        Msg message;
         int length;
         int lastFirst;
         bool rareOneBlank;
     };
     const RunStep runSteps[] = {
-        {p.preferFrequentPairs, p.preferRarePairs, StatisticKind::Pairs, 18, 2, 40, false},
-        {p.preferFrequentTriples, p.preferRareTriples, StatisticKind::Triples, 19, 3, 38, false},
-        {p.preferFrequentQuadruples, p.preferRareQuadruples, StatisticKind::Quadruples, 20, 4, 39, true},
+        {p.preferFrequentPairs, p.preferRarePairs, StatisticKind::Pairs, Msg::PoolPairs, 2, 40, false},
+        {p.preferFrequentTriples, p.preferRareTriples, StatisticKind::Triples, Msg::PoolTriples, 3, 38,
+         false},
+        {p.preferFrequentQuadruples, p.preferRareQuadruples, StatisticKind::Quadruples, Msg::PoolQuadruples,
+         4, 39, true},
     };
     for (const RunStep &step : runSteps) {
         if (!step.frequent && !step.rare) continue;
-        Result<NumberStatistics> s = b.run(step.kind, step.message);
-        if (!s) return s.error();
-        if (step.frequent) b.addRuns(*s, step.length, step.lastFirst, true, false);
-        if (step.rare) b.addRuns(*s, step.length, step.lastFirst, false, step.rareOneBlank);
+        const NumberStatistics s = b.run(step.kind, step.message);
+        if (step.frequent) b.addRuns(s, step.length, step.lastFirst, true, false);
+        if (step.rare) b.addRuns(s, step.length, step.lastFirst, false, step.rareOneBlank);
     }
 
     if (p.preferFrequent || p.preferRare) {
-        Result<NumberStatistics> s = b.run(StatisticKind::Frequency, 0);
-        if (!s) return s.error();
-        if (p.preferFrequent) b.addNumbers(*s, p.frequentPercent, true, false);
-        if (p.preferRare) b.addNumbers(*s, p.rarePercent, false, false);
+        const NumberStatistics s = b.run(StatisticKind::Frequency, Msg::DrawnNumbersTitle);
+        if (p.preferFrequent) b.addNumbers(s, p.frequentPercent, true, false);
+        if (p.preferRare) b.addNumbers(s, p.rarePercent, false, false);
     }
     if (p.preferOverdue) {
-        Result<NumberStatistics> s = b.run(StatisticKind::Outstanding, 21);
-        if (!s) return s.error();
-        b.addNumbers(*s, p.overduePercent, true, true);
+        const NumberStatistics s = b.run(StatisticKind::Outstanding, Msg::PoolOutstanding);
+        b.addNumbers(s, p.overduePercent, true, true);
     }
 
     if (p.preferNeighbours) {
-        if (observer.stepStarted) observer.stepStarted(22);
+        if (observer.stepStarted) observer.stepStarted(Msg::PoolNeighbours);
         std::vector<int> values(draws.last.numbers.begin(), draws.last.numbers.end());
         if (draws.last.bonus != 0) values.push_back(draws.last.bonus);
         for (int v : values) {
             // Numbers above 45 only come from a damaged draw file; the pool never holds them.
             if (v > 1 && v - 1 <= 45) pool.add(v - 1, 4);
-            if (v < 42) pool.add(v + 1, 4);
+            if (v < kHighestNumber) pool.add(v + 1, 4);
         }
     }
 
     if (!p.onlyPreferredNumbers) {
-        for (int n = 1; n <= 42; ++n)
+        for (int n = kLowestNumber; n <= kHighestNumber; ++n)
             pool.add(n);
     }
 

@@ -9,6 +9,8 @@
 #include <vector>
 
 #include "core/draw.h"
+#include "core/game.h"
+#include "core/messages.h"
 #include "core/result.h"
 #include "core/statistics.h"
 #include "core/tipparameters.h"
@@ -63,23 +65,20 @@ private:
 
 // What the pool building tells the window while it works; every member may be left empty.
 struct PoolObserver {
-    // A statistic is about to run; the status reads message 17, a blank and this message.
-    std::function<void(int stepMessage)> stepStarted;
+    // A statistic is about to run; the status reads Msg::StatisticRunning, a blank and this message.
+    std::function<void(Msg stepMessage)> stepStarted;
     // A statistic has run (the window draws its chart).
     std::function<void(const NumberStatistics &)> statistic;
     // "Min: ..  Max: ..  size" of a band.
     std::function<void(const std::string &)> status;
 };
 
-// Runs one statistic for the pool (the window's own operations, or a table read once).
-using StatisticSource = std::function<Result<NumberStatistics>(StatisticKind)>;
+// Runs one statistic for the pool over the draws the computation has read.
+using StatisticSource = std::function<NumberStatistics(StatisticKind)>;
 
 // Builds the pool step by step from the preferences, the statistics and the reference draws.
-// The number list (showNumberList) is the caller's business. Statistic failures end the building.
-Result<NumberPool> buildNumberPool(const TipParameters &parameters, const ReferenceDraws &draws,
-                                   const StatisticSource &statistics, const PoolObserver &observer = {});
-
-// A band limit: numerator / denominator (denominator > 0) to the nearest integer, halves to even.
-int roundBandLimit(std::int64_t numerator, std::int64_t denominator);
+// The number list (showNumberList) is the caller's business.
+NumberPool buildNumberPool(const TipParameters &parameters, const ReferenceDraws &draws,
+                           const StatisticSource &statistics, const PoolObserver &observer = {});
 
 } // namespace quorix

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/game.h"
 #include "core/random.h"
 
 namespace quorix {
@@ -33,7 +34,7 @@ std::vector<Draw> makeSampleHistory(DaySerial to, std::uint32_t seed) {
             Draw d;
             d.date = date;
             const bool luckyEra = date >= luckyEraFrom;
-            std::vector<int> numbers = distinctNumbers(random, 7, luckyEra ? 42 : 45);
+            std::vector<int> numbers = distinctNumbers(random, 7, luckyEra ? kHighestNumber : 45);
             std::sort(numbers.begin(), numbers.begin() + 6);
             std::copy_n(numbers.begin(), 6, d.numbers.begin());
             if (luckyEra) {

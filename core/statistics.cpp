@@ -5,6 +5,8 @@
 #include <cstdint>
 
 #include "core/drawfile.h"
+#include "core/game.h"
+#include "core/rounding.h"
 
 namespace quorix {
 
@@ -16,9 +18,9 @@ constexpr std::string_view kNames[] = {
 };
 
 // Fixed counter tables; a value outside its table is not counted.
-constexpr int kNumberTable = 43;    // values 0..42; 0 takes a missing bonus number
-constexpr int kCrossSumTable = 280; // sums 0..279
-constexpr int kPerDrawTable = 7;    // 0..6
+constexpr int kNumberTable = kHighestNumber + 1;  // values 0..42; 0 takes a missing bonus number
+constexpr int kCrossSumTable = 280;               // sums 0..279
+constexpr int kPerDrawTable = kNumbersPerTip + 1; // 0..6
 
 // Lucky numbers were drawn on Saturdays from this day and on Wednesdays from the later one;
 // the outstanding count of lucky numbers starts later still.
@@ -47,14 +49,6 @@ bool passes(StatisticKind kind, const StatisticsWindow &w, DaySerial date) {
     default:
         return date > w.startDate && passesWeekdays(w, weekday);
     }
-}
-
-// numerator / denominator (both >= 0, denominator > 0) to the nearest integer, halves to even.
-int roundHalfEven(std::int64_t numerator, std::int64_t denominator) {
-    const std::int64_t q = numerator / denominator;
-    const std::int64_t twiceRest = 2 * (numerator % denominator);
-    if (twiceRest > denominator || (twiceRest == denominator && q % 2 != 0)) return static_cast<int>(q + 1);
-    return static_cast<int>(q);
 }
 
 // Bit n set when n is among the main numbers; runs never reach past 44, so 64 bits suffice.
@@ -142,10 +136,11 @@ bool isPrimeNumber(int n) {
     }
 }
 
-NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &window,
-                                  std::span<const Draw> draws) {
+namespace {
+
+// What one pass over the draws counts.
+struct Tally {
     std::array<std::int32_t, kCrossSumTable> counters{}; // large enough for every kind's table
-    if (kind == StatisticKind::Outstanding) std::fill_n(counters.begin(), kNumberTable, 1);
     std::int64_t drawCount = 0;
     std::int64_t crossSumTotal = 0;
     std::int64_t runTotal = 0;
@@ -153,105 +148,124 @@ NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &wi
     int largestSum = 0;
     const Draw *lastPassing = nullptr;
 
-    auto bump = [&](int value, int table) {
+    void bump(int value, int table) {
         if (value >= 0 && value < table) ++counters[static_cast<std::size_t>(value)];
-    };
+    }
+};
 
-    for (const Draw &d : draws) {
-        if (!passes(kind, window, d.date)) continue;
-        lastPassing = &d;
-        ++drawCount;
-        switch (kind) {
-        case StatisticKind::Frequency:
-            for (int n : d.numbers)
-                bump(n, kNumberTable);
-            bump(d.bonus, kNumberTable);
-            crossSumTotal += d.crossSum();
-            break;
-        case StatisticKind::Outstanding: {
-            for (int i = 0; i < kNumberTable; ++i)
-                ++counters[static_cast<std::size_t>(i)];
-            auto reset = [&](int n) {
-                if (n >= 0 && n < kNumberTable) counters[static_cast<std::size_t>(n)] = 1;
-            };
-            for (int n : d.numbers)
-                reset(n);
-            reset(d.bonus);
-            break;
-        }
-        case StatisticKind::Pairs:
-        case StatisticKind::Triples:
-        case StatisticKind::Quadruples: {
-            const std::uint64_t mask = numberMask(d);
-            const std::uint64_t run = (std::uint64_t{1} << runLength(kind)) - 1;
-            for (int x = 1; x <= runLastFirst(kind); ++x) {
-                if (((mask >> x) & run) == run) {
-                    ++counters[static_cast<std::size_t>(x)];
-                    ++runTotal;
-                }
-            }
-            break;
-        }
-        case StatisticKind::CrossSums: {
-            const int s = d.crossSum();
-            if (s >= 0 && s < kCrossSumTable) {
-                ++counters[static_cast<std::size_t>(s)];
-                // Only sums inside the table bound the list; anything else is a damaged record.
-                smallestSum = std::min(smallestSum, s);
-                largestSum = std::max(largestSum, s);
-            }
-            crossSumTotal += s;
-            break;
-        }
-        case StatisticKind::PrimesPerDraw:
-        case StatisticKind::OddPerDraw:
-        case StatisticKind::EvenPerDraw:
-            bump(perDrawValue(kind, d), kPerDrawTable);
-            break;
-        case StatisticKind::LuckyFrequency:
-            bump(d.lucky, kNumberTable);
-            break;
-        case StatisticKind::LuckyOutstanding:
-            for (int g = 1; g <= 6; ++g)
-                ++counters[static_cast<std::size_t>(g)];
-            if (d.lucky >= 1 && d.lucky <= 6) counters[static_cast<std::size_t>(d.lucky)] = 1;
-            break;
+void countOutstanding(Tally &t, const Draw &d) {
+    for (int i = 0; i < kNumberTable; ++i)
+        ++t.counters[static_cast<std::size_t>(i)];
+    const auto reset = [&](int n) {
+        if (n >= 0 && n < kNumberTable) t.counters[static_cast<std::size_t>(n)] = 1;
+    };
+    for (int n : d.numbers)
+        reset(n);
+    reset(d.bonus);
+}
+
+void countRuns(StatisticKind kind, Tally &t, const Draw &d) {
+    const std::uint64_t mask = numberMask(d);
+    const std::uint64_t run = (std::uint64_t{1} << runLength(kind)) - 1;
+    for (int x = 1; x <= runLastFirst(kind); ++x) {
+        if (((mask >> x) & run) == run) {
+            ++t.counters[static_cast<std::size_t>(x)];
+            ++t.runTotal;
         }
     }
+}
 
-    NumberStatistics result;
-    result.kind = kind;
-    auto addEntries = [&](int from, int to) {
+void countCrossSum(Tally &t, const Draw &d) {
+    const int s = d.crossSum();
+    if (s >= 0 && s < kCrossSumTable) {
+        ++t.counters[static_cast<std::size_t>(s)];
+        // Only sums inside the table bound the list; anything else is a damaged record.
+        t.smallestSum = std::min(t.smallestSum, s);
+        t.largestSum = std::max(t.largestSum, s);
+    }
+    t.crossSumTotal += s;
+}
+
+void countLuckyOutstanding(Tally &t, const Draw &d) {
+    for (int g = 1; g <= 6; ++g)
+        ++t.counters[static_cast<std::size_t>(g)];
+    if (d.lucky >= 1 && d.lucky <= 6) t.counters[static_cast<std::size_t>(d.lucky)] = 1;
+}
+
+void countDraw(StatisticKind kind, Tally &t, const Draw &d) {
+    switch (kind) {
+    case StatisticKind::Frequency:
+        for (int n : d.numbers)
+            t.bump(n, kNumberTable);
+        t.bump(d.bonus, kNumberTable);
+        t.crossSumTotal += d.crossSum();
+        break;
+    case StatisticKind::Outstanding:
+        countOutstanding(t, d);
+        break;
+    case StatisticKind::Pairs:
+    case StatisticKind::Triples:
+    case StatisticKind::Quadruples:
+        countRuns(kind, t, d);
+        break;
+    case StatisticKind::CrossSums:
+        countCrossSum(t, d);
+        break;
+    case StatisticKind::PrimesPerDraw:
+    case StatisticKind::OddPerDraw:
+    case StatisticKind::EvenPerDraw:
+        t.bump(perDrawValue(kind, d), kPerDrawTable);
+        break;
+    case StatisticKind::LuckyFrequency:
+        t.bump(d.lucky, kNumberTable);
+        break;
+    case StatisticKind::LuckyOutstanding:
+        countLuckyOutstanding(t, d);
+        break;
+    }
+}
+
+Tally countDraws(StatisticKind kind, const StatisticsWindow &window, std::span<const Draw> draws) {
+    Tally t;
+    if (kind == StatisticKind::Outstanding) std::fill_n(t.counters.begin(), kNumberTable, 1);
+    for (const Draw &d : draws) {
+        if (!passes(kind, window, d.date)) continue;
+        t.lastPassing = &d;
+        ++t.drawCount;
+        countDraw(kind, t, d);
+    }
+    return t;
+}
+
+// The list the kind shows, with the figures that come from the list itself.
+void listEntries(StatisticKind kind, const Tally &t, NumberStatistics &result) {
+    const auto addEntries = [&](int from, int to) {
         for (int x = from; x <= to; ++x)
-            result.entries.push_back({x, counters[static_cast<std::size_t>(x)]});
+            result.entries.push_back({x, t.counters[static_cast<std::size_t>(x)]});
     };
-    const bool lucky = kind == StatisticKind::LuckyFrequency || kind == StatisticKind::LuckyOutstanding;
-    if (!lucky) result.drawCount = static_cast<int>(drawCount);
-    if (lastPassing) result.lastPassing = *lastPassing;
-
     switch (kind) {
     case StatisticKind::Frequency:
     case StatisticKind::Outstanding:
-        addEntries(1, 42);
+        addEntries(kLowestNumber, kHighestNumber);
         break;
     case StatisticKind::Pairs:
     case StatisticKind::Triples:
     case StatisticKind::Quadruples:
         addEntries(1, runEntryCount(kind));
-        result.runTotal = static_cast<int>(runTotal);
+        result.runTotal = static_cast<int>(t.runTotal);
         break;
     case StatisticKind::CrossSums:
-        addEntries(smallestSum, largestSum);
+        addEntries(t.smallestSum, t.largestSum);
         break;
     case StatisticKind::PrimesPerDraw:
     case StatisticKind::OddPerDraw:
     case StatisticKind::EvenPerDraw: {
-        addEntries(0, 6);
-        if (drawCount > 0) {
+        addEntries(0, kNumbersPerTip);
+        if (t.drawCount > 0) {
             std::int64_t numbersOfClass = 0;
             for (const StatisticEntry &e : result.entries)
                 numbersOfClass += std::int64_t{e.x} * e.y;
-            result.sharePercent = roundHalfEven(100 * numbersOfClass, 6 * drawCount);
+            result.sharePercent = roundHalfEven(100 * numbersOfClass, kNumbersPerTip * t.drawCount);
         }
         break;
     }
@@ -260,20 +274,34 @@ NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &wi
         addEntries(1, 6);
         break;
     }
+}
 
-    if ((kind == StatisticKind::Frequency || kind == StatisticKind::CrossSums) && drawCount > 0)
-        result.averageCrossSum = roundHalfEven(crossSumTotal, drawCount);
-
-    if (!result.entries.empty()) {
-        int lo = result.entries.front().y;
-        int hi = lo;
-        for (const StatisticEntry &e : result.entries) {
-            lo = std::min(lo, e.y);
-            hi = std::max(hi, e.y);
-        }
-        result.minCount = lo;
-        result.maxCount = hi;
+void findMinAndMax(NumberStatistics &result) {
+    if (result.entries.empty()) return;
+    int lo = result.entries.front().y;
+    int hi = lo;
+    for (const StatisticEntry &e : result.entries) {
+        lo = std::min(lo, e.y);
+        hi = std::max(hi, e.y);
     }
+    result.minCount = lo;
+    result.maxCount = hi;
+}
+
+} // namespace
+
+NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &window,
+                                  std::span<const Draw> draws) {
+    const Tally t = countDraws(kind, window, draws);
+    NumberStatistics result;
+    result.kind = kind;
+    const bool lucky = kind == StatisticKind::LuckyFrequency || kind == StatisticKind::LuckyOutstanding;
+    if (!lucky) result.drawCount = static_cast<int>(t.drawCount);
+    if (t.lastPassing) result.lastPassing = *t.lastPassing;
+    listEntries(kind, t, result);
+    if ((kind == StatisticKind::Frequency || kind == StatisticKind::CrossSums) && t.drawCount > 0)
+        result.averageCrossSum = roundHalfEven(t.crossSumTotal, t.drawCount);
+    findMinAndMax(result);
     return result;
 }
 

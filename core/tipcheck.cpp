@@ -19,24 +19,36 @@ std::optional<int> tipInteger(std::string_view text) {
     return value;
 }
 
-TipMatch zettelcheck(std::span<const std::string, 6> tip, std::string_view lucky, const Draw &draw) {
+TipMatch zettelcheck(std::span<const std::string, kNumbersPerTip> tip, std::string_view lucky,
+                     const Draw &draw) {
+    // The places up to the first that is not an integer; the comparison ends there.
+    std::array<int, kNumbersPerTip> numbers{};
+    std::array<bool, kNumbersPerTip> repeats{};
+    std::size_t readable = 0;
+    for (; readable < numbers.size(); ++readable) {
+        const auto n = tipInteger(tip[readable]);
+        if (!n) break;
+        numbers[readable] = *n;
+        repeats[readable] =
+            std::find(numbers.begin(), numbers.begin() + static_cast<std::ptrdiff_t>(readable), *n) !=
+            numbers.begin() + static_cast<std::ptrdiff_t>(readable);
+    }
+    const bool complete = readable == numbers.size();
+
     TipMatch m;
     for (int drawn : draw.numbers) {
-        for (std::size_t i = 0; i < 6; ++i) {
-            const auto n = tipInteger(tip[i]);
-            if (!n) return m;
+        for (std::size_t i = 0; i < readable; ++i) {
             // A tip place counts once even if a damaged draw holds its number twice, so hits
             // never exceed six.
-            if (*n == drawn && m.marks[i] != TipMatch::Main) {
+            if (numbers[i] == drawn && !repeats[i] && m.marks[i] != TipMatch::Main) {
                 m.marks[i] = TipMatch::Main;
                 ++m.hits;
             }
         }
+        if (!complete) return m;
     }
-    for (std::size_t i = 0; i < 6; ++i) {
-        const auto n = tipInteger(tip[i]);
-        if (!n) return m;
-        if (*n == draw.bonus) {
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        if (numbers[i] == draw.bonus && !repeats[i]) {
             m.marks[i] = TipMatch::Bonus;
             m.bonusHit = true;
         }
@@ -47,21 +59,23 @@ TipMatch zettelcheck(std::span<const std::string, 6> tip, std::string_view lucky
 }
 
 void HitTally::add(const TipMatch &match) {
-    const int hits = std::clamp(match.hits, 0, 6);
+    const int hits = std::clamp(match.hits, 0, kNumbersPerTip);
     ++counts[static_cast<std::size_t>(hits)][match.bonusHit ? 1 : 0];
 }
 
-RowCheck checkRow(const TipTexts &row, const Draw &draw) {
+RowCheck checkRow(const TipRow &row, const Draw &draw) {
     RowCheck r;
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::size_t i = 0; i < r.sorted.size(); ++i) {
         const auto n = tipInteger(row.numbers[i]);
         if (!n) return r;
         r.sorted[i] = *n;
         r.crossSum += *n;
     }
     std::sort(r.sorted.begin(), r.sorted.end());
-    for (std::size_t i = 0; i < 6; ++i)
+    for (std::size_t i = 0; i < r.sorted.size(); ++i) {
         r.texts[i] = std::to_string(r.sorted[i]);
+        r.repeated[i] = i > 0 && r.sorted[i] == r.sorted[i - 1];
+    }
     r.match = zettelcheck(r.texts, row.lucky, draw);
     r.hitText = std::to_string(r.match.hits);
     if (r.match.bonusHit) r.hitText += " + Z";
@@ -99,14 +113,14 @@ ReplayLabel checkReplayAndJoker(std::string_view userReplay, std::string_view re
     return label;
 }
 
-SheetCheck komplettcheck(bool checkEnabled, std::span<const TipTexts> rows, std::string_view userReplay,
+SheetCheck komplettcheck(bool checkEnabled, const TipSheet &sheet, std::string_view userReplay,
                          std::string_view replayCaption, const Draw &draw,
                          std::span<const JokerTicket, 3> tickets) {
     SheetCheck s;
     if (!checkEnabled) return s;
     s.ran = true;
-    s.rows.reserve(rows.size());
-    for (const TipTexts &row : rows) {
+    s.rows.reserve(sheet.rows.size());
+    for (const TipRow &row : sheet.rows) {
         s.rows.push_back(checkRow(row, draw));
         if (s.rows.back().valid) s.tally.add(s.rows.back().match);
     }

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace quorix {
@@ -25,24 +26,25 @@ std::optional<int> toInteger(std::string_view text) {
 
 } // namespace
 
-TipDistribution countTipDistribution(const SheetFields &fields) {
+TipDistribution countTipDistribution(const TipSheet &sheet) {
+    static_assert(kTipRowCount == 14, "rows 13 and 14 are the interleaved pair");
     TipDistribution result;
     // Rows 13 and 14 interleave their fields: 13/1, 14/1, 13/2, 14/2, ...
-    std::array<const std::string *, 84> order{};
+    std::array<const std::string *, kTipRowCount * kNumbersPerTip> order{};
     std::size_t n = 0;
     for (std::size_t row = 0; row < 12; ++row)
-        for (const auto &field : fields[row])
+        for (const auto &field : sheet.rows[row].numbers)
             order[n++] = &field;
-    for (std::size_t column = 0; column < 6; ++column) {
-        order[n++] = &fields[12][column];
-        order[n++] = &fields[13][column];
+    for (std::size_t column = 0; column < kNumbersPerTip; ++column) {
+        order[n++] = &sheet.rows[12].numbers[column];
+        order[n++] = &sheet.rows[13].numbers[column];
     }
 
     for (const std::string *field : order) {
         const std::optional<int> value = toInteger(*field);
         if (!value) break;
         // A value outside the counters is skipped rather than written past them.
-        if (*value < 0 || *value > 42) continue;
+        if (*value < 0 || *value > kHighestNumber) continue;
         ++result.counts[static_cast<std::size_t>(*value)];
         ++result.total;
     }

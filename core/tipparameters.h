@@ -79,27 +79,49 @@ struct TipParameters {
     bool operator==(const TipParameters &) const = default;
 };
 
-// One field of TipParameters by name, for the command line and for building the window's controls.
-// Exactly one of flag/value is set. `control` is the name the settings store and the language files
-// use; `spinner` names the spin buttons beside an edit field (empty where there are none).
+// One field of TipParameters with everything the program knows about it: the one place a setting
+// is described. The command line sets it by `name`; the window builds its control from this row
+// and the settings store keeps it under `settingsName`. Exactly one of flag/value is set. The
+// default is the member's initialiser in TipParameters, read through the member pointer.
+// Every text is a string literal, so `data()` of each is null-terminated.
 struct TipParameterInfo {
     std::string_view name;
     bool TipParameters::*flag = nullptr;
     int TipParameters::*value = nullptr;
     int minimum = 0;
     int maximum = 1;
+    int step = 1; // of the spin buttons
+    // The check box, edit field or option group; the spin buttons beside an edit field (empty
+    // where there are none). The window's controls carry these names.
     std::string_view control;
     std::string_view spinner;
+    std::string_view settingsName;
+    std::string_view caption; // design caption of a check box (an edit field has none)
+    std::string_view hint;
     // The run may loosen this setting to finish the sheet and puts it back at the end.
     bool relaxed = false;
+    // Its place among the relaxed settings (1 first): forcePair is loosened at half the budget,
+    // the others near its end.
+    int relaxOrder = 0;
 
     bool isFlag() const { return flag != nullptr; }
     int get(const TipParameters &p) const { return isFlag() ? (p.*flag ? 1 : 0) : p.*value; }
+    int defaultValue() const { return get(TipParameters{}); }
+    // Copies this field alone from one set of parameters to another.
+    void copy(const TipParameters &from, TipParameters &to) const {
+        if (isFlag())
+            to.*flag = from.*flag;
+        else
+            to.*value = from.*value;
+    }
 };
 
 // Every field in page order.
 std::span<const TipParameterInfo> tipParameterTable();
 const TipParameterInfo *findTipParameter(std::string_view name);
+// The relaxed settings of the table in their relaxOrder: the run puts them back, and the window
+// shows them, in this order.
+std::span<const TipParameterInfo *const> relaxedParameters();
 
 // Sets a field from text: "on"/"off" for flags, a whole number inside the range otherwise.
 // Unknown names and bad or out-of-range values are BadArgument errors; nothing is changed then.

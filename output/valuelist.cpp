@@ -6,69 +6,35 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/textlines.h"
+
 namespace quorix {
 
 namespace {
 
-// Longest weight text kept from a line; anything longer is not a weight anybody typed.
-constexpr std::size_t kMaxLine = 64;
+// Longest weight text kept, in characters; anything longer is not a weight anybody typed.
+constexpr std::size_t kMaxWeightChars = 64;
 
-// Windows-1252 for 0x80..0x9F; the rest of the upper half is Latin-1.
-constexpr char16_t kCp1252[32] = {0x20AC, 0xFFFD, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0xFFFD, 0x017D, 0xFFFD,
-                                  0xFFFD, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0xFFFD, 0x017E, 0x0178};
+constexpr TextLimits kValueListLimits{TextLimits::kUnlimited, 45, true};
 
-bool validUtf8(std::string_view s) {
-    std::size_t i = 0;
-    while (i < s.size()) {
-        const auto c = static_cast<unsigned char>(s[i]);
-        std::size_t extra = 0;
-        if (c >= 0x80) {
-            if ((c & 0xE0) == 0xC0)
-                extra = 1;
-            else if ((c & 0xF0) == 0xE0)
-                extra = 2;
-            else if ((c & 0xF8) == 0xF0)
-                extra = 3;
-            else
-                return false;
-        }
-        if (i + extra >= s.size() && extra > 0) return false;
-        for (std::size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
-std::string fromCp1252(std::string_view s) {
-    std::string out;
-    for (char ch : s) {
-        const auto c = static_cast<unsigned char>(ch);
-        const char32_t u = c < 0x80 ? c : c < 0xA0 ? kCp1252[c - 0x80] : c;
-        if (u < 0x80) {
-            out += static_cast<char>(u);
-        } else if (u < 0x800) {
-            out += static_cast<char>(0xC0 | (u >> 6));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        } else {
-            out += static_cast<char>(0xE0 | (u >> 12));
-            out += static_cast<char>(0x80 | ((u >> 6) & 0x3F));
-            out += static_cast<char>(0x80 | (u & 0x3F));
-        }
-    }
-    return out;
-}
-
-std::string cleanLine(std::string_view line) {
-    // Control characters (NUL and the like) cannot be part of a weight typed into a list.
+// What a weight can hold so that saving and loading it gives it back unchanged: no control
+// characters (they could end the line), no zero-width no-break space (a leading one would be
+// taken for a byte-order mark), at most kMaxWeightChars characters.
+std::string cleanWeight(std::string_view text) {
+    const std::string decoded = decodeLine(text);
     std::string kept;
-    for (char c : line.substr(0, kMaxLine)) {
-        if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) kept += c;
+    std::size_t keptChars = 0;
+    for (std::string_view rest = decoded; !rest.empty() && keptChars < kMaxWeightChars;) {
+        const std::string_view ch = utf8Prefix(rest, 1);
+        rest.remove_prefix(ch.size());
+        const auto lead = static_cast<unsigned char>(ch[0]);
+        const bool c0 = lead < 0x20 || lead == 0x7F;
+        const bool c1 = lead == 0xC2 && static_cast<unsigned char>(ch[1]) < 0xA0;
+        if (c0 || c1 || ch == "\xEF\xBB\xBF") continue;
+        kept += ch;
+        ++keptChars;
     }
-    return validUtf8(kept) ? kept : fromCp1252(kept);
+    return kept;
 }
 
 } // namespace
@@ -77,6 +43,7 @@ std::string ValueListFile::format(NumberList &list) {
     std::string text;
     for (NumberListEntry &entry : list) {
         if (entry.ticked) {
+            entry.weight = cleanWeight(entry.weight);
             if (entry.weight.empty()) entry.weight.assign(1, '1');
             text += entry.weight;
         }
@@ -98,21 +65,11 @@ Result<void> ValueListFile::write(const std::filesystem::path &path, NumberList 
 }
 
 NumberList ValueListFile::parse(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
+    const std::vector<std::string> lines = decodeTextLines(text, kValueListLimits);
     NumberList list;
-    for (NumberListEntry &entry : list) {
-        std::string_view line;
-        if (!text.empty()) {
-            const std::size_t end = text.find_first_of("\r\n");
-            line = text.substr(0, end);
-            if (end == std::string_view::npos) {
-                text = {};
-            } else {
-                const bool crlf = text[end] == '\r' && end + 1 < text.size() && text[end + 1] == '\n';
-                text.remove_prefix(end + (crlf ? 2 : 1));
-            }
-        }
-        const std::string weight = cleanLine(line);
+    for (std::size_t n = 0; n < list.size(); ++n) {
+        NumberListEntry &entry = list[n];
+        const std::string weight = n < lines.size() ? cleanWeight(lines[n]) : std::string();
         entry.ticked = !weight.empty();
         if (weight.empty())
             entry.weight.assign(1, '1');
@@ -126,7 +83,7 @@ Result<NumberList> ValueListFile::read(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) return ioError(path.string() + ": " + std::strerror(errno));
     // 45 lines of weights never come near this; a huge file is read no further.
-    std::string text(64 * 1024, '\0');
+    std::string text(std::size_t{64} * 1024, '\0');
     in.read(text.data(), static_cast<std::streamsize>(text.size()));
     if (in.bad()) return ioError(path.string() + ": " + std::strerror(errno));
     text.resize(static_cast<std::size_t>(in.gcount()));

@@ -15,12 +15,14 @@ struct ValueListFile {
     static constexpr const char *kExtension = "zqw";
     static constexpr const char *kFilter = "Werteliste|*.zqw";
 
-    // Saving first gives a ticked entry with an empty weight the weight "1" (in the list too).
+    // Saving first gives each ticked entry the weight it will be read back with (in the list too):
+    // control characters and U+FEFF dropped, at most 64 characters, an empty weight "1".
     static std::string format(NumberList &list);
     static Result<void> write(const std::filesystem::path &path, NumberList &list);
 
     // Line n ticks entry n with the line as its weight; an empty or missing line unticks it with
-    // weight "1". Lines beyond 45 are ignored. Bytes that are not UTF-8 are read as Windows-1252.
+    // weight "1". Lines beyond 45 are ignored. A line that is not UTF-8 is read as Windows-1252; a
+    // byte-order mark at the start is dropped once. CR LF, LF and a lone CR end a line.
     static NumberList parse(std::string_view text);
     // A file that cannot be read leaves nothing changed: the error comes back instead.
     static Result<NumberList> read(const std::filesystem::path &path);

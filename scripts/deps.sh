@@ -4,7 +4,7 @@
 # As root: installs what is missing with apt-get. Otherwise: prints the one line to run and fails.
 set -euo pipefail
 packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-multimedia-dev
+  qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-multimedia-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core fonts-liberation
   xvfb xauth imagemagick poppler-utils

@@ -1,9 +1,11 @@
 #include <QBarSeries>
 #include <QBarSet>
 #include <QCategoryAxis>
+#include <QChartView>
 #include <QChart>
 #include <QCheckBox>
 #include <QDateEdit>
+#include <QGraphicsTextItem>
 #include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
@@ -30,7 +32,8 @@ namespace {
 // Three Saturday draws with cross sums 21, 107 and 142 and lucky numbers 2, 5, 5.
 std::vector<Draw> sampleDraws() {
     using testing::makeDraw;
-    return {makeDraw("2020-01-04", {1, 2, 3, 4, 5, 6}, 7, 2), makeDraw("2020-01-11", {5, 6, 7, 8, 40, 41}, 0, 5),
+    return {makeDraw("2020-01-04", {1, 2, 3, 4, 5, 6}, 7, 2),
+            makeDraw("2020-01-11", {5, 6, 7, 8, 40, 41}, 0, 5),
             makeDraw("2020-01-18", {2, 11, 20, 29, 38, 42}, 13, 5)};
 }
 
@@ -72,6 +75,7 @@ private Q_SLOTS:
     void barsColoursAndValueAxis();
     void titlesFromMessages();
     void collapsedAxisAndEmptyWindow();
+    void emptyHistoryKeepsTheAxisTitleOnOneLine();
     void controllerRunsFromControls();
     void controllerReportsMissingFile();
     void distributionView();
@@ -189,6 +193,43 @@ void ChartsTest::collapsedAxisAndEmptyWindow() {
     QCOMPARE(view.valueAxis()->max(), 1.0);
 }
 
+void ChartsTest::emptyHistoryKeepsTheAxisTitleOnOneLine() {
+    // No draws at all: no bars, no average. The chart still lays itself out, with the axis title
+    // as one line under the plot, shortened where the chart is too narrow for it.
+    const MessageLookup longMessages = [](int n) {
+        return n == 13  ? u"Verteilung der Quersummen"_s
+               : n == 1 ? u"Ziehungen"_s
+                        : u"Durchschnittliche Quersumme"_s;
+    };
+    const NumberStatistics stats = computeStatistic(StatisticKind::CrossSums, sampleWindow(), {});
+    for (int width : {700, 300}) {
+        QChartView view;
+        view.resize(width, 300);
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        StatisticsChart chart(view.chart(), longMessages);
+        chart.show(stats);
+        QTest::qWait(50); // the plot-area change is handled queued
+        QVERIFY(chart.valueAxis()->max() > chart.valueAxis()->min());
+        const QRectF plot = view.chart()->plotArea();
+        QVERIFY(plot.width() > 0);
+        const QString title = chart.categoryAxis()->titleText();
+        QCOMPARE(title.endsWith(QChar(0x2026)), width == 300);
+        QVERIFY(QFontMetricsF(chart.categoryAxis()->titleFont()).horizontalAdvance(title) <= plot.width());
+
+        const QList<QGraphicsItem *> items = view.scene()->items();
+        const auto titleItem = std::find_if(items.begin(), items.end(), [](QGraphicsItem *item) {
+            auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+            return text && text->toPlainText().startsWith(u"Verteilung"_s);
+        });
+        QVERIFY(titleItem != items.end());
+        const QRectF box = (*titleItem)->sceneBoundingRect();
+        QVERIFY2(box.top() >= plot.bottom(), "the title stands under the plot");
+        QVERIFY2(box.height() < 2 * QFontMetricsF(chart.categoryAxis()->titleFont()).lineSpacing(),
+                 "one line");
+    }
+}
+
 namespace {
 
 // A stand-in for the main window: the tabs, the pickers, the weekday boxes and a few controls.
@@ -299,10 +340,10 @@ void ChartsTest::controllerReportsMissingFile() {
 
 void ChartsTest::distributionView() {
     FakeWindow w;
-    SheetFields sheet{};
-    sheet[0] = {"1", "2", "3", "4", "5", "6"};
-    sheet[1] = {"2", "3", "5", "7", "11", "42"};
-    sheet[2] = {"", "9", "9", "9", "9", "9"}; // the gap ends the reading
+    TipSheet sheet;
+    sheet.rows[0].numbers = {"1", "2", "3", "4", "5", "6"};
+    sheet.rows[1].numbers = {"2", "3", "5", "7", "11", "42"};
+    sheet.rows[2].numbers = {"", "9", "9", "9", "9", "9"}; // the gap ends the reading
     DistributionView view(*w.view, message, {[&] { return sheet; }, [&] { w.showChartPage(); }});
     view.attach(&w.root);
     w.root.findChild<QPushButton *>(u"Button6"_s)->click();
@@ -320,8 +361,8 @@ void ChartsTest::distributionView() {
     // Every number at least once: the axis starts at the smallest count, not at 0.
     for (int r = 0; r < 7; ++r)
         for (int i = 0; i < 6; ++i)
-            sheet[std::size_t(r)][std::size_t(i)] = std::to_string(r * 6 + i + 1);
-    sheet[7] = {"1", "2", "3", "4", "5", "6"};
+            sheet.rows[std::size_t(r)].numbers[std::size_t(i)] = std::to_string(r * 6 + i + 1);
+    sheet.rows[7].numbers = {"1", "2", "3", "4", "5", "6"};
     const TipDistribution d = view.Button6Click();
     QCOMPARE(d.total, 48);
     QCOMPARE(w.view->valueAxis()->min(), 1.0);

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -74,13 +75,7 @@ struct Session {
         request.saturday = window->control<QCheckBox>(u"CheckBox16"_s)->isChecked();
         request.wednesday = window->control<QCheckBox>(u"CheckBox17"_s)->isChecked();
         request.parameters = parameters;
-        const auto rows = window->tipRows();
-        for (std::size_t r = 0; r < 14; ++r) {
-            for (std::size_t i = 0; i < 6; ++i)
-                request.rows[r].fields[i] = rows[r].numbers[i].toStdString();
-            request.rows[r].lucky = rows[r].lucky.toStdString();
-            request.rows[r].locked = window->isRowLocked(int(r));
-        }
+        request.sheet = window->tipSheet();
         Random random(seed);
         ComputationHost host;
         host.numberList = std::move(numberList);
@@ -92,17 +87,18 @@ struct Session {
     // Every row of the sheet equals the core's rows. The tip check at the end gives a row that is
     // not six numbers the lucky box "-" and no cross sum.
     void compareSheet(const ComputationResult &expected) const {
-        const auto rows = window->tipRows();
+        const TipSheet sheet = window->tipSheet();
         for (int r = 0; r < 14; ++r) {
             const ComputedRow &row = expected.rows[std::size_t(r)];
             bool complete = true;
             for (int i = 0; i < 6; ++i) {
                 const int n = row.numbers[std::size_t(i)];
                 complete = complete && n >= 1 && n <= 42;
-                QCOMPARE(rows[std::size_t(r)].numbers[std::size_t(i)],
+                QCOMPARE(QString::fromStdString(sheet.rows[std::size_t(r)].numbers[std::size_t(i)]),
                          n >= 1 && n <= 42 ? QString::number(n) : QString());
             }
-            QCOMPARE(rows[std::size_t(r)].lucky, complete ? QString::fromStdString(row.lucky) : u"-"_s);
+            QCOMPARE(QString::fromStdString(sheet.rows[std::size_t(r)].lucky),
+                     complete ? QString::fromStdString(row.lucky) : u"-"_s);
             QCOMPARE(crossSumText(r), complete ? QString::number(row.crossSum) : QString());
         }
     }
@@ -147,6 +143,7 @@ private Q_SLOTS:
     void seedingBox();
     void numberList();
     void coupledSpinFields();
+    void crossSumMinimumNeverAboveMaximum();
     void closingDuringARunWaitsForTheRestore();
     void missingDrawFileEndsTheRunCleanly();
 };
@@ -215,20 +212,20 @@ void ComputationTest::seededRunMatchesTheCoreRun() {
         QVERIFY(s.window->checkEnabled());
         QVERIFY(s.computation().lastResult());
         QCOMPARE(s.computation().lastResult()->runs, expected.runs);
-        QCOMPARE(s.status(), s.window->message(statusMessage(expected.status)));
+        QCOMPARE(s.status(), s.window->message(messageIndex(statusMessage(expected.status))));
         s.compareSheet(expected);
         QVERIFY(s.computation().readParameters() == c.parameters);
         if (c.lockRows) {
-            QCOMPARE(s.window->tipRows()[3].lucky, u"-"_s);
+            QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[3].lucky), u"-"_s);
             // A locked field that is not a number stays empty; the row still counts as locked.
-            QCOMPARE(s.window->tipRows()[12].numbers[2], QString());
-            QCOMPARE(s.window->tipRows()[12].numbers[5], u"41"_s);
+            QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[12].numbers[2]), QString());
+            QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[12].numbers[5]), u"41"_s);
         }
         if (expected.status == ComputationStatus::BudgetUsedUp) {
             QCOMPARE(expected.runs, std::int64_t(c.parameters.maxRunsThousands) * 1000);
         } else {
             QCOMPARE(expected.status, ComputationStatus::Done);
-            QVERIFY(!s.window->tipRows()[1].numbers[5].isEmpty());
+            QVERIFY(!s.window->tipSheet().rows[1].numbers[5].empty());
         }
     }
 }
@@ -268,10 +265,10 @@ void ComputationTest::stopByASecondClickOrCtrlR() {
         QCOMPARE(s.status(), s.window->message(26));
         QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
         QVERIFY(lastRow >= 2);
-        const auto rows = s.window->tipRows();
+        const TipSheet sheet = s.window->tipSheet();
         for (int r = 0; r < 14; ++r)
             for (int i = 0; i < 6; ++i)
-                QCOMPARE(rows[std::size_t(r)].numbers[std::size_t(i)].isEmpty(), r + 1 >= lastRow);
+                QCOMPARE(sheet.rows[std::size_t(r)].numbers[std::size_t(i)].empty(), r + 1 >= lastRow);
     }
 }
 
@@ -287,7 +284,7 @@ void ComputationTest::altBComputesEveryTime() {
         QTest::keyClick(s.window.get(), Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE(s.status(), s.window->message(26));
         QVERIFY(s.computation().lastResult().has_value());
-        QVERIFY(!s.window->tipRows()[0].numbers[0].isEmpty());
+        QVERIFY(!s.window->tipSheet().rows[0].numbers[0].empty());
         s.window->SpeedButton11Click();
     }
 }
@@ -306,9 +303,9 @@ void ComputationTest::settingsChangedDuringARunTakeEffect() {
     QVERIFY(relaxed);
     QCOMPARE(s.computation().lastResult()->status, ComputationStatus::Done);
     static const QSet<int> primes{2, 3, 5, 7, 11, 13, 17, 19, 23, 29, 31, 37, 41};
-    for (const auto &row : s.window->tipRows())
-        for (const QString &number : row.numbers)
-            QVERIFY2(primes.contains(number.toInt()), qPrintable(number));
+    for (const TipRow &row : s.window->tipSheet().rows)
+        for (const std::string &number : row.numbers)
+            QVERIFY2(primes.contains(QString::fromStdString(number).toInt()), number.c_str());
 }
 
 void ComputationTest::relaxationVisibleDuringAndRestoredAfter() {
@@ -342,8 +339,8 @@ void ComputationTest::relaxationVisibleDuringAndRestoredAfter() {
                           u"Edit41=3"_s, u"CheckBox8=1"_s, u"Edit42=5"_s, u"Edit40=0"_s, u"Edit41=1"_s}));
     QCOMPARE(s.status(), s.window->message(25));
     QVERIFY(s.computation().readParameters() == p);
-    QCOMPARE(s.window->tipRows()[0].numbers[0], u"1"_s);
-    QCOMPARE(s.window->tipRows()[2].numbers[0], QString());
+    QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[0].numbers[0]), u"1"_s);
+    QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[2].numbers[0]), QString());
     QCOMPARE(s.crossSumText(2), QString());
 }
 
@@ -380,19 +377,19 @@ void ComputationTest::seedingBox() {
 
     // The same seed through the box gives the same tips.
     Session s;
-    std::array<LottoZahlen::TipRowTexts, 14> first;
+    TipSheet first;
     for (int round = 0; round < 2; ++round) {
         s.prompts.answer(true, u"4711"_s);
         s.window->control<QAbstractButton>(u"SpeedButton13"_s)->click();
         s.button()->click();
-        const auto rows = s.window->tipRows();
+        const TipSheet sheet = s.window->tipSheet();
         if (round == 0)
-            first = rows;
+            first = sheet;
         else
             for (std::size_t r = 0; r < 14; ++r)
-                QCOMPARE(rows[r].numbers, first[r].numbers);
+                QCOMPARE(sheet.rows[r].numbers, first.rows[r].numbers);
     }
-    QVERIFY(!first[13].numbers[0].isEmpty());
+    QVERIFY(!first.rows[13].numbers[0].empty());
 }
 
 void ComputationTest::numberList() {
@@ -460,7 +457,8 @@ void ComputationTest::numberList() {
 
         if (c.status == ComputationStatus::Cancelled) {
             QVERIFY(!s.computation().running());
-            QCOMPARE(s.window->tipRows()[2].numbers[0], QString()); // cleared before the pool was built
+            QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[2].numbers[0]),
+                     QString()); // cleared before the pool was built
             continue;
         }
         // The pool the list showed is the pool the core builds (for the end date before the run).
@@ -513,6 +511,54 @@ void ComputationTest::coupledSpinFields() {
     QCOMPARE(maxShared->minimum(), 2);
 }
 
+void ComputationTest::crossSumMinimumNeverAboveMaximum() {
+    Session s;
+    s.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
+    auto *minimum = s.window->control<QSpinBox>(u"Edit37"_s);
+    auto *maximum = s.window->control<QSpinBox>(u"Edit38"_s);
+    s.window->pages()->setCurrentIndex(1);
+    s.window->control<QTabWidget>(u"PageControl2"_s)->setCurrentIndex(2);
+    QCOMPARE(minimum->value(), 50);
+    QCOMPARE(maximum->value(), 250);
+    const auto typeInto = [](QSpinBox *spin, const QString &text) {
+        spin->setFocus(Qt::MouseFocusReason);
+        spin->selectAll();
+        QTest::keyClicks(spin, text);
+    };
+
+    // Typed above the maximum: the last digit is refused.
+    typeInto(minimum, u"260"_s);
+    QCOMPARE(minimum->value(), 26);
+    // Stepped up: it stops at the maximum.
+    typeInto(minimum, u"245"_s);
+    for (int i = 0; i < 10; ++i)
+        QTest::keyClick(minimum, Qt::Key_Up);
+    QCOMPARE(minimum->value(), 250);
+    // Typed below the minimum: taken back when the field is left; passing through a low
+    // prefix ("2" of "200") moves nothing.
+    typeInto(maximum, u"30"_s);
+    typeInto(minimum, u"100"_s);
+    QCOMPARE(maximum->value(), 250);
+    typeInto(maximum, u"200"_s);
+    QCOMPARE(minimum->value(), 100);
+    QCOMPARE(maximum->value(), 200);
+    for (int i = 0; i < 120; ++i)
+        QTest::keyClick(maximum, Qt::Key_Down);
+    QCOMPARE(maximum->value(), 100);
+
+    // Left, both fields have their full ranges, so settings are taken in any order.
+    s.window->pages()->setFocus();
+    QCOMPARE(minimum->maximum(), 279);
+    QCOMPARE(maximum->minimum(), 21);
+    TipParameters p = s.window->tipParameters();
+    p.crossSumMin = 260;
+    p.crossSumMax = 270;
+    s.window->setTipParameters(p);
+    QCOMPARE(minimum->value(), 260);
+    QCOMPARE(maximum->value(), 270);
+}
+
 void ComputationTest::closingDuringARunWaitsForTheRestore() {
     Session s;
     TipParameters p = impossibleParameters(30000);
@@ -541,7 +587,7 @@ void ComputationTest::missingDrawFileEndsTheRunCleanly() {
     QVERIFY(!s.computation().lastResult());
     QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
     QVERIFY(s.window->checkEnabled());
-    QCOMPARE(s.window->tipRows()[0].numbers[0], u"9"_s); // nothing was cleared
+    QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[0].numbers[0]), u"9"_s); // nothing was cleared
 }
 
 QTEST_MAIN(ComputationTest)

@@ -9,9 +9,12 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
+#include <QSignalSpy>
+#include <QWindow>
 #include <QtTest>
 
 #include "app/controltables.h"
+#include "app/elidedlabel.h"
 #include "app/lottozahlen.h"
 #include "appfixture.h"
 #include "core/drawfile.h"
@@ -29,6 +32,12 @@ private Q_SLOTS:
     void firstStartWithoutDrawFile();
     void hintsGoToPanelOne();
     void heightChangesScaleTheTabArea();
+    void laterOperationsAreDisabled();
+    void firstStartAsksOverTheShownWindow();
+    void longHintsAreElided();
+    void resultColumnsHaveHeadings();
+    void typingAWholeDate_data();
+    void typingAWholeDate();
 };
 
 void MainWindowTest::everyNamedControlExists() {
@@ -76,11 +85,18 @@ void MainWindowTest::computationControlsMatchTheParameters() {
             QString::fromStdString(std::string(info.control.empty() ? info.spinner : info.control));
         QWidget *widget = window.control(name);
         QVERIFY2(widget, qPrintable(name));
+        const QString hint = QString::fromUtf8(info.hint.data(), qsizetype(info.hint.size()));
         if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
             QCOMPARE(spin->minimum(), info.minimum);
             QCOMPARE(spin->maximum(), info.maximum);
+            QCOMPARE(spin->singleStep(), info.step);
+            QCOMPARE(spin->toolTip(), hint);
             if (!info.spinner.empty())
                 QCOMPARE(window.control(QString::fromStdString(std::string(info.spinner))), widget);
+        }
+        if (auto *box = qobject_cast<QCheckBox *>(widget)) {
+            QCOMPARE(box->text(), QString::fromUtf8(info.caption.data(), qsizetype(info.caption.size())));
+            QCOMPARE(box->toolTip(), hint);
         }
     }
     QCOMPARE(window.tipParameters(), defaults);
@@ -197,6 +213,144 @@ void MainWindowTest::heightChangesScaleTheTabArea() {
     QTRY_COMPARE(window.height(), start.height() * 2);
     QCOMPARE(window.pages()->font().pixelSize(), 26);
     QCOMPARE(window.control(QStringLiteral("Edit1"))->width(), fieldWidth * 2);
+}
+
+void MainWindowTest::laterOperationsAreDisabled() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    for (const char *name : {"SpeedButton10", "BitBtn1", "BitBtn8", "BitBtn6"})
+        QVERIFY2(!window.control(QString::fromLatin1(name))->isEnabled(), name);
+    QAction *update = window.action(QStringLiteral("Aktualisieren1"));
+    QVERIFY(!update->isEnabled());
+    QSignalSpy triggered(update, &QAction::triggered);
+    window.pages()->setFocus();
+    QTest::keyClick(&window, Qt::Key_A, Qt::ControlModifier);
+    QCOMPARE(triggered.count(), 0);
+}
+
+void MainWindowTest::firstStartAsksOverTheShownWindow() {
+    // Without a history the start-up asks for one; the window is already on screen by then, so
+    // the box does not stand alone on an empty screen.
+    TempHome home;
+    LottoZahlen window;
+    std::vector<bool> shownWhenAsked;
+    Prompts::setHandler([&](const Prompts::Request &) {
+        shownWhenAsked.push_back(window.windowHandle() && window.windowHandle()->isVisible());
+        return Prompts::Answer{};
+    });
+    window.show();
+    Prompts::setHandler({});
+    QCOMPARE(shownWhenAsked, std::vector<bool>{true});
+}
+
+void MainWindowTest::longHintsAreElided() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QLabel *panel = window.statusPanel(1);
+    const QString hint = QStringLiteral("Ein langer Hinweis ").repeated(20);
+    window.setStatusText(1, hint);
+    QCOMPARE(panel->text(), hint);
+    QCOMPARE(panel->toolTip(), hint);
+    auto *elided = qobject_cast<ElidedLabel *>(panel);
+    QVERIFY(elided);
+    const QString shown = elided->shownText();
+    QVERIFY(shown.endsWith(QChar(0x2026)));
+    QVERIFY(panel->fontMetrics().horizontalAdvance(shown) <= panel->contentsRect().width());
+    QVERIFY(panel->width() < window.width()); // the hint does not widen the window
+
+    window.setStatusText(1, QStringLiteral("Kurz"));
+    QCOMPARE(elided->shownText(), QStringLiteral("Kurz"));
+}
+
+void MainWindowTest::resultColumnsHaveHeadings() {
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const std::pair<const char *, const char *> columns[] = {{"ResultHeading", kTipRows[0].result},
+                                                             {"CrossSumHeading", kTipRows[0].crossSum}};
+    const QString texts[] = {QStringLiteral("Richtige"), QStringLiteral("QS")};
+    for (std::size_t i = 0; i < 2; ++i) {
+        auto *heading = window.findChild<QLabel *>(QString::fromLatin1(columns[i].first));
+        QVERIFY2(heading, columns[i].first);
+        QCOMPARE(heading->text(), texts[i]);
+        QWidget *first = window.control(QString::fromLatin1(columns[i].second));
+        const QPoint headingAt = heading->mapTo(&window, QPoint(0, 0));
+        const QPoint firstAt = first->mapTo(&window, QPoint(0, 0));
+        QCOMPARE(headingAt.x(), firstAt.x());
+        QVERIFY(headingAt.y() + heading->height() <= firstAt.y());
+    }
+}
+
+void MainWindowTest::typingAWholeDate_data() {
+    QTest::addColumn<QString>("picker");
+    QTest::addColumn<QString>("how"); // dclick: double-click; click: a click at the start; tab: Tab
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QDate>("expected"); // invalid: the date stays as it was
+    const QDate wanted(2026, 8, 15);
+    for (const char *picker : {"DateTimePicker1", "DateTimePicker2"}) {
+        const QString name = QString::fromLatin1(picker);
+        QTest::addRow("%s double-click", picker) << name << "dclick"
+                                                 << "15.08.2026" << wanted;
+        QTest::addRow("%s click, digits", picker) << name << "click"
+                                                  << "15082026" << wanted;
+        QTest::addRow("%s click, dots", picker) << name << "click"
+                                                << "15.08.2026" << wanted;
+        QTest::addRow("%s tab", picker) << name << "tab"
+                                        << "15.08.2026" << wanted;
+    }
+    QTest::addRow("short day and month") << "DateTimePicker1"
+                                         << "dclick"
+                                         << "5.8.2026" << QDate(2026, 8, 5);
+    QTest::addRow("no such day") << "DateTimePicker1"
+                                 << "dclick"
+                                 << "31.02.2026" << QDate();
+    QTest::addRow("incomplete") << "DateTimePicker2"
+                                << "dclick"
+                                << "15.08.20" << QDate();
+    QTest::addRow("before the start") << "DateTimePicker2"
+                                      << "dclick"
+                                      << "15.08.1980" << QDate();
+}
+
+void MainWindowTest::typingAWholeDate() {
+    QFETCH(QString, picker);
+    QFETCH(QString, how);
+    QFETCH(QString, typed);
+    QFETCH(QDate, expected);
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto *edit = window.control<QDateEdit>(picker);
+    window.pages()->setCurrentWidget(
+        window.pages()->widget(picker == QStringLiteral("DateTimePicker1") ? 3 : 2));
+    const QDate before(2020, 2, 2);
+    edit->setDate(before);
+    auto *text = edit->findChild<QLineEdit *>();
+    const QPoint start(3, text->height() / 2);
+    if (how == QStringLiteral("dclick")) {
+        QTest::mouseClick(text, Qt::LeftButton, {}, start);
+        QTest::mouseDClick(text, Qt::LeftButton, {}, start);
+    } else if (how == QStringLiteral("click")) {
+        QTest::mouseClick(text, Qt::LeftButton, {}, start);
+        text->setCursorPosition(0);
+    } else {
+        edit->setFocus(Qt::TabFocusReason);
+    }
+    QCOMPARE(QApplication::focusWidget(), edit);
+    QTest::keyClicks(edit, typed);
+    window.pages()->setFocus(); // leave the picker
+    QCOMPARE(edit->date(), expected.isValid() ? expected : before);
+    QCOMPARE(text->text(), edit->date().toString(QStringLiteral("dd.MM.yyyy")));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -17,8 +17,10 @@ private Q_SLOTS:
     void decodesEachLine();
     void missingIndicesAreEmpty();
     void missingFileKeepsTheTable();
+    void hostileFileIsCapped();
     void shippedGermanMessagesCoverEveryIndex();
     void seedingFillsOnlyWhatIsMissing();
+    void quorixHomeGetsTheShippedFiles();
 };
 
 void MessageTableTest::decodesEachLine_data() {
@@ -67,6 +69,25 @@ void MessageTableTest::missingFileKeepsTheTable() {
     QCOMPARE(table.text(0), QStringLiteral("bleibt"));
 }
 
+void MessageTableTest::hostileFileIsCapped() {
+    QTemporaryDir dir;
+    QDir(dir.path()).mkpath(QStringLiteral("land"));
+    QFile file(dir.filePath(QStringLiteral("land/meldungen.txt.xx")));
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    // A 200 KB first line of umlauts (cut between two characters, not inside one), then a flood of lines.
+    QByteArray first;
+    for (int i = 0; i < 100 * 1024; ++i)
+        first += "\xC3\xA4";
+    file.write(first + "\nzwei\n" + QByteArray(200000, '\n'));
+    file.close();
+
+    MessageTable table;
+    QVERIFY(table.loadLanguage(dir.path(), QStringLiteral("xx")));
+    QCOMPARE(table.text(0), QString(static_cast<qsizetype>(kMessageFileLimits.maxLineChars), QChar(0xE4)));
+    QCOMPARE(table.text(1), QStringLiteral("zwei"));
+    QCOMPARE(table.size(), static_cast<int>(kMessageFileLimits.maxLines));
+}
+
 void MessageTableTest::shippedGermanMessagesCoverEveryIndex() {
     MessageTable table;
     QVERIFY(table.loadLanguage(QStringLiteral(QUORIX_DATA_DIR), QStringLiteral("de")));
@@ -99,6 +120,19 @@ void MessageTableTest::seedingFillsOnlyWhatIsMissing() {
     QVERIFY(QFile::exists(target.filePath(QStringLiteral("land/meldungen.txt.en"))));
     QVERIFY(QFile::exists(target.filePath(QStringLiteral("yippee.wav"))));
     QVERIFY(!QFile::exists(target.filePath(QStringLiteral("ZahlenCH.dat"))));
+}
+
+void MessageTableTest::quorixHomeGetsTheShippedFiles() {
+    QTemporaryDir dir;
+    const QString home = dir.filePath(QStringLiteral("neu/home"));
+    qputenv("QUORIX_HOME", home.toLocal8Bit());
+    const QString resolved = ProgramFolder::resolve();
+    qunsetenv("QUORIX_HOME");
+    QCOMPARE(resolved, home);
+    MessageTable table;
+    QVERIFY(table.loadLanguage(resolved, QStringLiteral("de")));
+    QCOMPARE(table.text(24), QStringLiteral("Tipp"));
+    QVERIFY(QFile::exists(QDir(home).filePath(QStringLiteral("yippee.wav"))));
 }
 
 QTEST_MAIN(MessageTableTest)

@@ -77,6 +77,7 @@ private Q_SLOTS:
     void weightsByMouse();
     void poolToListAndBack();
     void saveAndLoadValueLists();
+    void statusLineStartsEmptyInEachMode();
 };
 
 void NumberDialogTest::tipModeMarksTheRowAndGivesTheTickedNumbers() {
@@ -309,6 +310,42 @@ void NumberDialogTest::saveAndLoadValueLists() {
     chosen.clear();
     dialog.SpeedButton2Click();
     QCOMPARE(prompts.asked().size(), std::size_t(1));
+}
+
+void NumberDialogTest::statusLineStartsEmptyInEachMode() {
+    Random random(1);
+    NumberDialog dialog(random);
+    const auto tellAWeight = [&] {
+        dialog.entry(7)->click();
+        QVERIFY(!dialog.statusText().isEmpty());
+    };
+    dialog.show();
+    tellAWeight();
+    dialog.enterTipMode(std::vector<int>{5, 9, 23});
+    QVERIFY(dialog.statusText().isEmpty());
+    tellAWeight();
+    dialog.leaveTipMode(u"m36"_s);
+    QVERIFY(dialog.statusText().isEmpty());
+    dialog.hide();
+
+    // Opened for a row or for the computation's list, the line is empty whatever was told before.
+    QString shownOnOpening = u"not opened"_s;
+    const auto answer = [&](QPushButton *button) {
+        QTimer::singleShot(0, &dialog, [&, button] {
+            shownOnOpening = dialog.statusText();
+            tellAWeight();
+            button->click();
+        });
+    };
+    answer(dialog.abortButton());
+    dialog.editTip(u"1. Tipp"_s, std::vector<int>{5}, u"m36"_s);
+    QCOMPARE(shownOnOpening, QString());
+    answer(dialog.abortButton());
+    dialog.editTip(u"2. Tipp"_s, std::vector<int>{6}, u"m36"_s);
+    QCOMPARE(shownOnOpening, QString());
+    answer(dialog.okButton());
+    dialog.choosePool(poolOf({1, 2, 3}));
+    QCOMPARE(shownOnOpening, QString());
 }
 
 QTEST_MAIN(NumberDialogTest)

@@ -61,6 +61,13 @@ QStringList rowTexts(LottoZahlen &window, int row) {
     return texts;
 }
 
+int rowOf(LottoZahlen &window, const QWidget *widget) {
+    for (int row = 0; row < kTipRowCount; ++row)
+        for (int c = 0; c < 6; ++c)
+            if (window.tipField(row, c) == widget) return row;
+    return -1;
+}
+
 QLabel *resultLabel(LottoZahlen &window, int row) {
     return window.control<QLabel>(QString::fromLatin1(kTipRows[static_cast<std::size_t>(row)].result));
 }
@@ -85,6 +92,9 @@ private Q_SLOTS:
     void leavingAFieldChecksOnlyWhenEnabled();
     void replayAndJokerResults();
     void editButtonWalksTheRowsFields();
+    void retypingARowFieldByFieldKeepsItsNumbers();
+    void repeatedNumbersCountOnceAndWarn();
+    void withoutADrawRowsShowNoResult();
 
 private:
     std::unique_ptr<TempHome> m_home;
@@ -407,7 +417,9 @@ void TipSheetTest::editButtonWalksTheRowsFields() {
     QCOMPARE(caption, QStringLiteral("13. ") + window.message(24));
     QCOMPARE(shown, (std::vector<int>{5, 9, 23, 30, 31, 40}));
     QCOMPARE(window.control<QLineEdit>(QStringLiteral("Edit96"))->text(), QStringLiteral("5"));
-    QCOMPARE(rowTexts(window, 12).join(QLatin1Char(' ')), QStringLiteral("5 9 40 30 31 40"));
+    // Places beyond the chosen numbers are emptied: an old 40 there would repeat the chosen one.
+    QCOMPARE(rowTexts(window, 12), (QStringList{QStringLiteral("5"), QStringLiteral("9"),
+                                                QStringLiteral("40"), QString(), QString(), QString()}));
 
     // The walk ends at the first empty field; a cancelled dialog changes nothing.
     window.setTipEditor([&](const QString &, const std::vector<int> &ticked) {
@@ -421,6 +433,78 @@ void TipSheetTest::editButtonWalksTheRowsFields() {
     QTest::mouseClick(window.control(QStringLiteral("SpeedButton20")), Qt::LeftButton);
     QCOMPARE(shown, (std::vector<int>{1, 2}));
     QCOMPARE(window.control<QLineEdit>(QStringLiteral("Edit97"))->text(), QStringLiteral("1"));
+}
+
+void TipSheetTest::retypingARowFieldByFieldKeepsItsNumbers() {
+    LottoZahlen &window = start();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    fillRow(window, 0,
+            {QStringLiteral("1"), QStringLiteral("12"), QStringLiteral("14"), QStringLiteral("24"),
+             QStringLiteral("37"), QStringLiteral("40")});
+    window.Komplettcheck();
+
+    // Overwritten field by field, Tab between the fields: the row is checked (and sorted) only
+    // when the focus leaves it, so every typed number stays where it was typed until then.
+    window.tipField(0, 0)->setFocus(Qt::TabFocusReason);
+    const QStringList typed{QStringLiteral("40"), QStringLiteral("1"),  QStringLiteral("24"),
+                            QStringLiteral("37"), QStringLiteral("12"), QStringLiteral("14")};
+    for (int c = 0; c < 6; ++c) {
+        QCOMPARE(QApplication::focusWidget(), window.tipField(0, c));
+        QTest::keyClicks(QApplication::focusWidget(), typed.at(c));
+        QCOMPARE(rowTexts(window, 0).mid(0, c + 1), typed.mid(0, c + 1));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    QVERIFY(rowOf(window, QApplication::focusWidget()) < 0); // the Tab left the row
+    QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("1 12 14 24 37 40"));
+    QCOMPARE(window.control<QLabel>(QStringLiteral("Label36"))->text(), QStringLiteral("128"));
+
+    // Moving to another row checks too.
+    window.tipField(0, 5)->setFocus(Qt::MouseFocusReason);
+    window.tipField(0, 5)->selectAll();
+    QTest::keyClicks(window.tipField(0, 5), QStringLiteral("3"));
+    window.tipField(1, 0)->setFocus(Qt::MouseFocusReason);
+    QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("1 3 12 14 24 37"));
+}
+
+void TipSheetTest::repeatedNumbersCountOnceAndWarn() {
+    LottoZahlen &window = start({makeDraw("2024-03-06", {5, 6, 18, 24, 35, 42})});
+    fillRow(window, 0,
+            {QStringLiteral("24"), QStringLiteral("5"), QStringLiteral("18"), QStringLiteral("5"),
+             QStringLiteral("24"), QStringLiteral("18")});
+    window.Komplettcheck();
+
+    QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("5 5 18 18 24 24"));
+    const QColor lime(0, 255, 0);
+    QCOMPARE(resultLabel(window, 0)->text(), QStringLiteral("3"));
+    for (int c = 0; c < 6; ++c) {
+        QCOMPARE(background(window.tipField(0, c)), c % 2 == 0 ? lime : LottoZahlen::kRepeatedColour);
+    }
+}
+
+void TipSheetTest::withoutADrawRowsShowNoResult() {
+    // An empty history: the current draw is the all-zero record, which is no draw to score against.
+    LottoZahlen &window = start({});
+    const int soundsBefore = window.sound().requests();
+    fillRow(window, 0,
+            {QStringLiteral("40"), QStringLiteral("3"), QStringLiteral("25"), QStringLiteral("8"),
+             QStringLiteral("12"), QStringLiteral("17")},
+            QStringLiteral("5"));
+    window.Komplettcheck();
+
+    QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("3 8 12 17 25 40"));
+    QVERIFY(resultLabel(window, 0)->text().isEmpty());
+    QCOMPARE(window.control<QLabel>(QStringLiteral("Label36"))->text(), QStringLiteral("105"));
+    const QColor neutral = QApplication::palette().color(QPalette::Base);
+    for (int c = 0; c < 6; ++c)
+        QCOMPARE(background(window.tipField(0, c)), neutral);
+    QCOMPARE(window.hitTally(), HitTally{});
+    QCOMPARE(window.sound().requests(), soundsBefore);
+
+    // Once the history holds a draw, the same row scores again.
+    m_home->writeDraws(kHistory);
+    QTest::mouseClick(window.control(QStringLiteral("SpeedButton5")), Qt::LeftButton);
+    QCOMPARE(resultLabel(window, 0)->text(), QStringLiteral("4 + Z + G"));
 }
 
 QTEST_MAIN(TipSheetTest)

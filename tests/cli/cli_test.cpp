@@ -11,6 +11,8 @@
 #include <unistd.h>
 
 #include "core/drawfile.h"
+#include "core/statistics.h"
+#include "core/tipparameters.h"
 
 using namespace quorix;
 namespace fs = std::filesystem;
@@ -99,6 +101,12 @@ TEST_F(Cli, BadArgumentsExitTwoWithOneLine) {
         {"import-csv " + z, "exactly one CSV"},
         {"import-csv " + z + " " + arg("nothing.csv"), "nothing.csv"},
         {"make-sample " + z, "already holds draws"},
+        {"make-sample --draws " + arg("future.dat") + " --to " + formatIso(todaySerial() + 1),
+         "--to cannot be later than today"},
+        {"stats " + z + " --kind Frequency --start 1990-03-16 --end 2020-12-31",
+         "--start cannot be earlier than 1990-03-17"},
+        {"", "no command given"},
+        {"help frobnicate", "unknown command"},
     };
     for (const Case &c : cases) {
         const CliRun r = cli(c.args);
@@ -107,10 +115,48 @@ TEST_F(Cli, BadArgumentsExitTwoWithOneLine) {
         EXPECT_NE(r.err.find(c.says), std::string::npos) << c.args << " -> " << r.err;
         EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
     }
-    EXPECT_EQ(cli("").code, 2);
+    EXPECT_FALSE(fs::exists(path("future.dat")));
+    EXPECT_EQ(cli("stats " + z + " --kind Frequency --start 1990-03-17 --end 2020-12-31").code, 0);
     const CliRun help = cli("help");
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("make-sample"), std::string::npos);
+}
+
+TEST_F(Cli, HelpForTheToolAndEachCommand) {
+    const char *commands[] = {"import-csv", "draws", "stats", "random", "make-sample", "compute"};
+    for (const char *asked : {"-h", "--help", "help"}) {
+        const CliRun r = cli(asked);
+        EXPECT_EQ(r.code, 0) << asked;
+        EXPECT_TRUE(r.err.empty()) << asked;
+        for (const char *command : commands)
+            EXPECT_NE(r.out.find(std::string("quorix-cli ") + command + " "), std::string::npos) << command;
+    }
+    for (const char *command : commands) {
+        // Help wins over everything else given, even arguments that would be errors.
+        for (const std::string &args :
+             {std::string(" --help"), std::string(" -h"), std::string(" --bogus -h")}) {
+            const CliRun r = cli(command + args);
+            EXPECT_EQ(r.code, 0) << command << args;
+            EXPECT_EQ(r.out.rfind(std::string("usage: quorix-cli ") + command + " ", 0), 0u) << r.out;
+            EXPECT_TRUE(r.err.empty()) << command << args;
+        }
+        EXPECT_EQ(cli(std::string("help ") + command).out, cli(std::string(command) + " --help").out);
+    }
+    const std::string stats = cli("stats --help").out;
+    for (const StatisticKind kind : kAllStatisticKinds)
+        EXPECT_NE(stats.find("  " + std::string(statisticKindName(kind)) + "\n"), std::string::npos) << stats;
+    // Each --set name on its own line with its values and the default.
+    const std::string compute = cli("compute --help").out;
+    const TipParameters defaults;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        const std::size_t at = compute.find("  " + std::string(info.name) + " ");
+        ASSERT_NE(at, std::string::npos) << info.name;
+        const std::string line = compute.substr(at, compute.find('\n', at) - at);
+        const std::string values =
+            info.isFlag() ? "on/off" : std::to_string(info.minimum) + ".." + std::to_string(info.maximum);
+        EXPECT_NE(line.find(" " + values + " "), std::string::npos) << line;
+        EXPECT_NE(line.find("(" + tipParameterText(defaults, info) + ")"), std::string::npos) << line;
+    }
 }
 
 TEST_F(Cli, StatsPrintsOneJsonLine) {

@@ -92,7 +92,7 @@ TEST_F(Compute, PrintsTheRunAsOneJsonLineLikeTheCore) {
     rq.parameters.tipCount = 4;
     rq.parameters.maxRunsThousands = 2;
     rq.parameters.luckyOption = 1;
-    rq.rows[2] = {{"5", "", "17", "40", "2", "9"}, "4", true};
+    rq.sheet.rows[2] = {{"5", "", "17", "40", "2", "9"}, "4", true};
     Random random(4711);
     const ComputationResult r = *runComputation(rq, random);
     std::string expected = "{\"rows\":[";
@@ -116,7 +116,8 @@ TEST_F(Compute, PrintsTheRunAsOneJsonLineLikeTheCore) {
 }
 
 TEST_F(Compute, BudgetStatus) {
-    const CliRun r = cli(base("1") + " --set maxRunsThousands=1 --set crossSumMin=260");
+    // No six numbers up to 42 add up to 260 or more.
+    const CliRun r = cli(base("1") + " --set maxRunsThousands=1 --set crossSumMin=260 --set crossSumMax=279");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_NE(r.out.find("\"runs\":1000,\"status\":\"budget\"}"), std::string::npos) << r.out;
 }
@@ -146,5 +147,12 @@ TEST_F(Compute, BadArgumentsExitWithTwo) {
         EXPECT_TRUE(r.out.empty()) << args;
     }
     EXPECT_EQ(cli("--draws '" + file() + "' --start 2020-01-01 --end 2021-01-01").code, 2) << "no seed";
+
+    // Settings no run can satisfy are refused with the reason, not run until the budget is spent.
+    const CliRun crossSums = cli(ok + " --set crossSumMin=200 --set crossSumMax=100");
+    EXPECT_EQ(crossSums.code, 2);
+    EXPECT_NE(crossSums.err.find("cross-sum minimum 200 is above maximum 100"), std::string::npos)
+        << crossSums.err;
+    EXPECT_TRUE(crossSums.out.empty());
     EXPECT_EQ(cli("--draws /nonexistent/ZahlenCH.dat --start 2020-01-01 --end 2021-01-01 --seed 1").code, 2);
 }

@@ -239,7 +239,16 @@ TEST(Acceptance, HistoryWindowsAndTheShortCheckGate) {
         c.set(p);
         EXPECT_EQ(acceptCandidate(tip, sum(tip), p, {}, {}, history), c.accepted) << c.what;
     }
-    EXPECT_EQ(primzahlen(std::array{2, 3, 41, 43, 47, 42}), 5);
+    // Among the candidates' numbers up to 45, 43 counts as a prime: 2, 3, 41 and 43 are four.
+    const TipNumbers fourPrimes{2, 3, 41, 42, 43, 44};
+    for (int minPrimes : {4, 5}) {
+        TipParameters p = bare();
+        p.recentCheckShort = true;
+        p.shortHits = 6;
+        p.requirePrimes = true;
+        p.minPrimes = minPrimes;
+        EXPECT_EQ(acceptCandidate(fourPrimes, sum(fourPrimes), p, {}, {}, history), minPrimes == 4);
+    }
 
     // Damaged records: a repeated number counts once, as the tip check counts it; a bonus number
     // repeating a drawn one counts again when the bonus counts.

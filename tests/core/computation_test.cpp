@@ -25,10 +25,10 @@ ComputationRequest request() {
     return rq;
 }
 
-SheetRowInput locked(std::array<const char *, 6> fields) {
-    SheetRowInput row;
+TipRow locked(std::array<const char *, 6> fields) {
+    TipRow row;
     for (std::size_t i = 0; i < 6; ++i)
-        row.fields[i] = fields[i];
+        row.numbers[i] = fields[i];
     row.lucky = "3";
     row.locked = true;
     return row;
@@ -72,8 +72,8 @@ TEST(Computation, TipCountAndLockedRows) {
     ComputationRequest rq = request();
     rq.parameters.tipCount = 6;
     rq.parameters.sharedLimitsEachTip = true;
-    rq.rows[3] = locked({"1", "2", "3", "4", "5", "6"});
-    rq.rows[12] = locked({"40", "", "7", "x", "7", "12"});
+    rq.sheet.rows[3] = locked({"1", "2", "3", "4", "5", "6"});
+    rq.sheet.rows[12] = locked({"40", "", "7", "x", "7", "12"});
     std::vector<int> committedOrder;
     ComputationHost host;
     host.generationStarted = [&] { committedOrder.push_back(0); };
@@ -103,7 +103,7 @@ TEST(Computation, TipCountAndLockedRows) {
 
     // Only row 13 locked with the full tip count: its neighbours are computed around it.
     rq = request();
-    rq.rows[12] = locked({"9", "18", "27", "36", "41", "42"});
+    rq.sheet.rows[12] = locked({"9", "18", "27", "36", "41", "42"});
     const ComputationResult around = run(rq, 7);
     EXPECT_FALSE(around.rows[11].empty());
     EXPECT_FALSE(around.rows[13].empty());
@@ -115,7 +115,7 @@ TEST(Computation, TipCountAndLockedRows) {
     // clearing has checked it; its comparison with later rows does not depend on the order.
     rq = request();
     rq.parameters.tipCount = 2;
-    rq.rows[0] = locked({"42", "9", "36", "18", "41", "27"});
+    rq.sheet.rows[0] = locked({"42", "9", "36", "18", "41", "27"});
     const ComputationResult typed = run(rq, 7);
     EXPECT_EQ(typed.rows[0].numbers, (TipNumbers{9, 18, 27, 36, 41, 42}));
     EXPECT_EQ(typed.rows[0].crossSum, 173);
@@ -129,7 +129,7 @@ TEST(Computation, BudgetUsedUpKeepsFinishedRows) {
     rq.parameters.maxShared = 0;
     const ComputationResult res = run(rq, 3);
     EXPECT_EQ(res.status, ComputationStatus::BudgetUsedUp);
-    EXPECT_EQ(statusMessage(res.status), 25);
+    EXPECT_EQ(statusMessage(res.status), Msg::NotAllTipsComputed);
     EXPECT_EQ(res.runs, 1000);
     EXPECT_FALSE(res.rows[0].empty());
     EXPECT_TRUE(res.rows[13].empty());
@@ -158,12 +158,14 @@ TEST(Computation, RelaxationVisibleDuringRunAndRestoredAfter) {
         rq.parameters.sharedLimitsEachTip = true;
         rq.parameters.maxShared = 0;
         for (std::size_t r = 0; r < c.lockedRows; ++r) {
-            rq.rows[r].locked = true;
+            rq.sheet.rows[r].locked = true;
             for (std::size_t i = 0; i < 6; ++i)
-                rq.rows[r].fields[i] = std::to_string(6 * r + i + 1);
+                rq.sheet.rows[r].numbers[i] = std::to_string(6 * r + i + 1);
         }
-        // Nothing can share no number with every locked row and also hold a pair.
+        // Nothing can share no number with every locked row and also hold a pair, and no six
+        // numbers up to 42 add up to 270.
         rq.parameters.crossSumMin = 270;
+        rq.parameters.crossSumMax = 279;
         std::vector<std::array<int, 4>> seen;
         bool forcePairOffLater = true;
         ComputationHost host;
@@ -188,7 +190,7 @@ TEST(Computation, RelaxationVisibleDuringRunAndRestoredAfter) {
 TEST(Computation, StopEndsTheRunAndKeepsFinishedRows) {
     ComputationRequest rq = request();
     rq.parameters.crossSumMin = 175; // slow enough that rows take many attempts
-    rq.rows[13] = locked({"1", "2", "3", "4", "5", "6"});
+    rq.sheet.rows[13] = locked({"1", "2", "3", "4", "5", "6"});
     int stoppedAt = 0;
     ComputationHost host;
     host.interval = std::chrono::milliseconds(0);
@@ -199,7 +201,7 @@ TEST(Computation, StopEndsTheRunAndKeepsFinishedRows) {
     const ComputationResult res = run(rq, 21, host);
     ASSERT_GE(stoppedAt, 3);
     EXPECT_EQ(res.status, ComputationStatus::Stopped);
-    EXPECT_EQ(statusMessage(res.status), 26);
+    EXPECT_EQ(statusMessage(res.status), Msg::ComputationDone);
     for (int r = 1; r <= 13; ++r)
         EXPECT_EQ(res.rows[static_cast<std::size_t>(r - 1)].empty(), r >= stoppedAt) << r;
     EXPECT_EQ(res.rows[13].numbers, (TipNumbers{1, 2, 3, 4, 5, 6}));
@@ -208,6 +210,7 @@ TEST(Computation, StopEndsTheRunAndKeepsFinishedRows) {
 TEST(Computation, LiveChangesTakeEffectForTheFollowingAttempts) {
     ComputationRequest rq = request();
     rq.parameters.crossSumMin = 279; // impossible until the host lowers it
+    rq.parameters.crossSumMax = 279;
     int calls = 0;
     ComputationHost host;
     host.interval = std::chrono::milliseconds(0);
@@ -229,7 +232,7 @@ TEST(Computation, LiveChangesTakeEffectForTheFollowingAttempts) {
 TEST(Computation, NumberList) {
     ComputationRequest rq = request();
     rq.parameters.showNumberList = true;
-    rq.rows[2] = locked({"7", "8", "9", "10", "11", "12"});
+    rq.sheet.rows[2] = locked({"7", "8", "9", "10", "11", "12"});
 
     // Cancel: no row is generated; locked rows stay as they were.
     ComputationHost host;
@@ -299,4 +302,31 @@ TEST(Computation, CandidateStatusText) {
     EXPECT_EQ(candidateStatusText(3, t, 116, "Tipp"), "3.Tipp:  1 2  13  24  35  41    QS: 116");
     EXPECT_EQ(candidateStatusText(4, t, 116, "Tipp"), "4.Tipp:  1 2  13  24  35  41   QS: 116");
     EXPECT_EQ(candidateStatusText(14, t, 116, "Tipp"), "14.Tipp:  1 2  13  24  35  41  QS: 116");
+}
+
+TEST(Computation, CrossSumMinimumAboveMaximumIsRefusedBeforeTheRun) {
+    ComputationRequest rq = request();
+    rq.parameters.crossSumMin = 151;
+    rq.parameters.crossSumMax = 150;
+    ComputationHost host;
+    bool touched = false;
+    host.pool.stepStarted = [&](Msg) { touched = true; };
+    host.rowCommitted = [&](int, const ComputedRow &) { touched = true; };
+    Random random(7);
+    const Result<ComputationResult> refused = runComputation(rq, random, host);
+    ASSERT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().code, Error::Code::BadArgument);
+    EXPECT_NE(refused.error().message.find("cross-sum minimum 151 is above maximum 150"), std::string::npos)
+        << refused.error().message;
+    EXPECT_FALSE(touched);
+    EXPECT_EQ(random.state(), 7u);
+    EXPECT_EQ(checkComputationSettings(rq.parameters).error().message, refused.error().message);
+
+    // Equal limits are a narrow but possible setting.
+    rq.parameters.crossSumMin = rq.parameters.crossSumMax = 150;
+    rq.parameters.tipCount = 2;
+    rq.parameters.limitSharedMax = false;
+    EXPECT_TRUE(checkComputationSettings(rq.parameters).ok());
+    const ComputationResult narrow = run(rq, 7);
+    EXPECT_EQ(narrow.rows[0].crossSum, 150);
 }

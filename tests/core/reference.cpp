@@ -360,11 +360,11 @@ Outcome run(const Settings &settings, Random &random) {
         const std::size_t ri = static_cast<std::size_t>(r - 1);
         std::array<int, 6> candidate{};
         bool complete = false;
-        if (settings.rows[ri].locked) {
+        if (settings.sheet.rows[ri].locked) {
             bool readable = true;
             for (std::size_t i = 0; i < 6; ++i) {
-                readable = readable && tipInteger(settings.rows[ri].fields[i]).has_value();
-                candidate[i] = tipInteger(settings.rows[ri].fields[i]).value_or(0);
+                readable = readable && tipInteger(settings.sheet.rows[ri].numbers[i]).has_value();
+                candidate[i] = tipInteger(settings.sheet.rows[ri].numbers[i]).value_or(0);
             }
             // The clearing's tip check has already sorted the fields of a complete row.
             if (readable) std::sort(candidate.begin(), candidate.end());

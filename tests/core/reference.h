@@ -26,7 +26,7 @@ struct Settings {
     bool saturday = true;
     bool wednesday = true;
     TipParameters parameters;
-    std::array<SheetRowInput, 14> rows;
+    TipSheet sheet;
 };
 
 // A parameter changed by the run itself: the attempt count and the four values afterwards.

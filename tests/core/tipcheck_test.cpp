@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+#include <iterator>
+
 #include "core/tipcheck.h"
 
 using namespace quorix;
@@ -17,8 +21,15 @@ Draw exampleDraw() {
     return d;
 }
 
-TipTexts row(std::array<std::string, 6> numbers, std::string lucky = "-") {
+TipRow row(std::array<std::string, 6> numbers, std::string lucky = "-") {
     return {numbers, lucky};
+}
+
+// A sheet whose first rows are the given ones; the others stay empty (and so invalid).
+TipSheet sheetOf(std::initializer_list<TipRow> rows) {
+    TipSheet sheet;
+    std::copy(rows.begin(), rows.end(), sheet.rows.begin());
+    return sheet;
 }
 
 using Marks = std::array<std::uint8_t, 6>;
@@ -63,7 +74,7 @@ TEST(TipCheck, MainExampleRow) {
     EXPECT_TRUE(r.red);
     EXPECT_TRUE(r.playSound);
 
-    const std::array<TipTexts, 1> sheet{row({"40", "3", "25", "8", "12", "17"}, "5")};
+    const TipSheet sheet = sheetOf({row({"40", "3", "25", "8", "12", "17"}, "5")});
     const SheetCheck s = komplettcheck(true, sheet, "", "Replay", exampleDraw(), kNoJokers);
     EXPECT_EQ(s.tally.at(4, true), 1u);
     HitTally only;
@@ -73,7 +84,7 @@ TEST(TipCheck, MainExampleRow) {
 
 TEST(TipCheck, RowResults) {
     struct Case {
-        TipTexts tip;
+        TipRow tip;
         bool valid;
         const char *hitText;
         bool red;
@@ -123,18 +134,63 @@ TEST(TipCheck, DrawWithoutBonusAndDamagedDraws) {
     const RowCheck r = checkRow(row({"3", "8", "12", "17", "25", "40"}, "5"), noBonus);
     EXPECT_EQ(r.hitText, "4 + G");
 
-    // The all-zero draw of an empty file against a bare "0" tip: hits stay within 0..6.
+    // The all-zero draw of an empty file against a bare "0" tip: hits stay within 0..6, and the
+    // repeated 0 counts once.
     const std::array<std::string, 6> zeros{"0", "0", "0", "0", "0", "0"};
     const TipMatch m = zettelcheck(zeros, "0", Draw{});
-    EXPECT_EQ(m.hits, 6);
+    EXPECT_EQ(m.hits, 1);
+    EXPECT_EQ(m.marks, (Marks{2, 0, 0, 0, 0, 0}));
     HitTally tally;
     tally.add(m);
-    EXPECT_EQ(tally.at(6, true), 1u);
+    EXPECT_EQ(tally.at(1, true), 1u);
+}
+
+TEST(TipCheck, ARepeatedNumberCountsOnce) {
+    // exampleDraw: 3 11 17 25 33 40, bonus 8, lucky 5.
+    using Repeats = std::array<bool, 6>;
+    struct Case {
+        TipRow tip;
+        const char *hitText;
+        bool red;
+        Marks marks;      // sorted order
+        Repeats repeated; // sorted order
+    };
+    const Case cases[] = {
+        {row({"3", "3", "11", "11", "17", "17"}), "3", true, {1, 0, 1, 0, 1, 0}, {0, 1, 0, 1, 0, 1}},
+        {row({"3", "3", "3", "3", "3", "3"}), "1", false, {1, 0, 0, 0, 0, 0}, {0, 1, 1, 1, 1, 1}},
+        {row({"40", "3", "40", "1", "2", "4"}), "2", false, {0, 0, 1, 0, 1, 0}, {0, 0, 0, 0, 0, 1}},
+        {row({"8", "8", "1", "2", "4", "6"}, "5"),
+         "0 + Z + G",
+         false,
+         {0, 0, 0, 0, 2, 0},
+         {0, 0, 0, 0, 0, 1}},
+        {row({"3", "11", "17", "1", "2", "4"}), "3", true, {0, 0, 1, 0, 1, 1}, {}},
+    };
+    HitTally expected;
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.tip.numbers[0] + " " + c.tip.numbers[1] + " " + c.tip.numbers[2]);
+        const RowCheck r = checkRow(c.tip, exampleDraw());
+        ASSERT_TRUE(r.valid);
+        EXPECT_EQ(r.hitText, c.hitText);
+        EXPECT_EQ(r.red, c.red);
+        EXPECT_EQ(r.playSound, c.red);
+        EXPECT_EQ(r.match.marks, c.marks);
+        EXPECT_EQ(r.repeated, c.repeated);
+        expected.add(r.match);
+    }
+    // The tally counts the row with its hits counted once.
+    TipSheet sheet;
+    for (std::size_t i = 0; i < std::size(cases); ++i)
+        sheet.rows[i] = cases[i].tip;
+    const SheetCheck s = komplettcheck(true, sheet, "", "Replay", exampleDraw(), kNoJokers);
+    EXPECT_EQ(s.tally, expected);
+    EXPECT_EQ(s.tally.at(3, false), 2u);
+    EXPECT_EQ(s.tally.at(6, false), 0u);
 }
 
 TEST(TipCheck, DisabledCheckOnlyClearsTheTally) {
-    const std::array<TipTexts, 2> sheet{row({"40", "3", "25", "8", "12", "17"}, "5"),
-                                        row({"1", "2", "", "6", "7", "9"})};
+    const TipSheet sheet =
+        sheetOf({row({"40", "3", "25", "8", "12", "17"}, "5"), row({"1", "2", "", "6", "7", "9"})});
     const std::array<JokerTicket, 3> jokers{{{true, {4, 8, 2, 9, 1, 5}}, {}, {}}};
     const SheetCheck off = komplettcheck(false, sheet, "7", "Replay", exampleDraw(), jokers);
     EXPECT_FALSE(off.ran);
@@ -143,7 +199,7 @@ TEST(TipCheck, DisabledCheckOnlyClearsTheTally) {
     EXPECT_FALSE(off.replay.touched);
 
     const SheetCheck on = komplettcheck(true, sheet, "7", "Replay", exampleDraw(), jokers);
-    ASSERT_EQ(on.rows.size(), 2u);
+    ASSERT_EQ(on.rows.size(), sheet.rows.size());
     EXPECT_FALSE(on.rows[1].valid);
     EXPECT_EQ(on.tally.at(4, true), 1u); // the invalid row is not tallied
     EXPECT_EQ(on.replay, (ReplayLabel{true, "Joker1: 482915", true}));

@@ -10,11 +10,12 @@ namespace quorix {
 namespace {
 
 // Row r (1-based) holds r, r+1, ..., r+5 as text.
-SheetFields sheetWithRows(const std::vector<int> &filled) {
-    SheetFields sheet{};
+TipSheet sheetWithRows(const std::vector<int> &filled) {
+    TipSheet sheet;
     for (int r : filled)
         for (int i = 0; i < 6; ++i)
-            sheet[static_cast<std::size_t>(r - 1)][static_cast<std::size_t>(i)] = std::to_string(r + i);
+            sheet.rows[static_cast<std::size_t>(r - 1)].numbers[static_cast<std::size_t>(i)] =
+                std::to_string(r + i);
     return sheet;
 }
 
@@ -68,9 +69,9 @@ TEST(TipDistribution, CountsNumbersAndFindsLowestAndHighest) {
 }
 
 TEST(TipDistribution, InterleavesRows13And14AndStopsAtText) {
-    SheetFields sheet = sheetWithRows(range(1, 12));
-    sheet[12] = {"1", "2", "3", "4", "5", "6"};
-    sheet[13] = {"40", "41", "x", "", "", ""};
+    TipSheet sheet = sheetWithRows(range(1, 12));
+    sheet.rows[12].numbers = {"1", "2", "3", "4", "5", "6"};
+    sheet.rows[13].numbers = {"40", "41", "x", "", "", ""};
     const TipDistribution d = countTipDistribution(sheet);
     // 13/1, 14/1, 13/2, 14/2, 13/3, then "x" ends the reading.
     EXPECT_EQ(d.total, 72 + 5);
@@ -81,8 +82,8 @@ TEST(TipDistribution, InterleavesRows13And14AndStopsAtText) {
 }
 
 TEST(TipDistribution, SkipsValuesOutsideTheCounters) {
-    SheetFields sheet{};
-    sheet[0] = {"-3", "99", "7", " 8 ", "+9", "0"};
+    TipSheet sheet;
+    sheet.rows[0].numbers = {"-3", "99", "7", " 8 ", "+9", "0"};
     const TipDistribution d = countTipDistribution(sheet);
     EXPECT_EQ(d.total, 4); // 7, 8, 9 and 0
     EXPECT_EQ(d.counts[0], 1);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <set>
+#include <string>
+#include <vector>
 
 #include "core/tipparameters.h"
 
@@ -22,6 +24,51 @@ TEST(TipParameters, TableCoversEveryFieldOnceWithItsDefaultInRange) {
     }
     // 15 + 20 + 10 + 3 + 3 fields on the five pages, plus tipCount.
     EXPECT_EQ(names.size(), 52u);
+}
+
+TEST(TipParameters, ControlsAndSettingsNamesFollowTheStore) {
+    std::set<std::string_view> settingsNames;
+    std::set<std::string_view> relaxed;
+    for (const TipParameterInfo &info : tipParameterTable()) {
+        SCOPED_TRACE(std::string(info.name));
+        EXPECT_TRUE(settingsNames.insert(info.settingsName).second);
+        EXPECT_FALSE(info.control.empty());
+        if (info.isFlag()) {
+            // The store spells its check-box values "Chekcbox" with the box's number.
+            ASSERT_TRUE(info.control.starts_with("CheckBox"));
+            EXPECT_EQ(std::string(info.settingsName), "Chekcbox" + std::string(info.control.substr(8)));
+            EXPECT_FALSE(info.caption.empty());
+            EXPECT_TRUE(info.spinner.empty());
+        } else if (!info.spinner.empty()) {
+            EXPECT_TRUE(info.control.starts_with("Edit"));
+            EXPECT_TRUE(info.spinner.starts_with("UpDown"));
+            EXPECT_EQ(info.settingsName, info.spinner);
+            EXPECT_GE(info.step, 1);
+        } else {
+            EXPECT_TRUE(info.control.starts_with("RadioGroup"));
+            EXPECT_EQ(info.settingsName, info.control);
+        }
+        if (info.relaxed) relaxed.insert(info.name);
+    }
+    EXPECT_EQ(relaxed, (std::set<std::string_view>{"forcePair", "pastWinHits", "maxFromLastDraw",
+                                                   "maxFromPreviousDraw"}));
+    std::vector<std::string_view> inOrder;
+    for (const TipParameterInfo *info : relaxedParameters())
+        inOrder.push_back(info->name);
+    EXPECT_EQ(inOrder, (std::vector<std::string_view>{"forcePair", "pastWinHits", "maxFromLastDraw",
+                                                      "maxFromPreviousDraw"}));
+    EXPECT_EQ(findTipParameter("tipCount")->step, 2);
+    EXPECT_EQ(findTipParameter("jokerOption")->defaultValue(), 3);
+    EXPECT_EQ(findTipParameter("preferRare")->defaultValue(), 1);
+
+    // copy moves one field and nothing else.
+    TipParameters from;
+    from.forcePair = true;
+    from.pastWinHits = 6;
+    TipParameters to;
+    findTipParameter("pastWinHits")->copy(from, to);
+    EXPECT_EQ(to.pastWinHits, 6);
+    EXPECT_FALSE(to.forcePair);
 }
 
 TEST(TipParameters, SetByName) {

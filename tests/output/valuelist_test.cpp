@@ -22,6 +22,13 @@ std::string lines(std::initializer_list<std::pair<int, const char *>> set) {
     return text;
 }
 
+std::string repeat(const std::string &s, int times) {
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += s;
+    return out;
+}
+
 } // namespace
 
 TEST(ValueList, WritesFortyFiveLines) {
@@ -92,4 +99,66 @@ TEST(ValueList, FileRoundTripAndErrors) {
     EXPECT_EQ(unsaved[2].weight, "") << "a failed save changes nothing";
     EXPECT_FALSE(ValueListFile::read(dir / "missing.zqw").ok());
     fs::remove_all(dir);
+}
+
+TEST(ValueList, SaveAndReloadGiveTheSameList) {
+    const std::string umlauts64 = repeat("\xC3\xA4", 64);
+    struct Case {
+        const char *what;
+        std::string weight;
+        std::string saved; // what the list holds after saving, and after reloading
+    };
+    const Case cases[] = {
+        {"64 umlauts", umlauts64, umlauts64},
+        {"65 umlauts cut to 64", umlauts64 + "\xC3\xA4", umlauts64},
+        {"64 euro signs", repeat("\xE2\x82\xAC", 64), repeat("\xE2\x82\xAC", 64)},
+        {"byte-order mark only", "\xEF\xBB\xBF", "1"},
+        {"byte-order mark before a number",
+         "\xEF\xBB\xBF"
+         "5",
+         "5"},
+        {"line breaks inside", "1\r\n2", "12"},
+        {"Windows-1252 byte", "\xE4", "\xC3\xA4"},
+        {"plain", "17", "17"},
+    };
+    for (const Case &c : cases) {
+        // The weight on the first line (where a byte-order mark would be taken off) and on a later one.
+        for (const std::size_t at : {std::size_t{0}, std::size_t{20}}) {
+            NumberList list;
+            list[at] = {true, c.weight};
+            list[44] = {true, "3"};
+            const std::string text = ValueListFile::format(list);
+            EXPECT_EQ(list[at].weight, c.saved) << c.what << " at " << at;
+            const NumberList back = ValueListFile::parse(text);
+            for (std::size_t i = 0; i < list.size(); ++i) {
+                EXPECT_EQ(back[i].ticked, list[i].ticked) << c.what << " entry " << i;
+                if (list[i].ticked) {
+                    EXPECT_EQ(back[i].weight, list[i].weight) << c.what << " entry " << i;
+                }
+            }
+            NumberList again = back;
+            EXPECT_EQ(ValueListFile::format(again), text) << c.what;
+        }
+    }
+}
+
+TEST(ValueList, ReadingIsStableUnderSaving) {
+    // Whatever a file holds, the list read from it saves to a file that reads back the same.
+    const std::string files[] = {
+        "\xEF\xBB\xBF\xEF\xBB\xBF"
+        "7\r\n",
+        std::string(200, 'x') + "\xC3\r\n\xC3\xA4\xC2\x85\r\n",
+        "\x01\x02\r\n\xE2\x80\x8B\n\r\n" + std::string(50, '\n') + "9",
+        std::string(100, '\xE4') + "\n" + std::string(100, '\xEF') + "\n",
+    };
+    for (const std::string &file : files) {
+        NumberList read = ValueListFile::parse(file);
+        const NumberList before = read;
+        const NumberList again = ValueListFile::parse(ValueListFile::format(read));
+        for (std::size_t i = 0; i < read.size(); ++i) {
+            EXPECT_EQ(read[i].weight, before[i].weight) << "saving changed entry " << i;
+            EXPECT_EQ(again[i].ticked, before[i].ticked) << i;
+            EXPECT_EQ(again[i].weight, before[i].weight) << i;
+        }
+    }
 }
