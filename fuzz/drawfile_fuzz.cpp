@@ -74,7 +74,8 @@ void analyse(std::span<const Draw> draws, std::uint8_t choice)
 // record and overwrites a torn tail.
 void throughFile(const std::uint8_t *data, std::size_t size, const std::vector<Draw> &draws)
 {
-    const DrawFile file = DrawFile::inFolder(quorix::fuzz::scratchFolder("drawfile"));
+    const quorix::fuzz::ScratchFolder folder("drawfile");
+    const DrawFile file = DrawFile::inFolder(folder.path());
     quorix::fuzz::writeFile(file.path(), data, size);
     const auto all = file.readAll();
     check(all && *all == draws, "reading the file gives the decoded draws");

@@ -13,21 +13,31 @@
 
 namespace quorix::fuzz {
 
-// Removed when the process ends normally; ctest may run several fuzzers at once.
-inline const std::filesystem::path &scratchFolder(const char *name)
-{
-    static const std::filesystem::path folder = [name] {
-        const std::filesystem::path f = std::filesystem::temp_directory_path() /
-                                        ("quorix-fuzz-" + std::string(name) + "-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(f);
-        std::atexit([] {
-            std::error_code ignored;
-            std::filesystem::remove_all(scratchFolder(nullptr), ignored);
-        });
-        return f;
-    }();
-    return folder;
-}
+// A folder of its own for one input, removed with everything in it afterwards (libFuzzer may end
+// the process without running exit handlers). In memory where the system offers it: the draw
+// file syncs every write to the disk, which would slow the fuzzer down many times over.
+class ScratchFolder {
+public:
+    explicit ScratchFolder(const char *name)
+    {
+        std::error_code ec;
+        const std::filesystem::path base =
+            std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
+        m_path = base / ("quorix-fuzz-" + std::string(name) + "-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~ScratchFolder()
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    ScratchFolder(const ScratchFolder &) = delete;
+    ScratchFolder &operator=(const ScratchFolder &) = delete;
+    const std::filesystem::path &path() const { return m_path; }
+
+private:
+    std::filesystem::path m_path;
+};
 
 inline void check(bool holds, const char *what)
 {

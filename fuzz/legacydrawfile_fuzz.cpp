@@ -24,10 +24,10 @@ std::string readBytes(const std::filesystem::path &path)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
 {
-    const std::filesystem::path &folder = quorix::fuzz::scratchFolder("legacydrawfile");
-    const std::filesystem::path legacy = folder / DrawFile::kLegacyFileName;
+    const quorix::fuzz::ScratchFolder folder("legacydrawfile");
+    const std::filesystem::path legacy = folder.path() / DrawFile::kLegacyFileName;
     quorix::fuzz::writeFile(legacy, data, size);
-    const DrawFile file = DrawFile::inFolder(folder);
+    const DrawFile file = DrawFile::inFolder(folder.path());
     check(file.convertLegacy(legacy).ok(), "an old file converts");
 
     const std::string converted = readBytes(file.path());
