@@ -56,8 +56,10 @@ format-check: deps
 # clang-tidy with .clang-tidy over our sources: the Qt build's compile database, and the checks
 # build's for the fuzz targets.
 tidy: configure checks-build
-	run-clang-tidy -quiet -j $(JOBS) -p $(BUILD) $(OUR_SOURCES)
-	run-clang-tidy -quiet -j $(JOBS) -p $(CHECKS_BUILD) '^$(CURDIR)/fuzz/'
+	@status=0; \
+	run-clang-tidy -quiet -j $(JOBS) -p $(BUILD) $(OUR_SOURCES) || status=1; \
+	run-clang-tidy -quiet -j $(JOBS) -p $(CHECKS_BUILD) '^$(CURDIR)/fuzz/' || status=1; \
+	exit $$status
 
 # Each fuzz target for FUZZ_SECONDS on its seeds and what earlier runs found.
 fuzz: checks-build
