@@ -13,6 +13,8 @@ if(QUORIX_SANITIZE)
   set(quorix_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   target_compile_options(quorix_settings INTERFACE ${quorix_sanitizers})
   target_link_options(quorix_settings INTERFACE ${quorix_sanitizers})
+  # A report names the line that broke, not only the kind of fault.
+  set(QUORIX_SANITIZER_ENV "UBSAN_OPTIONS=print_stacktrace=1")
 endif()
 # The fuzzers need coverage feedback from every library they link; the libFuzzer runtime itself
 # is linked only into the fuzz targets (fuzz/CMakeLists.txt).
@@ -38,7 +40,7 @@ function(quorix_add_test)
     QUORIX_REAL_DRAWS="${QUORIX_REAL_DRAWS_CSV}"
     QUORIX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set(env "LANG=C.UTF-8" "LC_ALL=C.UTF-8")
+  set(env "LANG=C.UTF-8" "LC_ALL=C.UTF-8" ${QUORIX_SANITIZER_ENV})
   if(T_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()
