@@ -54,8 +54,8 @@ format-check: deps
 	clang-format --dry-run --Werror $(CXX_FILES)
 
 # clang-tidy with .clang-tidy over our sources: the Qt build's compile database, and the checks
-# build's for the fuzz targets.
-tidy: configure checks-build
+# build's for the fuzz targets. Built first: the Qt tests include the files moc generates.
+tidy: build checks-build
 	@status=0; \
 	run-clang-tidy -quiet -j $(JOBS) -p $(BUILD) $(OUR_SOURCES) || status=1; \
 	run-clang-tidy -quiet -j $(JOBS) -p $(CHECKS_BUILD) '^$(CURDIR)/fuzz/' || status=1; \
