@@ -1,18 +1,15 @@
 #include "app/chartcontroller.h"
 
+#include <algorithm>
+
 #include <QAbstractButton>
-#include <QApplication>
-#include <QCheckBox>
-#include <QDateTimeEdit>
 #include <QEvent>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QWidget>
 
 #include "app/statisticschart.h"
-#include "core/calendar.h"
-#include "core/drawfile.h"
 #include "app/uihelpers.h"
+#include "core/drawfile.h"
 
 namespace quorix {
 
@@ -63,9 +60,6 @@ constexpr ChartControl kChartControls[] = {
     {"SuperAus", StatisticKind::LuckyOutstanding, true},
 };
 
-constexpr const char *kKindProperty = "quorixStatisticKind";
-constexpr const char *kToFrontProperty = "quorixChartToFront";
-
 } // namespace
 
 ChartController::ChartController(StatisticsChart &chart, ChartSources sources, QObject *parent)
@@ -92,11 +86,7 @@ std::optional<NumberStatistics> ChartController::showStatistic(StatisticKind kin
     const DrawFile file(m_sources.drawFile ? m_sources.drawFile() : std::filesystem::path());
     Result<NumberStatistics> result = runStatistic(kind, window, file);
     if (!result) {
-        const QString text = QString::fromStdString(result.error().message);
-        if (m_sources.showError)
-            m_sources.showError(text);
-        else
-            QMessageBox::critical(nullptr, QApplication::applicationName(), text);
+        if (m_sources.showError) m_sources.showError(QString::fromStdString(result.error().message));
         return std::nullopt;
     }
     present(*result);
@@ -108,62 +98,38 @@ void ChartController::present(const NumberStatistics &statistics) {
     if (bringsChartToFront(statistics.kind) && m_sources.showChartPage) m_sources.showChartPage();
 }
 
-void ChartController::clearChart() {
-    m_chart.clear();
-}
-
 void ChartController::trigger(StatisticKind kind, bool chartToFrontFirst) {
     if (chartToFrontFirst && m_sources.showChartPage) m_sources.showChartPage();
     showStatistic(kind);
 }
 
-void ChartController::attach(QWidget *window) {
-    for (const ChartControl &control : kChartControls) {
-        // One name may stand for several controls on different pages.
-        for (QWidget *widget : window->findChildren<QWidget *>(QString::fromLatin1(control.name))) {
-            if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
-                const StatisticKind kind = control.kind;
-                const bool toFront = control.chartToFrontFirst;
-                connect(button, &QAbstractButton::clicked, this,
-                        [this, kind, toFront] { trigger(kind, toFront); });
-            } else {
-                widget->setProperty(kKindProperty, static_cast<int>(control.kind));
-                widget->setProperty(kToFrontProperty, control.chartToFrontFirst);
-                widget->setCursor(Qt::PointingHandCursor);
-                widget->installEventFilter(this);
-            }
-        }
+bool ChartController::attach(const QString &name, QWidget *control) {
+    const QByteArray key = name.toLatin1();
+    const auto entry = std::find_if(std::begin(kChartControls), std::end(kChartControls),
+                                    [&key](const ChartControl &c) { return key == c.name; });
+    if (entry == std::end(kChartControls)) return false;
+    const StatisticKind kind = entry->kind;
+    const bool toFront = entry->chartToFrontFirst;
+    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
+        connect(button, &QAbstractButton::clicked, this, [this, kind, toFront] { trigger(kind, toFront); });
+    } else {
+        m_texts.insert(control, {kind, toFront});
+        control->setCursor(Qt::PointingHandCursor);
+        control->installEventFilter(this);
+        connect(control, &QObject::destroyed, this, [this](QObject *gone) { m_texts.remove(gone); });
     }
+    return true;
 }
 
 bool ChartController::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonRelease &&
         static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton) {
-        const QVariant kind = watched->property(kKindProperty);
-        if (kind.isValid()) {
-            trigger(static_cast<StatisticKind>(kind.toInt()), watched->property(kToFrontProperty).toBool());
+        if (const auto text = m_texts.constFind(watched); text != m_texts.cend()) {
+            trigger(text->kind, text->chartToFrontFirst);
             return true;
         }
     }
     return QObject::eventFilter(watched, event);
-}
-
-StatisticsWindow ChartController::readWindow(const QWidget *window) {
-    StatisticsWindow result;
-    const auto date = [window](const char *name, DaySerial fallback) {
-        const auto *picker = window->findChild<const QDateTimeEdit *>(QString::fromLatin1(name));
-        return picker ? serialFromDate(picker->date()) : fallback;
-    };
-    const auto ticked = [window](const char *name) {
-        const auto *box = window->findChild<const QCheckBox *>(QString::fromLatin1(name));
-        return box ? box->isChecked() : true;
-    };
-    const DaySerial today = todaySerial();
-    result.endDate = date("DateTimePicker1", today);
-    result.startDate = date("DateTimePicker2", serialFromYmd(1990, 3, 17));
-    result.saturday = ticked("CheckBox16");
-    result.wednesday = ticked("CheckBox17");
-    return result;
 }
 
 } // namespace quorix

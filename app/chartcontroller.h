@@ -4,6 +4,7 @@
 #include <functional>
 #include <optional>
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -42,13 +43,10 @@ public:
     // that to the controls that call them from other pages).
     static bool bringsChartToFront(StatisticKind kind);
 
-    // Connects every chart control of the window (found by objectName) to its operation; a
-    // control that is missing is skipped. Clickable texts (labels) are wired by mouse release.
-    void attach(QWidget *window);
-    // The statistics window from the window's pickers and weekday boxes.
-    static StatisticsWindow readWindow(const QWidget *window);
-
-    void clearChart();
+    // Connects a control of the window to its operation when its name is one of the chart
+    // controls' names (a name may stand for several controls); answers whether it did.
+    // Clickable texts (labels) are wired by mouse release.
+    bool attach(const QString &name, QWidget *control);
 
 public Q_SLOTS:
     // The operations under their handler names.
@@ -72,8 +70,14 @@ protected:
 private:
     void trigger(StatisticKind kind, bool chartToFrontFirst);
 
+    struct ClickableText {
+        StatisticKind kind;
+        bool chartToFrontFirst;
+    };
+
     StatisticsChart &m_chart;
     ChartSources m_sources;
+    QHash<const QObject *, ClickableText> m_texts;
 };
 
 } // namespace quorix

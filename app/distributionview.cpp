@@ -1,9 +1,9 @@
 #include "app/distributionview.h"
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QWidget>
 
+#include "app/uihelpers.h"
+#include "core/game.h"
 #include "core/statistics.h"
 
 namespace quorix {
@@ -15,28 +15,26 @@ DistributionView::DistributionView(StatisticsChart &chart, MessageLookup message
     , m_messages(std::move(messages))
     , m_sources(std::move(sources)) {}
 
-void DistributionView::attach(QWidget *window) {
-    if (auto *button = window->findChild<QAbstractButton *>(QStringLiteral("Button6")))
-        connect(button, &QAbstractButton::clicked, this, [this] { Button6Click(); });
+void DistributionView::attach(QAbstractButton *button) {
+    connect(button, &QAbstractButton::clicked, this, [this] { Button6Click(); });
 }
 
 std::vector<ChartBar> DistributionView::barsOf(const TipDistribution &distribution) {
     std::vector<ChartBar> bars;
-    bars.reserve(42);
-    for (int n = 1; n <= 42; ++n)
+    bars.reserve(kHighestNumber);
+    for (int n = kLowestNumber; n <= kHighestNumber; ++n)
         bars.push_back({n, distribution.counts[static_cast<std::size_t>(n)], isPrimeNumber(n)});
     return bars;
 }
 
 TipDistribution DistributionView::Button6Click() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WaitCursor wait;
     m_chart.clear();
     const TipDistribution distribution =
         countTipDistribution(m_sources.sheet ? m_sources.sheet() : TipSheet{});
     m_chart.showBars(barsOf(distribution), {false, distribution.lowest, distribution.highest},
-                     m_messages ? m_messages(29) : QString());
+                     m_messages ? m_messages(Msg::TipDistributionTitle) : QString());
     if (m_sources.showChartPage) m_sources.showChartPage();
-    QApplication::restoreOverrideCursor();
     return distribution;
 }
 

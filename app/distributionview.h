@@ -7,7 +7,7 @@
 #include "app/statisticschart.h"
 #include "core/tipdistribution.h"
 
-class QWidget;
+class QAbstractButton;
 
 namespace quorix {
 
@@ -26,8 +26,8 @@ public:
                      QObject *parent = nullptr);
     Q_DISABLE_COPY_MOVE(DistributionView)
 
-    // Connects the window's "Tippverteilung" button (Button6).
-    void attach(QWidget *window);
+    // Connects the window's "Tippverteilung" button.
+    void attach(QAbstractButton *button);
 
     static std::vector<ChartBar> barsOf(const TipDistribution &distribution);
 

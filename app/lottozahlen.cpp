@@ -22,7 +22,9 @@
 #include <QTabWidget>
 #include <QUrl>
 
+#include "app/controlnames.h"
 #include "app/controltables.h"
+#include "app/messagetable.h"
 #include "app/programfolder.h"
 #include "app/prompts.h"
 #include "app/soundplayer.h"
@@ -36,7 +38,6 @@ namespace {
 
 constexpr int kFontPixels = 13;
 constexpr char kSoundFile[] = "yippee.wav";
-const QDate kEarliestStart(1990, 3, 17);
 
 } // namespace
 
@@ -51,26 +52,29 @@ LottoZahlen::LottoZahlen(QWidget *parent)
 
     buildMenu();
     m_pages = new QTabWidget;
-    addControl(m_pages, QStringLiteral("PageControl1"));
+    addControl(m_pages, QString::fromLatin1(controlname::kPages));
     m_pages->addTab(buildLottotipp(), QStringLiteral("Lottotipp"));
     m_pages->addTab(buildBerechnung(), QStringLiteral("Berechnung"));
     m_pages->addTab(buildDiagramm(), QStringLiteral("Diagramm"));
     m_pages->addTab(buildDatenbank(), QStringLiteral("Datenbank"));
     m_pages->addTab(buildJoker(), QStringLiteral("Joker"));
     m_pages->addTab(buildInternet(), QStringLiteral("Internet-Optionen"));
-    const char *tabNames[] = {"TabSheet1", "TabSheet2", "TabSheet3", "TabSheet4", "TabSheet5", "TabSheet6"};
     for (int i = 0; i < m_pages->count(); ++i)
-        addControl(m_pages->widget(i), QString::fromLatin1(tabNames[i]));
+        addControl(m_pages->widget(i), QString::fromLatin1(controlname::kPageNames[i]));
     m_pages->setCurrentIndex(0);
     setCentralWidget(m_pages);
     buildStatusBar();
 
     resize(sizeHint().expandedTo(QSize(609, 504)));
-    new WindowCharts(*this);      // charts, number dialog, tip distribution
-    new WindowComputation(*this); // the "Berechnung" pages, the run, the seeding
+    m_charts = new WindowCharts(*this);
+    m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
 }
 
-LottoZahlen::~LottoZahlen() = default;
+// The helpers go first: they watch controls that the window's base destroys.
+LottoZahlen::~LottoZahlen() {
+    delete m_computation;
+    delete m_charts;
+}
 
 QWidget *LottoZahlen::control(const QString &name) const {
     return m_controls.value(name);
@@ -78,6 +82,10 @@ QWidget *LottoZahlen::control(const QString &name) const {
 
 QAction *LottoZahlen::action(const QString &name) const {
     return m_actions.value(name);
+}
+
+void LottoZahlen::showPage(Page page) {
+    m_pages->setCurrentIndex(static_cast<int>(page));
 }
 
 QLabel *LottoZahlen::statusPanel(int index) const {
@@ -96,10 +104,10 @@ DrawFile LottoZahlen::drawFile() const {
 
 StatisticsWindow LottoZahlen::statisticsWindow() const {
     StatisticsWindow window;
-    window.startDate = serialFromDate(control<QDateEdit>(QStringLiteral("DateTimePicker2"))->date());
-    window.endDate = serialFromDate(control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date());
-    window.saturday = control<QCheckBox>(QStringLiteral("CheckBox16"))->isChecked();
-    window.wednesday = control<QCheckBox>(QStringLiteral("CheckBox17"))->isChecked();
+    window.startDate = serialFromDate(m_ui.startDate->date());
+    window.endDate = serialFromDate(m_ui.endDate->date());
+    window.saturday = m_ui.saturday->isChecked();
+    window.wednesday = m_ui.wednesday->isChecked();
     return window;
 }
 
@@ -108,7 +116,7 @@ QLineEdit *LottoZahlen::tipField(int row, int column) const {
 }
 
 int LottoZahlen::tipCount() const {
-    return control<QSpinBox>(QStringLiteral("UpDown8"))->value();
+    return m_ui.tipCount->value();
 }
 
 QWidget *LottoZahlen::parameterControl(const TipParameterInfo &info) const {
@@ -159,12 +167,12 @@ void LottoZahlen::setTipParameters(const TipParameters &parameters) {
 
 void LottoZahlen::setReplayNumber(const QString &number) {
     m_replayNumber = number;
-    control<QLabel>(QStringLiteral("Losnummer"))->setText(replayCaption());
+    m_ui.replay->setText(replayCaption());
 }
 
 QString LottoZahlen::replayCaption() const {
-    if (m_replayNumber.isEmpty()) return message(54);
-    return message(12) + QStringLiteral(": ") + m_replayNumber;
+    if (m_replayNumber.isEmpty()) return message(Msg::EnterReplay);
+    return message(Msg::ReplayCaption) + QStringLiteral(": ") + m_replayNumber;
 }
 
 // ---- start-up ------------------------------------------------------------------------------
@@ -184,19 +192,16 @@ void LottoZahlen::FormShow() {
     m_lastHeight = height();
     m_programFolder = ProgramFolder::resolve();
     m_sound->setFile(QDir(m_programFolder).filePath(QString::fromLatin1(kSoundFile)));
-    m_maxRuns = 100000;
     m_checkEnabled = false;
 
     restoreSettings();
-    applyLanguage(QStringLiteral("de"));
+    const bool messagesRead = applyLanguage(QStringLiteral("de"));
     setReplayNumber(m_replayNumber);
     m_checkEnabled = true;
 
-    auto *start = control<QDateEdit>(QStringLiteral("DateTimePicker2"));
-    if (start->date() > QDate::currentDate().addDays(-7)) start->setDate(kEarliestStart);
-    m_maxRuns = 1000 * control<QSpinBox>(QStringLiteral("UpDown7"))->value();
-    if (control<QLineEdit>(QStringLiteral("ProxyHostEdit"))->text().isEmpty())
-        control<QLineEdit>(QStringLiteral("ProxyPortEdit"))->setText(QStringLiteral("80"));
+    if (m_ui.startDate->date() > QDate::currentDate().addDays(-7))
+        m_ui.startDate->setDate(dateFromSerial(kEarliestStartDate));
+    if (m_ui.proxyHost->text().isEmpty()) m_ui.proxyPort->setText(QStringLiteral("80"));
 
     const DrawFile file = drawFile();
     const auto legacy = std::filesystem::path(m_programFolder.toStdString()) / DrawFile::kLegacyFileName;
@@ -208,7 +213,19 @@ void LottoZahlen::FormShow() {
     setEndDate(serialFromDate(QDate::currentDate()));
     SpeedButton5Click();
     Q_EMIT frequencyChartWanted();
+    reportMessageFile(QStringLiteral("de"), messagesRead);
     runCommandLine();
+}
+
+// The program holds no message text of its own: without a complete message file many captions,
+// titles and questions stay empty. Say so once, in technical terms, and go on.
+void LottoZahlen::reportMessageFile(const QString &code, bool read) {
+    if (read && m_messages.size() >= kMessageCount) return;
+    const QString path = QDir::toNativeSeparators(
+        QDir(m_programFolder).filePath(QStringLiteral("land/meldungen.txt.") + code));
+    setStatusText(
+        1, !read ? path + QStringLiteral(": missing")
+                 : QStringLiteral("%1: %2 of %3 lines").arg(path).arg(m_messages.size()).arg(kMessageCount));
 }
 
 // Settings come back from the per-user store here (check boxes, sizes, spinners, tip sheet,
@@ -228,9 +245,9 @@ void LottoZahlen::closeEvent(QCloseEvent *event) {
 }
 
 // Loads the texts of a language. For now the message table; captions and hints come with the
-// language files.
-void LottoZahlen::applyLanguage(const QString &code) {
-    m_messages.loadLanguage(m_programFolder, code);
+// language files. Answers whether the message file could be read.
+bool LottoZahlen::applyLanguage(const QString &code) {
+    return m_messages.loadLanguage(m_programFolder, code);
 }
 
 // A tip file named on the command line is printed here, then the window closes.
@@ -239,15 +256,14 @@ void LottoZahlen::runCommandLine() {}
 // ---- draw browser --------------------------------------------------------------------------
 
 void LottoZahlen::setEndDate(DaySerial date) {
-    auto *end = control<QDateEdit>(QStringLiteral("DateTimePicker1"));
+    QDateEdit *end = m_ui.endDate;
     const QDate wanted = dateFromSerial(date);
     // The picker rejects dates outside its range; it keeps its value then.
     if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
 }
 
 WeekdayFilter LottoZahlen::weekdayFilter() const {
-    return {control<QCheckBox>(QStringLiteral("CheckBox16"))->isChecked(),
-            control<QCheckBox>(QStringLiteral("CheckBox17"))->isChecked()};
+    return {m_ui.saturday->isChecked(), m_ui.wednesday->isChecked()};
 }
 
 void LottoZahlen::showDraw(Shown how) {
@@ -270,10 +286,10 @@ void LottoZahlen::showDraw(Shown how) {
         }
         crossSum = QString::fromStdString(crossSumText(draw));
     }
-    control<QLabel>(QStringLiteral("Label29"))->setText(drawLine);
-    control<QLabel>(QStringLiteral("Label35"))->setText(drawLine);
-    control<QLabel>(QStringLiteral("Label77"))->setText(jokerLine);
-    control<QLabel>(QStringLiteral("Label13"))->setText(crossSum);
+    m_ui.drawLine->setText(drawLine);
+    m_ui.sheetDrawLine->setText(drawLine);
+    m_ui.jokerLine->setText(jokerLine);
+    m_ui.crossSum->setText(crossSum);
     setEndDate(draw.date);
 }
 
@@ -297,7 +313,7 @@ void LottoZahlen::SpeedButton5Click() {
             Prompts::message(this, windowTitle(), QString::fromStdString(created.error().message));
         return;
     }
-    const DaySerial endDate = serialFromDate(control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date());
+    const DaySerial endDate = serialFromDate(m_ui.endDate->date());
     if (auto selected = m_browser.selectForEndDate(file, endDate); !selected) {
         Prompts::message(this, windowTitle(), QString::fromStdString(selected.error().message));
         return;
@@ -328,7 +344,7 @@ void LottoZahlen::normaliseField(QLineEdit *field) {
     bool ok = false;
     const int value = text.trimmed().toInt(&ok);
     QString normal;
-    if (ok && value >= 1 && value <= 42) normal = QString::number(value);
+    if (ok && value >= kLowestNumber && value <= kHighestNumber) normal = QString::number(value);
     if (normal != text) field->setText(normal);
 }
 
@@ -361,7 +377,8 @@ void LottoZahlen::SpeedButton11Click() {
 }
 
 void LottoZahlen::Loeschendertipp() {
-    if (Prompts::yesNo(this, message(51), message(50))) SpeedButton11Click();
+    if (Prompts::yesNo(this, message(Msg::ClearTipsCaption), message(Msg::ClearTipsQuestion)))
+        SpeedButton11Click();
 }
 
 void LottoZahlen::TippEdit(int row) {
@@ -374,12 +391,12 @@ void LottoZahlen::TippEdit(int row) {
         ticked.push_back(value);
     }
     if (m_tipEditor) {
-        const QString caption = QStringLiteral("%1. ").arg(row + 1) + message(24);
+        const QString caption = QStringLiteral("%1. ").arg(row + 1) + message(Msg::TipWord);
         if (auto chosen = m_tipEditor(caption, ticked)) {
             // The lowest ticked numbers fill the row from its first field. Fields left over are
             // emptied: an old number kept there could repeat a chosen one.
             std::sort(chosen->begin(), chosen->end());
-            for (std::size_t i = 0; i < 6; ++i)
+            for (std::size_t i = 0; i < m_fields[r].size(); ++i)
                 m_fields[r][i]->setText(i < chosen->size() ? QString::number((*chosen)[i]) : QString());
         }
     }
@@ -390,8 +407,9 @@ void LottoZahlen::TippEdit(int row) {
 
 void LottoZahlen::Komplettcheck() {
     const TipSheet sheet = tipSheet();
-    const SheetCheck check = komplettcheck(m_checkEnabled, sheet, m_replayNumber.toStdString(),
-                                           message(12).toStdString(), currentDraw(), m_jokers.tickets);
+    const SheetCheck check =
+        komplettcheck(m_checkEnabled, sheet, m_replayNumber.toStdString(),
+                      message(Msg::ReplayCaption).toStdString(), currentDraw(), m_jokers.tickets);
     // The all-zero record of an empty history is no draw: rows are still sorted and summed, but
     // hits against it are no result.
     const bool haveDraw = currentDraw().date != 0;
@@ -400,7 +418,7 @@ void LottoZahlen::Komplettcheck() {
 
     for (std::size_t r = 0; r < sheet.rows.size() && r < check.rows.size(); ++r) {
         const RowCheck &row = check.rows[r];
-        for (std::size_t c = 0; c < 6; ++c) {
+        for (std::size_t c = 0; c < m_fields[r].size(); ++c) {
             QLineEdit *field = m_fields[r][c];
             if (row.valid) field->setText(QString::fromStdString(row.texts[c]));
             QPalette palette = field->palette();
@@ -423,9 +441,8 @@ void LottoZahlen::Komplettcheck() {
         if (row.playSound) m_sound->play();
     }
     if (check.replay.touched && haveDraw) {
-        auto *label = control<QLabel>(QStringLiteral("Losnummer"));
-        label->setText(QString::fromStdString(check.replay.text));
-        setTextColour(label, check.replay.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
+        m_ui.replay->setText(QString::fromStdString(check.replay.text));
+        setTextColour(m_ui.replay, check.replay.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
     }
 }
 
@@ -447,17 +464,17 @@ void LottoZahlen::setTextColour(QWidget *widget, const QColor &colour) {
 }
 
 void LottoZahlen::LosnummerClick() {
-    const auto answer = Prompts::input(this, message(54), message(12) + QStringLiteral(": "), m_replayNumber);
+    const auto answer = Prompts::input(this, message(Msg::EnterReplay),
+                                       message(Msg::ReplayCaption) + QStringLiteral(": "), m_replayNumber);
     if (!answer) return;
     m_replayNumber = *answer;
-    control<QLabel>(QStringLiteral("Losnummer"))
-        ->setText(message(12) + QStringLiteral(": ") + m_replayNumber);
+    m_ui.replay->setText(message(Msg::ReplayCaption) + QStringLiteral(": ") + m_replayNumber);
 }
 
 // ---- menu and links ------------------------------------------------------------------------
 
 void LottoZahlen::Berechnen1Click() {
-    if (WindowComputation *computation = WindowComputation::of(*this)) computation->Label28Click();
+    m_computation->Label28Click();
 }
 
 void LottoZahlen::Aktualisieren1Click() {}

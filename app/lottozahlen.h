@@ -13,6 +13,8 @@
 #include "app/jokernumbers.h"
 #include "app/messagetable.h"
 #include "core/draw.h"
+#include "core/game.h"
+#include "core/messages.h"
 #include "core/drawbrowser.h"
 #include "core/drawfile.h"
 #include "core/random.h"
@@ -33,13 +35,22 @@ class QMenu;
 class QAction;
 class QGridLayout;
 class QBoxLayout;
+class QLayout;
+class QAbstractButton;
+class QPushButton;
 
 namespace quorix {
 
+struct CheckBoxEntry;
+struct SpinFieldEntry;
 class SoundPlayer;
+class WindowCharts;
+class WindowComputation;
 
-// The main window. It owns all state of a session; most of it lives in its controls, which
-// carry the names other parts of the program (settings, language files) key on.
+// The main window. It builds the pages, owns the session's state and its helpers: the charts
+// (with the number dialog and the tip distribution) and the tip computation. Every control gets
+// the name other parts of the program (settings, language files) key on; the controls the code
+// works with are held typed in ui().
 class LottoZahlen final : public QMainWindow {
     Q_OBJECT
     Q_DISABLE_COPY_MOVE(LottoZahlen)
@@ -47,28 +58,68 @@ public:
     explicit LottoZahlen(QWidget *parent = nullptr);
     ~LottoZahlen() override;
 
-    // Every named control, by its name (spin fields are found under both their names).
+    // The tabs in their order.
+    enum class Page { TipSheet, Computation, Chart, Database, Joker, Internet };
+
+    // The controls the window's operations and its helpers work with.
+    struct Controls {
+        QLabel *drawLine = nullptr;      // "Datenbank": the selected draw
+        QLabel *sheetDrawLine = nullptr; // the same line above the tip sheet
+        QLabel *jokerLine = nullptr;
+        QLabel *crossSum = nullptr;
+        QLabel *replay = nullptr;
+        QCheckBox *saturday = nullptr;
+        QCheckBox *wednesday = nullptr;
+        QDateEdit *startDate = nullptr;
+        QDateEdit *endDate = nullptr;
+        QSpinBox *tipCount = nullptr;
+        QPushButton *compute = nullptr;
+        QAbstractButton *seed = nullptr;
+        QAbstractButton *distribution = nullptr;
+        QSpinBox *minEven = nullptr;
+        QSpinBox *minOdd = nullptr;
+        QSpinBox *maxShared = nullptr;
+        QSpinBox *minShared = nullptr;
+        QSpinBox *minCrossSum = nullptr;
+        QSpinBox *maxCrossSum = nullptr;
+        QChartView *statisticsChart = nullptr;
+        QChartView *jokerChart = nullptr;
+        QLineEdit *proxyHost = nullptr;
+        QLineEdit *proxyPort = nullptr;
+    };
+    const Controls &ui() const { return m_ui; }
+
+    // Every named control, by its name (spin fields are found under both their names), and all
+    // of them in the order they were created (a name given twice appears twice).
+    struct NamedControl {
+        QString name;
+        QWidget *widget;
+    };
     QWidget *control(const QString &name) const;
     template <class T> T *control(const QString &name) const { return qobject_cast<T *>(control(name)); }
-    const QHash<QString, QWidget *> &controls() const { return m_controls; }
+    const std::vector<NamedControl> &namedControls() const { return m_controlOrder; }
     QAction *action(const QString &name) const;
 
     QTabWidget *pages() const { return m_pages; }
+    void showPage(Page page);
     QLabel *statusPanel(int index) const;
     void setStatusText(int panel, const QString &text);
+
+    // The helpers, created with the window.
+    WindowCharts &charts() { return *m_charts; }
+    WindowComputation &computation() { return *m_computation; }
 
     // State the operations share.
     const QString &programFolder() const { return m_programFolder; }
     DrawFile drawFile() const;
     StatisticsWindow statisticsWindow() const;
     const MessageTable &messages() const { return m_messages; }
-    QString message(int index) const { return m_messages.text(index); }
+    QString message(Msg message) const { return m_messages.text(messageIndex(message)); }
     const Draw &currentDraw() const { return m_browser.current().draw; }
     int currentIndex() const { return static_cast<int>(m_browser.current().index); }
     Random &random() { return m_random; }
     JokerNumbers &jokerNumbers() { return m_jokers; }
     SoundPlayer &sound() { return *m_sound; }
-    int maxComputationRuns() const { return m_maxRuns; }
 
     bool checkEnabled() const { return m_checkEnabled; }
     void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
@@ -80,6 +131,8 @@ public:
     // The sheet as the page shows it: field texts, lucky boxes, locks.
     TipSheet tipSheet() const;
     QLineEdit *tipField(int row, int column) const;
+    QComboBox *luckyBox(int row) const { return m_lucky.at(static_cast<std::size_t>(row)); }
+    QLabel *crossSumLabel(int row) const { return m_crossSums.at(static_cast<std::size_t>(row)); }
     bool isRowLocked(int row) const { return m_locked.at(static_cast<std::size_t>(row)); }
     int tipCount() const;
 
@@ -133,21 +186,31 @@ private:
     // Seams for later parts of the start-up: settings, language, command line.
     void restoreSettings();
     void saveSettings();
-    void applyLanguage(const QString &code);
+    bool applyLanguage(const QString &code);
     void runCommandLine();
 
     void buildMenu();
     void buildStatusBar();
+    void reportMessageFile(const QString &code, bool read);
     QWidget *buildLottotipp();
+    QWidget *buildDrawPanel();
+    QLayout *buildTipRows();
+    QLayout *buildSidePanel();
+    QWidget *buildBanner(const char *name, const QString &text, const QString &hint);
     QWidget *buildBerechnung();
     QWidget *buildBerechnungPage(int index);
     QWidget *buildDiagramm();
     QWidget *buildDatenbank();
     QWidget *buildJoker();
     QWidget *buildInternet();
-    QWidget *makeButton(const char *name, bool toolButton);
+    QAbstractButton *makeButton(const char *name, bool toolButton);
+    template <class T> T *requiredControl(const char *name) const;
     QWidget *makeToken(const QString &token);
     void addControl(QWidget *widget, const QString &name);
+    void registerName(const QString &name, QWidget *widget);
+    QCheckBox *makeCheckBox(const CheckBoxEntry &entry);
+    QSpinBox *makeSpinField(const SpinFieldEntry &entry);
+    QWidget *makeOptionGroup(const QString &token);
     void showsHint(QWidget *widget);
     void fixWidth(QWidget *widget, int width);
     void applyScale();
@@ -167,16 +230,18 @@ private:
     static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
     QString replayCaption() const;
 
+    Controls m_ui;
     QHash<QString, QWidget *> m_controls;
+    std::vector<NamedControl> m_controlOrder;
     QHash<QString, QAction *> m_actions;
     QTabWidget *m_pages = nullptr;
     std::array<QLabel *, 2> m_status{};
-    std::array<std::array<QLineEdit *, 6>, 14> m_fields{};
-    std::array<QComboBox *, 14> m_lucky{};
-    std::array<QLabel *, 14> m_captions{};
-    std::array<QLabel *, 14> m_results{};
-    std::array<QLabel *, 14> m_crossSums{};
-    std::array<bool, 14> m_locked{};
+    std::array<std::array<QLineEdit *, kNumbersPerTip>, kTipRowCount> m_fields{};
+    std::array<QComboBox *, kTipRowCount> m_lucky{};
+    std::array<QLabel *, kTipRowCount> m_captions{};
+    std::array<QLabel *, kTipRowCount> m_results{};
+    std::array<QLabel *, kTipRowCount> m_crossSums{};
+    std::array<bool, kTipRowCount> m_locked{};
 
     QString m_programFolder;
     MessageTable m_messages;
@@ -187,8 +252,9 @@ private:
     QString m_replayNumber;
     bool m_checkEnabled = false;
     HitTally m_hitTally;
-    int m_maxRuns = 100000;
     TipEditor m_tipEditor;
+    WindowCharts *m_charts = nullptr;
+    WindowComputation *m_computation = nullptr;
 
     bool m_started = false;
     int m_lastHeight = 0;

@@ -24,16 +24,27 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 
+#include "app/controlnames.h"
 #include "app/controltables.h"
 #include "app/dateedit.h"
 #include "app/elidedlabel.h"
+#include "app/uihelpers.h"
 
 namespace quorix {
 
 namespace {
 
+// A control whose "Tag" is not 0 keeps its text whatever the language: the draw lines show data.
+constexpr int kUntranslatedTag = 8;
+
 QString u8(const char *text) {
     return QString::fromUtf8(text);
+}
+
+QFont boldFont() {
+    QFont bold;
+    bold.setBold(true);
+    return bold;
 }
 
 // A label that reports clicks; captions, the Replay label and link labels use it.
@@ -83,7 +94,20 @@ QIcon chartIcon() {
 
 void LottoZahlen::addControl(QWidget *widget, const QString &name) {
     widget->setObjectName(name);
+    registerName(name, widget);
+}
+
+void LottoZahlen::registerName(const QString &name, QWidget *widget) {
     m_controls.insert(name, widget);
+    m_controlOrder.push_back({name, widget});
+}
+
+// A control built from the tables that the code works with: a missing one is a fault of the
+// tables, found at the first start of the window.
+template <class T> T *LottoZahlen::requiredControl(const char *name) const {
+    T *widget = control<T>(QString::fromLatin1(name));
+    if (!widget) qFatal("the window has no control %s of the expected type", name);
+    return widget;
 }
 
 void LottoZahlen::showsHint(QWidget *widget) {
@@ -96,7 +120,7 @@ void LottoZahlen::fixWidth(QWidget *widget, int width) {
     widget->setFixedWidth(width);
 }
 
-QWidget *LottoZahlen::makeButton(const char *name, bool toolButton) {
+QAbstractButton *LottoZahlen::makeButton(const char *name, bool toolButton) {
     const ButtonEntry *entry = findButton(name);
     QAbstractButton *button = toolButton ? static_cast<QAbstractButton *>(new QToolButton)
                                          : static_cast<QAbstractButton *>(new QPushButton);
@@ -111,65 +135,11 @@ QWidget *LottoZahlen::makeButton(const char *name, bool toolButton) {
 
 QWidget *LottoZahlen::makeToken(const QString &token) {
     const QByteArray name = token.toUtf8();
-    if (const CheckBoxEntry *check = findCheckBox(name.constData())) {
-        auto *box = new QCheckBox(u8(check->caption));
-        addControl(box, token);
-        box->setChecked(check->ticked);
-        box->setToolTip(u8(check->hint));
-        box->setEnabled(false); // wired with the computation
-        showsHint(box);
-        return box;
-    }
-    if (const SpinFieldEntry *spin = findSpinField(name.constData())) {
-        auto *box = new QSpinBox;
-        addControl(box, token);
-        m_controls.insert(u8(spin->upDown), box);
-        box->setProperty("upDown", u8(spin->upDown));
-        box->setRange(spin->minimum, spin->maximum);
-        box->setSingleStep(spin->step);
-        box->setValue(spin->value);
-        box->setToolTip(u8(spin->hint));
-        box->setEnabled(false);
-        fixWidth(box, spin->maximum >= 1000 ? 70 : 50);
-        showsHint(box);
-        return box;
-    }
+    if (const CheckBoxEntry *check = findCheckBox(name.constData())) return makeCheckBox(*check);
+    if (const SpinFieldEntry *spin = findSpinField(name.constData())) return makeSpinField(*spin);
     if (findButton(name.constData())) return makeButton(name.constData(), true);
-    if (token == QStringLiteral("RadioGroup1") || token == QStringLiteral("RadioGroup2")) {
-        const bool plus = token == QStringLiteral("RadioGroup1");
-        auto *group = new QGroupBox(plus ? QStringLiteral("Plus Option") : QStringLiteral("Joker Option"));
-        addControl(group, token);
-        auto *layout = new QVBoxLayout(group);
-        const QStringList items =
-            plus ? QStringList{u8("einfach per Zufall bestimmen"),
-                               u8("die am seltensten gezogen Pluszahl verwenden"),
-                               u8("die am längsten ausstehende Pluszahl verwenden")}
-                 : QStringList{u8("einfach per Zufall bestimmen"), u8("Losnummer noch nie gezogen"),
-                               u8("letzten 5 Stellen der Losnummer nie gezogen"),
-                               u8("letzten 4 Stellen der Losnummer nie gezogen"),
-                               u8("letzten 3 Stellen der Losnummer nie gezogen")};
-        auto *buttons = new QButtonGroup(group);
-        for (int i = 0; i < items.size(); ++i) {
-            auto *radio = new QRadioButton(items.at(i));
-            radio->setObjectName(token + QStringLiteral("Item") + QString::number(i));
-            buttons->addButton(radio, i);
-            // The chart buttons of the lucky statistics stand beside the items they explain.
-            const char *chart = !plus ? nullptr : i == 1 ? "Superselten" : i == 2 ? "SuperAus" : nullptr;
-            if (chart) {
-                auto *line = new QHBoxLayout;
-                line->addWidget(radio);
-                line->addWidget(makeButton(chart, true));
-                line->addStretch(1);
-                layout->addLayout(line);
-            } else {
-                layout->addWidget(radio);
-            }
-        }
-        buttons->button(plus ? 0 : 3)->setChecked(true);
-        for (QAbstractButton *radio : buttons->buttons())
-            radio->setEnabled(false); // wired with the computation
-        return group;
-    }
+    if (token == QStringLiteral("RadioGroup1") || token == QStringLiteral("RadioGroup2"))
+        return makeOptionGroup(token);
     if (token.startsWith(QLatin1Char('@'))) {
         const QByteArray textName = token.mid(1).toUtf8();
         for (const auto &named : kNamedTexts) {
@@ -184,15 +154,76 @@ QWidget *LottoZahlen::makeToken(const QString &token) {
     }
     if (token.startsWith(QLatin1Char('#'))) {
         auto *label = new QLabel(token.mid(1));
-        QFont bold;
-        bold.setBold(true);
-        label->setFont(bold);
+        label->setFont(boldFont());
         label->setWordWrap(true);
         return label;
     }
     auto *label = new QLabel(token);
     label->setWordWrap(token.size() > 30);
     return label;
+}
+
+QCheckBox *LottoZahlen::makeCheckBox(const CheckBoxEntry &entry) {
+    auto *box = new QCheckBox(u8(entry.caption));
+    addControl(box, u8(entry.name));
+    box->setChecked(entry.ticked);
+    box->setToolTip(u8(entry.hint));
+    box->setEnabled(false); // wired with the computation
+    showsHint(box);
+    return box;
+}
+
+// The field and its spinner are one spin box, found under both names.
+QSpinBox *LottoZahlen::makeSpinField(const SpinFieldEntry &entry) {
+    auto *box = new QSpinBox;
+    addControl(box, u8(entry.edit));
+    registerName(u8(entry.upDown), box);
+    box->setRange(entry.minimum, entry.maximum);
+    box->setSingleStep(entry.step);
+    box->setValue(entry.value);
+    box->setToolTip(u8(entry.hint));
+    box->setEnabled(false); // wired with the computation
+    fixWidth(box, entry.maximum >= 1000 ? 70 : 50);
+    showsHint(box);
+    return box;
+}
+
+// The lucky number's (RadioGroup1) or the Joker's (RadioGroup2) option: items named
+// "<group>Item<n>", the item's number being the setting's value.
+QWidget *LottoZahlen::makeOptionGroup(const QString &token) {
+    const bool plus = token == QStringLiteral("RadioGroup1");
+    auto *group = new QGroupBox(plus ? QStringLiteral("Plus Option") : QStringLiteral("Joker Option"));
+    addControl(group, token);
+    auto *layout = new QVBoxLayout(group);
+    const QStringList items =
+        plus ? QStringList{u8("einfach per Zufall bestimmen"),
+                           u8("die am seltensten gezogen Pluszahl verwenden"),
+                           u8("die am längsten ausstehende Pluszahl verwenden")}
+             : QStringList{u8("einfach per Zufall bestimmen"), u8("Losnummer noch nie gezogen"),
+                           u8("letzten 5 Stellen der Losnummer nie gezogen"),
+                           u8("letzten 4 Stellen der Losnummer nie gezogen"),
+                           u8("letzten 3 Stellen der Losnummer nie gezogen")};
+    auto *buttons = new QButtonGroup(group);
+    for (int i = 0; i < items.size(); ++i) {
+        auto *radio = new QRadioButton(items.at(i));
+        radio->setObjectName(token + QStringLiteral("Item") + QString::number(i));
+        buttons->addButton(radio, i);
+        // The chart buttons of the lucky statistics stand beside the items they explain.
+        const char *chart = !plus ? nullptr : i == 1 ? "Superselten" : i == 2 ? "SuperAus" : nullptr;
+        if (chart) {
+            auto *line = new QHBoxLayout;
+            line->addWidget(radio);
+            line->addWidget(makeButton(chart, true));
+            line->addStretch(1);
+            layout->addLayout(line);
+        } else {
+            layout->addWidget(radio);
+        }
+    }
+    buttons->button(plus ? 0 : 3)->setChecked(true);
+    for (QAbstractButton *radio : buttons->buttons())
+        radio->setEnabled(false); // wired with the computation
+    return group;
 }
 
 void LottoZahlen::buildMenu() {
@@ -208,13 +239,14 @@ void LottoZahlen::buildMenu() {
         return action;
     };
     // Updating the history arrives later; until then neither the item nor Ctrl+A is offered.
-    addItem(nullptr, "Aktualisieren1", QStringLiteral("&Aktualisieren"),
+    addItem(nullptr, controlname::kUpdateAction, QStringLiteral("&Aktualisieren"),
             QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click)
         ->setEnabled(false);
-    addItem(nullptr, "Berechnen1", QStringLiteral("&Berechnen"), QKeySequence(QStringLiteral("Ctrl+R")),
-            &LottoZahlen::Berechnen1Click);
+    addItem(nullptr, controlname::kComputeAction, QStringLiteral("&Berechnen"),
+            QKeySequence(QStringLiteral("Ctrl+R")), &LottoZahlen::Berechnen1Click);
     // Chosen, it does nothing.
-    addItem(nullptr, "Abgeben1", QStringLiteral("Ab&geben"), QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
+    addItem(nullptr, controlname::kSubmitAction, QStringLiteral("Ab&geben"),
+            QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
     QMenu *languages = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
     languages->setObjectName(QStringLiteral("Sprache1"));
     const std::pair<const char *, const char *> languageItems[] = {
@@ -229,11 +261,11 @@ void LottoZahlen::buildMenu() {
         action->setCheckable(true);
         // The other languages arrive with their language files.
         action->setEnabled(std::string_view(name) == "Deutsch1");
+        action->setChecked(std::string_view(name) == "Deutsch1");
     }
-    m_actions.value(QStringLiteral("Deutsch1"))->setChecked(true);
     languages->addSeparator();
     addItem(languages, "Export1", QStringLiteral("Export"), {}, nullptr)->setEnabled(false);
-    addItem(nullptr, "Schlieen1", u8("S&chließen"), {}, &LottoZahlen::Schlieen1Click);
+    addItem(nullptr, controlname::kCloseAction, u8("S&chließen"), {}, &LottoZahlen::Schlieen1Click);
 }
 
 void LottoZahlen::buildStatusBar() {
@@ -253,53 +285,60 @@ QWidget *LottoZahlen::buildLottotipp() {
     auto *outer = new QVBoxLayout(page);
     outer->setContentsMargins(4, 4, 4, 4);
     outer->setSpacing(4);
+    outer->addWidget(buildDrawPanel());
+    auto *middle = new QHBoxLayout;
+    outer->addLayout(middle, 1);
+    middle->addLayout(buildTipRows());
+    middle->addStretch(1);
+    middle->addLayout(buildSidePanel());
+    return page;
+}
 
-    // Draw panel: step buttons around the draw line, the update button, QS, Replay, weekday boxes.
+// Step buttons around the draw line, the update button, cross sum, Replay, weekday boxes.
+QWidget *LottoZahlen::buildDrawPanel() {
     auto *drawPanel = new QFrame;
     drawPanel->setObjectName(QStringLiteral("Panel3"));
     drawPanel->setFrameShape(QFrame::StyledPanel);
     auto *drawGrid = new QGridLayout(drawPanel);
     drawGrid->setContentsMargins(4, 2, 4, 2);
     drawGrid->setVerticalSpacing(2);
-    auto *back = makeButton("SpeedButton6", true);
-    auto *forward = makeButton("SpeedButton7", true);
-    auto *drawLine = new QLabel;
-    addControl(drawLine, QStringLiteral("Label35"));
-    drawLine->setProperty("Tag", 8);
-    QFont bold;
-    bold.setBold(true);
-    drawLine->setFont(bold);
-    drawLine->setAlignment(Qt::AlignCenter);
-    drawLine->setTextFormat(Qt::PlainText);
+    QAbstractButton *back = makeButton(controlname::kStepBack, true);
+    QAbstractButton *forward = makeButton(controlname::kStepForward, true);
+    m_ui.sheetDrawLine = new QLabel;
+    addControl(m_ui.sheetDrawLine, QString::fromLatin1(controlname::kSheetDrawLine));
+    m_ui.sheetDrawLine->setProperty("Tag", kUntranslatedTag);
+    m_ui.sheetDrawLine->setFont(boldFont());
+    m_ui.sheetDrawLine->setAlignment(Qt::AlignCenter);
+    m_ui.sheetDrawLine->setTextFormat(Qt::PlainText);
     drawGrid->addWidget(back, 0, 0);
-    drawGrid->addWidget(drawLine, 0, 1, 1, 4);
+    drawGrid->addWidget(m_ui.sheetDrawLine, 0, 1, 1, 4);
     drawGrid->addWidget(forward, 0, 5);
-    drawGrid->addWidget(makeButton("SpeedButton10", true), 0, 6);
-    auto *crossSum = new QLabel;
-    addControl(crossSum, QStringLiteral("Label13"));
-    auto *replay = new ClickLabel([this] { LosnummerClick(); });
-    addControl(replay, QStringLiteral("Losnummer"));
-    replay->setText(QStringLiteral("Replay"));
-    replay->setToolTip(u8("Klicken Sie hier um Ihre Replay- und Losnummer einzugeben"));
-    showsHint(replay);
-    drawGrid->addWidget(crossSum, 1, 1);
-    drawGrid->addWidget(replay, 1, 2);
-    auto *saturday = makeToken(QStringLiteral("CheckBox16"));
-    auto *wednesday = makeToken(QStringLiteral("CheckBox17"));
-    saturday->setEnabled(true);
-    wednesday->setEnabled(true);
-    drawGrid->addWidget(saturday, 1, 3);
-    drawGrid->addWidget(wednesday, 1, 4);
+    QAbstractButton *update = makeButton("SpeedButton10", true);
+    update->setEnabled(false); // updating the history arrives later
+    drawGrid->addWidget(update, 0, 6);
+    m_ui.crossSum = new QLabel;
+    addControl(m_ui.crossSum, QString::fromLatin1(controlname::kCrossSum));
+    m_ui.replay = new ClickLabel([this] { LosnummerClick(); });
+    addControl(m_ui.replay, QString::fromLatin1(controlname::kReplay));
+    m_ui.replay->setText(QStringLiteral("Replay"));
+    m_ui.replay->setToolTip(u8("Klicken Sie hier um Ihre Replay- und Losnummer einzugeben"));
+    showsHint(m_ui.replay);
+    drawGrid->addWidget(m_ui.crossSum, 1, 1);
+    drawGrid->addWidget(m_ui.replay, 1, 2);
+    m_ui.saturday = static_cast<QCheckBox *>(makeToken(QString::fromLatin1(controlname::kSaturday)));
+    m_ui.wednesday = static_cast<QCheckBox *>(makeToken(QString::fromLatin1(controlname::kWednesday)));
+    m_ui.saturday->setEnabled(true);
+    m_ui.wednesday->setEnabled(true);
+    drawGrid->addWidget(m_ui.saturday, 1, 3);
+    drawGrid->addWidget(m_ui.wednesday, 1, 4);
     drawGrid->setColumnStretch(2, 1);
-    outer->addWidget(drawPanel);
-    connect(static_cast<QToolButton *>(back), &QToolButton::clicked, this, &LottoZahlen::SpeedButton6Click);
-    connect(static_cast<QToolButton *>(forward), &QToolButton::clicked, this,
-            &LottoZahlen::SpeedButton7Click);
+    connect(back, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton6Click);
+    connect(forward, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton7Click);
+    return drawPanel;
+}
 
-    auto *middle = new QHBoxLayout;
-    outer->addLayout(middle, 1);
-
-    // The fourteen tip rows.
+// The fourteen tip rows: caption (locks), six fields, lucky box, edit button, result, cross sum.
+QLayout *LottoZahlen::buildTipRows() {
     auto *sheet = new QGridLayout;
     sheet->setHorizontalSpacing(2);
     sheet->setVerticalSpacing(1);
@@ -325,7 +364,7 @@ QWidget *LottoZahlen::buildLottotipp() {
         showsHint(caption);
         m_captions[r] = caption;
         sheet->addWidget(caption, line, 0);
-        for (int column = 0; column < 6; ++column) {
+        for (int column = 0; column < kNumbersPerTip; ++column) {
             auto *field = new QLineEdit;
             addControl(field, QStringLiteral("Edit%1").arg(entry.edits[static_cast<std::size_t>(column)]));
             field->setAlignment(Qt::AlignCenter);
@@ -346,11 +385,10 @@ QWidget *LottoZahlen::buildLottotipp() {
         fixWidth(lucky, 44);
         m_lucky[r] = lucky;
         sheet->addWidget(lucky, line, 7);
-        auto *edit = makeButton(entry.editButton, true);
-        static_cast<QToolButton *>(edit)->setText(QStringLiteral("..."));
+        QAbstractButton *edit = makeButton(entry.editButton, true);
+        edit->setText(QStringLiteral("..."));
         edit->setToolTip(editHint);
-        connect(static_cast<QToolButton *>(edit), &QToolButton::clicked, this,
-                [this, row] { TippEdit(row); });
+        connect(edit, &QAbstractButton::clicked, this, [this, row] { TippEdit(row); });
         sheet->addWidget(edit, line, 8);
         auto *result = new QLabel;
         addControl(result, u8(entry.result));
@@ -363,59 +401,70 @@ QWidget *LottoZahlen::buildLottotipp() {
         m_crossSums[r] = cross;
         sheet->addWidget(cross, line, 10);
     }
-    middle->addLayout(sheet);
-    middle->addStretch(1);
+    return sheet;
+}
 
-    // Compute panel and the sheet's buttons.
+// The compute panel, the sheet's buttons and the two banners.
+QLayout *LottoZahlen::buildSidePanel() {
     auto *side = new QVBoxLayout;
     side->setSpacing(3);
     auto *computePanel = new QGroupBox;
     computePanel->setObjectName(QStringLiteral("Panel2"));
     auto *computeLayout = new QVBoxLayout(computePanel);
     computeLayout->setContentsMargins(4, 4, 4, 4);
-    computeLayout->addWidget(makeButton("SpeedButton13", false));
+    m_ui.seed = makeButton(controlname::kSeed, false);
+    computeLayout->addWidget(m_ui.seed);
     auto *computeRow = new QHBoxLayout;
-    auto *compute = makeButton("TippsBerechnen", false);
-    computeRow->addWidget(compute, 1);
-    auto *count = static_cast<QSpinBox *>(makeToken(QStringLiteral("Edit80")));
-    count->setEnabled(true);
-    count->setToolTip(u8("Anzahl der Tipps die berechnet werden"));
-    computeRow->addWidget(count);
+    m_ui.compute = static_cast<QPushButton *>(makeButton(controlname::kCompute, false));
+    computeRow->addWidget(m_ui.compute, 1);
+    m_ui.tipCount = static_cast<QSpinBox *>(makeToken(QString::fromLatin1(controlname::kTipCount)));
+    m_ui.tipCount->setEnabled(true);
+    m_ui.tipCount->setToolTip(u8("Anzahl der Tipps die berechnet werden"));
+    computeRow->addWidget(m_ui.tipCount);
     computeLayout->addLayout(computeRow);
     side->addWidget(computePanel);
-    for (const char *name : {"SpeedButton12", "OnlineTipp", "SpeedButton4", "Button6", "BitBtn7"})
-        side->addWidget(makeButton(name, false));
+    // The buttons whose operations arrive later are disabled; the computation enables its own two.
+    m_ui.seed->setEnabled(false);
+    m_ui.compute->setEnabled(false);
+    const auto later = [this](const char *name, bool toolButton) {
+        QAbstractButton *button = makeButton(name, toolButton);
+        button->setEnabled(false);
+        return button;
+    };
+    for (const char *name : {"SpeedButton12", "OnlineTipp", "SpeedButton4"})
+        side->addWidget(later(name, false));
+    m_ui.distribution = makeButton(controlname::kDistribution, false);
+    side->addWidget(m_ui.distribution);
+    side->addWidget(later("BitBtn7", false));
     auto *files = new QHBoxLayout;
-    for (const char *name : {"SpeedButton15", "SpeedButton16", "Loeschen"})
-        files->addWidget(makeButton(name, true));
+    for (const char *name : {"SpeedButton15", "SpeedButton16"})
+        files->addWidget(later(name, true));
+    QAbstractButton *clear = makeButton(controlname::kClearTips, true);
+    files->addWidget(clear);
     side->addLayout(files);
     side->addStretch(1);
-    for (const char *name : {"SpeedButton10", "SpeedButton13", "TippsBerechnen", "SpeedButton12",
-                             "OnlineTipp", "SpeedButton4", "BitBtn7", "SpeedButton15", "SpeedButton16"})
-        m_controls.value(u8(name))->setEnabled(false); // their operations arrive later
-    connect(static_cast<QToolButton *>(m_controls.value(QStringLiteral("Loeschen"))), &QToolButton::clicked,
-            this, &LottoZahlen::Loeschendertipp);
+    connect(clear, &QAbstractButton::clicked, this, &LottoZahlen::Loeschendertipp);
 
     // Banners: product with version, maker's address.
-    auto *product = new ClickLabel([this] { Label43Click(); });
-    addControl(product, QStringLiteral("Label43"));
-    product->setText(QStringLiteral("Quorix %1").arg(QCoreApplication::applicationVersion()));
-    product->setFont(bold);
-    product->setAlignment(Qt::AlignCenter);
-    product->setFrameShape(QFrame::StyledPanel);
-    product->setToolTip(QStringLiteral("Quorix im Internet"));
-    showsHint(product);
-    auto *maker = new ClickLabel([this] { Label43Click(); });
-    addControl(maker, QStringLiteral("Label44"));
-    maker->setText(QStringLiteral("www.sorvani.example"));
-    maker->setAlignment(Qt::AlignCenter);
-    maker->setFrameShape(QFrame::StyledPanel);
-    maker->setToolTip(QStringLiteral("Sorvani im Internet"));
-    showsHint(maker);
+    QWidget *product = buildBanner(controlname::kProductBanner,
+                                   QStringLiteral("Quorix %1").arg(QCoreApplication::applicationVersion()),
+                                   QStringLiteral("Quorix im Internet"));
+    product->setFont(boldFont());
     side->addWidget(product);
-    side->addWidget(maker);
-    middle->addLayout(side);
-    return page;
+    side->addWidget(buildBanner(controlname::kMakerBanner, QStringLiteral("www.sorvani.example"),
+                                QStringLiteral("Sorvani im Internet")));
+    return side;
+}
+
+QWidget *LottoZahlen::buildBanner(const char *name, const QString &text, const QString &hint) {
+    auto *banner = new ClickLabel([this] { Label43Click(); });
+    addControl(banner, QString::fromLatin1(name));
+    banner->setText(text);
+    banner->setAlignment(Qt::AlignCenter);
+    banner->setFrameShape(QFrame::StyledPanel);
+    banner->setToolTip(hint);
+    showsHint(banner);
+    return banner;
 }
 
 QWidget *LottoZahlen::buildBerechnungPage(int index) {
@@ -457,15 +506,21 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
 
 QWidget *LottoZahlen::buildBerechnung() {
     auto *pages = new QTabWidget;
-    addControl(pages, QStringLiteral("PageControl2"));
+    addControl(pages, QString::fromLatin1(controlname::kComputationPages));
     for (int i = 0; i < static_cast<int>(berechnungPages().size()); ++i)
         pages->addTab(buildBerechnungPage(i), u8(berechnungPages()[static_cast<std::size_t>(i)].title));
     // Not a computation control: a placeholder the settings key on.
     auto *hiddenBox = makeToken(QStringLiteral("CheckBox32"));
     hiddenBox->setParent(pages);
     hiddenBox->hide();
-    control(QStringLiteral("CheckBox35"))->hide();
+    requiredControl<QCheckBox>("CheckBox35")->hide();
     pages->setCurrentIndex(0);
+    m_ui.minEven = requiredControl<QSpinBox>(controlname::kMinEven);
+    m_ui.minOdd = requiredControl<QSpinBox>(controlname::kMinOdd);
+    m_ui.maxShared = requiredControl<QSpinBox>(controlname::kMaxShared);
+    m_ui.minShared = requiredControl<QSpinBox>(controlname::kMinShared);
+    m_ui.minCrossSum = requiredControl<QSpinBox>(controlname::kMinCrossSum);
+    m_ui.maxCrossSum = requiredControl<QSpinBox>(controlname::kMaxCrossSum);
     return pages;
 }
 
@@ -474,28 +529,28 @@ QWidget *LottoZahlen::buildDiagramm() {
     auto *layout = new QVBoxLayout(page);
     layout->setContentsMargins(2, 2, 2, 2);
     auto *bar = new QHBoxLayout;
-    auto *frequency = static_cast<QToolButton *>(makeButton("SpeedButton200", true));
+    QAbstractButton *frequency = makeButton("SpeedButton200", true);
     frequency->setIcon(chartIcon());
-    for (QWidget *button : {static_cast<QWidget *>(frequency), makeButton("SpeedButton9", true),
-                            makeButton("SpeedButton201", true), makeButton("SpeedButton202", true),
-                            makeButton("SpeedButton203", true), makeButton("SpeedButton204", true),
-                            makeButton("SpeedButton3", true), makeButton("SpeedButton205", true)})
-        bar->addWidget(button);
+    bar->addWidget(frequency);
+    for (const char *name : {"SpeedButton9", "SpeedButton201", "SpeedButton202", "SpeedButton203",
+                             "SpeedButton204", "SpeedButton3", "SpeedButton205"})
+        bar->addWidget(makeButton(name, true));
     bar->addStretch(1);
     auto *start = new DateEdit;
-    addControl(start, QStringLiteral("DateTimePicker2"));
+    m_ui.startDate = start;
+    addControl(start, QString::fromLatin1(controlname::kStartDate));
     start->setCalendarPopup(true);
     start->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    start->setMinimumDate(QDate(1990, 3, 17));
+    start->setMinimumDate(dateFromSerial(kEarliestStartDate));
     start->setMaximumDate(QDate(2099, 12, 31));
     start->setDate(QDate(2013, 1, 7));
     start->setToolTip(u8("Beginn der Statistik"));
     bar->addWidget(start);
     layout->addLayout(bar);
-    auto *chart = new QChartView;
-    addControl(chart, QStringLiteral("Chart1"));
-    chart->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(chart, 1);
+    m_ui.statisticsChart = new QChartView;
+    addControl(m_ui.statisticsChart, QString::fromLatin1(controlname::kStatisticsChart));
+    m_ui.statisticsChart->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(m_ui.statisticsChart, 1);
     return page;
 }
 
@@ -506,39 +561,42 @@ QWidget *LottoZahlen::buildDatenbank() {
     auto *dateRow = new QHBoxLayout;
     dateRow->addWidget(new QLabel(u8("Ziehung vom:")));
     auto *end = new DateEdit;
-    addControl(end, QStringLiteral("DateTimePicker1"));
+    m_ui.endDate = end;
+    addControl(end, QString::fromLatin1(controlname::kEndDate));
     end->setCalendarPopup(true);
     end->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
     end->setMinimumDate(QDate(1900, 1, 1));
     end->setMaximumDate(QDate(2099, 12, 31));
     end->setDate(QDate::currentDate());
     dateRow->addWidget(end);
-    auto *evaluate = makeButton("SpeedButton5", false);
-    connect(static_cast<QPushButton *>(evaluate), &QPushButton::clicked, this,
-            &LottoZahlen::SpeedButton5Click);
+    QAbstractButton *evaluate = makeButton(controlname::kEvaluate, false);
+    connect(evaluate, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton5Click);
     dateRow->addWidget(evaluate);
     dateRow->addStretch(1);
     layout->addLayout(dateRow);
 
     auto *drawLine = new QLabel;
-    addControl(drawLine, QStringLiteral("Label29"));
-    drawLine->setProperty("Tag", 8);
-    QFont bold;
-    bold.setBold(true);
-    drawLine->setFont(bold);
+    m_ui.drawLine = drawLine;
+    addControl(drawLine, QString::fromLatin1(controlname::kDrawLine));
+    drawLine->setProperty("Tag", kUntranslatedTag);
+    drawLine->setFont(boldFont());
     drawLine->setFrameShape(QFrame::StyledPanel);
     drawLine->setTextFormat(Qt::PlainText);
     layout->addWidget(drawLine);
 
     auto *update = new QGroupBox(u8("Datenbank"));
     auto *updateRow = new QHBoxLayout(update);
-    for (const char *name : {"BitBtn1", "SpeedButton8", "BitBtn8", "BitBtn6"})
-        updateRow->addWidget(makeButton(name, false));
+    for (const char *name : {"BitBtn1", "SpeedButton8", "BitBtn8", "BitBtn6"}) {
+        QAbstractButton *button = makeButton(name, false);
+        // SpeedButton8 is not shown at all; the others' operations arrive later.
+        if (std::string_view(name) == "SpeedButton8")
+            button->hide();
+        else
+            button->setEnabled(false);
+        updateRow->addWidget(button);
+    }
     updateRow->addStretch(1);
     layout->addWidget(update);
-    control(QStringLiteral("SpeedButton8"))->hide();
-    for (const char *name : {"BitBtn1", "BitBtn8", "BitBtn6"})
-        control(u8(name))->setEnabled(false);
 
     auto *charts = new QGroupBox(u8("Statistik"));
     auto *chartGrid = new QGridLayout(charts);
@@ -568,17 +626,15 @@ QWidget *LottoZahlen::buildJoker() {
     panel->setObjectName(QStringLiteral("Panel5"));
     panel->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(panel);
-    auto *back = makeButton("SpeedButton30", true);
-    auto *forward = makeButton("SpeedButton18", true);
-    connect(static_cast<QToolButton *>(back), &QToolButton::clicked, this, &LottoZahlen::SpeedButton6Click);
-    connect(static_cast<QToolButton *>(forward), &QToolButton::clicked, this,
-            &LottoZahlen::SpeedButton7Click);
+    QAbstractButton *back = makeButton(controlname::kJokerStepBack, true);
+    QAbstractButton *forward = makeButton(controlname::kJokerStepForward, true);
+    connect(back, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton6Click);
+    connect(forward, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton7Click);
     auto *jokerLine = new QLabel;
-    addControl(jokerLine, QStringLiteral("Label77"));
-    jokerLine->setProperty("Tag", 8);
-    QFont bold;
-    bold.setBold(true);
-    jokerLine->setFont(bold);
+    m_ui.jokerLine = jokerLine;
+    addControl(jokerLine, QString::fromLatin1(controlname::kJokerLine));
+    jokerLine->setProperty("Tag", kUntranslatedTag);
+    jokerLine->setFont(boldFont());
     jokerLine->setAlignment(Qt::AlignCenter);
     jokerLine->setTextFormat(Qt::PlainText);
     grid->addWidget(back, 0, 0);
@@ -605,10 +661,10 @@ QWidget *LottoZahlen::buildJoker() {
     choice->setEnabled(false);
     grid->addWidget(choice, 1, 5, 1, 2);
     layout->addWidget(panel);
-    auto *chart = new QChartView;
-    addControl(chart, QStringLiteral("Chart2"));
-    chart->setRenderHint(QPainter::Antialiasing);
-    layout->addWidget(chart, 1);
+    m_ui.jokerChart = new QChartView;
+    addControl(m_ui.jokerChart, QString::fromLatin1(controlname::kJokerChart));
+    m_ui.jokerChart->setRenderHint(QPainter::Antialiasing);
+    layout->addWidget(m_ui.jokerChart, 1);
     return page;
 }
 
@@ -618,9 +674,11 @@ QWidget *LottoZahlen::buildInternet() {
     auto *proxy = new QGroupBox(u8("Proxy"));
     auto *proxyGrid = new QGridLayout(proxy);
     auto *host = new QLineEdit;
-    addControl(host, QStringLiteral("ProxyHostEdit"));
+    m_ui.proxyHost = host;
+    addControl(host, QString::fromLatin1(controlname::kProxyHost));
     auto *port = new QLineEdit(QStringLiteral("80"));
-    addControl(port, QStringLiteral("ProxyPortEdit"));
+    m_ui.proxyPort = port;
+    addControl(port, QString::fromLatin1(controlname::kProxyPort));
     fixWidth(port, 60);
     proxyGrid->addWidget(new QLabel(u8("Proxy-Server")), 0, 0);
     proxyGrid->addWidget(host, 0, 1);
@@ -631,10 +689,10 @@ QWidget *LottoZahlen::buildInternet() {
     auto *fees = new QGroupBox(u8("Bearbeitunggebühr bei Ihrer Landeslotterie:"));
     auto *feeGrid = new QGridLayout(fees);
     auto *single = new QLineEdit(QStringLiteral("0,50"));
-    addControl(single, QStringLiteral("Edit81"));
+    addControl(single, QString::fromLatin1(controlname::kSingleFee));
     fixWidth(single, 60);
     auto *both = new QLineEdit(QStringLiteral("1,00"));
-    addControl(both, QStringLiteral("Edit82"));
+    addControl(both, QString::fromLatin1(controlname::kDoubleFee));
     fixWidth(both, 60);
     feeGrid->addWidget(new QLabel(u8("Für eine Ziehung:")), 0, 0);
     feeGrid->addWidget(single, 0, 1, Qt::AlignLeft);

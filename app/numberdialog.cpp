@@ -118,10 +118,11 @@ void NumberDialog::setTicked(int n, bool ticked) {
 }
 
 QString NumberDialog::weight(int n) const {
-    return entry(n)->toolTip();
+    return m_weights.at(static_cast<std::size_t>(n));
 }
 
 void NumberDialog::setWeight(int n, const QString &weight) {
+    m_weights.at(static_cast<std::size_t>(n)) = weight;
     entry(n)->setToolTip(weight);
 }
 
@@ -161,13 +162,13 @@ void NumberDialog::enterTipMode(std::span<const int> rowNumbers) {
     m_status->clear(); // a weight told for another row or the list says nothing here
     m_computeButton->hide();
     m_randomButton->show();
-    setPickCount(6);
+    setPickCount(kNumbersPerTip);
     resetEntries(kTipNumbers);
     // 43..45 are no lottery numbers; tip mode ignores them, so they are not offered.
     for (int n = kTipNumbers + 1; n < static_cast<int>(m_entries.size()); ++n)
         m_entries[static_cast<std::size_t>(n)]->hide();
     for (int n : rowNumbers) {
-        if (n < 1 || n > kTipNumbers) continue;
+        if (n < kLowestNumber || n > kTipNumbers) continue;
         setTicked(n, true);
         setMarked(n, true);
     }

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "core/game.h"
 #include "core/numberpool.h"
 
 class QCheckBox;
@@ -20,15 +21,15 @@ namespace quorix {
 
 class Random;
 
-// The number dialog: 45 entries (numbers 1..45) as tick boxes, each with a weight that doubles
-// as its hint. List mode shows the computation's pool with weights; tip mode edits one tip row
+// The number dialog: 45 entries (numbers 1..45) as tick boxes, each with a weight that its hint
+// shows. List mode shows the computation's pool with weights; tip mode edits one tip row
 // and offers the random run behind "&Zufall".
 class NumberDialog final : public QDialog {
     Q_OBJECT
 
 public:
     static constexpr int kEntries = 45;
-    static constexpr int kTipNumbers = 42; // only these are lottery numbers
+    static constexpr int kTipNumbers = kHighestNumber; // only these are lottery numbers
     static constexpr int kMaxPicks = 26;
     // "&Rechnen": compute from the list as it stands.
     static constexpr int Retry = 2;
@@ -116,6 +117,7 @@ private:
     FileChooser m_chooseFile;
     std::array<QCheckBox *, kEntries + 1> m_entries{}; // index 0 unused
     std::array<bool, kEntries + 1> m_marked{};
+    std::array<QString, kEntries + 1> m_weights{};
     QLabel *m_status = nullptr;
     QPushButton *m_saveButton = nullptr;
     QPushButton *m_loadButton = nullptr;
@@ -124,7 +126,7 @@ private:
     QPushButton *m_computeButton = nullptr;
     QPushButton *m_randomButton = nullptr;
     QTimer *m_timer = nullptr;
-    int m_pickCount = 6;
+    int m_pickCount = kNumbersPerTip;
     int m_fixedCount = 1;
     std::array<int, kMaxPicks + 1> m_picks{}; // 1-based; 0 = not drawn yet
 };

@@ -225,39 +225,39 @@ ValueRange StatisticsChart::valueRangeOf(const NumberStatistics &statistics) {
 
 QString StatisticsChart::axisTitle(const NumberStatistics &s, const MessageLookup &m) {
     const QString d = figure(s.drawCount);
-    const auto runTitle = [&](int firstWord) {
-        return m(1) + u": "_s + d + u"     "_s + m(firstWord) + QChar(u' ') + m(10) + u" : "_s +
-               figure(s.runTotal);
+    const auto runTitle = [&](Msg firstWord) {
+        return m(Msg::Draws) + u": "_s + d + u"     "_s + m(firstWord) + QChar(u' ') + m(Msg::Total) +
+               u" : "_s + figure(s.runTotal);
     };
-    const auto perDrawTitle = [&](int before, int after, const QString &gap) {
-        return m(before) + QChar(u' ') + d + QChar(u' ') + m(1) + gap + figure(s.sharePercent) + u"% "_s +
-               m(after) + QChar(u'.');
+    const auto perDrawTitle = [&](Msg before, Msg after, const QString &gap) {
+        return m(before) + QChar(u' ') + d + QChar(u' ') + m(Msg::Draws) + gap + figure(s.sharePercent) +
+               u"% "_s + m(after) + QChar(u'.');
     };
     switch (s.kind) {
     case StatisticKind::Frequency:
-        return m(0) + u"     "_s + m(1) + u": "_s + d + u"    "_s + m(2) + u": "_s +
-               figure(s.averageCrossSum);
+        return m(Msg::DrawnNumbersTitle) + u"     "_s + m(Msg::Draws) + u": "_s + d + u"    "_s +
+               m(Msg::AverageCrossSum) + u": "_s + figure(s.averageCrossSum);
     case StatisticKind::CrossSums:
-        return m(13) + u"     "_s + m(1) + u": "_s + d + u"    "_s + m(14) + u": "_s +
-               figure(s.averageCrossSum);
+        return m(Msg::CrossSumsTitle) + u"     "_s + m(Msg::Draws) + u": "_s + d + u"    "_s +
+               m(Msg::AverageCrossSumAxis) + u": "_s + figure(s.averageCrossSum);
     case StatisticKind::Pairs:
-        return runTitle(9);
+        return runTitle(Msg::PairsTitle);
     case StatisticKind::Triples:
-        return runTitle(11);
+        return runTitle(Msg::TriplesTitle);
     case StatisticKind::Quadruples:
-        return runTitle(15);
+        return runTitle(Msg::QuadruplesTitle);
     case StatisticKind::PrimesPerDraw:
-        return perDrawTitle(44, 45, u". "_s);
+        return perDrawTitle(Msg::PrimesPerDrawTitle, Msg::PrimesShare, u". "_s);
     case StatisticKind::OddPerDraw:
-        return perDrawTitle(46, 47, u".  "_s);
+        return perDrawTitle(Msg::OddPerDrawTitle, Msg::OddShare, u".  "_s);
     case StatisticKind::EvenPerDraw:
-        return perDrawTitle(48, 49, u".  "_s);
+        return perDrawTitle(Msg::EvenPerDrawTitle, Msg::EvenShare, u".  "_s);
     case StatisticKind::Outstanding:
-        return m(28);
+        return m(Msg::OutstandingTitle);
     case StatisticKind::LuckyFrequency:
-        return m(3);
+        return m(Msg::LuckyFrequencyTitle);
     case StatisticKind::LuckyOutstanding:
-        return m(38);
+        return m(Msg::LuckyOutstandingTitle);
     }
     return QString();
 }

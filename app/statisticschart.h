@@ -8,6 +8,7 @@
 #include <QMetaObject>
 #include <QString>
 
+#include "core/messages.h"
 #include "core/statistics.h"
 
 QT_BEGIN_NAMESPACE
@@ -20,8 +21,8 @@ QT_END_NAMESPACE
 
 namespace quorix {
 
-// Message n of the current language's message table.
-using MessageLookup = std::function<QString(int)>;
+// A message of the current language's message table.
+using MessageLookup = std::function<QString(Msg)>;
 
 // One bar as the chart shows it.
 struct ChartBar {

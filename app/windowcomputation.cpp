@@ -4,40 +4,27 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QKeyEvent>
-#include <QButtonGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
-#include <QTabWidget>
 
-#include "app/controltables.h"
 #include "app/lottozahlen.h"
 #include "app/numberdialog.h"
 #include "app/prompts.h"
 #include "app/statisticschart.h"
-#include "app/windowcharts.h"
-#include "core/calendar.h"
-#include "core/lucky.h"
 #include "app/uihelpers.h"
+#include "core/lucky.h"
 
 namespace quorix {
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// The spin fields whose limits follow each other.
-constexpr char kMinEven[] = "Edit89";
-constexpr char kMinOdd[] = "Edit90";
-constexpr char kMaxShared[] = "Edit39";
-constexpr char kMinShared[] = "Edit88";
 
 // Keeps a minimum field at or below its maximum field. While the user edits one of the two, its
 // range stops at the other's value, so typing, the arrows and the wheel cannot cross it (the
@@ -85,49 +72,48 @@ QString nameOf(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
+QString controlNameOf(const TipParameterInfo &info) {
+    return nameOf(info.control.empty() ? info.spinner : info.control);
+}
+
 } // namespace
 
-WindowComputation::WindowComputation(LottoZahlen &window)
+WindowComputation::WindowComputation(LottoZahlen &window, NumberDialog &numberList, StatisticsChart &chart)
     : QObject(&window)
-    , m_window(window) {
-    setObjectName(u"WindowComputation"_s);
+    , m_window(window)
+    , m_numberList(numberList)
+    , m_chart(chart) {
     enableControls();
-    connect(computeButton(), &QPushButton::clicked, this, &WindowComputation::Label28Click);
-    computeButton()->installEventFilter(this);
-    if (auto *seed = window.control<QAbstractButton>(u"SpeedButton13"_s))
-        connect(seed, &QAbstractButton::clicked, this, &WindowComputation::SpeedButton13Click);
-    for (const char *name : {kMinEven, kMinOdd, kMaxShared, kMinShared})
-        if (QWidget *spin = window.control(QString::fromLatin1(name))) spin->installEventFilter(this);
+    const LottoZahlen::Controls &ui = window.ui();
+    connect(ui.compute, &QPushButton::clicked, this, &WindowComputation::Label28Click);
+    ui.compute->installEventFilter(this);
+    connect(ui.seed, &QAbstractButton::clicked, this, &WindowComputation::SpeedButton13Click);
+    for (QSpinBox *spin : {ui.minEven, ui.minOdd, ui.maxShared, ui.minShared})
+        spin->installEventFilter(this);
     window.installEventFilter(this);
     orderCrossSumFields();
 }
 
 void WindowComputation::orderCrossSumFields() {
-    auto *minimum = m_window.control<QSpinBox>(u"Edit37"_s);
-    auto *maximum = m_window.control<QSpinBox>(u"Edit38"_s);
-    if (minimum && maximum) new OrderedSpinPair(minimum, maximum, this);
+    new OrderedSpinPair(m_window.ui().minCrossSum, m_window.ui().maxCrossSum, this);
 }
 
 WindowComputation::~WindowComputation() = default;
 
-WindowComputation *WindowComputation::of(const LottoZahlen &window) {
-    return window.findChild<WindowComputation *>(u"WindowComputation"_s, Qt::FindDirectChildrenOnly);
-}
-
 QPushButton *WindowComputation::computeButton() const {
-    return m_window.control<QPushButton>(u"TippsBerechnen"_s);
+    return m_window.ui().compute;
 }
 
 void WindowComputation::enableControls() {
     for (const TipParameterInfo &info : tipParameterTable()) {
-        QWidget *widget = m_window.control(nameOf(info.control.empty() ? info.spinner : info.control));
+        QWidget *widget = m_window.control(controlNameOf(info));
         if (!widget || info.name == "countBonusHit") continue;
         widget->setEnabled(true);
         for (QRadioButton *item : widget->findChildren<QRadioButton *>())
             item->setEnabled(true);
     }
-    for (const char *name : {"SpeedButton13", "TippsBerechnen"})
-        if (QWidget *widget = m_window.control(QString::fromLatin1(name))) widget->setEnabled(true);
+    m_window.ui().seed->setEnabled(true);
+    m_window.ui().compute->setEnabled(true);
 }
 
 // ---- settings on the pages ----------------------------------------------------------------
@@ -136,45 +122,34 @@ TipParameters WindowComputation::readParameters() const {
     return m_window.tipParameters();
 }
 
-void WindowComputation::showParameters(const TipParameters &p,
-                                       std::initializer_list<std::string_view> names) {
-    for (std::string_view name : names) {
-        const TipParameterInfo *info = findTipParameter(name);
-        if (!info) continue;
-        QWidget *widget = m_window.control(nameOf(info->control.empty() ? info->spinner : info->control));
-        if (info->isFlag()) {
-            if (auto *box = qobject_cast<QCheckBox *>(widget)) box->setChecked(p.*info->flag);
-        } else if (auto *spin = qobject_cast<QSpinBox *>(widget)) {
-            spin->setValue(p.*info->value);
-        } else if (widget) {
-            if (auto *item = widget->findChild<QRadioButton *>(widget->objectName() + u"Item"_s +
-                                                               QString::number(p.*info->value)))
-                item->setChecked(true);
-        }
-    }
-}
-
 void WindowComputation::showAllParameters(const TipParameters &parameters) {
     m_window.setTipParameters(parameters);
+}
+
+// In the order the run loosens them.
+void WindowComputation::showRelaxedParameters(const TipParameters &p) {
+    for (const TipParameterInfo *info : relaxedParameters()) {
+        QWidget *widget = m_window.control(controlNameOf(*info));
+        if (auto *box = qobject_cast<QCheckBox *>(widget); box && info->isFlag())
+            box->setChecked(p.*info->flag);
+        else if (auto *spin = qobject_cast<QSpinBox *>(widget); spin && !info->isFlag())
+            spin->setValue(p.*info->value);
+    }
 }
 
 // Pressing or releasing the mouse on the spin buttons keeps minimum even plus odd within six and
 // the shared-number limits in order.
 void WindowComputation::coupleSpinFields(QObject *watched, bool press) {
-    auto spin = [this](const char *name) { return m_window.control<QSpinBox>(QString::fromLatin1(name)); };
-    QSpinBox *minEven = spin(kMinEven);
-    QSpinBox *minOdd = spin(kMinOdd);
-    QSpinBox *maxShared = spin(kMaxShared);
-    QSpinBox *minShared = spin(kMinShared);
-    if (watched == minEven) {
-        minEven->setMaximum(6 - minOdd->value());
-    } else if (watched == minOdd) {
-        minOdd->setMaximum(6 - minEven->value());
-    } else if (watched == maxShared && press) {
-        minShared->setMaximum(maxShared->value());
-        maxShared->setMinimum(minShared->value());
-    } else if (watched == minShared && !press) {
-        maxShared->setMinimum(minShared->value());
+    const LottoZahlen::Controls &ui = m_window.ui();
+    if (watched == ui.minEven) {
+        ui.minEven->setMaximum(kNumbersPerTip - ui.minOdd->value());
+    } else if (watched == ui.minOdd) {
+        ui.minOdd->setMaximum(kNumbersPerTip - ui.minEven->value());
+    } else if (watched == ui.maxShared && press) {
+        ui.minShared->setMaximum(ui.maxShared->value());
+        ui.maxShared->setMinimum(ui.minShared->value());
+    } else if (watched == ui.minShared && !press) {
+        ui.maxShared->setMinimum(ui.minShared->value());
     }
 }
 
@@ -182,18 +157,16 @@ bool WindowComputation::eventFilter(QObject *watched, QEvent *event) {
     if (watched == &m_window && event->type() == QEvent::Close && m_running) {
         // The window closes once the run has ended and put the relaxed settings back.
         m_closeAfterRun = true;
-        computeButton()->setText(QString());
+        requestStop();
         event->ignore();
         return true;
     }
-    // Test the event type first: the window's control table is gone while it is destroyed.
-    if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent *>(event)->isAmbiguous()) {
-        if (auto *button = qobject_cast<QPushButton *>(watched); button && button == computeButton()) {
-            // Alt+B is also the menu item "&Berechnen", which does the same: an ambiguous press
-            // would only move the focus to the button, so it computes (or stops) as the menu would.
-            button->click();
-            return true;
-        }
+    if (event->type() == QEvent::Shortcut && static_cast<QShortcutEvent *>(event)->isAmbiguous() &&
+        watched == computeButton()) {
+        // Alt+B is also the menu item "&Berechnen", which does the same: an ambiguous press
+        // would only move the focus to the button, so it computes (or stops) as the menu would.
+        computeButton()->click();
+        return true;
     }
     if (event->type() == QEvent::MouseButtonPress || event->type() == QEvent::MouseButtonRelease)
         coupleSpinFields(watched, event->type() == QEvent::MouseButtonPress);
@@ -201,13 +174,6 @@ bool WindowComputation::eventFilter(QObject *watched, QEvent *event) {
 }
 
 // ---- the run ------------------------------------------------------------------------------
-
-void WindowComputation::showComputationPage(bool chart) {
-    QTabWidget *pages = m_window.pages();
-    const QWidget *target = chart ? m_window.control(u"Chart1"_s) : m_window.control(u"TabSheet1"_s);
-    for (int i = 0; i < pages->count(); ++i)
-        if (pages->widget(i) == target || pages->widget(i)->isAncestorOf(target)) pages->setCurrentIndex(i);
-}
 
 // Painting the whole window takes milliseconds; rows that follow each other quickly (the rest of
 // a stopped run) are painted together.
@@ -220,63 +186,31 @@ void WindowComputation::repaintWindow() {
     m_sinceRepaint.start();
 }
 
-bool WindowComputation::stopRequested() const {
-    return computeButton()->text() != m_window.message(16);
-}
-
-std::optional<NumberListAnswer> WindowComputation::askNumberList(const NumberPool &pool) {
-    WindowCharts *charts = WindowCharts::of(m_window);
-    if (!charts) return std::nullopt;
-    NumberDialog &dialog = charts->numberDialog();
-    dialog.setWindowTitle(m_window.message(36));
-    dialog.fillFromPool(pool);
-    QApplication::setOverrideCursor(Qt::ArrowCursor);
-    const int answer = dialog.exec();
-    QApplication::restoreOverrideCursor();
-    NumberListAnswer result;
-    if (answer == QDialog::Accepted) {
-        result.kind = NumberListAnswer::Kind::Keep;
-    } else if (answer == NumberDialog::Retry) {
-        result.kind = NumberListAnswer::Kind::Replace;
-        result.pool = dialog.poolFromList();
-    } else {
-        result.kind = NumberListAnswer::Kind::Cancel;
-    }
-    return result;
-}
-
-void WindowComputation::Label28Click() {
-    QPushButton *button = computeButton();
-    if (button->text() == m_window.message(16)) {
-        button->setText(QString());
-        return;
-    }
-    // A further click while a stop is on its way changes nothing.
-    if (m_running) return;
-
-    const auto started = std::chrono::steady_clock::now();
+// The run's state lives here; the button's caption only shows it ("Stopp" during a run, nothing
+// while a stop is on its way), so a missing message text cannot keep a run from stopping.
+void WindowComputation::beginRun() {
     m_running = true;
-    const QString savedCaption = button->text();
-    button->setText(m_window.message(16));
+    m_stopRequested = false;
+    m_idleCaption = computeButton()->text();
+    computeButton()->setText(m_window.message(Msg::Stop));
     m_window.setCheckEnabled(false);
+}
 
-    auto finish = [&] {
-        m_window.setCheckEnabled(true);
-        button->setText(savedCaption);
-        m_running = false;
-    };
+void WindowComputation::endRun() {
+    m_window.setCheckEnabled(true);
+    computeButton()->setText(m_idleCaption);
+    m_running = false;
+    m_stopRequested = false;
+}
 
-    std::optional<WaitCursor> wait(std::in_place);
-    Result<std::vector<Draw>> draws = m_window.drawFile().readAll();
-    if (!draws) {
-        wait.reset();
-        finish();
-        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(draws.error().message));
-        return;
-    }
+void WindowComputation::requestStop() {
+    m_stopRequested = true;
+    computeButton()->setText(QString());
+}
 
+ComputationRequest WindowComputation::requestFor(std::span<const Draw> draws) const {
     ComputationRequest request;
-    request.draws = *draws;
+    request.draws = draws;
     const StatisticsWindow window = m_window.statisticsWindow();
     request.startDate = window.startDate;
     request.endDate = window.endDate;
@@ -284,82 +218,106 @@ void WindowComputation::Label28Click() {
     request.wednesday = window.wednesday;
     request.parameters = readParameters();
     request.sheet = m_window.tipSheet();
-    const TipParameters saved = request.parameters;
+    return request;
+}
 
-    m_window.SpeedButton11Click();
+// OK keeps the pool, "&Rechnen" replaces it with the list as edited, any other close cancels.
+NumberListAnswer WindowComputation::askNumberList(const NumberPool &pool) {
+    m_numberList.setWindowTitle(m_window.message(Msg::NumberListTitle));
+    QApplication::setOverrideCursor(Qt::ArrowCursor);
+    std::optional<NumberPool> chosen = m_numberList.choosePool(pool);
+    QApplication::restoreOverrideCursor();
+    if (!chosen) return {NumberListAnswer::Kind::Cancel, {}};
+    return {NumberListAnswer::Kind::Replace, std::move(*chosen)};
+}
 
-    StatisticsChart *chart = WindowCharts::of(m_window) ? &WindowCharts::of(m_window)->chart() : nullptr;
-    const std::string rowWord = m_window.message(24).toStdString();
+void WindowComputation::showComputedRow(int row, const ComputedRow &computed) {
+    m_window.showPage(LottoZahlen::Page::TipSheet);
+    for (int i = 0; i < kNumbersPerTip; ++i)
+        m_window.tipField(row - 1, i)
+            ->setText(QString::number(computed.numbers[static_cast<std::size_t>(i)]));
+    if (!computed.locked) m_window.crossSumLabel(row - 1)->setText(QString::number(computed.crossSum));
+    m_window.luckyBox(row - 1)->setCurrentText(QString::fromStdString(computed.lucky));
+    repaintWindow();
+}
+
+// What the run tells the window while it goes: progress in the status bar, stop requests and
+// settings changed meanwhile, relaxed settings on the pages, statistics on the chart, the list.
+ComputationHost WindowComputation::makeHost() {
     ComputationHost host;
-    host.progress = [&](const ComputationProgress &progress, TipParameters &parameters) {
+    host.progress = [this, rowWord = m_window.message(Msg::TipWord).toStdString()](
+                        const ComputationProgress &progress, TipParameters &parameters) {
         if (progress.candidate[0] != 0)
             m_window.setStatusText(1, QString::fromStdString(candidateStatusText(
                                           progress.row, progress.candidate, progress.crossSum, rowWord)));
         Q_EMIT progressed(progress.row, progress.runs);
         QCoreApplication::processEvents();
-        if (stopRequested()) return false;
+        if (m_stopRequested) return false;
         parameters = readParameters();
         return true;
     };
-    host.parametersChanged = [&](const TipParameters &parameters, std::int64_t) {
-        for (const TipParameterInfo *info : relaxedParameters())
-            showParameters(parameters, {info->name});
+    host.parametersChanged = [this](const TipParameters &parameters, std::int64_t) {
+        showRelaxedParameters(parameters);
     };
-    host.pool.stepStarted = [&](Msg stepMessage) {
-        m_window.setStatusText(1, m_window.message(17) + u' ' + m_window.message(messageIndex(stepMessage)));
+    host.pool.stepStarted = [this](Msg stepMessage) {
+        m_window.setStatusText(1, m_window.message(Msg::StatisticRunning) + u' ' +
+                                      m_window.message(stepMessage));
     };
-    host.pool.statistic = [&](const NumberStatistics &statistics) {
-        if (chart) chart->show(statistics);
-        showComputationPage(true);
+    host.pool.statistic = [this](const NumberStatistics &statistics) {
+        m_chart.show(statistics);
+        m_window.showPage(LottoZahlen::Page::Chart);
         repaintWindow();
     };
-    host.pool.status = [&](const std::string &text) {
+    host.pool.status = [this](const std::string &text) {
         m_window.setStatusText(1, QString::fromStdString(text));
     };
-    host.numberList = [&](const NumberPool &pool) {
-        std::optional<NumberListAnswer> answer = askNumberList(pool);
-        return answer ? std::move(*answer) : NumberListAnswer{};
+    host.numberList = [this](const NumberPool &pool) { return askNumberList(pool); };
+    host.generationStarted = [this] {
+        m_window.setStatusText(1, m_window.message(Msg::TipsComputing));
+        m_window.showPage(LottoZahlen::Page::TipSheet);
     };
-    host.generationStarted = [&] {
-        m_window.setStatusText(1, m_window.message(23));
-        showComputationPage(false);
-    };
-    host.rowCommitted = [&](int row, const ComputedRow &computed) {
-        showComputationPage(false);
-        for (int i = 0; i < 6; ++i)
-            m_window.tipField(row - 1, i)
-                ->setText(QString::number(computed.numbers[static_cast<std::size_t>(i)]));
-        const TipRowControls &rowControls = kTipRows[static_cast<std::size_t>(row - 1)];
-        if (!computed.locked)
-            m_window.control<QLabel>(QString::fromLatin1(rowControls.crossSum))
-                ->setText(QString::number(computed.crossSum));
-        m_window.control<QComboBox>(QString::fromLatin1(rowControls.lucky))
-            ->setCurrentText(QString::fromStdString(computed.lucky));
-        repaintWindow();
-    };
+    host.rowCommitted = [this](int row, const ComputedRow &computed) { showComputedRow(row, computed); };
+    return host;
+}
 
-    Result<ComputationResult> result = runComputation(request, m_window.random(), host);
-    wait.reset();
-    m_lastDuration =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started);
+void WindowComputation::showOutcome(const Result<ComputationResult> &result, const TipParameters &saved) {
     if (!result) {
-        finish();
-        for (const TipParameterInfo *info : relaxedParameters())
-            showParameters(saved, {info->name});
+        endRun();
+        showRelaxedParameters(saved);
         Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(result.error().message));
-    } else if (result->status == ComputationStatus::Cancelled) {
-        finish();
-    } else {
-        m_window.setCheckEnabled(true);
-        m_window.setStatusText(1, m_window.message(messageIndex(statusMessage(result->status))));
-        for (const TipParameterInfo *info : relaxedParameters())
-            showParameters(result->parameters, {info->name});
-        button->setText(savedCaption);
-        m_running = false;
-        m_lastResult = std::move(*result);
-        m_window.SpeedButton5Click();
-        m_window.Komplettcheck();
+        return;
     }
+    if (result->status == ComputationStatus::Cancelled) {
+        endRun();
+        return;
+    }
+    m_window.setStatusText(1, m_window.message(statusMessage(result->status)));
+    showRelaxedParameters(result->parameters);
+    endRun();
+    m_lastResult = *result;
+    m_window.SpeedButton5Click();
+    m_window.Komplettcheck();
+}
+
+void WindowComputation::Label28Click() {
+    if (m_running) {
+        requestStop();
+        return;
+    }
+    beginRun();
+    std::optional<WaitCursor> wait(std::in_place);
+    Result<std::vector<Draw>> draws = m_window.drawFile().readAll();
+    if (!draws) {
+        wait.reset();
+        endRun();
+        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(draws.error().message));
+        return;
+    }
+    const ComputationRequest request = requestFor(*draws);
+    m_window.SpeedButton11Click();
+    const Result<ComputationResult> result = runComputation(request, m_window.random(), makeHost());
+    wait.reset();
+    showOutcome(result, request.parameters);
     Q_EMIT finished();
     if (m_closeAfterRun) {
         m_closeAfterRun = false;
@@ -373,10 +331,11 @@ void WindowComputation::SpeedButton13Click() {
     Random &random = m_window.random();
     const QString proposal = QString::number(random.below(99999));
     const std::optional<QString> answer =
-        Prompts::input(&m_window, m_window.message(30) + u" (1-99999999)?"_s, m_window.message(31), proposal);
+        Prompts::input(&m_window, m_window.message(Msg::SeedPrompt) + u" (1-99999999)?"_s,
+                       m_window.message(Msg::SeedCaption), proposal);
     const QString text = answer ? *answer : proposal;
     if (const std::optional<int> seed = seedFromAnswer(random, text.toStdString()))
-        m_window.setStatusText(1, m_window.message(32) + u' ' + QString::number(*seed));
+        m_window.setStatusText(1, m_window.message(Msg::SeedSet) + u' ' + QString::number(*seed));
 }
 
 } // namespace quorix

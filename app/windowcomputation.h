@@ -1,13 +1,11 @@
 #pragma once
 
-#include <chrono>
-#include <cstdint>
-#include <initializer_list>
 #include <optional>
-#include <string_view>
+#include <span>
 
 #include <QElapsedTimer>
 #include <QObject>
+#include <QString>
 
 #include "core/computation.h"
 #include "core/tipparameters.h"
@@ -17,30 +15,35 @@ class QPushButton;
 namespace quorix {
 
 class LottoZahlen;
+class NumberDialog;
+class StatisticsChart;
 
 // The tip computation of the main window: the settings of the "Berechnung" pages, the run behind
-// "Tipps &berechnen", the menu item and Ctrl+R, the number list and the seeding button. A child of
-// the window named "WindowComputation", living as long as it does.
+// "Tipps &berechnen", the menu item and Ctrl+R, the number list and the seeding button. The
+// window creates it with itself and holds it as a member.
 class WindowComputation final : public QObject {
     Q_OBJECT
 
 public:
-    explicit WindowComputation(LottoZahlen &window);
+    // The number list is shown in the dialog; the run's statistics are drawn on the chart.
+    WindowComputation(LottoZahlen &window, NumberDialog &numberList, StatisticsChart &chart);
     ~WindowComputation() override;
     Q_DISABLE_COPY_MOVE(WindowComputation)
 
-    static WindowComputation *of(const LottoZahlen &window);
-
     // The settings as the pages and the tip-count spinner show them.
     TipParameters readParameters() const;
-    // Puts the named fields of the settings on the pages.
-    void showParameters(const TipParameters &parameters, std::initializer_list<std::string_view> names);
     void showAllParameters(const TipParameters &parameters);
+    // Puts the settings the run relaxes (and restores) on the pages.
+    void showRelaxedParameters(const TipParameters &parameters);
 
+    // The run over these draws with the window's dates, weekday boxes, settings and sheet.
+    ComputationRequest requestFor(std::span<const Draw> draws) const;
+
+    // A run is under way; a stop was asked for and the run ends at its next progress call.
     bool running() const { return m_running; }
-    // The last finished run (not a cancelled number list) and its wall time.
+    bool stopRequested() const { return m_stopRequested; }
+    // The last finished run (not a cancelled number list).
     const std::optional<ComputationResult> &lastResult() const { return m_lastResult; }
-    std::chrono::milliseconds lastDuration() const { return m_lastDuration; }
 
     QPushButton *computeButton() const;
 
@@ -63,18 +66,25 @@ private:
     void coupleSpinFields(QObject *watched, bool press);
     // The cross-sum minimum never above the maximum, however either is edited.
     void orderCrossSumFields();
-    void showComputationPage(bool chart);
-    std::optional<NumberListAnswer> askNumberList(const NumberPool &pool);
-    bool stopRequested() const;
+    void beginRun();
+    void endRun();
+    void requestStop();
+    ComputationHost makeHost();
+    void showComputedRow(int row, const ComputedRow &computed);
+    void showOutcome(const Result<ComputationResult> &result, const TipParameters &saved);
+    NumberListAnswer askNumberList(const NumberPool &pool);
     void repaintWindow();
 
     static constexpr int kRepaintIntervalMs = 30;
 
     LottoZahlen &m_window;
+    NumberDialog &m_numberList;
+    StatisticsChart &m_chart;
     bool m_running = false;
+    bool m_stopRequested = false;
     bool m_closeAfterRun = false;
+    QString m_idleCaption; // the compute button's caption outside a run
     std::optional<ComputationResult> m_lastResult;
-    std::chrono::milliseconds m_lastDuration{0};
     QElapsedTimer m_sinceRepaint;
 };
 

@@ -23,6 +23,27 @@ void TempHome::writeDraws(const std::vector<Draw> &draws) const {
     if (!file.rewrite(draws)) qFatal("cannot write the draw fixture");
 }
 
+namespace {
+
+QString messageFile(const QString &home) {
+    return QDir(home).filePath(QStringLiteral("land/meldungen.txt.de"));
+}
+
+} // namespace
+
+void TempHome::writeMessageFile(const QStringList &lines) const {
+    QFile file(messageFile(path()));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate)) qFatal("cannot write the message file");
+    for (const QString &line : lines)
+        file.write(line.toUtf8() + "\r\n");
+}
+
+void TempHome::removeMessageFile() const {
+    // A folder of its name keeps the program folder's seeding from bringing the file back.
+    if (!QFile::remove(messageFile(path())) || !QDir().mkdir(messageFile(path())))
+        qFatal("cannot take the message file away");
+}
+
 PromptScript::PromptScript() {
     Prompts::setHandler([this](const Prompts::Request &request) {
         m_asked.push_back(request);

@@ -20,6 +20,9 @@ public:
     ~TempHome();
     QString path() const { return m_dir.path(); }
     void writeDraws(const std::vector<Draw> &draws) const;
+    // The German message file, replaced by these lines or taken away for good.
+    void writeMessageFile(const QStringList &lines) const;
+    void removeMessageFile() const;
 
 private:
     QTemporaryDir m_dir;

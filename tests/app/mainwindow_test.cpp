@@ -4,8 +4,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QToolButton>
@@ -13,6 +15,7 @@
 #include <QWindow>
 #include <QtTest>
 
+#include "app/controlnames.h"
 #include "app/controltables.h"
 #include "app/elidedlabel.h"
 #include "app/lottozahlen.h"
@@ -27,9 +30,11 @@ class MainWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void everyNamedControlExists();
+    void typedControlsCarryTheirNames();
     void computationControlsMatchTheParameters();
     void pagesAndMenuInOrder();
     void firstStartWithoutDrawFile();
+    void incompleteMessageFileIsReported();
     void hintsGoToPanelOne();
     void heightChangesScaleTheTabArea();
     void laterOperationsAreDisabled();
@@ -74,6 +79,57 @@ void MainWindowTest::everyNamedControlExists() {
     QCOMPARE(window.control<QSpinBox>(QStringLiteral("UpDown8"))->singleStep(), 2);
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker2"))->minimumDate(), QDate(1990, 3, 17));
     QVERIFY(window.control<QDateEdit>(QStringLiteral("DateTimePicker1")));
+}
+
+void MainWindowTest::typedControlsCarryTheirNames() {
+    TempHome home;
+    LottoZahlen window;
+    const LottoZahlen::Controls &ui = window.ui();
+    namespace n = controlname;
+    const std::pair<QWidget *, const char *> typed[] = {
+        {ui.drawLine, n::kDrawLine},
+        {ui.sheetDrawLine, n::kSheetDrawLine},
+        {ui.jokerLine, n::kJokerLine},
+        {ui.crossSum, n::kCrossSum},
+        {ui.replay, n::kReplay},
+        {ui.saturday, n::kSaturday},
+        {ui.wednesday, n::kWednesday},
+        {ui.startDate, n::kStartDate},
+        {ui.endDate, n::kEndDate},
+        {ui.tipCount, n::kTipCount},
+        {ui.compute, n::kCompute},
+        {ui.seed, n::kSeed},
+        {ui.distribution, n::kDistribution},
+        {ui.minEven, n::kMinEven},
+        {ui.minOdd, n::kMinOdd},
+        {ui.maxShared, n::kMaxShared},
+        {ui.minShared, n::kMinShared},
+        {ui.statisticsChart, n::kStatisticsChart},
+        {ui.jokerChart, n::kJokerChart},
+        {ui.proxyHost, n::kProxyHost},
+        {ui.proxyPort, n::kProxyPort},
+    };
+    for (const auto &[widget, name] : typed) {
+        QVERIFY2(widget, name);
+        QCOMPARE(widget->objectName(), QString::fromLatin1(name));
+        QCOMPARE(window.control(QString::fromLatin1(name)), widget);
+    }
+
+    // The registry in creation order holds every name, a name given twice twice.
+    const auto &named = window.namedControls();
+    QCOMPARE(named.front().name, QString::fromLatin1(n::kPages));
+    int frequencyButtons = 0;
+    for (const LottoZahlen::NamedControl &control : named) {
+        QVERIFY2(window.control(control.name), qPrintable(control.name));
+        frequencyButtons += control.name == QStringLiteral("SpeedButton26") ? 1 : 0;
+    }
+    QCOMPARE(frequencyButtons, 2);
+    QVERIFY(named.size() > std::size_t(window.findChildren<QLineEdit *>().size()));
+
+    // The draw lines show data, so the language files must leave them alone.
+    for (QWidget *line : {static_cast<QWidget *>(ui.drawLine), static_cast<QWidget *>(ui.sheetDrawLine),
+                          static_cast<QWidget *>(ui.jokerLine)})
+        QCOMPARE(line->property("Tag").toInt(), 8);
 }
 
 void MainWindowTest::computationControlsMatchTheParameters() {
@@ -165,11 +221,40 @@ void MainWindowTest::firstStartWithoutDrawFile() {
     QCOMPARE(std::filesystem::file_size(file.path()), std::uintmax_t{0});
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker2"))->date(), QDate(2013, 1, 7));
     QCOMPARE(window.control<QDateEdit>(QStringLiteral("DateTimePicker1"))->date(), QDate::currentDate());
-    QCOMPARE(window.control<QLabel>(QStringLiteral("Losnummer"))->text(), window.message(54));
-    QVERIFY(!window.message(54).isEmpty());
-    QCOMPARE(window.message(24), QStringLiteral("Tipp"));
+    QCOMPARE(window.control<QLabel>(QStringLiteral("Losnummer"))->text(), window.message(Msg::EnterReplay));
+    QVERIFY(!window.message(Msg::EnterReplay).isEmpty());
+    QCOMPARE(window.message(Msg::TipWord), QStringLiteral("Tipp"));
     QVERIFY(window.checkEnabled());
-    QCOMPARE(window.maxComputationRuns(), 50000);
+    QCOMPARE(window.tipParameters().maxRunsThousands, 50); // 50,000 attempts at most
+    QVERIFY(window.statusPanel(1)->text().isEmpty());      // the message file is complete
+}
+
+void MainWindowTest::incompleteMessageFileIsReported() {
+    struct Case {
+        const char *what;
+        int lines; // -1: no file
+        const char *report;
+    };
+    const Case cases[] = {
+        {"missing", -1, ": missing"}, {"empty", 0, ": 0 of 55 lines"}, {"short", 3, ": 3 of 55 lines"}};
+    for (const Case &c : cases) {
+        TempHome home;
+        PromptScript prompts;
+        home.writeDraws({makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41})});
+        if (c.lines < 0)
+            home.removeMessageFile();
+        else
+            home.writeMessageFile(QStringList(c.lines, QStringLiteral("Text")));
+        LottoZahlen window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // Reported once, as what it is; the start-up went on as usual.
+        const QString file =
+            QDir::toNativeSeparators(QDir(home.path()).filePath(QStringLiteral("land/meldungen.txt.de")));
+        QCOMPARE(window.statusPanel(1)->text(), file + QString::fromLatin1(c.report));
+        QVERIFY2(prompts.asked().empty(), c.what);
+        QVERIFY(!window.control<QLabel>(QStringLiteral("Label29"))->text().isEmpty());
+    }
 }
 
 void MainWindowTest::hintsGoToPanelOne() {

@@ -238,6 +238,11 @@ void NumberDialogTest::poolToListAndBack() {
     QCOMPARE(dialog.weight(42), u"2"_s);
     QCOMPARE(dialog.weight(3), u"0"_s);
     QCOMPARE(entriesOf(dialog.poolFromList()), (std::vector<int>{1, 1, 1, 2, 42, 42}));
+    // The weights are the dialog's own; the hints only show them.
+    QCOMPARE(dialog.entry(1)->toolTip(), u"3"_s);
+    dialog.entry(1)->setToolTip(QString());
+    QCOMPARE(dialog.weight(1), u"3"_s);
+    QCOMPARE(entriesOf(dialog.poolFromList()), (std::vector<int>{1, 1, 1, 2, 42, 42}));
 
     // Weight 0, a non-number and 44 each add one entry.
     dialog.fillFromPool(NumberPool());

@@ -13,6 +13,7 @@
 #include "app/controltables.h"
 #include "app/lottozahlen.h"
 #include "app/soundplayer.h"
+#include "app/uihelpers.h"
 #include "appfixture.h"
 #include "core/drawbrowser.h"
 #include "core/drawfile.h"
@@ -30,13 +31,12 @@ const std::vector<Draw> kHistory = {
     makeDraw("2024-03-13", {3, 11, 17, 25, 33, 40}, 8, 5, 7, {4, 8, 2, 9, 1, 5}),
 };
 
-std::string weekdayOf(const Draw &draw) {
-    const QDate date = QDate(1899, 12, 30).addDays(draw.date);
-    return QLocale::system().dayName(date.dayOfWeek(), QLocale::ShortFormat).toStdString();
+QDate dateOf(const Draw &draw) {
+    return dateFromSerial(draw.date);
 }
 
-QDate dateOf(const Draw &draw) {
-    return QDate(1899, 12, 30).addDays(draw.date);
+std::string weekdayOf(const Draw &draw) {
+    return QLocale::system().dayName(dateOf(draw).dayOfWeek(), QLocale::ShortFormat).toStdString();
 }
 
 QColor background(QWidget *widget) {
@@ -278,8 +278,8 @@ void TipSheetTest::lockedRowsSurviveClearing() {
     auto *clear = window.control<QAbstractButton>(QStringLiteral("Loeschen"));
     m_prompts->answer(false);
     QTest::mouseClick(clear, Qt::LeftButton);
-    QCOMPARE(m_prompts->asked().back().caption, window.message(51));
-    QCOMPARE(m_prompts->asked().back().text, window.message(50));
+    QCOMPARE(m_prompts->asked().back().caption, window.message(Msg::ClearTipsCaption));
+    QCOMPARE(m_prompts->asked().back().text, window.message(Msg::ClearTipsQuestion));
     QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("1 2 3 4 5 6"));
 
     m_prompts->answer(true);
@@ -380,9 +380,9 @@ void TipSheetTest::replayAndJokerResults() {
     QTest::mouseClick(label, Qt::LeftButton);
     const Prompts::Request &asked = m_prompts->asked().back();
     QCOMPARE(asked.kind, Prompts::Kind::Input);
-    QCOMPARE(asked.caption, window.message(54));
-    QCOMPARE(asked.text, window.message(12) + QStringLiteral(": "));
-    QCOMPARE(label->text(), window.message(12) + QStringLiteral(": 7"));
+    QCOMPARE(asked.caption, window.message(Msg::EnterReplay));
+    QCOMPARE(asked.text, window.message(Msg::ReplayCaption) + QStringLiteral(": "));
+    QCOMPARE(label->text(), window.message(Msg::ReplayCaption) + QStringLiteral(": 7"));
     window.Komplettcheck();
     QCOMPARE(textColour(label), QColor(255, 0, 0));
 
@@ -397,7 +397,7 @@ void TipSheetTest::replayAndJokerResults() {
     m_prompts->answer(true, QStringLiteral("x"));
     QTest::mouseClick(label, Qt::LeftButton);
     window.Komplettcheck();
-    QCOMPARE(label->text(), window.message(12) + QStringLiteral(": x"));
+    QCOMPARE(label->text(), window.message(Msg::ReplayCaption) + QStringLiteral(": x"));
 }
 
 void TipSheetTest::editButtonWalksTheRowsFields() {
@@ -414,7 +414,7 @@ void TipSheetTest::editButtonWalksTheRowsFields() {
             {QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("23"), QStringLiteral("30"),
              QStringLiteral("31"), QStringLiteral("40")});
     QTest::mouseClick(window.control(QStringLiteral("SpeedButton19")), Qt::LeftButton);
-    QCOMPARE(caption, QStringLiteral("13. ") + window.message(24));
+    QCOMPARE(caption, QStringLiteral("13. ") + window.message(Msg::TipWord));
     QCOMPARE(shown, (std::vector<int>{5, 9, 23, 30, 31, 40}));
     QCOMPARE(window.control<QLineEdit>(QStringLiteral("Edit96"))->text(), QStringLiteral("5"));
     // Places beyond the chosen numbers are emptied: an old 40 there would repeat the chosen one.

@@ -4,6 +4,7 @@
 #include <QCategoryAxis>
 #include <QChartView>
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QPushButton>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "app/statisticschart.h"
 #include "app/windowcharts.h"
 #include "appfixture.h"
+#include "core/calendar.h"
 
 using namespace quorix;
 using namespace quorix::testing;
@@ -62,18 +64,28 @@ void WindowChartsTest::startUpDrawsTheFrequencyChart() {
     LottoZahlen &window = shown.window;
     PromptScript &prompts = shown.prompts;
 
-    StatisticsChart &chart = WindowCharts::of(window)->chart();
+    StatisticsChart &chart = window.charts().chart();
     QCOMPARE(chart.chart(), window.control<QChartView>(u"Chart1"_s)->chart());
     QCOMPARE(chart.barSet()->count(), 42);
     QCOMPARE(chart.barSet()->at(4), 2.0); // number 5 in two draws
     QCOMPARE(chart.barSet()->selectedBars().size(), 13);
-    QVERIFY(chart.axisTitleText().startsWith(window.message(0)));
+    QVERIFY(chart.axisTitleText().startsWith(window.message(Msg::DrawnNumbersTitle)));
     QCOMPARE(currentTab(window), u"Lottotipp"_s);
     QVERIFY(prompts.asked().empty());
 
     auto *joker = window.control<QChartView>(u"Chart2"_s)->chart();
     QVERIFY(joker->findChild<QObject *>(u"Series3"_s));
     QVERIFY(joker->title().contains(u"Berechnung=&gt;Allgemein"_s));
+
+    // The statistics run over the pickers' dates and the ticked weekdays.
+    window.control<QDateEdit>(u"DateTimePicker2"_s)->setDate(QDate(2019, 1, 1));
+    window.control<QDateEdit>(u"DateTimePicker1"_s)->setDate(QDate(2020, 12, 31));
+    window.control<QCheckBox>(u"CheckBox16"_s)->setChecked(false);
+    const StatisticsWindow read = window.statisticsWindow();
+    QCOMPARE(read.startDate, serialFromYmd(2019, 1, 1));
+    QCOMPARE(read.endDate, serialFromYmd(2020, 12, 31));
+    QVERIFY(!read.saturday);
+    QVERIFY(read.wednesday);
 }
 
 void WindowChartsTest::chartButtonsOfEveryPage() {
@@ -81,34 +93,34 @@ void WindowChartsTest::chartButtonsOfEveryPage() {
     QVERIFY(QTest::qWaitForWindowExposed(&shown.window));
     LottoZahlen &window = shown.window;
     PromptScript &prompts = shown.prompts;
-    StatisticsChart &chart = WindowCharts::of(window)->chart();
+    StatisticsChart &chart = window.charts().chart();
 
     struct Case {
         const char *control;
         int bars;
-        int titleMessage;
+        Msg titleMessage;
     };
-    const Case cases[] = {{"Button2", 41, 9},
-                          {"Button3", 40, 11},
-                          {"Button4", 42, 15},
-                          {"Button5", 42, 28},
-                          {"Button8", 6, 38},
-                          {"Button9", 7, 44},
-                          {"Button10", 7, 46},
-                          {"Button11", 7, 48},
-                          {"SpeedButton9", 142 - 21 + 1, 13},
-                          {"SpeedButton3", 6, 3},
-                          {"SpeedButton205", 6, 38},
-                          {"SpeedButton201", 41, 9},
-                          {"SpeedButton200", 42, 0},
+    const Case cases[] = {{"Button2", 41, Msg::PairsTitle},
+                          {"Button3", 40, Msg::TriplesTitle},
+                          {"Button4", 42, Msg::QuadruplesTitle},
+                          {"Button5", 42, Msg::OutstandingTitle},
+                          {"Button8", 6, Msg::LuckyOutstandingTitle},
+                          {"Button9", 7, Msg::PrimesPerDrawTitle},
+                          {"Button10", 7, Msg::OddPerDrawTitle},
+                          {"Button11", 7, Msg::EvenPerDrawTitle},
+                          {"SpeedButton9", 142 - 21 + 1, Msg::CrossSumsTitle},
+                          {"SpeedButton3", 6, Msg::LuckyFrequencyTitle},
+                          {"SpeedButton205", 6, Msg::LuckyOutstandingTitle},
+                          {"SpeedButton201", 41, Msg::PairsTitle},
+                          {"SpeedButton200", 42, Msg::DrawnNumbersTitle},
                           // the small buttons and clickable texts of the "Berechnung" pages
-                          {"SpeedButton26", 42, 0},
-                          {"SpeedButton17", 142 - 21 + 1, 13},
-                          {"CrossSumsText", 142 - 21 + 1, 13},
-                          {"PairsText", 41, 9},
-                          {"SpeedButton29", 7, 44},
-                          {"Superselten", 6, 3},
-                          {"SuperAus", 6, 38}};
+                          {"SpeedButton26", 42, Msg::DrawnNumbersTitle},
+                          {"SpeedButton17", 142 - 21 + 1, Msg::CrossSumsTitle},
+                          {"CrossSumsText", 142 - 21 + 1, Msg::CrossSumsTitle},
+                          {"PairsText", 41, Msg::PairsTitle},
+                          {"SpeedButton29", 7, Msg::PrimesPerDrawTitle},
+                          {"Superselten", 6, Msg::LuckyFrequencyTitle},
+                          {"SuperAus", 6, Msg::LuckyOutstandingTitle}};
     // A name may stand for several controls (the frequency button twice on "Statistisch").
     const auto secondFrequency = window.findChildren<QAbstractButton *>(u"SpeedButton26"_s);
     QCOMPARE(secondFrequency.size(), 2);
@@ -149,11 +161,11 @@ void WindowChartsTest::tipEditThroughTheNumberDialog() {
     for (int i = 0; i < 6; ++i)
         window.tipField(0, i)->setText(QString::number(row[std::size_t(i)]));
 
-    NumberDialog &dialog = WindowCharts::of(window)->numberDialog();
+    NumberDialog &dialog = window.charts().numberDialog();
     bool sawRow = false;
     QTimer::singleShot(0, &dialog, [&] {
         sawRow = dialog.tickedTipNumbers() == std::vector<int>(row.begin(), row.end()) && dialog.isMarked(23);
-        QCOMPARE(dialog.windowTitle(), u"1. "_s + window.message(24));
+        QCOMPARE(dialog.windowTitle(), u"1. "_s + window.message(Msg::TipWord));
         for (int n : {23, 30, 31})
             dialog.entry(n)->click();
         dialog.okButton()->click();
@@ -165,7 +177,7 @@ void WindowChartsTest::tipEditThroughTheNumberDialog() {
         texts << window.tipField(0, i)->text();
     // The places beyond the chosen numbers are emptied rather than left repeating one of them.
     QCOMPARE(texts, (QStringList{u"5"_s, u"9"_s, u"40"_s, QString(), QString(), QString()}));
-    QCOMPARE(dialog.windowTitle(), window.message(36));
+    QCOMPARE(dialog.windowTitle(), window.message(Msg::NumberListTitle));
     QVERIFY(!dialog.randomButton()->isVisibleTo(&dialog));
 
     // The random run of row 14 fills its interleaved fields with six different numbers.
@@ -194,12 +206,12 @@ void WindowChartsTest::distributionOfTheSheet() {
             window.tipField(r, i)->setText(QString::number(1 + i + r));
     window.control<QAbstractButton>(u"Button6"_s)->click();
 
-    StatisticsChart &chart = WindowCharts::of(window)->chart();
+    StatisticsChart &chart = window.charts().chart();
     QCOMPARE(currentTab(window), u"Diagramm"_s);
     QCOMPARE(chart.barSet()->count(), 42);
     QCOMPARE(chart.barSet()->at(1), 2.0); // 2 in both rows
     QCOMPARE(chart.barSet()->at(6), 1.0); // 7 in row 2 only
-    QCOMPARE(chart.axisTitleText(), window.message(29));
+    QCOMPARE(chart.axisTitleText(), window.message(Msg::TipDistributionTitle));
 }
 
 QTEST_MAIN(WindowChartsTest)
