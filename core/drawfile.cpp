@@ -64,8 +64,7 @@ Result<void> writeAllAtomically(const std::filesystem::path &target, std::filesy
 } // namespace
 
 bool visitDrawRecords(std::span<const std::uint8_t> bytes, std::size_t firstIndex,
-                      const std::function<bool(const Draw &, std::size_t)> &visit)
-{
+                      const std::function<bool(const Draw &, std::size_t)> &visit) {
     const std::size_t whole = bytes.size() / DrawRecord::kSize;
     for (std::size_t i = 0; i < whole; ++i) {
         DrawRecord r;

@@ -14,8 +14,7 @@
 using namespace quorix;
 using quorix::fuzz::check;
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char *>(data), size);
     (void)parseDrawCsvLine(text);
     const auto csv = parseDrawCsv(text);
@@ -36,9 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     check(std::is_sorted(merged.begin(), merged.end(),
                          [](const Draw &a, const Draw &b) { return a.date < b.date; }),
           "a merged history is in date order");
-    check(std::adjacent_find(merged.begin(), merged.end(), [](const Draw &a, const Draw &b) {
-              return a.date == b.date;
-          }) == merged.end(),
+    check(std::adjacent_find(merged.begin(), merged.end(),
+                             [](const Draw &a, const Draw &b) { return a.date == b.date; }) == merged.end(),
           "a merged history holds one draw per date");
     return 0;
 }

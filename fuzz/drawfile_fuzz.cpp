@@ -20,8 +20,7 @@ using quorix::fuzz::check;
 
 namespace {
 
-void useDraw(const Draw &d)
-{
+void useDraw(const Draw &d) {
     check(DrawRecord::fromDraw(d).toDraw() == d, "a decoded draw survives writing it back");
     // What the exchange format accepts must come back unchanged; the rest it refuses.
     const auto back = parseDrawCsvLine(drawCsvLine(d));
@@ -36,8 +35,7 @@ void useDraw(const Draw &d)
     (void)nextDrawDay(d.date);
 }
 
-void browse(std::span<const Draw> draws, std::uint8_t choice)
-{
+void browse(std::span<const Draw> draws, std::uint8_t choice) {
     const WeekdayFilter filter{(choice & 1) != 0, (choice & 2) != 0};
     const std::size_t current = choice % (draws.size() + 2); // may lie past the end
     const BrowsedDraw back = stepBack(draws, current, filter);
@@ -54,8 +52,7 @@ void browse(std::span<const Draw> draws, std::uint8_t choice)
               "the end date selects a draw");
 }
 
-void analyse(std::span<const Draw> draws, std::uint8_t choice)
-{
+void analyse(std::span<const Draw> draws, std::uint8_t choice) {
     StatisticsWindow window;
     window.startDate = draws.empty() ? 0 : draws.front().date;
     window.endDate = draws.empty() ? 0 : draws.back().date;
@@ -72,8 +69,7 @@ void analyse(std::span<const Draw> draws, std::uint8_t choice)
 
 // The same bytes as a file: reading gives what decoding gives, and an append keeps every whole
 // record and overwrites a torn tail.
-void throughFile(const std::uint8_t *data, std::size_t size, const std::vector<Draw> &draws)
-{
+void throughFile(const std::uint8_t *data, std::size_t size, const std::vector<Draw> &draws) {
     const quorix::fuzz::ScratchFolder folder("drawfile");
     const DrawFile file = DrawFile::inFolder(folder.path());
     quorix::fuzz::writeFile(file.path(), data, size);
@@ -96,8 +92,7 @@ void throughFile(const std::uint8_t *data, std::size_t size, const std::vector<D
 
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     std::vector<Draw> draws;
     const bool completed = visitDrawRecords({data, size}, 0, [&](const Draw &d, std::size_t index) {
         check(index == draws.size(), "records are visited in order");

@@ -18,16 +18,15 @@ namespace quorix::fuzz {
 // file syncs every write to the disk, which would slow the fuzzer down many times over.
 class ScratchFolder {
 public:
-    explicit ScratchFolder(const char *name)
-    {
+    explicit ScratchFolder(const char *name) {
         std::error_code ec;
-        const std::filesystem::path base =
-            std::filesystem::is_directory("/dev/shm", ec) ? "/dev/shm" : std::filesystem::temp_directory_path();
+        const std::filesystem::path base = std::filesystem::is_directory("/dev/shm", ec)
+                                               ? "/dev/shm"
+                                               : std::filesystem::temp_directory_path();
         m_path = base / ("quorix-fuzz-" + std::string(name) + "-" + std::to_string(::getpid()));
         std::filesystem::create_directories(m_path);
     }
-    ~ScratchFolder()
-    {
+    ~ScratchFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(m_path, ignored);
     }
@@ -39,15 +38,13 @@ private:
     std::filesystem::path m_path;
 };
 
-inline void check(bool holds, const char *what)
-{
+inline void check(bool holds, const char *what) {
     if (holds) return;
     std::fprintf(stderr, "property broken: %s\n", what);
     std::abort();
 }
 
-inline void writeFile(const std::filesystem::path &path, const std::uint8_t *data, std::size_t size)
-{
+inline void writeFile(const std::filesystem::path &path, const std::uint8_t *data, std::size_t size) {
     std::FILE *f = std::fopen(path.c_str(), "wb");
     check(f != nullptr, "scratch file can be created");
     check(size == 0 || std::fwrite(data, 1, size, f) == size, "scratch file can be written");

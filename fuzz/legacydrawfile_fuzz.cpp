@@ -15,15 +15,13 @@ using namespace quorix;
 using quorix::fuzz::check;
 
 namespace {
-std::string readBytes(const std::filesystem::path &path)
-{
+std::string readBytes(const std::filesystem::path &path) {
     std::ifstream in(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 } // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size)
-{
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
     const quorix::fuzz::ScratchFolder folder("legacydrawfile");
     const std::filesystem::path legacy = folder.path() / DrawFile::kLegacyFileName;
     quorix::fuzz::writeFile(legacy, data, size);

@@ -81,8 +81,7 @@ TEST(DrawRecord, HostileDateBitsDecodeToNoDate)
     EXPECT_EQ(rec.toDraw().date, 0);
 }
 
-TEST(DrawRecord, VisitDecodesWholeRecordsFromBytesAndStopsOnRequest)
-{
+TEST(DrawRecord, VisitDecodesWholeRecordsFromBytesAndStopsOnRequest) {
     const Draw a = makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6});
     const Draw b = makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12});
     std::vector<std::uint8_t> bytes;
