@@ -8,6 +8,27 @@ target_compile_options(quorix_settings INTERFACE
 target_compile_definitions(quorix_settings INTERFACE
   QT_NO_CAST_FROM_ASCII QT_NO_CONTEXTLESS_CONNECT QT_NO_KEYWORDS)
 
+# Sanitizers stop at the first finding so that undefined behaviour fails the test that hit it.
+if(QUORIX_SANITIZE)
+  set(quorix_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  target_compile_options(quorix_settings INTERFACE ${quorix_sanitizers})
+  target_link_options(quorix_settings INTERFACE ${quorix_sanitizers})
+  # A report names the line that broke, not only the kind of fault.
+  set(QUORIX_SANITIZER_ENV "UBSAN_OPTIONS=print_stacktrace=1")
+endif()
+# The fuzzers need coverage feedback from every library they link; the libFuzzer runtime itself
+# is linked only into the fuzz targets (fuzz/CMakeLists.txt).
+if(QUORIX_BUILD_FUZZERS)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "QUORIX_BUILD_FUZZERS needs clang (configure with -DCMAKE_CXX_COMPILER=clang++)")
+  endif()
+  target_compile_options(quorix_settings INTERFACE -fsanitize=fuzzer-no-link)
+endif()
+
+# The real draw history (public results) that tests and benchmarks read; part of the tree so that
+# a clean clone runs every test.
+set(QUORIX_REAL_DRAWS_CSV "${PROJECT_SOURCE_DIR}/tests/data/swiss-lotto-draws.csv")
+
 # quorix_add_test(NAME name SOURCES ... LIBS ... [GUI])
 # One executable per test file, one ctest entry, environment pinned.
 function(quorix_add_test)
@@ -16,10 +37,10 @@ function(quorix_add_test)
   target_link_libraries(${T_NAME} PRIVATE quorix_settings ${T_LIBS})
   target_compile_definitions(${T_NAME} PRIVATE
     QUORIX_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
-    QUORIX_REAL_DRAWS="${PROJECT_SOURCE_DIR}/../shared/data/swiss-lotto-draws.csv"
+    QUORIX_REAL_DRAWS="${QUORIX_REAL_DRAWS_CSV}"
     QUORIX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
-  set(env "LANG=C.UTF-8" "LC_ALL=C.UTF-8")
+  set(env "LANG=C.UTF-8" "LC_ALL=C.UTF-8" ${QUORIX_SANITIZER_ENV})
   if(T_GUI)
     list(APPEND env "QT_QPA_PLATFORM=offscreen")
   endif()

@@ -63,6 +63,17 @@ Result<void> writeAllAtomically(const std::filesystem::path &target, std::filesy
 }
 } // namespace
 
+bool visitDrawRecords(std::span<const std::uint8_t> bytes, std::size_t firstIndex,
+                      const std::function<bool(const Draw &, std::size_t)> &visit) {
+    const std::size_t whole = bytes.size() / DrawRecord::kSize;
+    for (std::size_t i = 0; i < whole; ++i) {
+        DrawRecord r;
+        std::memcpy(r.bytes.data(), bytes.data() + i * DrawRecord::kSize, DrawRecord::kSize);
+        if (!visit(r.toDraw(), firstIndex + i)) return false;
+    }
+    return true;
+}
+
 DrawFile::DrawFile(std::filesystem::path path) : m_path(std::move(path)) {}
 
 DrawFile DrawFile::inFolder(const std::filesystem::path &folder) { return DrawFile(folder / kFileName); }
@@ -94,11 +105,8 @@ Result<void> DrawFile::scan(const std::function<bool(const Draw &, std::size_t)>
         if (got == 0 && std::ferror(f.get())) return osError("Cannot read", m_path, errno);
         const std::size_t have = carry + got;
         const std::size_t whole = have / DrawRecord::kSize;
-        for (std::size_t i = 0; i < whole; ++i) {
-            DrawRecord r;
-            std::memcpy(r.bytes.data(), buffer.data() + i * DrawRecord::kSize, DrawRecord::kSize);
-            if (!visit(r.toDraw(), index++)) return {};
-        }
+        if (!visitDrawRecords({buffer.data(), have}, index, visit)) return {};
+        index += whole;
         carry = have - whole * DrawRecord::kSize;
         if (got == 0 || std::feof(f.get())) break;
         std::memmove(buffer.data(), buffer.data() + whole * DrawRecord::kSize, carry);

@@ -1,14 +1,22 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <span>
 #include <vector>
 
 #include "core/draw.h"
 #include "core/result.h"
 
 namespace quorix {
+
+// Decodes the whole 24-byte records at the front of `bytes` and calls visit(draw, firstIndex + i)
+// for each, front to back; bytes behind the last whole record (a torn tail) are left alone.
+// False when visit returned false.
+bool visitDrawRecords(std::span<const std::uint8_t> bytes, std::size_t firstIndex,
+                      const std::function<bool(const Draw &, std::size_t)> &visit);
 
 // The draw history file ZahlenCH.dat: 24-byte records in ascending date order, no header.
 // Every operation opens the file and closes it before it returns; failures come back as

@@ -1,12 +1,14 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build, the program and the tests need.
+# Installs the Debian packages the build, the program, the tests and the checks need
+# (clang with its sanitizer and libFuzzer runtimes, clang-tidy, clang-format).
 # As root: installs what is missing with apt-get. Otherwise: prints the one line to run and fails.
 set -euo pipefail
 packages=(cmake ninja-build g++ make libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-multimedia-dev qt6-translations-l10n
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   fonts-dejavu-core fonts-liberation
-  xvfb xauth imagemagick poppler-utils)
+  xvfb xauth imagemagick poppler-utils
+  clang libclang-rt-14-dev llvm clang-tidy clang-format)
 missing=()
 for p in "${packages[@]}"; do
   status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)

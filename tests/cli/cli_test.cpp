@@ -287,7 +287,7 @@ TEST_F(Cli, MakeSampleIsDeterministic) {
 }
 
 TEST_F(Cli, RealHistoryRoundTrip) {
-    if (!fs::exists(QUORIX_REAL_DRAWS)) GTEST_SKIP() << "no real draw history at " << QUORIX_REAL_DRAWS;
+    ASSERT_TRUE(fs::exists(QUORIX_REAL_DRAWS)) << "no real draw history at " << QUORIX_REAL_DRAWS;
     const CliRun r = cli("import-csv --draws " + arg("Z.dat") + " '" + QUORIX_REAL_DRAWS + "'");
     ASSERT_EQ(r.code, 0) << r.err;
     EXPECT_TRUE(r.err.empty());

@@ -81,6 +81,32 @@ TEST(DrawRecord, HostileDateBitsDecodeToNoDate)
     EXPECT_EQ(rec.toDraw().date, 0);
 }
 
+TEST(DrawRecord, VisitDecodesWholeRecordsFromBytesAndStopsOnRequest) {
+    const Draw a = makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6});
+    const Draw b = makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12});
+    std::vector<std::uint8_t> bytes;
+    for (const Draw &d : {a, b}) {
+        const DrawRecord r = DrawRecord::fromDraw(d);
+        bytes.insert(bytes.end(), r.bytes.begin(), r.bytes.end());
+    }
+    bytes.insert(bytes.end(), DrawRecord::kSize - 1, 0xFF); // a torn tail
+
+    std::vector<std::pair<std::size_t, Draw>> seen;
+    EXPECT_TRUE(visitDrawRecords(bytes, 7, [&](const Draw &d, std::size_t i) {
+        seen.emplace_back(i, d);
+        return true;
+    }));
+    const std::vector<std::pair<std::size_t, Draw>> expected{{7, a}, {8, b}};
+    EXPECT_EQ(seen, expected);
+
+    seen.clear();
+    EXPECT_FALSE(visitDrawRecords(bytes, 0, [&](const Draw &d, std::size_t i) {
+        seen.emplace_back(i, d);
+        return false;
+    }));
+    EXPECT_EQ(seen.size(), 1u);
+}
+
 TEST(DrawFile, AppendAndScanInOrder)
 {
     TempFolder dir;
