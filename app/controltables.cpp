@@ -202,12 +202,14 @@ const char *const kGlueckszahlLines[] = {
     "RadioGroup2",
 };
 
+const char kMoreRunsText[] = "Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
+                             "Einstellungen nicht alle Reihen berechnet werden konnten. ";
+
 const char *const kAllgemeinLines[] = {
     "#Allgemeine Berechnungsoptionen",
     "CheckBox15",
     "CheckBox20",
-    "Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren Einstellungen nicht alle Reihen "
-    "berechnet werden konnten. ",
+    kMoreRunsText,
     "Max. Berechnungsläufe|Edit55|Tausend",
 };
 

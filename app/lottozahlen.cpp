@@ -1,6 +1,7 @@
 #include "app/lottozahlen.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAction>
 #include <QApplication>
@@ -505,11 +506,11 @@ void LottoZahlen::resizeEvent(QResizeEvent *event) {
 
 void LottoZahlen::applyScale() {
     QFont font = m_pages->font();
-    font.setPixelSize(std::max(1, static_cast<int>(kFontPixels * m_scale + 0.5)));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(kFontPixels * m_scale))));
     m_pages->setFont(font);
     for (QWidget *widget : m_pages->findChildren<QWidget *>()) {
         const QVariant width = widget->property("designWidth");
-        if (width.isValid()) widget->setFixedWidth(static_cast<int>(width.toInt() * m_scale + 0.5));
+        if (width.isValid()) widget->setFixedWidth(static_cast<int>(std::lround(width.toInt() * m_scale)));
     }
 }
 

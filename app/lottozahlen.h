@@ -195,6 +195,9 @@ private:
     QWidget *buildLottotipp();
     QWidget *buildDrawPanel();
     QLayout *buildTipRows();
+    void addTipRow(QGridLayout &sheet, int row, int line);
+    QLineEdit *makeTipField(int number);
+    QComboBox *makeLuckyBox(const char *name);
     QLayout *buildSidePanel();
     QWidget *buildBanner(const char *name, const QString &text, const QString &hint);
     QWidget *buildBerechnung();

@@ -337,14 +337,11 @@ QWidget *LottoZahlen::buildDrawPanel() {
     return drawPanel;
 }
 
-// The fourteen tip rows: caption (locks), six fields, lucky box, edit button, result, cross sum.
+// The fourteen tip rows below two column headings.
 QLayout *LottoZahlen::buildTipRows() {
     auto *sheet = new QGridLayout;
     sheet->setHorizontalSpacing(2);
     sheet->setVerticalSpacing(1);
-    const QString rowHint = u8("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!");
-    const QString editHint = u8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
-                                "Zufallsgenerator erzeugen wollen");
     // Headings over the result and cross-sum columns, so their figures say what they are.
     const std::pair<const char *, const char *> headings[] = {{"ResultHeading", "Richtige"},
                                                               {"CrossSumHeading", "QS"}};
@@ -353,55 +350,69 @@ QLayout *LottoZahlen::buildTipRows() {
         label->setObjectName(u8(headings[i].first));
         sheet->addWidget(label, 0, 9 + i);
     }
-    for (int row = 0; row < kTipRowCount; ++row) {
-        const TipRowControls &entry = kTipRows[static_cast<std::size_t>(row)];
-        const auto r = static_cast<std::size_t>(row);
-        const int line = row + 1; // below the headings
-        auto *caption = new ClickLabel([this, row] { Label30Click(row); });
-        addControl(caption, u8(entry.caption));
-        caption->setText(QStringLiteral("%1. Tipp").arg(row + 1));
-        caption->setToolTip(rowHint);
-        showsHint(caption);
-        m_captions[r] = caption;
-        sheet->addWidget(caption, line, 0);
-        for (int column = 0; column < kNumbersPerTip; ++column) {
-            auto *field = new QLineEdit;
-            addControl(field, QStringLiteral("Edit%1").arg(entry.edits[static_cast<std::size_t>(column)]));
-            field->setAlignment(Qt::AlignCenter);
-            field->setMaxLength(3);
-            fixWidth(field, 30);
-            field->setProperty("tipField", true);
-            field->installEventFilter(this);
-            connect(field, &QLineEdit::textChanged, this, [this, field] { normaliseField(field); });
-            m_fields[r][static_cast<std::size_t>(column)] = field;
-            sheet->addWidget(field, line, 1 + column);
-        }
-        auto *lucky = new QComboBox;
-        addControl(lucky, u8(entry.lucky));
-        lucky->setEditable(true);
-        lucky->addItems({QStringLiteral("-"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                         QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
-        lucky->setCurrentIndex(0);
-        fixWidth(lucky, 44);
-        m_lucky[r] = lucky;
-        sheet->addWidget(lucky, line, 7);
-        QAbstractButton *edit = makeButton(entry.editButton, true);
-        edit->setText(QStringLiteral("..."));
-        edit->setToolTip(editHint);
-        connect(edit, &QAbstractButton::clicked, this, [this, row] { TippEdit(row); });
-        sheet->addWidget(edit, line, 8);
-        auto *result = new QLabel;
-        addControl(result, u8(entry.result));
-        fixWidth(result, 62);
-        m_results[r] = result;
-        sheet->addWidget(result, line, 9);
-        auto *cross = new QLabel;
-        addControl(cross, u8(entry.crossSum));
-        fixWidth(cross, 30);
-        m_crossSums[r] = cross;
-        sheet->addWidget(cross, line, 10);
-    }
+    for (int row = 0; row < kTipRowCount; ++row)
+        addTipRow(*sheet, row, row + 1);
     return sheet;
+}
+
+// One row on one line of the grid: caption (locks), six fields, lucky box, edit button, result,
+// cross sum.
+void LottoZahlen::addTipRow(QGridLayout &sheet, int row, int line) {
+    const TipRowControls &entry = kTipRows[static_cast<std::size_t>(row)];
+    const auto r = static_cast<std::size_t>(row);
+    auto *caption = new ClickLabel([this, row] { Label30Click(row); });
+    addControl(caption, u8(entry.caption));
+    caption->setText(QStringLiteral("%1. Tipp").arg(row + 1));
+    caption->setToolTip(u8("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"));
+    showsHint(caption);
+    m_captions[r] = caption;
+    sheet.addWidget(caption, line, 0);
+    for (int column = 0; column < kNumbersPerTip; ++column) {
+        QLineEdit *field = makeTipField(entry.edits[static_cast<std::size_t>(column)]);
+        m_fields[r][static_cast<std::size_t>(column)] = field;
+        sheet.addWidget(field, line, 1 + column);
+    }
+    m_lucky[r] = makeLuckyBox(entry.lucky);
+    sheet.addWidget(m_lucky[r], line, 7);
+    QAbstractButton *edit = makeButton(entry.editButton, true);
+    edit->setText(QStringLiteral("..."));
+    edit->setToolTip(u8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
+                        "Zufallsgenerator erzeugen wollen"));
+    connect(edit, &QAbstractButton::clicked, this, [this, row] { TippEdit(row); });
+    sheet.addWidget(edit, line, 8);
+    auto *result = new QLabel;
+    addControl(result, u8(entry.result));
+    fixWidth(result, 62);
+    m_results[r] = result;
+    sheet.addWidget(result, line, 9);
+    auto *cross = new QLabel;
+    addControl(cross, u8(entry.crossSum));
+    fixWidth(cross, 30);
+    m_crossSums[r] = cross;
+    sheet.addWidget(cross, line, 10);
+}
+
+QLineEdit *LottoZahlen::makeTipField(int number) {
+    auto *field = new QLineEdit;
+    addControl(field, QStringLiteral("Edit%1").arg(number));
+    field->setAlignment(Qt::AlignCenter);
+    field->setMaxLength(3);
+    fixWidth(field, 30);
+    field->setProperty("tipField", true);
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::textChanged, this, [this, field] { normaliseField(field); });
+    return field;
+}
+
+QComboBox *LottoZahlen::makeLuckyBox(const char *name) {
+    auto *lucky = new QComboBox;
+    addControl(lucky, u8(name));
+    lucky->setEditable(true);
+    lucky->addItems({QStringLiteral("-"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
+                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+    lucky->setCurrentIndex(0);
+    fixWidth(lucky, 44);
+    return lucky;
 }
 
 // The compute panel, the sheet's buttons and the two banners.

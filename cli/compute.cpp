@@ -117,77 +117,99 @@ std::string computeDetails() {
     return text;
 }
 
-int runCompute(std::span<char *const> args) {
+namespace {
+
+// What the command line asked for, before the draws are read.
+struct ComputeOptions {
     std::optional<std::string> drawPath;
     std::optional<DaySerial> start;
     std::optional<DaySerial> end;
     std::optional<std::uint32_t> seed;
     ComputationRequest request;
     std::vector<std::size_t> locks;
-    std::set<std::string> given;
+};
 
+Error badArgument(std::string message) {
+    return {Error::Code::BadArgument, std::move(message)};
+}
+
+// One option that takes a value.
+Result<void> takeOption(ComputeOptions &o, std::string_view arg, std::string_view value) {
+    if (arg == "--draws") {
+        o.drawPath = std::string(value);
+    } else if (arg == "--start" || arg == "--end") {
+        const std::optional<DaySerial> day = parseIsoDate(value);
+        if (!day) return badArgument(std::string(arg) + " is not a date (YYYY-MM-DD): " + std::string(value));
+        (arg == "--start" ? o.start : o.end) = day;
+    } else if (arg == "--seed") {
+        const auto n = wholeNumber(value, 0, 4294967295LL);
+        if (!n) return badArgument("--seed must be an integer 0..4294967295: " + std::string(value));
+        o.seed = static_cast<std::uint32_t>(*n);
+    } else if (arg == "--set") {
+        const std::size_t eq = value.find('=');
+        if (eq == std::string_view::npos) return badArgument("--set expects NAME=VALUE: " + std::string(value));
+        return setTipParameter(o.request.parameters, value.substr(0, eq), value.substr(eq + 1));
+    } else if (arg == "--row") {
+        if (Result<std::size_t> row = parseRow(value, o.request.sheet); !row) return row.error();
+    } else {
+        const auto row = wholeNumber(value, 1, kTipRowCount);
+        if (!row)
+            return badArgument("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " +
+                               std::string(value));
+        o.locks.push_back(static_cast<std::size_t>(*row));
+    }
+    return {};
+}
+
+// Everything given is known and complete.
+Result<void> checkComplete(const ComputeOptions &o) {
+    if (!o.drawPath) return badArgument("--draws is missing");
+    if (!o.start) return badArgument("--start is missing");
+    if (!o.end) return badArgument("--end is missing");
+    if (!o.seed) return badArgument("--seed is missing");
+    if (*o.start < kEarliestStartDate)
+        return badArgument("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
+                           ", the start date picker's earliest date");
+    return {};
+}
+
+Result<ComputeOptions> parseComputeArguments(std::span<char *const> args) {
+    ComputeOptions o;
+    std::set<std::string> given;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::string_view arg = args[i];
-        if (arg == "--no-saturday") {
-            request.saturday = false;
-            continue;
-        }
-        if (arg == "--no-wednesday") {
-            request.wednesday = false;
+        if (arg == "--no-saturday" || arg == "--no-wednesday") {
+            (arg == "--no-saturday" ? o.request.saturday : o.request.wednesday) = false;
             continue;
         }
         const bool takesValue = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed" ||
                                 arg == "--set" || arg == "--row" || arg == "--lock";
-        if (!takesValue) return fail("unknown argument " + std::string(arg));
-        if (i + 1 >= args.size()) return fail(std::string(arg) + " needs a value");
-        const std::string_view value = args[++i];
+        if (!takesValue) return badArgument("unknown argument " + std::string(arg));
+        if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
         const bool once = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed";
-        if (once && !given.insert(std::string(arg)).second) return fail(std::string(arg) + " given twice");
-        if (arg == "--draws") {
-            drawPath = std::string(value);
-        } else if (arg == "--start" || arg == "--end") {
-            const std::optional<DaySerial> day = parseIsoDate(value);
-            if (!day) return fail(std::string(arg) + " is not a date (YYYY-MM-DD): " + std::string(value));
-            (arg == "--start" ? start : end) = day;
-        } else if (arg == "--seed") {
-            const auto n = wholeNumber(value, 0, 4294967295LL);
-            if (!n) return fail("--seed must be an integer 0..4294967295: " + std::string(value));
-            seed = static_cast<std::uint32_t>(*n);
-        } else if (arg == "--set") {
-            const std::size_t eq = value.find('=');
-            if (eq == std::string_view::npos) return fail("--set expects NAME=VALUE: " + std::string(value));
-            if (Result<void> set =
-                    setTipParameter(request.parameters, value.substr(0, eq), value.substr(eq + 1));
-                !set)
-                return fail(set.error().message);
-        } else if (arg == "--row") {
-            if (Result<std::size_t> row = parseRow(value, request.sheet); !row)
-                return fail(row.error().message);
-        } else {
-            const auto row = wholeNumber(value, 1, kTipRowCount);
-            if (!row)
-                return fail("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " +
-                            std::string(value));
-            locks.push_back(static_cast<std::size_t>(*row));
-        }
+        if (once && !given.insert(std::string(arg)).second) return badArgument(std::string(arg) + " given twice");
+        if (Result<void> taken = takeOption(o, arg, args[++i]); !taken) return taken.error();
     }
-    if (!drawPath) return fail("--draws is missing");
-    if (!start) return fail("--start is missing");
-    if (!end) return fail("--end is missing");
-    if (!seed) return fail("--seed is missing");
-    if (*start < kEarliestStartDate)
-        return fail("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
-                    ", the start date picker's earliest date");
-    for (std::size_t row : locks)
-        request.sheet.rows[row - 1].locked = true;
+    if (Result<void> complete = checkComplete(o); !complete) return complete.error();
+    for (std::size_t row : o.locks)
+        o.request.sheet.rows[row - 1].locked = true;
+    return o;
+}
 
-    Result<std::vector<Draw>> draws = readDraws(*drawPath);
+} // namespace
+
+int runCompute(std::span<char *const> args) {
+    Result<ComputeOptions> options = parseComputeArguments(args);
+    if (!options) return fail(options.error().message);
+    ComputationRequest &request = options->request;
+
+    Result<std::vector<Draw>> draws = readDraws(*options->drawPath);
     if (!draws) return fail(draws.error().message);
     request.draws = *draws;
-    request.startDate = *start;
-    request.endDate = *end;
+    request.startDate = *options->start;
+    request.endDate = *options->end;
 
-    Random random(*seed);
+    Random random(*options->seed);
     const Result<ComputationResult> result = runComputation(request, random);
     if (!result) return fail(result.error().message);
     std::printf("%s\n", json(*result).c_str());

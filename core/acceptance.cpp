@@ -68,19 +68,29 @@ int CandidateFilter::shared(NumberMask candidate, const Row &row) const {
 }
 
 bool CandidateFilter::accept(NumberMask c, int crossSum) const {
+    return sharesWithinLimits(c) && shapeAllowed(c, crossSum) && historyAllows(c);
+}
+
+// Numbers shared with the rows already on the sheet.
+bool CandidateFilter::sharesWithinLimits(NumberMask c) const {
     const TipParameters &p = m_p;
-    if (!m_rows.empty()) {
-        int lowest = 7;
-        int highest = -1;
-        for (const Row &row : m_rows) {
-            const int m = shared(c, row);
-            if (p.sharedLimitsEachTip && (m < p.minShared || m > p.maxShared)) return false;
-            lowest = std::min(lowest, m);
-            highest = std::max(highest, m);
-        }
-        if (p.limitSharedMax && lowest > p.maxShared) return false;
-        if (p.limitSharedMin && highest < p.minShared) return false;
+    if (m_rows.empty()) return true;
+    int lowest = 7;
+    int highest = -1;
+    for (const Row &row : m_rows) {
+        const int m = shared(c, row);
+        if (p.sharedLimitsEachTip && (m < p.minShared || m > p.maxShared)) return false;
+        lowest = std::min(lowest, m);
+        highest = std::max(highest, m);
     }
+    if (p.limitSharedMax && lowest > p.maxShared) return false;
+    if (p.limitSharedMin && highest < p.minShared) return false;
+    return true;
+}
+
+// Runs, cross sum, numbers of the last three draws, even and odd counts.
+bool CandidateFilter::shapeAllowed(NumberMask c, int crossSum) const {
+    const TipParameters &p = m_p;
     const NumberMask pairs = c & (c >> 1);
     if (p.forcePair && pairs == 0) return false;
     if (p.noRunsOfThree && (pairs & (c >> 2)) != 0) return false;
@@ -92,6 +102,13 @@ bool CandidateFilter::accept(NumberMask c, int crossSum) const {
     }
     if (p.requireEven && std::popcount(c & kEven) < p.minEven) return false;
     if (p.requireOdd && std::popcount(c & kOdd) < p.minOdd) return false;
+    return true;
+}
+
+// The draw history, then the primes: without the short recent check the later tests are skipped,
+// as the rules have it.
+bool CandidateFilter::historyAllows(NumberMask c) const {
+    const TipParameters &p = m_p;
     if (!p.recentCheckShort) return true;
     if (!m_history.noRecentHits(c, p.shortHits, p.shortDraws, p.countBonusHit)) return false;
     if (p.recentCheckLong && !m_history.noRecentHits(c, p.longHits, p.longDraws, p.countBonusHit))

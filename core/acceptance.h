@@ -34,6 +34,10 @@ private:
         bool repeats;
     };
     int shared(NumberMask candidate, const Row &row) const;
+    // The steps of accept, in its order.
+    bool sharesWithinLimits(NumberMask candidate) const;
+    bool shapeAllowed(NumberMask candidate, int crossSum) const;
+    bool historyAllows(NumberMask candidate) const;
 
     const TipParameters &m_p;
     const ReferenceDraws &m_draws;

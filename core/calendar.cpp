@@ -64,7 +64,7 @@ int weekdayOf(DaySerial serial)
 DaySerial nextDrawDay(DaySerial serial)
 {
     switch (weekdayOf(serial)) {
-    case 1: return serial + 3;
+    case 1:
     case 4: return serial + 3;
     case 7: return serial + 4;
     default: return serial;

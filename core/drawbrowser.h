@@ -48,7 +48,7 @@ bool drawForEndDate(std::span<const Draw> draws, DaySerial endDate, BrowsedDraw 
 class DrawBrowser {
 public:
     const BrowsedDraw &current() const { return m_current; }
-    void setCurrent(BrowsedDraw current) { m_current = std::move(current); }
+    void setCurrent(BrowsedDraw current) { m_current = current; }
 
     Result<void> stepBack(const DrawFile &file, const WeekdayFilter &filter);
     Result<void> stepForward(const DrawFile &file, const WeekdayFilter &filter);

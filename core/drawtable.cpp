@@ -96,7 +96,7 @@ template <class Visit> bool forEachSubset(const int *values, int count, int k, V
         std::int32_t rank = 0;
         for (int i = 0; i < k; ++i)
             rank +=
-                kBinomials.c[static_cast<std::size_t>(values[pick[i]] - 1)][static_cast<std::size_t>(i + 1)];
+                kBinomials.c[static_cast<std::size_t>(values[pick[i]]) - 1][static_cast<std::size_t>(i) + 1];
         if (!visit(rank)) return false;
         int i = k - 1;
         while (i >= 0 && pick[i] == count - k + i)
@@ -127,7 +127,7 @@ bool DrawTable::scanFrom(NumberMask tip, int hits, std::size_t from, bool countB
 }
 
 const DrawTable::SubsetIndex *DrawTable::subsetIndex(int hits, bool countBonus) const {
-    SubsetIndex &index = m_index[static_cast<std::size_t>(hits * 2 + (countBonus ? 1 : 0))];
+    SubsetIndex &index = m_index[static_cast<std::size_t>(hits) * 2 + (countBonus ? 1 : 0)];
     if (index.built) return &index;
     if (++index.queries < kQueriesBeforeIndex) return nullptr;
     const std::vector<NumberMask> &masks = countBonus ? m_withBonus : m_main;

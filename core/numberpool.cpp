@@ -145,13 +145,8 @@ void removeDraw(NumberPool &pool, const Draw &d) {
     pool.removeAll(d.bonus);
 }
 
-} // namespace
-
-NumberPool buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
-                           const StatisticSource &statistics, const PoolObserver &observer) {
-    NumberPool pool;
-    PoolBuilder b(pool, statistics, observer);
-
+// Numbers of frequent or rare runs of two, three and four.
+void addPreferredRuns(PoolBuilder &b, const TipParameters &p) {
     struct RunStep {
         bool frequent;
         bool rare;
@@ -174,7 +169,10 @@ NumberPool buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
         if (step.frequent) b.addRuns(s, step.length, step.lastFirst, true, false);
         if (step.rare) b.addRuns(s, step.length, step.lastFirst, false, step.rareOneBlank);
     }
+}
 
+// Frequent, rare and overdue numbers.
+void addPreferredNumbers(PoolBuilder &b, const TipParameters &p) {
     if (p.preferFrequent || p.preferRare) {
         const NumberStatistics s = b.run(StatisticKind::Frequency, Msg::DrawnNumbersTitle);
         if (p.preferFrequent) b.addNumbers(s, p.frequentPercent, true, false);
@@ -184,27 +182,25 @@ NumberPool buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
         const NumberStatistics s = b.run(StatisticKind::Outstanding, Msg::PoolOutstanding);
         b.addNumbers(s, p.overduePercent, true, true);
     }
+}
 
-    if (p.preferNeighbours) {
-        if (observer.stepStarted) observer.stepStarted(Msg::PoolNeighbours);
-        std::vector<int> values(draws.last.numbers.begin(), draws.last.numbers.end());
-        if (draws.last.bonus != 0) values.push_back(draws.last.bonus);
-        for (int v : values) {
-            // Numbers above 45 only come from a damaged draw file; the pool never holds them.
-            if (v > 1 && v - 1 <= 45) pool.add(v - 1, 4);
-            if (v < kHighestNumber) pool.add(v + 1, 4);
-        }
+// The neighbours of the last draw's numbers.
+void addNeighbours(NumberPool &pool, const Draw &last, const PoolObserver &observer) {
+    if (observer.stepStarted) observer.stepStarted(Msg::PoolNeighbours);
+    std::vector<int> values(last.numbers.begin(), last.numbers.end());
+    if (last.bonus != 0) values.push_back(last.bonus);
+    for (int v : values) {
+        // Numbers above 45 only come from a damaged draw file; the pool never holds them.
+        if (v > 1 && v - 1 <= 45) pool.add(v - 1, 4);
+        if (v < kHighestNumber) pool.add(v + 1, 4);
     }
+}
 
-    if (!p.onlyPreferredNumbers) {
-        for (int n = kLowestNumber; n <= kHighestNumber; ++n)
-            pool.add(n);
-    }
-
+// Numbers of the reference draws that may not appear at all, month and day numbers.
+void removeExcluded(NumberPool &pool, const TipParameters &p, const ReferenceDraws &draws) {
     if (p.limitLastDraw && p.maxFromLastDraw == 0) removeDraw(pool, draws.last);
     if (p.limitPreviousDraw && p.maxFromPreviousDraw == 0) removeDraw(pool, draws.previous);
     if (p.limitThirdLastDraw && p.maxFromThirdLastDraw == 0) removeDraw(pool, draws.thirdLast);
-
     if (p.avoidMonthNumbers) {
         for (int n = 1; n <= 12; ++n)
             pool.removeAll(n);
@@ -213,6 +209,22 @@ NumberPool buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
         for (int k = 1; k <= 31; ++k)
             pool.removeFirst(k);
     }
+}
+
+} // namespace
+
+NumberPool buildNumberPool(const TipParameters &p, const ReferenceDraws &draws,
+                           const StatisticSource &statistics, const PoolObserver &observer) {
+    NumberPool pool;
+    PoolBuilder b(pool, statistics, observer);
+    addPreferredRuns(b, p);
+    addPreferredNumbers(b, p);
+    if (p.preferNeighbours) addNeighbours(pool, draws.last, observer);
+    if (!p.onlyPreferredNumbers) {
+        for (int n = kLowestNumber; n <= kHighestNumber; ++n)
+            pool.add(n);
+    }
+    removeExcluded(pool, p, draws);
     return pool;
 }
 

@@ -30,7 +30,7 @@ TipDistribution countTipDistribution(const TipSheet &sheet) {
     static_assert(kTipRowCount == 14, "rows 13 and 14 are the interleaved pair");
     TipDistribution result;
     // Rows 13 and 14 interleave their fields: 13/1, 14/1, 13/2, 14/2, ...
-    std::array<const std::string *, kTipRowCount * kNumbersPerTip> order{};
+    std::array<const std::string *, std::size_t{kTipRowCount} * kNumbersPerTip> order{};
     std::size_t n = 0;
     for (std::size_t row = 0; row < 12; ++row)
         for (const auto &field : sheet.rows[row].numbers)

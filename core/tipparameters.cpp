@@ -27,16 +27,22 @@ constexpr TipParameterInfo check(std::string_view name, bool P::*member, std::st
     return info;
 }
 
+// The range of a spin field and the step of its buttons.
+struct SpinRange {
+    int minimum;
+    int maximum;
+    int step = 1;
+};
+
 // An edit field with spin buttons; the settings store keeps the spinner's position.
-constexpr TipParameterInfo spin(std::string_view name, int P::*member, int minimum, int maximum,
-                                std::string_view control, std::string_view spinner,
-                                std::string_view hint = {}, int step = 1) {
+constexpr TipParameterInfo spin(std::string_view name, int P::*member, SpinRange range, std::string_view control,
+                                std::string_view spinner, std::string_view hint = {}) {
     TipParameterInfo info;
     info.name = name;
     info.value = member;
-    info.minimum = minimum;
-    info.maximum = maximum;
-    info.step = step;
+    info.minimum = range.minimum;
+    info.maximum = range.maximum;
+    info.step = range.step;
     info.control = control;
     info.spinner = spinner;
     info.settingsName = spinner;
@@ -76,13 +82,13 @@ const std::array kTable = {
     // "Statistisch"
     check("preferFrequent", &P::preferFrequent, "CheckBox2", "Chekcbox2",
           "Zahlen die besonders oft gezogen wurden bevorzugen"),
-    spin("frequentPercent", &P::frequentPercent, 5, 75, "Edit85", "UpDown12", kPercentHint),
+    spin("frequentPercent", &P::frequentPercent, {5, 75}, "Edit85", "UpDown12", kPercentHint),
     check("preferRare", &P::preferRare, "CheckBox14", "Chekcbox14",
           "Zahlen die besonders selten gezogen wurden bevorzugen"),
-    spin("rarePercent", &P::rarePercent, 5, 75, "Edit87", "UpDown14", kPercentHint),
+    spin("rarePercent", &P::rarePercent, {5, 75}, "Edit87", "UpDown14", kPercentHint),
     check("preferOverdue", &P::preferOverdue, "CheckBox10", "Chekcbox10",
           "Zahlen die am längsten überfällig sind"),
-    spin("overduePercent", &P::overduePercent, 5, 75, "Edit86", "UpDown13", kPercentHint),
+    spin("overduePercent", &P::overduePercent, {5, 75}, "Edit86", "UpDown13", kPercentHint),
     check("preferFrequentPairs", &P::preferFrequentPairs, "CheckBox1", "Chekcbox1",
           "Zahlen mit einer häufigen Paarebildung bevorzugen"),
     check("preferRarePairs", &P::preferRarePairs, "CheckBox11", "Chekcbox11", "seltensten"),
@@ -102,50 +108,50 @@ const std::array kTable = {
     // "Schein Optimierung"
     check("limitSharedMax", &P::limitSharedMax, "CheckBox3", "Chekcbox3",
           "maximale Übereinstimmungen mit anderen Tipps"),
-    spin("maxShared", &P::maxShared, 0, 5, "Edit39", "UpDown3"),
+    spin("maxShared", &P::maxShared, {0, 5}, "Edit39", "UpDown3"),
     check("limitSharedMin", &P::limitSharedMin, "CheckBox24", "Chekcbox24",
           "minimale Übereinstimmungen mit anderen Tipps"),
-    spin("minShared", &P::minShared, 0, 5, "Edit88", "UpDown9"),
+    spin("minShared", &P::minShared, {0, 5}, "Edit88", "UpDown9"),
     check("sharedLimitsEachTip", &P::sharedLimitsEachTip, "CheckBox27", "Chekcbox27",
           "Min/Max bezogen auf Verhältnis jedes Tipps auf jeden Tipp anwenden"),
     check("neverWonBefore", &P::neverWonBefore, "CheckBox9", "Chekcbox9",
           "Tipp enspricht noch keiner Ziehung der Datenbank nit ", kHistoryHint),
-    relaxed(2, spin("pastWinHits", &P::pastWinHits, 4, 6, "Edit42", "UpDown6",
+    relaxed(2, spin("pastWinHits", &P::pastWinHits, {4, 6}, "Edit42", "UpDown6",
                     "Setzen Sie den Wert auf 5 oder 6 falls Sie die komplette Datenbank verwenden")),
     check("recentCheckLong", &P::recentCheckLong, "CheckBox34", "Chekcbox34", "Tipp ergibt keine ",
           kHistoryHint),
-    spin("longHits", &P::longHits, 2, 6, "Edit94", "UpDown20", kHitsHint),
-    spin("longDraws", &P::longDraws, 4, 500, "Edit95", "UpDown21", kDrawsHint),
+    spin("longHits", &P::longHits, {2, 6}, "Edit94", "UpDown20", kHitsHint),
+    spin("longDraws", &P::longDraws, {4, 500}, "Edit95", "UpDown21", kDrawsHint),
     check("recentCheckShort", &P::recentCheckShort, "CheckBox28", "Chekcbox28", "Tipp ergibt keine",
           kHistoryHint),
-    spin("shortHits", &P::shortHits, 2, 6, "Edit91", "UpDown17", kHitsHint),
-    spin("shortDraws", &P::shortDraws, 4, 500, "Edit92", "UpDown18", kDrawsHint),
+    spin("shortHits", &P::shortHits, {2, 6}, "Edit91", "UpDown17", kHitsHint),
+    spin("shortDraws", &P::shortDraws, {4, 500}, "Edit92", "UpDown18", kDrawsHint),
     check("limitLastDraw", &P::limitLastDraw, "CheckBox4", "Chekcbox4",
           "maximal zugelassene Anzahl von Zahlen der letzten Ziehung ", kPreviousDrawHint),
-    relaxed(3, spin("maxFromLastDraw", &P::maxFromLastDraw, 0, 5, "Edit40", "UpDown4")),
+    relaxed(3, spin("maxFromLastDraw", &P::maxFromLastDraw, {0, 5}, "Edit40", "UpDown4")),
     check("limitPreviousDraw", &P::limitPreviousDraw, "CheckBox5", "Chekcbox5",
           "maximal zugelassene Anzahl von Zahlen der vorletzten Ziehung ", kPreviousDrawHint),
-    relaxed(4, spin("maxFromPreviousDraw", &P::maxFromPreviousDraw, 0, 5, "Edit41", "UpDown5")),
+    relaxed(4, spin("maxFromPreviousDraw", &P::maxFromPreviousDraw, {0, 5}, "Edit41", "UpDown5")),
     // It limits the numbers of the third-last draw; its caption says so rather than repeating
     // CheckBox4's.
     check("limitThirdLastDraw", &P::limitThirdLastDraw, "CheckBox23", "Chekcbox23",
           "maximal zugelassene Anzahl von Zahlen der drittletzten Ziehung ", kPreviousDrawHint),
-    spin("maxFromThirdLastDraw", &P::maxFromThirdLastDraw, 0, 5, "Edit84", "UpDown11"),
+    spin("maxFromThirdLastDraw", &P::maxFromThirdLastDraw, {0, 5}, "Edit84", "UpDown11"),
     check("countBonusHit", &P::countBonusHit, "CheckBox35", "Chekcbox35",
           "Zusatzzahl in die Berechnung der Richtigen mit einbeziehen "),
 
     // "Mathematisch"
-    spin("crossSumMin", &P::crossSumMin, 21, 279, "Edit37", "UpDown1"),
-    spin("crossSumMax", &P::crossSumMax, 21, 279, "Edit38", "UpDown2"),
+    spin("crossSumMin", &P::crossSumMin, {21, 279}, "Edit37", "UpDown1"),
+    spin("crossSumMax", &P::crossSumMax, {21, 279}, "Edit38", "UpDown2"),
     check("requirePrimes", &P::requirePrimes, "CheckBox22", "Chekcbox22",
           "mindest Anzahl von Primzahlen in jedem Tipp"),
-    spin("minPrimes", &P::minPrimes, 0, 6, "Edit83", "UpDown10"),
+    spin("minPrimes", &P::minPrimes, {0, 6}, "Edit83", "UpDown10"),
     check("requireEven", &P::requireEven, "CheckBox25", "Chekcbox25",
           "mindest Anzahl von geraden Zahlen in jedem Tipp"),
-    spin("minEven", &P::minEven, 0, 6, "Edit89", "UpDown15"),
+    spin("minEven", &P::minEven, {0, 6}, "Edit89", "UpDown15"),
     check("requireOdd", &P::requireOdd, "CheckBox26", "Chekcbox26",
           "mindest Anzahl ungeraden Zahlen in jedem Tipp"),
-    spin("minOdd", &P::minOdd, 0, 6, "Edit90", "UpDown16"),
+    spin("minOdd", &P::minOdd, {0, 6}, "Edit90", "UpDown16"),
     relaxed(1, check("forcePair", &P::forcePair, "CheckBox8", "Chekcbox8",
                      "eine Paarbildung pro Tipp erzwingen")),
     check("noRunsOfThree", &P::noRunsOfThree, "CheckBox18", "Chekcbox18", "keine Dreier , Vierer... Paare"),
@@ -162,11 +168,11 @@ const std::array kTable = {
           "für den Tipp nur bevorzugte Zahlen verwenden!"),
     check("showNumberList", &P::showNumberList, "CheckBox20", "Chekcbox20",
           "Liste für Zahlenreihengenerierung anzeigen / bearbeiten"),
-    spin("maxRunsThousands", &P::maxRunsThousands, 1, 30000, "Edit55", "UpDown7"),
+    spin("maxRunsThousands", &P::maxRunsThousands, {1, 30000}, "Edit55", "UpDown7"),
 
     // The sheet's spin field beside the compute button; it counts in steps of two.
-    spin("tipCount", &P::tipCount, 2, kTipRowCount, "Edit80", "UpDown8",
-         "Anzahl der Tipps die berechnet werden", 2),
+    spin("tipCount", &P::tipCount, {2, kTipRowCount, 2}, "Edit80", "UpDown8",
+         "Anzahl der Tipps die berechnet werden"),
 };
 
 Error badArgument(std::string message) {

@@ -264,7 +264,7 @@ struct FakeWindow {
 
 void ChartsTest::controllerRunsFromControls() {
     QTemporaryDir dir;
-    const std::filesystem::path path = dir.filePath(u"ZahlenCH.dat"_s).toStdString();
+    std::filesystem::path path = dir.filePath(u"ZahlenCH.dat"_s).toStdString();
     QVERIFY(DrawFile(path).rewrite(sampleDraws()).ok());
 
     FakeWindow w;

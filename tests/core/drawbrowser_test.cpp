@@ -26,6 +26,7 @@ Draw drawOn(DaySerial date, int first = 1) {
 // Sat, Wed, Sat, Wed, Sat, Wed: the newest draw is a Wednesday.
 std::vector<Draw> alternating() {
     std::vector<Draw> draws;
+    draws.reserve(6);
     for (int i = 0; i < 6; ++i)
         draws.push_back(drawOn(kSat + (i / 2) * 7 + (i % 2) * 4, i + 1));
     return draws;

@@ -35,7 +35,7 @@ std::map<int, int> weights(const NumberPool &pool) {
     return w;
 }
 
-StatisticSource source(std::map<StatisticKind, NumberStatistics> table,
+StatisticSource source(const std::map<StatisticKind, NumberStatistics> &table,
                        std::vector<StatisticKind> *calls = nullptr) {
     return [table, calls](StatisticKind kind) {
         if (calls) calls->push_back(kind);

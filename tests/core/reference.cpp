@@ -139,7 +139,7 @@ bool acceptCandidate(const Context &c, const std::array<int, 6> &t, int crossSum
     if (p.forcePair) {
         bool pair = false;
         for (int i = 0; i < 5; ++i)
-            pair = pair || t[static_cast<std::size_t>(i + 1)] == t[static_cast<std::size_t>(i)] + 1;
+            pair = pair || t[static_cast<std::size_t>(i) + 1] == t[static_cast<std::size_t>(i)] + 1;
         if (!pair) return false;
     }
     if (p.noRunsOfThree) {

@@ -57,7 +57,7 @@ TEST(TextLines, LimitsCutAtCharacters) {
     EXPECT_EQ(decodeTextLines("1\r2\r\n\r3\n", limits), (std::vector<std::string>{"1", "2", "", "3"}));
 
     // One huge line and a flood of empty lines stay within the message file limits.
-    const std::string huge(200 * 1024, 'x');
+    const std::string huge(std::size_t{200} * 1024, 'x');
     const std::vector<std::string> lines =
         decodeTextLines(huge + "\n" + std::string(100000, '\n'), kMessageFileLimits);
     ASSERT_EQ(lines.size(), kMessageFileLimits.maxLines);

@@ -22,7 +22,7 @@ Draw exampleDraw() {
 }
 
 TipRow row(std::array<std::string, 6> numbers, std::string lucky = "-") {
-    return {numbers, lucky};
+    return {std::move(numbers), std::move(lucky)};
 }
 
 // A sheet whose first rows are the given ones; the others stay empty (and so invalid).
