@@ -205,6 +205,8 @@ const char *const kGlueckszahlLines[] = {
 const char kMoreRunsText[] = "Sie können versuchen die Berechnungsläufe zu erhöhen, falls mit Ihren "
                              "Einstellungen nicht alle Reihen berechnet werden konnten. ";
 
+// One page line per line.
+// clang-format off
 const char *const kAllgemeinLines[] = {
     "#Allgemeine Berechnungsoptionen",
     "CheckBox15",
@@ -212,6 +214,7 @@ const char *const kAllgemeinLines[] = {
     kMoreRunsText,
     "Max. Berechnungsläufe|Edit55|Tausend",
 };
+// clang-format on
 
 const PageLayout kPages[] = {
     {"Statistisch", kStatistischLines},   {"Schein Optimierung", kScheinLines},

@@ -8,9 +8,10 @@
 namespace quorix {
 
 // The draw file's day numbers and the pickers' dates.
-inline QDate dateFromSerial(DaySerial serial) { return QDate(1899, 12, 30).addDays(serial); }
-inline DaySerial serialFromDate(const QDate &date)
-{
+inline QDate dateFromSerial(DaySerial serial) {
+    return QDate(1899, 12, 30).addDays(serial);
+}
+inline DaySerial serialFromDate(const QDate &date) {
     return static_cast<DaySerial>(QDate(1899, 12, 30).daysTo(date));
 }
 

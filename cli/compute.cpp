@@ -147,7 +147,8 @@ Result<void> takeOption(ComputeOptions &o, std::string_view arg, std::string_vie
         o.seed = static_cast<std::uint32_t>(*n);
     } else if (arg == "--set") {
         const std::size_t eq = value.find('=');
-        if (eq == std::string_view::npos) return badArgument("--set expects NAME=VALUE: " + std::string(value));
+        if (eq == std::string_view::npos)
+            return badArgument("--set expects NAME=VALUE: " + std::string(value));
         return setTipParameter(o.request.parameters, value.substr(0, eq), value.substr(eq + 1));
     } else if (arg == "--row") {
         if (Result<std::size_t> row = parseRow(value, o.request.sheet); !row) return row.error();
@@ -187,7 +188,8 @@ Result<ComputeOptions> parseComputeArguments(std::span<char *const> args) {
         if (!takesValue) return badArgument("unknown argument " + std::string(arg));
         if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
         const bool once = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed";
-        if (once && !given.insert(std::string(arg)).second) return badArgument(std::string(arg) + " given twice");
+        if (once && !given.insert(std::string(arg)).second)
+            return badArgument(std::string(arg) + " given twice");
         if (Result<void> taken = takeOption(o, arg, args[++i]); !taken) return taken.error();
     }
     if (Result<void> complete = checkComplete(o); !complete) return complete.error();

@@ -7,8 +7,7 @@ namespace quorix {
 
 namespace {
 // Days from 1970-01-01 of the civil date (proleptic Gregorian), after H. Hinnant.
-long daysFromCivil(long y, unsigned m, unsigned d)
-{
+long daysFromCivil(long y, unsigned m, unsigned d) {
     y -= m <= 2;
     const long era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -19,15 +18,13 @@ long daysFromCivil(long y, unsigned m, unsigned d)
 
 constexpr long kEpochOffset = 25569; // 1970-01-01 as a day serial
 
-int floorMod(long a, int m)
-{
+int floorMod(long a, int m) {
     const long r = a % m;
     return static_cast<int>(r < 0 ? r + m : r);
 }
 } // namespace
 
-bool isValidYmd(int year, int month, int day)
-{
+bool isValidYmd(int year, int month, int day) {
     if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1) return false;
     static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
@@ -35,14 +32,12 @@ bool isValidYmd(int year, int month, int day)
     return day <= last;
 }
 
-DaySerial serialFromYmd(int year, int month, int day)
-{
-    return static_cast<DaySerial>(daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) +
-                                  kEpochOffset);
+DaySerial serialFromYmd(int year, int month, int day) {
+    return static_cast<DaySerial>(
+        daysFromCivil(year, static_cast<unsigned>(month), static_cast<unsigned>(day)) + kEpochOffset);
 }
 
-Ymd ymdFromSerial(DaySerial serial)
-{
+Ymd ymdFromSerial(DaySerial serial) {
     long z = static_cast<long>(serial) - kEpochOffset + 719468;
     const long era = (z >= 0 ? z : z - 146096) / 146097;
     const unsigned doe = static_cast<unsigned>(z - era * 146097);
@@ -55,24 +50,24 @@ Ymd ymdFromSerial(DaySerial serial)
     return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
-int weekdayOf(DaySerial serial)
-{
+int weekdayOf(DaySerial serial) {
     // Day 0 (30.12.1899) was a Saturday.
     return floorMod(static_cast<long>(serial) + 6, 7) + 1;
 }
 
-DaySerial nextDrawDay(DaySerial serial)
-{
+DaySerial nextDrawDay(DaySerial serial) {
     switch (weekdayOf(serial)) {
     case 1:
-    case 4: return serial + 3;
-    case 7: return serial + 4;
-    default: return serial;
+    case 4:
+        return serial + 3;
+    case 7:
+        return serial + 4;
+    default:
+        return serial;
     }
 }
 
-std::optional<DaySerial> parseIsoDate(std::string_view text)
-{
+std::optional<DaySerial> parseIsoDate(std::string_view text) {
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return std::nullopt;
     auto field = [&](std::size_t pos, std::size_t len) -> std::optional<int> {
         int v = 0;
@@ -87,32 +82,28 @@ std::optional<DaySerial> parseIsoDate(std::string_view text)
     return serialFromYmd(*y, *m, *d);
 }
 
-std::string formatIso(DaySerial serial)
-{
+std::string formatIso(DaySerial serial) {
     const Ymd d = ymdFromSerial(serial);
     char buf[32];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02d", d.year, d.month, d.day);
     return buf;
 }
 
-std::string formatDmy(DaySerial serial)
-{
+std::string formatDmy(DaySerial serial) {
     const Ymd d = ymdFromSerial(serial);
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d.%02d.%04d", d.day, d.month, d.year);
     return buf;
 }
 
-std::string formatShortDmy(DaySerial serial)
-{
+std::string formatShortDmy(DaySerial serial) {
     const Ymd d = ymdFromSerial(serial);
     char buf[32];
     std::snprintf(buf, sizeof buf, "%02d.%02d.%02d", d.day, d.month, floorMod(d.year, 100));
     return buf;
 }
 
-DaySerial todaySerial()
-{
+DaySerial todaySerial() {
     const std::time_t now = std::time(nullptr);
     std::tm local{};
     localtime_r(&now, &local);

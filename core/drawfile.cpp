@@ -14,22 +14,19 @@ namespace quorix {
 
 namespace {
 struct FileCloser {
-    void operator()(std::FILE *f) const
-    {
+    void operator()(std::FILE *f) const {
         if (f) std::fclose(f);
     }
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-Error osError(const std::string &what, const std::filesystem::path &path, int err)
-{
+Error osError(const std::string &what, const std::filesystem::path &path, int err) {
     return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
             what + " " + path.string() + ": " + std::strerror(err)};
 }
 
 // Flushes the stream's buffer and the file's data to the disk, then closes it.
-Result<void> flushAndClose(FilePtr file, const std::filesystem::path &path)
-{
+Result<void> flushAndClose(FilePtr file, const std::filesystem::path &path) {
     std::FILE *f = file.release();
     int err = 0;
     if (std::fflush(f) != 0) err = errno;
@@ -40,8 +37,7 @@ Result<void> flushAndClose(FilePtr file, const std::filesystem::path &path)
 }
 
 Result<void> writeAllAtomically(const std::filesystem::path &target, std::filesystem::path temporary,
-                                const std::function<Result<void>(std::FILE *)> &write)
-{
+                                const std::function<Result<void>(std::FILE *)> &write) {
     if (temporary.empty()) temporary = target.string() + "~";
     FilePtr out(std::fopen(temporary.c_str(), "wb"));
     if (!out) return osError("Cannot create", temporary, errno);
@@ -74,25 +70,25 @@ bool visitDrawRecords(std::span<const std::uint8_t> bytes, std::size_t firstInde
     return true;
 }
 
-DrawFile::DrawFile(std::filesystem::path path) : m_path(std::move(path)) {}
+DrawFile::DrawFile(std::filesystem::path path)
+    : m_path(std::move(path)) {}
 
-DrawFile DrawFile::inFolder(const std::filesystem::path &folder) { return DrawFile(folder / kFileName); }
+DrawFile DrawFile::inFolder(const std::filesystem::path &folder) {
+    return DrawFile(folder / kFileName);
+}
 
-bool DrawFile::exists() const
-{
+bool DrawFile::exists() const {
     std::error_code ec;
     return std::filesystem::is_regular_file(m_path, ec);
 }
 
-Result<void> DrawFile::createEmpty() const
-{
+Result<void> DrawFile::createEmpty() const {
     FilePtr f(std::fopen(m_path.c_str(), "wb"));
     if (!f) return osError("Cannot create", m_path, errno);
     return flushAndClose(std::move(f), m_path);
 }
 
-Result<void> DrawFile::scan(const std::function<bool(const Draw &, std::size_t)> &visit) const
-{
+Result<void> DrawFile::scan(const std::function<bool(const Draw &, std::size_t)> &visit) const {
     FilePtr f(std::fopen(m_path.c_str(), "rb"));
     if (!f) return osError("Cannot open", m_path, errno);
     // Blocks of whole records; a torn tail is left unread.
@@ -114,8 +110,7 @@ Result<void> DrawFile::scan(const std::function<bool(const Draw &, std::size_t)>
     return {};
 }
 
-Result<std::vector<Draw>> DrawFile::readAll() const
-{
+Result<std::vector<Draw>> DrawFile::readAll() const {
     std::vector<Draw> draws;
     std::error_code ec;
     const auto size = std::filesystem::file_size(m_path, ec);
@@ -128,8 +123,7 @@ Result<std::vector<Draw>> DrawFile::readAll() const
     return draws;
 }
 
-Result<Draw> DrawFile::readLast() const
-{
+Result<Draw> DrawFile::readLast() const {
     Draw last;
     auto r = scan([&](const Draw &d, std::size_t) {
         last = d;
@@ -139,8 +133,7 @@ Result<Draw> DrawFile::readLast() const
     return last;
 }
 
-Result<void> DrawFile::append(const Draw &draw) const
-{
+Result<void> DrawFile::append(const Draw &draw) const {
     const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT, 0644);
     if (fd < 0) return osError("Cannot open", m_path, errno);
     struct stat st {};
@@ -156,7 +149,8 @@ Result<void> DrawFile::append(const Draw &draw) const
     // Drop a torn tail behind the new record, and undo a partial write.
     if (!err && ::ftruncate(fd, whole + static_cast<off_t>(DrawRecord::kSize)) != 0) err = errno;
     if (err) {
-        if (::ftruncate(fd, st.st_size) != 0) { /* the original error is the one to report */ }
+        if (::ftruncate(fd, st.st_size) != 0) { /* the original error is the one to report */
+        }
         ::close(fd);
         return osError("Cannot write", m_path, err);
     }
@@ -166,8 +160,7 @@ Result<void> DrawFile::append(const Draw &draw) const
     return {};
 }
 
-Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, std::filesystem::path temporary) const
-{
+Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, std::filesystem::path temporary) const {
     return writeAllAtomically(m_path, std::move(temporary), [&](std::FILE *out) -> Result<void> {
         for (const Draw &d : draws) {
             const DrawRecord r = DrawRecord::fromDraw(d);
@@ -178,8 +171,7 @@ Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, std::filesystem::
     });
 }
 
-Result<void> DrawFile::convertLegacy(const std::filesystem::path &legacy) const
-{
+Result<void> DrawFile::convertLegacy(const std::filesystem::path &legacy) const {
     FilePtr in(std::fopen(legacy.c_str(), "rb"));
     if (!in) return osError("Cannot open", legacy, errno);
     return writeAllAtomically(m_path, {}, [&](std::FILE *out) -> Result<void> {

@@ -16,8 +16,10 @@ struct Error {
 
 template <class T> class [[nodiscard]] Result {
 public:
-    Result(T value) : m_v(std::move(value)) {}
-    Result(Error error) : m_v(std::move(error)) {}
+    Result(T value)
+        : m_v(std::move(value)) {}
+    Result(Error error)
+        : m_v(std::move(error)) {}
 
     bool ok() const { return m_v.index() == 0; }
     explicit operator bool() const { return ok(); }
@@ -36,7 +38,9 @@ private:
 template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(Error error) : m_error(std::move(error)), m_ok(false) {}
+    Result(Error error)
+        : m_error(std::move(error))
+        , m_ok(false) {}
 
     bool ok() const { return m_ok; }
     explicit operator bool() const { return m_ok; }
@@ -47,7 +51,11 @@ private:
     bool m_ok = true;
 };
 
-inline Error ioError(std::string message) { return {Error::Code::Io, std::move(message)}; }
-inline Error badInput(std::string message) { return {Error::Code::BadInput, std::move(message)}; }
+inline Error ioError(std::string message) {
+    return {Error::Code::Io, std::move(message)};
+}
+inline Error badInput(std::string message) {
+    return {Error::Code::BadInput, std::move(message)};
+}
 
 } // namespace quorix

@@ -29,9 +29,9 @@ enum class StatisticKind {
 };
 
 inline constexpr StatisticKind kAllStatisticKinds[] = {
-    StatisticKind::Frequency,     StatisticKind::Outstanding,    StatisticKind::Pairs,
-    StatisticKind::Triples,       StatisticKind::Quadruples,     StatisticKind::CrossSums,
-    StatisticKind::PrimesPerDraw, StatisticKind::OddPerDraw,     StatisticKind::EvenPerDraw,
+    StatisticKind::Frequency,      StatisticKind::Outstanding,      StatisticKind::Pairs,
+    StatisticKind::Triples,        StatisticKind::Quadruples,       StatisticKind::CrossSums,
+    StatisticKind::PrimesPerDraw,  StatisticKind::OddPerDraw,       StatisticKind::EvenPerDraw,
     StatisticKind::LuckyFrequency, StatisticKind::LuckyOutstanding,
 };
 

@@ -35,8 +35,9 @@ struct SpinRange {
 };
 
 // An edit field with spin buttons; the settings store keeps the spinner's position.
-constexpr TipParameterInfo spin(std::string_view name, int P::*member, SpinRange range, std::string_view control,
-                                std::string_view spinner, std::string_view hint = {}) {
+constexpr TipParameterInfo spin(std::string_view name, int P::*member, SpinRange range,
+                                std::string_view control, std::string_view spinner,
+                                std::string_view hint = {}) {
     TipParameterInfo info;
     info.name = name;
     info.value = member;

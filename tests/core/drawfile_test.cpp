@@ -14,11 +14,10 @@ namespace {
 
 class TempFolder {
 public:
-    TempFolder()
-    {
+    TempFolder() {
         m_path = fs::temp_directory_path() /
-                 ("quorix-drawfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                 ("quorix-drawfile-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                  "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_path);
         fs::create_directories(m_path);
     }
@@ -29,8 +28,7 @@ private:
     fs::path m_path;
 };
 
-Draw makeDraw(int y, int m, int d, std::array<int, 6> numbers, int lucky = 0)
-{
+Draw makeDraw(int y, int m, int d, std::array<int, 6> numbers, int lucky = 0) {
     Draw draw;
     draw.date = serialFromYmd(y, m, d);
     draw.numbers = numbers;
@@ -38,22 +36,19 @@ Draw makeDraw(int y, int m, int d, std::array<int, 6> numbers, int lucky = 0)
     return draw;
 }
 
-std::string readBytes(const fs::path &p)
-{
+std::string readBytes(const fs::path &p) {
     std::ifstream in(p, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-void writeBytes(const fs::path &p, const std::string &bytes)
-{
+void writeBytes(const fs::path &p, const std::string &bytes) {
     std::ofstream out(p, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 
 } // namespace
 
-TEST(DrawRecord, RoundTripKeepsEveryFieldAndLeadingZeroOfJoker)
-{
+TEST(DrawRecord, RoundTripKeepsEveryFieldAndLeadingZeroOfJoker) {
     Draw d = makeDraw(2014, 4, 5, {3, 11, 17, 25, 33, 40}, 5);
     d.bonus = 8;
     d.replay = 7;
@@ -70,8 +65,7 @@ TEST(DrawRecord, RoundTripKeepsEveryFieldAndLeadingZeroOfJoker)
     EXPECT_EQ(back.crossSum(), 129);
 }
 
-TEST(DrawRecord, HostileDateBitsDecodeToNoDate)
-{
+TEST(DrawRecord, HostileDateBitsDecodeToNoDate) {
     DrawRecord rec;
     const double nan = std::nan("");
     std::memcpy(rec.bytes.data(), &nan, 8);
@@ -107,8 +101,7 @@ TEST(DrawRecord, VisitDecodesWholeRecordsFromBytesAndStopsOnRequest) {
     EXPECT_EQ(seen.size(), 1u);
 }
 
-TEST(DrawFile, AppendAndScanInOrder)
-{
+TEST(DrawFile, AppendAndScanInOrder) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
     EXPECT_FALSE(file.exists());
@@ -126,11 +119,11 @@ TEST(DrawFile, AppendAndScanInOrder)
     EXPECT_EQ(seen, 1);
 }
 
-TEST(DrawFile, TornTailYieldsWholeRecordsAndAppendOverwritesIt)
-{
+TEST(DrawFile, TornTailYieldsWholeRecordsAndAppendOverwritesIt) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
-    ASSERT_TRUE(file.rewrite({makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}), makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12})}));
+    ASSERT_TRUE(file.rewrite(
+        {makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}), makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12})}));
     writeBytes(file.path(), readBytes(file.path()) + "junk!");
     auto all = file.readAll();
     ASSERT_TRUE(all);
@@ -147,8 +140,7 @@ TEST(DrawFile, TornTailYieldsWholeRecordsAndAppendOverwritesIt)
     EXPECT_EQ((*all)[2].numbers[0], 13);
 }
 
-TEST(DrawFile, EmptyFileHasNoRecordsAndAnAllZeroLastRecord)
-{
+TEST(DrawFile, EmptyFileHasNoRecordsAndAnAllZeroLastRecord) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
     ASSERT_TRUE(file.createEmpty());
@@ -160,8 +152,7 @@ TEST(DrawFile, EmptyFileHasNoRecordsAndAnAllZeroLastRecord)
     EXPECT_EQ(*last, Draw{});
 }
 
-TEST(DrawFile, MissingFileIsAnErrorWithTheSystemsMessage)
-{
+TEST(DrawFile, MissingFileIsAnErrorWithTheSystemsMessage) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
     auto all = file.readAll();
@@ -170,13 +161,13 @@ TEST(DrawFile, MissingFileIsAnErrorWithTheSystemsMessage)
     EXPECT_NE(all.error().message.find("No such file"), std::string::npos) << all.error().message;
 }
 
-TEST(DrawFile, FailedRewriteLeavesTheOldFileUntouched)
-{
+TEST(DrawFile, FailedRewriteLeavesTheOldFileUntouched) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
     ASSERT_TRUE(file.rewrite({makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6})}));
     const std::string before = readBytes(file.path());
-    auto r = file.rewrite({makeDraw(2021, 1, 1, {7, 8, 9, 10, 11, 12})}, dir.path() / "no-such-folder" / "tmp~");
+    auto r =
+        file.rewrite({makeDraw(2021, 1, 1, {7, 8, 9, 10, 11, 12})}, dir.path() / "no-such-folder" / "tmp~");
     ASSERT_FALSE(r);
     EXPECT_EQ(readBytes(file.path()), before);
     // The default temporary file does not outlive a successful rewrite.
@@ -185,8 +176,7 @@ TEST(DrawFile, FailedRewriteLeavesTheOldFileUntouched)
     EXPECT_EQ(fs::file_size(file.path()), 0u);
 }
 
-TEST(DrawFile, LegacyConversionWidensRecordsAndKeepsTheOldFile)
-{
+TEST(DrawFile, LegacyConversionWidensRecordsAndKeepsTheOldFile) {
     TempFolder dir;
     std::string legacy;
     for (int i = 0; i < 3; ++i) {
@@ -212,15 +202,14 @@ TEST(DrawFile, LegacyConversionWidensRecordsAndKeepsTheOldFile)
     EXPECT_TRUE(fs::exists(dir.path() / DrawFile::kLegacyFileName));
 }
 
-TEST(Calendar, SerialsWeekdaysAndDrawDays)
-{
+TEST(Calendar, SerialsWeekdaysAndDrawDays) {
     EXPECT_EQ(serialFromYmd(1899, 12, 30), 0);
     EXPECT_EQ(weekdayOf(0), 7); // a Saturday
     EXPECT_EQ(ymdFromSerial(serialFromYmd(2024, 2, 29)), (Ymd{2024, 2, 29}));
     const DaySerial sat = serialFromYmd(2014, 4, 5);
     EXPECT_EQ(weekdayOf(sat), 7);
     EXPECT_EQ(weekdayOf(sat + 1), 1);
-    EXPECT_EQ(nextDrawDay(sat), serialFromYmd(2014, 4, 9));     // Saturday -> Wednesday
+    EXPECT_EQ(nextDrawDay(sat), serialFromYmd(2014, 4, 9));      // Saturday -> Wednesday
     EXPECT_EQ(nextDrawDay(sat + 4), serialFromYmd(2014, 4, 12)); // Wednesday -> Saturday
     EXPECT_EQ(nextDrawDay(sat + 1), serialFromYmd(2014, 4, 9));  // Sunday -> Wednesday
     EXPECT_EQ(nextDrawDay(sat + 5), sat + 5);                    // Thursday stays
