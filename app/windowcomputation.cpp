@@ -304,6 +304,11 @@ void WindowComputation::Label28Click() {
         requestStop();
         return;
     }
+    // Settings no tip can meet are refused before the sheet is cleared.
+    if (Result<void> checked = checkComputationSettings(readParameters()); !checked) {
+        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(checked.error().message));
+        return;
+    }
     beginRun();
     std::optional<WaitCursor> wait(std::in_place);
     Result<std::vector<Draw>> draws = m_window.drawFile().readAll();

@@ -564,6 +564,20 @@ void ComputationTest::crossSumMinimumNeverAboveMaximum() {
     s.window->setTipParameters(p);
     QCOMPARE(minimum->value(), 260);
     QCOMPARE(maximum->value(), 270);
+
+    // Settings put there with the minimum above the maximum: the run refuses them before it
+    // clears the sheet.
+    p.crossSumMin = 270;
+    p.crossSumMax = 260;
+    s.window->setTipParameters(p);
+    s.window->tipField(0, 0)->setText(u"7"_s);
+    const std::size_t askedBefore = s.prompts.asked().size();
+    s.prompts.answer(true);
+    s.button()->click();
+    QCOMPARE(s.prompts.asked().size(), askedBefore + 1);
+    QVERIFY(s.prompts.asked().back().text.contains(u"cross-sum minimum 270 is above maximum 260"_s));
+    QCOMPARE(s.window->tipField(0, 0)->text(), u"7"_s);
+    QVERIFY(!s.computation().running());
 }
 
 void ComputationTest::closingDuringARunWaitsForTheRestore() {
