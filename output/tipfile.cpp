@@ -1,0 +1,197 @@
+#include "output/tipfile.h"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "core/textlines.h"
+
+namespace quorix {
+
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+// A written line is six short numbers and a lucky digit; the limits only stop hostile files from
+// growing into huge texts. A lone CR ends a line too, so no field ever holds one.
+constexpr TextLimits kTipFileLimits{1000, kTipRowCount, true};
+constexpr std::size_t kMaxTipFileBytes = std::size_t{64} * 1024;
+
+Error fileError(const char *what, const std::filesystem::path &path, int err) {
+    return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
+            std::string(what) + " " + path.string() + ": " + std::strerror(err)};
+}
+
+// A temporary file beside the target, written, synced and renamed over it: the target is either
+// the old file or the new one, never half of it.
+Result<void> writeAtomically(const std::filesystem::path &target, std::string_view bytes) {
+    const std::filesystem::path folder = target.parent_path();
+    std::filesystem::path temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                              std::to_string(attempt));
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return fileError("Cannot create", target, errno);
+    int err = 0;
+    for (std::size_t done = 0; done < bytes.size() && !err;) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR) err = errno;
+        if (n > 0) done += static_cast<std::size_t>(n);
+    }
+    if (!err && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && !err) err = errno;
+    if (!err && std::rename(temporary.c_str(), target.c_str()) != 0) err = errno;
+    if (err) {
+        ::unlink(temporary.c_str());
+        return fileError("Cannot write", target, err);
+    }
+    return {};
+}
+
+// The text before the first "," (or all of it) and what follows the comma.
+struct Split {
+    std::string_view head;
+    std::string_view tail;
+    bool found = false;
+};
+Split splitAtComma(std::string_view text) {
+    const std::size_t comma = text.find(',');
+    if (comma == std::string_view::npos) return {text, {}, false};
+    return {text.substr(0, comma), text.substr(comma + 1), true};
+}
+
+bool parseWholeNumber(std::string_view text, int &value) {
+    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    const char *end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, value);
+    return !text.empty() && ec == std::errc() && ptr == end;
+}
+
+} // namespace
+
+std::string TipFile::format(const TipSheet &sheet) {
+    std::string text;
+    for (const TipRow &row : sheet.rows) {
+        for (const std::string &number : row.numbers)
+            text += number + ",";
+        text += row.lucky + "\r\n";
+    }
+    return text;
+}
+
+Result<void> TipFile::write(const std::filesystem::path &path, const TipSheet &sheet) {
+    return writeAtomically(path, format(sheet));
+}
+
+TipRow TipFile::parseLine(std::string_view line) {
+    TipRow row;
+    for (std::size_t field = 0; field + 1 < row.numbers.size(); ++field) {
+        const Split split = splitAtComma(line);
+        if (!split.found) continue; // the field stays empty, the text waits for field 6
+        row.numbers[field] = split.head;
+        line = split.tail;
+    }
+    const Split last = splitAtComma(line);
+    row.numbers.back() = last.head;
+    row.lucky = last.found ? std::string(last.tail) : std::string("-");
+    return row;
+}
+
+TipSheet TipFile::parse(std::string_view bytes) {
+    std::vector<std::string> lines = decodeTextLines(bytes, kTipFileLimits);
+    // decodeTextLines drops one byte-order mark; more of them are no text anybody typed.
+    if (!lines.empty())
+        while (lines.front().starts_with(kByteOrderMark))
+            lines.front().erase(0, kByteOrderMark.size());
+    TipSheet sheet;
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r)
+        sheet.rows[r] = parseLine(r < lines.size() ? std::string_view(lines[r]) : std::string_view());
+    return sheet;
+}
+
+Result<TipSheet> TipFile::read(const std::filesystem::path &path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return fileError("Cannot open", path, errno);
+    // Fourteen short lines never come near this; a huge file is read no further.
+    std::string bytes(kMaxTipFileBytes, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return fileError("Cannot read", path, errno);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    return parse(bytes);
+}
+
+std::string TipFile::proposedName(DaySerial endDate, DaySerial today) {
+    const int weekday = weekdayOf(endDate);
+    const bool drawWeekday = weekday == 1 || weekday == 4 || weekday == 7;
+    const Ymd date = ymdFromSerial(drawWeekday ? nextDrawDay(endDate) : today);
+    char name[32];
+    std::snprintf(name, sizeof name, "%04d%02d%02d.%s", date.year, date.month, date.day, kExtension);
+    return name;
+}
+
+DaySerial TipList::nextDrawDate(DaySerial shown, bool saturdays, bool wednesdays) {
+    constexpr int kWednesday = 4;
+    if (saturdays && wednesdays) return shown + (weekdayOf(shown) == kWednesday ? 3 : 4);
+    return shown + 7;
+}
+
+std::string TipList::title(std::string_view product, DaySerial nextDraw, std::string_view weekdayName) {
+    std::string title(product);
+    title += " Tipp für ";
+    title += weekdayName;
+    title += " " + formatShortDmy(nextDraw);
+    return title;
+}
+
+std::string TipList::rowLine(int row, std::string_view tipWord, const std::vector<int> &numbers,
+                             std::string_view lucky) {
+    char prefix[16];
+    std::snprintf(prefix, sizeof prefix, "%2d. ", row + 1);
+    std::string line = prefix;
+    line += tipWord;
+    line += ": ";
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%2d", numbers[i]);
+        if (i > 0) line += "   ";
+        line += number;
+    }
+    line += "  Plus: ";
+    line += lucky;
+    return line;
+}
+
+Result<std::vector<std::string>> TipList::lines(const TipSheet &sheet, std::string_view title,
+                                                std::string_view tipWord) {
+    std::vector<std::string> lines{std::string(title), std::string(46, '~'), std::string()};
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        const TipRow &row = sheet.rows[r];
+        if (row.numbers.front().empty()) continue;
+        std::vector<int> numbers;
+        for (const std::string &text : row.numbers) {
+            int value = 0;
+            if (!parseWholeNumber(text, value))
+                return badInput("'" + text + "' in row " + std::to_string(r + 1) + " is not a whole number");
+            numbers.push_back(value);
+        }
+        lines.push_back(rowLine(static_cast<int>(r), tipWord, numbers, row.lucky));
+    }
+    return lines;
+}
+
+Result<void> TipList::write(const std::filesystem::path &path, const std::vector<std::string> &lines) {
+    std::string text;
+    for (const std::string &line : lines)
+        text += line + "\r\n";
+    return writeAtomically(path, text);
+}
+
+} // namespace quorix
