@@ -35,6 +35,9 @@ inline constexpr char kCompute[] = "TippsBerechnen";
 inline constexpr char kSeed[] = "SpeedButton13";
 inline constexpr char kClearTips[] = "Loeschen";
 inline constexpr char kDistribution[] = "Button6";
+inline constexpr char kTipList[] = "BitBtn7";
+inline constexpr char kSaveTips[] = "SpeedButton15";
+inline constexpr char kLoadTips[] = "SpeedButton16";
 inline constexpr char kProductBanner[] = "Label43";
 inline constexpr char kMakerBanner[] = "Label44";
 

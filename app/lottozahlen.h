@@ -151,6 +151,18 @@ public:
                                                                     const std::vector<int> &ticked)>;
     void setTipEditor(TipEditor editor) { m_tipEditor = std::move(editor); }
 
+    // The file dialogs of the tip files: called with whether to save and the proposed path,
+    // answers the chosen path, empty when cancelled. Without one the window shows its dialogs.
+    using FileChooser = std::function<QString(bool save, const QString &proposedPath)>;
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // Shows a written file in the desktop's viewer; without one the desktop's default handler.
+    using DocumentOpener = std::function<void(const QString &path)>;
+    void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
+
+    // Fills the sheet from a tip file: the unlocked rows are cleared, then all fourteen rows
+    // (locked ones too) take the file's texts. A file that cannot be read changes nothing.
+    void Textladen(const QString &path);
+
     // The start-up sequence; runs once, on the first showing.
     void FormShow();
     void setVisible(bool visible) override;
@@ -170,6 +182,9 @@ public Q_SLOTS:
     void Loeschendertipp();
     void Label30Click(int row);
     void TippEdit(int row);
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    void BitBtn7Click();
     void LosnummerClick();
     void Berechnen1Click();
     void Aktualisieren1Click();
@@ -232,6 +247,8 @@ private:
     // The background of a checked row's field: repeated numbers warn, hits show only with a draw.
     static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
     QString replayCaption() const;
+    QString chooseTipFile(bool save, const QString &proposedName);
+    void openDocument(const QString &path);
 
     Controls m_ui;
     QHash<QString, QWidget *> m_controls;
@@ -256,6 +273,8 @@ private:
     bool m_checkEnabled = false;
     HitTally m_hitTally;
     TipEditor m_tipEditor;
+    FileChooser m_chooseFile;
+    DocumentOpener m_openDocument;
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
 

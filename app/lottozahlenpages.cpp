@@ -446,14 +446,19 @@ QLayout *LottoZahlen::buildSidePanel() {
         side->addWidget(later(name, false));
     m_ui.distribution = makeButton(controlname::kDistribution, false);
     side->addWidget(m_ui.distribution);
-    side->addWidget(later("BitBtn7", false));
+    QAbstractButton *tipList = makeButton(controlname::kTipList, false);
+    side->addWidget(tipList);
     auto *files = new QHBoxLayout;
-    for (const char *name : {"SpeedButton15", "SpeedButton16"})
-        files->addWidget(later(name, true));
+    QAbstractButton *save = makeButton(controlname::kSaveTips, true);
+    QAbstractButton *load = makeButton(controlname::kLoadTips, true);
     QAbstractButton *clear = makeButton(controlname::kClearTips, true);
-    files->addWidget(clear);
+    for (QAbstractButton *button : {save, load, clear})
+        files->addWidget(button);
     side->addLayout(files);
     side->addStretch(1);
+    connect(tipList, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn7Click);
+    connect(save, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton15Click);
+    connect(load, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton16Click);
     connect(clear, &QAbstractButton::clicked, this, &LottoZahlen::Loeschendertipp);
 
     // Banners: product with version, maker's address.

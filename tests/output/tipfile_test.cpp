@@ -105,15 +105,19 @@ TEST(TipFile, ReadsLinesIntoRowsWhateverTheFile) {
           {3, row({"", "", "", "", "", ""}, "")},
           {4, row({"", "", "", "", "", "13"})}}},
         {"lines after the 14th ignored", std::string(14, '\n') + "1,2,3,4,5,6,2\r\n", {}},
-        {"lone CR ends a line", "1,2,3,4,5,6,2\r9,8,7,6,5,4,3", {{0, row({"1", "2", "3", "4", "5", "6"}, "2")},
-                                                                  {1, row({"9", "8", "7", "6", "5", "4"}, "3")}}},
+        {"lone CR ends a line",
+         "1,2,3,4,5,6,2\r9,8,7,6,5,4,3",
+         {{0, row({"1", "2", "3", "4", "5", "6"}, "2")}, {1, row({"9", "8", "7", "6", "5", "4"}, "3")}}},
         {"byte-order marks before the first field",
          "\xEF\xBB\xBF\xEF\xBB\xBF"
          "5,,,,,,1",
          {{0, row({"5", "", "", "", "", ""}, "1")}}},
         {"Windows-1252 text", "1,2,3,4,5,6,\xe4\r\n", {{0, row({"1", "2", "3", "4", "5", "6"}, "\xC3\xA4")}}},
-        {"NUL bytes kept as text", std::string("1\0,2", 4), {{0, row({std::string("1\0", 2), "", "", "", "", "2"})}}},
-        {"huge line cut", std::string(100000, '7') + ",1\r\n2,,,,,,3",
+        {"NUL bytes kept as text",
+         std::string("1\0,2", 4),
+         {{0, row({std::string("1\0", 2), "", "", "", "", "2"})}}},
+        {"huge line cut",
+         std::string(100000, '7') + ",1\r\n2,,,,,,3",
          {{0, row({"", "", "", "", "", std::string(1000, '7')})}, {1, row({"2", "", "", "", "", ""}, "3")}}},
     };
     for (const Case &c : cases) {
@@ -210,7 +214,8 @@ TEST(TipList, ListsFilledRowsInTheirLayout) {
     const Folder folder;
     const fs::path path = folder.path() / TipList::kFileName;
     ASSERT_TRUE(TipList::write(path, *lines).ok());
-    EXPECT_EQ(slurp(path), "Title\r\n" + std::string(46, '~') + "\r\n\r\n" + expected[3] + "\r\n" + expected[4] + "\r\n");
+    EXPECT_EQ(slurp(path),
+              "Title\r\n" + std::string(46, '~') + "\r\n\r\n" + expected[3] + "\r\n" + expected[4] + "\r\n");
 }
 
 TEST(TipList, ARowThatIsNoNumberNamesTheText) {
