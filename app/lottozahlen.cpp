@@ -222,8 +222,7 @@ void LottoZahlen::FormShow() {
 // titles and questions stay empty. Say so once, in technical terms, and go on.
 void LottoZahlen::reportMessageFile(const QString &code, bool read) {
     if (read && m_messages.size() >= kMessageCount) return;
-    const QString path = QDir::toNativeSeparators(
-        QDir(m_programFolder).filePath(QStringLiteral("land/meldungen.txt.") + code));
+    const QString path = QDir::toNativeSeparators(MessageTable::pathFor(m_programFolder, code));
     setStatusText(
         1, !read ? path + QStringLiteral(": missing")
                  : QStringLiteral("%1: %2 of %3 lines").arg(path).arg(m_messages.size()).arg(kMessageCount));

@@ -14,7 +14,11 @@ bool MessageTable::load(const QString &path) {
 }
 
 bool MessageTable::loadLanguage(const QString &programFolder, const QString &code) {
-    return load(QDir(programFolder).filePath(QStringLiteral("land/meldungen.txt.") + code));
+    return load(pathFor(programFolder, code));
+}
+
+QString MessageTable::pathFor(const QString &programFolder, const QString &code) {
+    return QDir(programFolder).filePath(QStringLiteral("land/meldungen.txt.") + code);
 }
 
 QString MessageTable::text(int index) const {

@@ -12,7 +12,8 @@ public:
     // Replaces the table with the file's lines; a file that cannot be read keeps the table. Lines
     // and their length are capped (kMessageFileLimits): a message ends up in titles and labels.
     bool load(const QString &path);
-    // "land/meldungen.txt." + code below the program folder.
+    // The language's message file: "land/meldungen.txt." + code below the program folder.
+    static QString pathFor(const QString &programFolder, const QString &code);
     bool loadLanguage(const QString &programFolder, const QString &code);
     void setLines(QStringList lines) { m_lines = std::move(lines); }
 

@@ -36,7 +36,6 @@ function(quorix_add_test)
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE quorix_settings ${T_LIBS})
   target_compile_definitions(${T_NAME} PRIVATE
-    QUORIX_FIXTURES="${PROJECT_SOURCE_DIR}/tests/fixtures"
     QUORIX_REAL_DRAWS="${QUORIX_REAL_DRAWS_CSV}"
     QUORIX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
   add_test(NAME ${T_NAME} COMMAND ${T_NAME})
