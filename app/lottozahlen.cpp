@@ -196,7 +196,8 @@ void LottoZahlen::FormShow() {
     m_checkEnabled = false;
 
     restoreSettings();
-    const bool messagesRead = applyLanguage(QStringLiteral("de"));
+    const bool messagesRead = selectLanguage(m_language);
+    restoreLateSettings();
     setReplayNumber(m_replayNumber);
     m_checkEnabled = true;
 
@@ -214,26 +215,20 @@ void LottoZahlen::FormShow() {
     setEndDate(serialFromDate(QDate::currentDate()));
     SpeedButton5Click();
     Q_EMIT frequencyChartWanted();
-    reportMessageFile(QStringLiteral("de"), messagesRead);
+    reportMessageFile(messagesRead);
     runCommandLine();
 }
 
 // The program holds no message text of its own: without a complete message file many captions,
 // titles and questions stay empty. Say so once, in technical terms, and go on.
-void LottoZahlen::reportMessageFile(const QString &code, bool read) {
+void LottoZahlen::reportMessageFile(bool read) {
     if (read && m_messages.size() >= kMessageCount) return;
-    const QString path = QDir::toNativeSeparators(MessageTable::pathFor(m_programFolder, code));
+    const QString path =
+        QDir::toNativeSeparators(MessageTable::pathFor(m_programFolder, languageCode(m_language)));
     setStatusText(
         1, !read ? path + QStringLiteral(": missing")
                  : QStringLiteral("%1: %2 of %3 lines").arg(path).arg(m_messages.size()).arg(kMessageCount));
 }
-
-// Settings come back from the per-user store here (check boxes, sizes, spinners, tip sheet,
-// Joker numbers, Replay number, fees, proxy, StartDate) before the language is applied.
-void LottoZahlen::restoreSettings() {}
-
-// Every setting goes back into the per-user store here.
-void LottoZahlen::saveSettings() {}
 
 void LottoZahlen::FormClose() {
     saveSettings();
@@ -242,12 +237,6 @@ void LottoZahlen::FormClose() {
 void LottoZahlen::closeEvent(QCloseEvent *event) {
     FormClose();
     QMainWindow::closeEvent(event);
-}
-
-// Loads the texts of a language. For now the message table; captions and hints come with the
-// language files. Answers whether the message file could be read.
-bool LottoZahlen::applyLanguage(const QString &code) {
-    return m_messages.loadLanguage(m_programFolder, code);
 }
 
 // A tip file named on the command line is printed here, then the window closes.

@@ -47,6 +47,9 @@ class SoundPlayer;
 class WindowCharts;
 class WindowComputation;
 
+// The code of language index 0..9 ("de", "en", ...), empty for any other index.
+QString languageCode(int index);
+
 // The main window. It builds the pages, owns the session's state and its helpers: the charts
 // (with the number dialog and the tip distribution) and the tip computation. Every control gets
 // the name other parts of the program (settings, language files) key on; the controls the code
@@ -120,6 +123,12 @@ public:
     Random &random() { return m_random; }
     JokerNumbers &jokerNumbers() { return m_jokers; }
     SoundPlayer &sound() { return *m_sound; }
+
+    // The language (windowlanguage.cpp): index 0..9 as the settings store keeps it. Selecting one
+    // loads its texts, ticks its menu item and answers whether its message file was read; an
+    // index outside 0..9 loads nothing.
+    int languageIndex() const { return m_language; }
+    bool selectLanguage(int index);
 
     bool checkEnabled() const { return m_checkEnabled; }
     void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
@@ -198,15 +207,18 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // Seams for later parts of the start-up: settings, language, command line.
+    // The settings store (windowsettings.cpp): restoreSettings reads everything up to the Joker
+    // numbers, restoreLateSettings what the start-up reads after the language (Replay number,
+    // fees, proxy, StartDate); saveSettings writes it all back.
     void restoreSettings();
+    void restoreLateSettings();
     void saveSettings();
-    bool applyLanguage(const QString &code);
+    // The command line's tip file is printed here, then the window closes.
     void runCommandLine();
 
     void buildMenu();
     void buildStatusBar();
-    void reportMessageFile(const QString &code, bool read);
+    void reportMessageFile(bool read);
     QWidget *buildLottotipp();
     QWidget *buildDrawPanel();
     QLayout *buildTipRows();
@@ -278,6 +290,7 @@ private:
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
 
+    int m_language = 0;
     bool m_started = false;
     int m_lastHeight = 0;
     double m_scale = 1.0;
