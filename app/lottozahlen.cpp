@@ -330,10 +330,7 @@ int LottoZahlen::rowOfField(const QWidget *widget) const {
 
 void LottoZahlen::normaliseField(QLineEdit *field) {
     const QString text = field->text();
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    QString normal;
-    if (ok && value >= kLowestNumber && value <= kHighestNumber) normal = QString::number(value);
+    const QString normal = QString::fromStdString(normalisedTipNumber(text.toStdString()));
     if (normal != text) field->setText(normal);
 }
 

@@ -11,6 +11,7 @@ int runDraws(std::span<char *const> args);
 int runStats(std::span<char *const> args);
 int runRandom(std::span<char *const> args);
 int runMakeSample(std::span<char *const> args);
+int runCheck(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();

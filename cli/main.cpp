@@ -35,6 +35,10 @@ constexpr Command kCommands[] = {
      "Writes a made-up draw history (sample data, not real results) up to --to (default and latest: "
      "today).",
      nullptr},
+    {"check", runCheck, "check --draws FILE --tips FILE.zqt [--date DATE]",
+     "Checks a tip file against the first draw on or after --date (default: the newest draw) and "
+     "prints the hits of each row as one JSON line; an incomplete row has no numbers and no hits.",
+     nullptr},
     {"compute", runCompute,
      "compute --draws FILE --start DATE --end DATE --seed N [--no-saturday] [--no-wednesday] [--set "
      "NAME=VALUE]... "

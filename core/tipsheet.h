@@ -2,6 +2,7 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
 #include "core/game.h"
 
@@ -21,5 +22,9 @@ struct TipSheet {
     std::array<TipRow, kTipRowCount> rows;
     bool operator==(const TipSheet &) const = default;
 };
+
+// What a number field keeps of a text it is given: a whole number 1..42 without leading zeros
+// (blanks around it and a "+" sign allowed), anything else leaves the field empty.
+std::string normalisedTipNumber(std::string_view text);
 
 } // namespace quorix

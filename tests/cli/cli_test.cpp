@@ -294,3 +294,43 @@ TEST_F(Cli, RealHistoryRoundTrip) {
     const CliRun listed = cli("draws --draws " + arg("Z.dat"));
     EXPECT_EQ(listed.out, slurp(QUORIX_REAL_DRAWS));
 }
+
+// The tip file is read and normalised as the window loads it; the draw is the first on or after
+// --date, the newest without one.
+TEST_F(Cli, CheckPrintsEachRowsHitsAgainstTheSelectedDraw) {
+    ASSERT_TRUE(DrawFile(path("Z.dat"))
+                    .rewrite({draw(2024, 3, 13, {3, 11, 17, 25, 33, 41}, 0, 4),
+                              draw(2024, 3, 16, {1, 2, 3, 4, 5, 6}, 0, 2)}));
+    writeText(path("t.zqt"), "41,33,25,17,11,03,4\r\n" // unsorted, a leading zero
+                             "5,5,3,3,6,6,2\n"         // repeated numbers count once
+                             "1,2,3\r\n"               // incomplete: no numbers, no hits
+                             "1,2,3,4,5,6,3,9\r\n");   // the lucky box takes the rest
+    const CliRun older =
+        cli("check --draws " + arg("Z.dat") + " --tips " + arg("t.zqt") + " --date 2024-03-12");
+    ASSERT_EQ(older.code, 0) << older.err;
+    EXPECT_EQ(older.out.substr(0, older.out.find(",{\"row\":3")),
+              "{\"date\":\"2024-03-13\",\"rows\":["
+              "{\"row\":1,\"numbers\":[3,11,17,25,33,41],\"lucky\":\"4\",\"hits\":6,\"bonusHit\":false,"
+              "\"luckyHit\":true},"
+              "{\"row\":2,\"numbers\":[3,3,5,5,6,6],\"lucky\":\"2\",\"hits\":1,\"bonusHit\":false,"
+              "\"luckyHit\":false}");
+    EXPECT_NE(older.out.find("{\"row\":3,\"numbers\":[],\"lucky\":\"-\"}"), std::string::npos);
+    EXPECT_NE(older.out.find("{\"row\":14,\"numbers\":[],\"lucky\":\"-\"}]}\n"), std::string::npos);
+
+    const CliRun newest = cli("check --draws " + arg("Z.dat") + " --tips " + arg("t.zqt"));
+    ASSERT_EQ(newest.code, 0) << newest.err;
+    EXPECT_NE(newest.out.find("{\"date\":\"2024-03-16\""), std::string::npos);
+    EXPECT_NE(newest.out.find("{\"row\":4,\"numbers\":[1,2,3,4,5,6],\"lucky\":\"3,9\",\"hits\":6,"),
+              std::string::npos);
+
+    ASSERT_TRUE(DrawFile(path("E.dat")).rewrite({}));
+    for (const std::string &bad :
+         {"check --draws " + arg("E.dat") + " --tips " + arg("t.zqt"),
+          "check --draws " + arg("Z.dat") + " --tips " + arg("missing.zqt"),
+          "check --draws " + arg("missing.dat") + " --tips " + arg("t.zqt"),
+          "check --draws " + arg("Z.dat") + " --tips " + arg("t.zqt") + " --date 13.03.2024"}) {
+        const CliRun r = cli(bad);
+        EXPECT_EQ(r.code, 2) << bad;
+        EXPECT_TRUE(r.out.empty()) << bad;
+    }
+}

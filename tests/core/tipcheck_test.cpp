@@ -235,3 +235,13 @@ TEST(TipCheck, ReplayAndJokerLabel) {
     const std::array<JokerTicket, 3> tickets{{{true, {0, 9, 9, 9, 3, 4}}, {}, {}}};
     EXPECT_EQ(checkReplayAndJoker("", "Replay", leadingZero, tickets).text, "Joker1: 0---34");
 }
+
+TEST(TipSheet, NumberFieldKeepsOnlyWholeNumbersOneToFortyTwo) {
+    const std::pair<const char *, const char *> cases[] = {
+        {"7", "7"},   {"07", "7"}, {"0005", "5"}, {" 12\t", "12"}, {"+3", "3"}, {"42", "42"},
+        {"43", ""},   {"0", ""},   {"-5", ""},    {"x", ""},       {"1 2", ""}, {"", ""},
+        {"3,9", ""}, {"99999999999", ""},
+    };
+    for (const auto &[text, kept] : cases)
+        EXPECT_EQ(normalisedTipNumber(text), kept) << '"' << text << '"';
+}

@@ -1,0 +1,92 @@
+// quorix-cli check: a tip file against a draw, as the window's load and check show it.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "core/drawbrowser.h"
+#include "core/drawfile.h"
+#include "core/tipcheck.h"
+#include "core/tipsheet.h"
+#include "output/tipfile.h"
+
+namespace quorix::cli {
+
+namespace {
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+std::string rowJson(std::size_t row, const TipRow &input, const RowCheck &check) {
+    std::string json = "{\"row\":" + std::to_string(row + 1) + ",\"numbers\":[";
+    if (!check.valid) return json + "],\"lucky\":\"-\"}";
+    for (std::size_t i = 0; i < check.sorted.size(); ++i) {
+        if (i) json += ',';
+        json += std::to_string(check.sorted[i]);
+    }
+    json += "],\"lucky\":" + jsonString(input.lucky);
+    json += ",\"hits\":" + std::to_string(check.match.hits);
+    json += std::string(",\"bonusHit\":") + (check.match.bonusHit ? "true" : "false");
+    json += std::string(",\"luckyHit\":") + (check.match.luckyHit ? "true" : "false");
+    return json + "}";
+}
+
+} // namespace
+
+int runCheck(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws", "tips", "date"}, {});
+    if (!parsed) return fail(parsed.error().message);
+    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return fail(drawPath.error().message);
+    auto tipPath = parsed->text("tips");
+    if (!tipPath) return fail(tipPath.error().message);
+    // Without a date the newest draw is checked, as at start-up.
+    DaySerial endDate = todaySerial();
+    if (parsed->has("date")) {
+        auto date = parsed->date("date");
+        if (!date) return fail(date.error().message);
+        endDate = *date;
+    }
+
+    const DrawFile file(*drawPath);
+    if (!file.exists()) return fail(*drawPath + ": no such draw file");
+    auto draws = file.readAll();
+    if (!draws) return fail(draws.error().message);
+    BrowsedDraw selected;
+    if (!drawForEndDate(*draws, endDate, selected)) return fail(*drawPath + " holds no draws");
+
+    auto sheet = TipFile::read(*tipPath);
+    if (!sheet) return fail(sheet.error().message);
+    // Each field keeps what the sheet's own rule makes of its text.
+    for (TipRow &row : sheet->rows)
+        for (std::string &number : row.numbers)
+            number = normalisedTipNumber(number);
+
+    std::string json = "{\"date\":\"" + formatIso(selected.draw.date) + "\",\"rows\":[";
+    for (std::size_t r = 0; r < sheet->rows.size(); ++r) {
+        if (r) json += ',';
+        json += rowJson(r, sheet->rows[r], checkRow(sheet->rows[r], selected.draw));
+    }
+    json += "]}\n";
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
+}
+
+} // namespace quorix::cli
