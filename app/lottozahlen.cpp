@@ -489,13 +489,27 @@ void LottoZahlen::resizeEvent(QResizeEvent *event) {
     applyScale();
 }
 
+// The tab area takes the scale of the heights, but never more than the window's width holds:
+// a tall, narrow window would otherwise push the right-hand column out of sight.
 void LottoZahlen::applyScale() {
+    double scale = m_scale;
+    setTabAreaScale(scale);
+    for (int attempt = 0; attempt < 4; ++attempt) {
+        const int needed = m_pages->minimumSizeHint().width();
+        const int available = centralWidget()->width();
+        if (needed <= available || needed <= 0) break;
+        scale *= static_cast<double>(available) / needed;
+        setTabAreaScale(scale);
+    }
+}
+
+void LottoZahlen::setTabAreaScale(double scale) {
     QFont font = m_pages->font();
-    font.setPixelSize(std::max(1, static_cast<int>(std::lround(kFontPixels * m_scale))));
+    font.setPixelSize(std::max(1, static_cast<int>(std::lround(kFontPixels * scale))));
     m_pages->setFont(font);
     for (QWidget *widget : m_pages->findChildren<QWidget *>()) {
         const QVariant width = widget->property("designWidth");
-        if (width.isValid()) widget->setFixedWidth(static_cast<int>(std::lround(width.toInt() * m_scale)));
+        if (width.isValid()) widget->setFixedWidth(static_cast<int>(std::lround(width.toInt() * scale)));
     }
 }
 

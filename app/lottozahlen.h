@@ -244,6 +244,7 @@ private:
     void showsHint(QWidget *widget);
     void fixWidth(QWidget *widget, int width);
     void applyScale();
+    void setTabAreaScale(double scale);
     QWidget *parameterControl(const TipParameterInfo &info) const;
 
     void normaliseField(QLineEdit *field);

@@ -352,6 +352,8 @@ QLayout *LottoZahlen::buildTipRows() {
     }
     for (int row = 0; row < kTipRowCount; ++row)
         addTipRow(*sheet, row, row + 1);
+    // Height the rows do not take stays below them.
+    sheet->setRowStretch(kTipRowCount + 1, 1);
     return sheet;
 }
 

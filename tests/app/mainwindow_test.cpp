@@ -294,7 +294,20 @@ void MainWindowTest::heightChangesScaleTheTabArea() {
     QTRY_COMPARE(window.width(), start.width() + 200);
     QCOMPARE(window.pages()->font().pixelSize(), 13);
 
-    window.resize(start.width(), start.height() * 2);
+    // Taller but not wider: the scale stops where the right-hand column still fits.
+    window.resize(start.width() + 200, start.height() * 3);
+    QTRY_COMPARE(window.height(), start.height() * 3);
+    QCoreApplication::processEvents();
+    QCOMPARE(window.width(), start.width() + 200);
+    QVERIFY(window.pages()->font().pixelSize() > 13);
+    for (const char *name : {"Loeschen", "TippsBerechnen", "Label44"}) {
+        QWidget *widget = window.control(QString::fromLatin1(name));
+        const QPoint right = widget->mapTo(&window, QPoint(widget->width(), 0));
+        QVERIFY2(right.x() <= window.width(), name);
+    }
+
+    // With room enough the scale is the ratio of the heights.
+    window.resize(start.width() * 2, start.height() * 2);
     QTRY_COMPARE(window.height(), start.height() * 2);
     QCOMPARE(window.pages()->font().pixelSize(), 26);
     QCOMPARE(window.control(QStringLiteral("Edit1"))->width(), fieldWidth * 2);
