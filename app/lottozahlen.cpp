@@ -188,8 +188,7 @@ void LottoZahlen::setVisible(bool visible) {
 void LottoZahlen::FormShow() {
     if (m_started) return;
     m_started = true;
-    // Dates are always shown "dd.mm.yyyy" whatever the locale; the pickers carry that format
-    // and the draw lines are formatted explicitly. Weekday names follow the user's locale.
+    fixProcessFormats();
     m_lastHeight = height();
     m_programFolder = ProgramFolder::resolve();
     m_sound->setFile(QDir(m_programFolder).filePath(QString::fromLatin1(kSoundFile)));
@@ -217,6 +216,17 @@ void LottoZahlen::FormShow() {
     Q_EMIT frequencyChartWanted();
     reportMessageFile(messagesRead);
     runCommandLine();
+}
+
+// Numbers read and shown by the program use "," for decimals and "." for thousands whatever the
+// user's locale (fees such as "0,50" are typed that way); amounts of money read "1,00 CHF"-like,
+// the amount, a blank, the sign. Dates are always "dd.mm.yyyy": the pickers carry that format and
+// the draw lines are formatted explicitly. Weekday names keep following the user's locale
+// (QLocale::system()).
+void LottoZahlen::fixProcessFormats() {
+    QLocale formats(QLocale::German, QLocale::Germany);
+    formats.setNumberOptions(QLocale::DefaultNumberOptions);
+    QLocale::setDefault(formats);
 }
 
 // The program holds no message text of its own: without a complete message file many captions,

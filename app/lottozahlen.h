@@ -216,6 +216,7 @@ private:
     // The command line's tip file is printed here, then the window closes.
     void runCommandLine();
 
+    static void fixProcessFormats();
     void buildMenu();
     void buildStatusBar();
     void reportMessageFile(bool read);

@@ -89,7 +89,7 @@ void LottoZahlen::BitBtn7Click() {
         currentDraw().date != 0 ? currentDraw().date : serialFromDate(m_ui.endDate->date());
     const DaySerial next =
         TipList::nextDrawDate(shown, m_ui.saturday->isChecked(), m_ui.wednesday->isChecked());
-    const QString weekday = QLocale().dayName(dateFromSerial(next).dayOfWeek(), QLocale::LongFormat);
+    const QString weekday = QLocale::system().dayName(dateFromSerial(next).dayOfWeek(), QLocale::LongFormat);
     const std::string title = TipList::title(kListProduct, next, weekday.toStdString());
     const Result<std::vector<std::string>> lines =
         TipList::lines(tipSheet(), title, message(Msg::TipWord).toStdString());

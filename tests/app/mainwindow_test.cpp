@@ -227,6 +227,10 @@ void MainWindowTest::firstStartWithoutDrawFile() {
     QVERIFY(window.checkEnabled());
     QCOMPARE(window.tipParameters().maxRunsThousands, 50); // 50,000 attempts at most
     QVERIFY(window.statusPanel(1)->text().isEmpty());      // the message file is complete
+    // The process reads and writes numbers as "1.234,50" whatever the user's locale.
+    QCOMPARE(QLocale().decimalPoint(), QStringLiteral(","));
+    QCOMPARE(QLocale().groupSeparator(), QStringLiteral("."));
+    QCOMPARE(QLocale().toString(1234.5, 'f', 2), QStringLiteral("1.234,50"));
 }
 
 void MainWindowTest::incompleteMessageFileIsReported() {

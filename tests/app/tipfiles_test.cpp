@@ -193,7 +193,7 @@ void TipFilesTest::tipListListsFilledRows() {
     const QString tipWord = window.message(Msg::TipWord);
     const auto title = [](const QDate &next) {
         return u"Quorix www.sorvani.example Tipp für "_s +
-               QLocale().dayName(next.dayOfWeek(), QLocale::LongFormat) + u" "_s +
+               QLocale::system().dayName(next.dayOfWeek(), QLocale::LongFormat) + u" "_s +
                next.toString(u"dd.MM.yy"_s);
     };
     const QString path = homeFile(u"Tipp.txt"_s);
