@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
@@ -26,6 +27,15 @@
 using namespace quorix;
 using namespace quorix::testing;
 
+// Stands in for the desktop's browser: records the addresses it is asked to open.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public Q_SLOTS:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
 class MainWindowTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
@@ -41,6 +51,7 @@ private Q_SLOTS:
     void firstStartAsksOverTheShownWindow();
     void longHintsAreElided();
     void resultColumnsHaveHeadings();
+    void webLinksOpenInTheBrowser();
     void typingAWholeDate_data();
     void typingAWholeDate();
 };
@@ -453,6 +464,30 @@ void MainWindowTest::typingAWholeDate() {
     window.pages()->setFocus(); // leave the picker
     QCOMPARE(edit->date(), expected.isValid() ? expected : before);
     QCOMPARE(text->text(), edit->date().toString(QStringLiteral("dd.MM.yyyy")));
+}
+
+void MainWindowTest::webLinksOpenInTheBrowser() {
+    TempHome home;
+    PromptScript prompts;
+    UrlRecorder browser;
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    // The banners open the product page; a link label opens the address it shows.
+    for (const char *name : {"Label43", "Label44", "Label52", "Label53", "Label54"}) {
+        window.pages()->setCurrentIndex(name[6] == '4' ? 0 : 5);
+        QTest::mouseClick(window.control(QString::fromLatin1(name)), Qt::LeftButton);
+    }
+    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+    const QUrl product(QStringLiteral("https://www.sorvani.example/quorix/"));
+    QCOMPARE(browser.opened.size(), 5);
+    QCOMPARE(browser.opened[0], product);
+    QCOMPARE(browser.opened[1], product);
+    for (int i = 2; i < 5; ++i) {
+        const auto *label = window.control<QLabel>(QStringLiteral("Label%1").arg(50 + i));
+        QCOMPARE(browser.opened[i], QUrl(label->text()));
+    }
 }
 
 QTEST_MAIN(MainWindowTest)
