@@ -237,10 +237,9 @@ void applyTexts(const Component &c, const EntryTexts &texts) {
 std::optional<std::vector<std::string>> readLanguageFile(const QString &path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    // A base file is a few dozen kilobytes; a file far beyond the line limits is cut, not read whole.
-    const qint64 cap = static_cast<qint64>(kLanguageFileLimits.maxLines) *
-                       static_cast<qint64>(2 * kLanguageFileLimits.maxLineChars + 2) * 2;
-    const QByteArray bytes = file.read(cap);
+    // A base file is a few dozen kilobytes; of a file of gigabytes only the start is read.
+    constexpr qint64 kMaxBytes = qint64{16} * 1024 * 1024;
+    const QByteArray bytes = file.read(kMaxBytes);
     return decodeLanguageFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
