@@ -34,6 +34,8 @@ TipDistribution DistributionView::Button6Click() {
         countTipDistribution(m_sources.sheet ? m_sources.sheet() : TipSheet{});
     m_chart.showBars(barsOf(distribution), {false, distribution.lowest, distribution.highest},
                      m_messages ? m_messages(Msg::TipDistributionTitle) : QString());
+    if (m_messages)
+        m_chart.setTitleSource([messages = m_messages] { return messages(Msg::TipDistributionTitle); });
     if (m_sources.showChartPage) m_sources.showChartPage();
     return distribution;
 }

@@ -129,6 +129,13 @@ public:
     // index outside 0..9 loads nothing.
     int languageIndex() const { return m_language; }
     bool selectLanguage(int index);
+    // Loads the texts of a language from the base file at basePath and its neighbours in land/
+    // (windowlanguage.cpp); answers whether the language's message file was read.
+    bool DateiLaden1Click(const QString &basePath, const QString &code);
+    // The dialogs whose texts the language files reach besides the window's own, in the order
+    // they were created; a dialog registers itself once, when it is made.
+    void registerWindow(QWidget *window) { m_windows.push_back(window); }
+    const std::vector<QWidget *> &dialogs() const { return m_windows; }
 
     bool checkEnabled() const { return m_checkEnabled; }
     void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
@@ -181,6 +188,8 @@ public:
 Q_SIGNALS:
     // Start-up wants the number distribution chart drawn (the chart controller answers).
     void frequencyChartWanted();
+    // A language was loaded: texts built from messages are to be built anew.
+    void languageChanged();
 
 public Q_SLOTS:
     void SpeedButton5Click();
@@ -200,6 +209,18 @@ public Q_SLOTS:
     void Schlieen1Click();
     void Label43Click();
     void Label52Click(const QString &address);
+    void Deutsch1Click();
+    void Englisch1Click();
+    void Franzsisch1Click();
+    void Spanisch1Click();
+    void Trkisch1Click();
+    void Russisch1Click();
+    void Niederlndisch1Click();
+    void Tschechisch1Click();
+    void Polnisch1Click();
+    void Italienisch1Click();
+    // Writes the translator template: a base file of the current texts and its ".trans".
+    void Export1Click();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -215,6 +236,9 @@ private:
     void saveSettings();
     // The command line's tip file is printed here, then the window closes.
     void runCommandLine();
+    // The language command of index 0..9 from the menu or the start-up.
+    bool languageCommand(int index);
+    void tickLanguage(int index);
 
     static void fixProcessFormats();
     void buildMenu();
@@ -291,6 +315,7 @@ private:
     DocumentOpener m_openDocument;
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
+    std::vector<QWidget *> m_windows;
 
     int m_language = 0;
     bool m_started = false;

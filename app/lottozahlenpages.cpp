@@ -249,22 +249,29 @@ void LottoZahlen::buildMenu() {
             QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
     QMenu *languages = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
     languages->setObjectName(QStringLiteral("Sprache1"));
-    const std::pair<const char *, const char *> languageItems[] = {
-        {"Deutsch1", "Deutsch"},         {"Franzsisch1", "Französisch"},
-        {"Italienisch1", "Italienisch"}, {"Englisch1", "Englisch"},
-        {"Spanisch1", "Spanisch"},       {"Trkisch1", "Türkisch"},
-        {"Russisch1", "Russisch"},       {"Polnisch1", "Polnisch"},
-        {"Tschechisch1", "Tschechisch"}, {"Niederlndisch1", "Niederländisch"},
+    const struct {
+        const char *name;
+        const char *text;
+        void (LottoZahlen::*command)();
+    } languageItems[] = {
+        {"Deutsch1", "Deutsch", &LottoZahlen::Deutsch1Click},
+        {"Franzsisch1", "Französisch", &LottoZahlen::Franzsisch1Click},
+        {"Italienisch1", "Italienisch", &LottoZahlen::Italienisch1Click},
+        {"Englisch1", "Englisch", &LottoZahlen::Englisch1Click},
+        {"Spanisch1", "Spanisch", &LottoZahlen::Spanisch1Click},
+        {"Trkisch1", "Türkisch", &LottoZahlen::Trkisch1Click},
+        {"Russisch1", "Russisch", &LottoZahlen::Russisch1Click},
+        {"Polnisch1", "Polnisch", &LottoZahlen::Polnisch1Click},
+        {"Tschechisch1", "Tschechisch", &LottoZahlen::Tschechisch1Click},
+        {"Niederlndisch1", "Niederländisch", &LottoZahlen::Niederlndisch1Click},
     };
-    for (const auto &[name, text] : languageItems) {
-        QAction *action = addItem(languages, name, u8(text), {}, nullptr);
+    for (const auto &item : languageItems) {
+        QAction *action = addItem(languages, item.name, u8(item.text), {}, item.command);
         action->setCheckable(true);
-        // The other languages arrive with their language files.
-        action->setEnabled(std::string_view(name) == "Deutsch1");
-        action->setChecked(std::string_view(name) == "Deutsch1");
+        action->setChecked(std::string_view(item.name) == "Deutsch1");
     }
     languages->addSeparator();
-    addItem(languages, "Export1", QStringLiteral("Export"), {}, nullptr)->setEnabled(false);
+    addItem(languages, "Export1", QStringLiteral("Export"), {}, &LottoZahlen::Export1Click);
     addItem(nullptr, controlname::kCloseAction, u8("S&chließen"), {}, &LottoZahlen::Schlieen1Click);
 }
 
@@ -297,7 +304,7 @@ QWidget *LottoZahlen::buildLottotipp() {
 // Step buttons around the draw line, the update button, cross sum, Replay, weekday boxes.
 QWidget *LottoZahlen::buildDrawPanel() {
     auto *drawPanel = new QFrame;
-    drawPanel->setObjectName(QStringLiteral("Panel3"));
+    addControl(drawPanel, QStringLiteral("Panel3"));
     drawPanel->setFrameShape(QFrame::StyledPanel);
     auto *drawGrid = new QGridLayout(drawPanel);
     drawGrid->setContentsMargins(4, 2, 4, 2);
@@ -318,6 +325,7 @@ QWidget *LottoZahlen::buildDrawPanel() {
     drawGrid->addWidget(update, 0, 6);
     m_ui.crossSum = new QLabel;
     addControl(m_ui.crossSum, QString::fromLatin1(controlname::kCrossSum));
+    m_ui.crossSum->setProperty("Tag", kUntranslatedTag);
     m_ui.replay = new ClickLabel([this] { LosnummerClick(); });
     addControl(m_ui.replay, QString::fromLatin1(controlname::kReplay));
     m_ui.replay->setText(QStringLiteral("Replay"));
@@ -347,7 +355,7 @@ QLayout *LottoZahlen::buildTipRows() {
                                                               {"CrossSumHeading", "QS"}};
     for (int i = 0; i < 2; ++i) {
         auto *label = new QLabel(u8(headings[i].second));
-        label->setObjectName(u8(headings[i].first));
+        addControl(label, u8(headings[i].first));
         sheet->addWidget(label, 0, 9 + i);
     }
     for (int row = 0; row < kTipRowCount; ++row)
@@ -384,11 +392,13 @@ void LottoZahlen::addTipRow(QGridLayout &sheet, int row, int line) {
     sheet.addWidget(edit, line, 8);
     auto *result = new QLabel;
     addControl(result, u8(entry.result));
+    result->setProperty("Tag", kUntranslatedTag);
     fixWidth(result, 62);
     m_results[r] = result;
     sheet.addWidget(result, line, 9);
     auto *cross = new QLabel;
     addControl(cross, u8(entry.crossSum));
+    cross->setProperty("Tag", kUntranslatedTag);
     fixWidth(cross, 30);
     m_crossSums[r] = cross;
     sheet.addWidget(cross, line, 10);
@@ -422,7 +432,7 @@ QLayout *LottoZahlen::buildSidePanel() {
     auto *side = new QVBoxLayout;
     side->setSpacing(3);
     auto *computePanel = new QGroupBox;
-    computePanel->setObjectName(QStringLiteral("Panel2"));
+    addControl(computePanel, QStringLiteral("Panel2"));
     auto *computeLayout = new QVBoxLayout(computePanel);
     computeLayout->setContentsMargins(4, 4, 4, 4);
     m_ui.seed = makeButton(controlname::kSeed, false);
@@ -468,6 +478,7 @@ QLayout *LottoZahlen::buildSidePanel() {
                                    QStringLiteral("Quorix %1").arg(QCoreApplication::applicationVersion()),
                                    QStringLiteral("Quorix im Internet"));
     product->setFont(boldFont());
+    product->setProperty("Tag", kUntranslatedTag); // the version is data
     side->addWidget(product);
     side->addWidget(buildBanner(controlname::kMakerBanner, QStringLiteral("www.sorvani.example"),
                                 QStringLiteral("Sorvani im Internet")));
@@ -492,6 +503,7 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
     layout->setSpacing(3);
     // Check boxes followed by a field share one width, so the fields of a page form a column.
     std::vector<QWidget *> leading;
+    int texts = 0;
     for (const char *line : entry.lines) {
         const QString text = u8(line);
         if (text.isEmpty()) {
@@ -503,6 +515,9 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
         const QStringList tokens = text.split(QLatin1Char('|'));
         for (const QString &token : tokens) {
             QWidget *widget = makeToken(token);
+            // Plain texts get names too, so the language files reach them.
+            if (widget->objectName().isEmpty())
+                addControl(widget, QStringLiteral("Berechnung%1Text%2").arg(index + 1).arg(++texts));
             if (token == tokens.first() && tokens.size() > 1 && qobject_cast<QCheckBox *>(widget))
                 leading.push_back(widget);
             auto *label = qobject_cast<QLabel *>(widget);
@@ -527,6 +542,8 @@ QWidget *LottoZahlen::buildBerechnung() {
     addControl(pages, QString::fromLatin1(controlname::kComputationPages));
     for (int i = 0; i < static_cast<int>(berechnungPages().size()); ++i)
         pages->addTab(buildBerechnungPage(i), u8(berechnungPages()[static_cast<std::size_t>(i)].title));
+    for (int i = 0; i < pages->count(); ++i)
+        addControl(pages->widget(i), QStringLiteral("TabSheet%1").arg(7 + i));
     // Not a computation control: a placeholder the settings key on.
     auto *hiddenBox = makeToken(QStringLiteral("CheckBox32"));
     hiddenBox->setParent(pages);
@@ -573,11 +590,21 @@ QWidget *LottoZahlen::buildDiagramm() {
 }
 
 QWidget *LottoZahlen::buildDatenbank() {
+    const auto namedLabel = [this](const char *name, const QString &text) {
+        auto *label = new QLabel(text);
+        addControl(label, u8(name));
+        return label;
+    };
+    const auto namedGroup = [this](const char *name, const QString &title) {
+        auto *group = new QGroupBox(title);
+        addControl(group, u8(name));
+        return group;
+    };
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
 
     auto *dateRow = new QHBoxLayout;
-    dateRow->addWidget(new QLabel(u8("Ziehung vom:")));
+    dateRow->addWidget(namedLabel("EndDateLabel", u8("Ziehung vom:")));
     auto *end = new DateEdit;
     m_ui.endDate = end;
     addControl(end, QString::fromLatin1(controlname::kEndDate));
@@ -602,7 +629,7 @@ QWidget *LottoZahlen::buildDatenbank() {
     drawLine->setTextFormat(Qt::PlainText);
     layout->addWidget(drawLine);
 
-    auto *update = new QGroupBox(u8("Datenbank"));
+    auto *update = namedGroup("UpdateGroup", u8("Datenbank"));
     auto *updateRow = new QHBoxLayout(update);
     for (const char *name : {"BitBtn1", "SpeedButton8", "BitBtn8", "BitBtn6"}) {
         QAbstractButton *button = makeButton(name, false);
@@ -616,7 +643,7 @@ QWidget *LottoZahlen::buildDatenbank() {
     updateRow->addStretch(1);
     layout->addWidget(update);
 
-    auto *charts = new QGroupBox(u8("Statistik"));
+    auto *charts = namedGroup("StatisticsGroup", u8("Statistik"));
     auto *chartGrid = new QGridLayout(charts);
     const char *chartButtons[] = {"Button2", "Button3", "Button4",  "Button5",
                                   "Button8", "Button9", "Button10", "Button11"};
@@ -624,7 +651,7 @@ QWidget *LottoZahlen::buildDatenbank() {
         chartGrid->addWidget(makeButton(chartButtons[i], false), i / 4, i % 4);
     layout->addWidget(charts);
 
-    auto *analysis = new QGroupBox(u8("Historische Analyse"));
+    auto *analysis = namedGroup("AnalysisGroup", u8("Historische Analyse"));
     auto *analysisLayout = new QVBoxLayout(analysis);
     for (const char *name : {"BitBtn9", "BitBtn19"}) {
         auto *button = makeButton(name, false);
@@ -641,7 +668,7 @@ QWidget *LottoZahlen::buildJoker() {
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     auto *panel = new QFrame;
-    panel->setObjectName(QStringLiteral("Panel5"));
+    addControl(panel, QStringLiteral("Panel5"));
     panel->setFrameShape(QFrame::StyledPanel);
     auto *grid = new QGridLayout(panel);
     QAbstractButton *back = makeButton(controlname::kJokerStepBack, true);
@@ -687,9 +714,19 @@ QWidget *LottoZahlen::buildJoker() {
 }
 
 QWidget *LottoZahlen::buildInternet() {
+    const auto namedLabel = [this](const char *name, const QString &text) {
+        auto *label = new QLabel(text);
+        addControl(label, u8(name));
+        return label;
+    };
+    const auto namedGroup = [this](const char *name, const QString &title) {
+        auto *group = new QGroupBox(title);
+        addControl(group, u8(name));
+        return group;
+    };
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
-    auto *proxy = new QGroupBox(u8("Proxy"));
+    auto *proxy = namedGroup("ProxyGroup", u8("Proxy"));
     auto *proxyGrid = new QGridLayout(proxy);
     auto *host = new QLineEdit;
     m_ui.proxyHost = host;
@@ -698,13 +735,13 @@ QWidget *LottoZahlen::buildInternet() {
     m_ui.proxyPort = port;
     addControl(port, QString::fromLatin1(controlname::kProxyPort));
     fixWidth(port, 60);
-    proxyGrid->addWidget(new QLabel(u8("Proxy-Server")), 0, 0);
+    proxyGrid->addWidget(namedLabel("ProxyHostLabel", u8("Proxy-Server")), 0, 0);
     proxyGrid->addWidget(host, 0, 1);
-    proxyGrid->addWidget(new QLabel(u8("Proxy-Port")), 1, 0);
+    proxyGrid->addWidget(namedLabel("ProxyPortLabel", u8("Proxy-Port")), 1, 0);
     proxyGrid->addWidget(port, 1, 1, Qt::AlignLeft);
     layout->addWidget(proxy);
 
-    auto *fees = new QGroupBox(u8("Bearbeitunggebühr bei Ihrer Landeslotterie:"));
+    auto *fees = namedGroup("FeeGroup", u8("Bearbeitunggebühr bei Ihrer Landeslotterie:"));
     auto *feeGrid = new QGridLayout(fees);
     auto *single = new QLineEdit(QStringLiteral("0,50"));
     addControl(single, QString::fromLatin1(controlname::kSingleFee));
@@ -712,14 +749,14 @@ QWidget *LottoZahlen::buildInternet() {
     auto *both = new QLineEdit(QStringLiteral("1,00"));
     addControl(both, QString::fromLatin1(controlname::kDoubleFee));
     fixWidth(both, 60);
-    feeGrid->addWidget(new QLabel(u8("Für eine Ziehung:")), 0, 0);
+    feeGrid->addWidget(namedLabel("SingleFeeLabel", u8("Für eine Ziehung:")), 0, 0);
     feeGrid->addWidget(single, 0, 1, Qt::AlignLeft);
-    feeGrid->addWidget(new QLabel(u8("Für eine Sa und Mi. Ziehung:")), 1, 0);
+    feeGrid->addWidget(namedLabel("DoubleFeeLabel", u8("Für eine Sa und Mi. Ziehung:")), 1, 0);
     feeGrid->addWidget(both, 1, 1, Qt::AlignLeft);
     feeGrid->setColumnStretch(2, 1);
     layout->addWidget(fees);
 
-    auto *links = new QGroupBox(u8("Im Internet"));
+    auto *links = namedGroup("LinksGroup", u8("Im Internet"));
     auto *linkLayout = new QVBoxLayout(links);
     const std::pair<const char *, const char *> linkLabels[] = {
         {"Label52", "https://www.landeslotterie.example/"},

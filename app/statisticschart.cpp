@@ -176,6 +176,7 @@ void StatisticsChart::showBars(const std::vector<ChartBar> &bars, const ValueRan
         setFixedRange(m_valueAxis, lowest, highest > lowest ? highest : lowest + 1);
     }
     m_axisTitle = axisTitle;
+    m_titleSource = {};
     fitAxisTitle();
 }
 
@@ -206,6 +207,13 @@ int StatisticsChart::labelStep(const std::vector<int> &classValues, double plotW
 
 void StatisticsChart::show(const NumberStatistics &statistics) {
     showBars(barsOf(statistics), valueRangeOf(statistics), axisTitle(statistics, m_messages));
+    m_titleSource = [this, statistics] { return axisTitle(statistics, m_messages); };
+}
+
+void StatisticsChart::retranslate() {
+    if (!m_titleSource) return;
+    m_axisTitle = m_titleSource();
+    fitAxisTitle();
 }
 
 std::vector<ChartBar> StatisticsChart::barsOf(const NumberStatistics &statistics) {

@@ -57,6 +57,12 @@ public:
     // The generic drawing both show() and the tip distribution use.
     void showBars(const std::vector<ChartBar> &bars, const ValueRange &range, const QString &axisTitle);
 
+    // The category-axis title is built from messages: after a language change it is built anew
+    // from what the chart shows. The title of bars shown through showBars comes from the source
+    // set after them (none: the title stays).
+    void setTitleSource(std::function<QString()> source) { m_titleSource = std::move(source); }
+    void retranslate();
+
     // The category-axis title of a statistic, built from the messages.
     static QString axisTitle(const NumberStatistics &statistics, const MessageLookup &messages);
     // Bars and value axis of a statistic as they are drawn.
@@ -88,6 +94,7 @@ private:
     QCategoryAxis *m_categoryAxis = nullptr;
     QValueAxis *m_valueAxis = nullptr;
     QString m_axisTitle;
+    std::function<QString()> m_titleSource;
     std::vector<int> m_classValues; // x of each bar shown
     int m_labelStep = 0;
     QMetaObject::Connection m_resized;

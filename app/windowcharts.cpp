@@ -36,6 +36,8 @@ WindowCharts::WindowCharts(LottoZahlen &window)
     m_distribution->attach(window.ui().distribution);
 
     m_dialog = new NumberDialog(window.random(), &window);
+    window.registerWindow(m_dialog);
+    connect(&window, &LottoZahlen::languageChanged, this, [this] { m_chart->retranslate(); });
     window.setTipEditor([this, &window](const QString &caption, const std::vector<int> &ticked) {
         return m_dialog->editTip(caption, ticked, window.message(Msg::NumberListTitle));
     });

@@ -92,6 +92,15 @@ WindowComputation::WindowComputation(LottoZahlen &window, NumberDialog &numberLi
         spin->installEventFilter(this);
     window.installEventFilter(this);
     orderCrossSumFields();
+    connect(&window, &LottoZahlen::languageChanged, this, &WindowComputation::followLanguage);
+}
+
+// A language loaded during a run gave the button its idle caption in the new language; the run
+// keeps showing its own.
+void WindowComputation::followLanguage() {
+    if (!m_running) return;
+    m_idleCaption = computeButton()->text();
+    computeButton()->setText(m_stopRequested ? QString() : m_window.message(Msg::Stop));
 }
 
 void WindowComputation::orderCrossSumFields() {

@@ -63,6 +63,7 @@ protected:
 
 private:
     void enableControls();
+    void followLanguage();
     void coupleSpinFields(QObject *watched, bool press);
     // The cross-sum minimum never above the maximum, however either is edited.
     void orderCrossSumFields();
