@@ -2,7 +2,6 @@
 #include <QFont>
 
 #include "app/lottozahlen.h"
-#include "app/qttranslations.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);
@@ -12,8 +11,6 @@ int main(int argc, char *argv[]) {
     QFont font(QStringLiteral("Arial"));
     font.setPixelSize(13);
     QApplication::setFont(font);
-    // The window speaks German; without this Qt's own boxes and dialogs would speak English.
-    quorix::installQtTranslations(app, QStringLiteral("de"));
 
     quorix::LottoZahlen window;
     window.show();

@@ -2,6 +2,7 @@
 // and the translator template written from the texts the windows show.
 #include <QAction>
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -22,6 +23,7 @@
 
 #include "app/lottozahlen.h"
 #include "app/prompts.h"
+#include "app/qttranslations.h"
 #include "app/textfile.h"
 #include "core/languagefile.h"
 
@@ -357,6 +359,12 @@ bool LottoZahlen::selectLanguage(int index) {
 bool LottoZahlen::languageCommand(int index) {
     const bool messagesRead =
         DateiLaden1Click(QDir(m_programFolder).filePath(QString::fromLatin1(kBaseFile)), languageCode(index));
+    // Qt's own buttons and dialogs ("Yes", "Cancel", the file dialog) follow; Qt spells two of
+    // the codes differently. Without a catalogue they speak English.
+    QString qtCode = languageCode(index);
+    if (qtCode == QStringLiteral("sp")) qtCode = QStringLiteral("es");
+    if (qtCode == QStringLiteral("cz")) qtCode = QStringLiteral("cs");
+    installQtTranslations(*QCoreApplication::instance(), qtCode);
     m_language = index;
     tickLanguage(index);
     return messagesRead;

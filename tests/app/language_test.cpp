@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QStringDecoder>
 #include <QtTest>
 
 #include "app/lottozahlen.h"
@@ -113,6 +114,7 @@ class LanguageTest : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void shippedBaseFileIsTheWindowsExport();
+    void everyShippedLanguageIsComplete();
     void translationReplacesCaptionsAndHints();
     void withoutTranslationTheBaseTextsApply();
     void searchReachesElevenEntries_data();
@@ -148,6 +150,58 @@ void LanguageTest::shippedBaseFileIsTheWindowsExport() {
     // The German translation has an entry for each base entry.
     QCOMPARE(crlfSplit(readBytes(land + u"bezeichch.txt.de"_s)).size() * 5,
              crlfSplit(exported.base).size() * 2);
+}
+
+namespace {
+
+// Lines of a shipped file, CR LF or LF; nullopt when it is missing or not UTF-8.
+std::optional<QStringList> shippedLines(const QString &path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    QString text = decoder(file.readAll());
+    if (decoder.hasError()) return std::nullopt;
+    text.replace(u"\r\n"_s, u"\n"_s);
+    QStringList lines = text.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty()) lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+// Each language has every file, line for line with the German ones: a text where the German has
+// one, none where it has none. The window then loads each with a complete message table.
+void LanguageTest::everyShippedLanguageIsComplete() {
+    const QString land = QStringLiteral(QUORIX_DATA_DIR) + u"/land/"_s;
+    const QStringList files = {u"bezeichch.txt."_s, u"meldungen.txt."_s, u"Radio1.txt."_s, u"Radio2.txt."_s,
+                               u"Radio3.txt."_s};
+    for (int index = 0; index < 10; ++index) {
+        const QString code = languageCode(index);
+        for (const QString &file : files) {
+            const auto german = shippedLines(land + file + u"de"_s);
+            const auto lines = shippedLines(land + file + code);
+            const QString what = file + code;
+            QVERIFY2(german && lines, qPrintable(what + u" is missing or not UTF-8"_s));
+            QVERIFY2(lines->size() == german->size(), qPrintable(what));
+            for (qsizetype i = 0; i < lines->size(); ++i)
+                QVERIFY2(lines->at(i).trimmed().isEmpty() == german->at(i).trimmed().isEmpty(),
+                         qPrintable(what + u" line %1"_s.arg(i + 1)));
+        }
+    }
+    TempHome home;
+    PromptScript prompts;
+    LottoZahlen window;
+    window.show();
+    for (int index = 0; index < 10; ++index) {
+        QVERIFY(window.selectLanguage(index));
+        QCOMPARE(window.messages().size(), kMessageCount);
+    }
+    // Qt's own buttons follow the language, with Qt's spelling of the code.
+    const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
+    window.selectLanguage(3);
+    QCOMPARE(yes(), u"&S\u00ed"_s);
+    window.selectLanguage(0);
+    QCOMPARE(yes(), u"&Ja"_s);
 }
 
 namespace {

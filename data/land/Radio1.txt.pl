@@ -1,0 +1,3 @@
+losowy wybór
+najrzadziej losowana liczba szczęścia
+najdłużej niewylosowana liczba szczęścia

@@ -1,0 +1,55 @@
+Rozkład wylosowanych liczb
+Losowań
+Średnia suma liczb
+Częstość liczb szczęścia
+Wyszukiwanie w bazie danych
+Przy ilu trafieniach zatrzymać wyszukiwanie?
+Trafienia w losowaniu z dnia
+Szukać dalej?
+Znaleziono trafienie
+Pary
+łącznie
+Trójki
+Numer losu
+Rozkład sum liczb
+Średnia suma liczb
+Czwórki
+Stop
+Obliczanie statystyki:
+Pary
+Trójki
+Czwórki
+Długo niewylosowane liczby
+Sąsiednie liczby ostatniego losowania
+Obliczanie zakładów ...
+Zakład
+Nie udało się obliczyć wszystkich zakładów. Zwiększ liczbę przebiegów obliczeń.
+Obliczenia zakończone
+Proszę czekać ...
+Od ilu losowań liczby nie padły
+Rozkład liczb w Twoich zakładach
+Wartość początkowa generatora liczb losowych
+Wartość początkowa:
+Generator liczb losowych ustawiony na
+Historyczna analiza parametrów
+Nie udało się przeprowadzić analizy.
+Trwa analiza ...
+Których liczb użyć do obliczeń
+Liczba
+Od ilu losowań liczby szczęścia nie padły
+Przy ilu wspólnych liczbach zatrzymać?
+Wspólne liczby ze wszystkimi wcześniejszymi losowaniami
+Wspólne liczby z następnym losowaniem
+Wspólne liczby z drugim kolejnym losowaniem
+Wspólne liczby z trzecim kolejnym losowaniem
+Liczby pierwsze w każdym z
+wylosowanych liczb to liczby pierwsze
+Liczby nieparzyste w każdym z
+wylosowanych liczb to liczby nieparzyste
+Liczby parzyste w każdym z
+wylosowanych liczb to liczby parzyste
+Czy na pewno usunąć wszystkie niezablokowane zakłady?
+Usuń zakłady
+Losowanie
+Data
+Podaj Replay i numer losu

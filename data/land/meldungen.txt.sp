@@ -1,0 +1,55 @@
+Distribución de los números extraídos
+Sorteos
+Suma media
+Frecuencia de los números de la suerte
+Búsqueda en la base de datos
+¿A partir de cuántos aciertos debe detenerse la búsqueda?
+Aciertos en el sorteo del
+¿Seguir buscando?
+Aciertos encontrados
+Parejas
+en total
+Tríos
+Número de boleto
+Distribución de las sumas
+Suma media
+Cuartetos
+Parar
+Calculando estadística:
+Parejas
+Tríos
+Cuartetos
+Números atrasados
+Números vecinos del último sorteo
+Calculando apuestas ...
+Apuesta
+No se han podido calcular todas las apuestas. Aumente el número de intentos de cálculo.
+Cálculo terminado
+Espere, por favor ...
+Cuántos sorteos llevan los números sin salir
+Distribución de los números en sus apuestas
+¿Semilla del generador de números aleatorios
+Semilla:
+Generador aleatorio inicializado con
+Análisis histórico de los parámetros
+No se ha podido realizar el análisis.
+Análisis en curso ...
+Qué números usar para el cálculo
+El número
+Cuántos sorteos llevan los números de la suerte sin salir
+¿A partir de cuántos números coincidentes debe detenerse?
+Números coincidentes con todos los sorteos anteriores
+Números coincidentes con el sorteo siguiente
+Números coincidentes con el segundo sorteo posterior
+Números coincidentes con el tercer sorteo posterior
+Números primos por sorteo en
+de los números extraídos son primos
+Números impares por sorteo en
+de los números extraídos son impares
+Números pares por sorteo en
+de los números extraídos son pares
+¿Realmente desea borrar todas las apuestas no bloqueadas?
+Borrar apuestas
+Sorteo
+Fecha
+Introducir Replay y n.º de boleto
