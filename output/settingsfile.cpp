@@ -15,6 +15,9 @@ static_assert(sizeof(double) == 8 && std::numeric_limits<double>::is_iec559, "IE
 constexpr std::string_view kBinaryTag = "binary";
 constexpr char kHex[] = "0123456789abcdef";
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// The one-letter escapes of JSON texts and the characters they stand for.
+constexpr std::string_view kEscapeLetters = "\"\\/bfnrt";
+constexpr std::string_view kEscaped = "\"\\/\b\f\n\r\t";
 
 // A cursor over the file's bytes. Every step looks at most one byte ahead and the file is one
 // flat object (a binary value is the only nesting), so there is no recursion to exhaust.
@@ -35,6 +38,7 @@ private:
     }
     Result<std::string> string();
     Result<unsigned> hex4();
+    Result<unsigned> codePoint();
     Result<SettingsFile::Value> value();
     Result<SettingsFile::Value> integer();
     Result<SettingsFile::Value> binary();
@@ -90,6 +94,20 @@ bool isLowSurrogate(unsigned code) {
     return code >= 0xDC00 && code <= 0xDFFF;
 }
 
+// After "\\u": four hex digits, or two such escapes forming a surrogate pair.
+Result<unsigned> Reader::codePoint() {
+    auto code = hex4();
+    if (!code) return code;
+    if (isLowSurrogate(*code)) return fail("lone surrogate");
+    if (!isHighSurrogate(*code)) return code;
+    if (m_text.substr(m_pos, 2) != "\\u") return fail("lone surrogate");
+    m_pos += 2;
+    auto low = hex4();
+    if (!low) return low;
+    if (!isLowSurrogate(*low)) return fail("lone surrogate");
+    return 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
+}
+
 Result<std::string> Reader::string() {
     if (!take('"')) return fail("text expected");
     std::string out;
@@ -104,31 +122,14 @@ Result<std::string> Reader::string() {
         }
         if (atEnd()) return fail("unterminated escape");
         const char escaped = m_text[m_pos++];
-        switch (escaped) {
-        case '"': out += '"'; break;
-        case '\\': out += '\\'; break;
-        case '/': out += '/'; break;
-        case 'b': out += '\b'; break;
-        case 'f': out += '\f'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        case 'u': {
-            auto code = hex4();
+        if (escaped == 'u') {
+            auto code = codePoint();
             if (!code) return code.error();
-            if (isLowSurrogate(*code)) return fail("lone surrogate");
-            if (isHighSurrogate(*code)) {
-                if (m_text.substr(m_pos, 2) != "\\u") return fail("lone surrogate");
-                m_pos += 2;
-                auto low = hex4();
-                if (!low) return low.error();
-                if (!isLowSurrogate(*low)) return fail("lone surrogate");
-                *code = 0x10000 + ((*code - 0xD800) << 10) + (*low - 0xDC00);
-            }
             appendUtf8(out, *code);
-            break;
-        }
-        default: return fail("unknown escape");
+        } else if (const std::size_t at = kEscapeLetters.find(escaped); at != std::string_view::npos) {
+            out += kEscaped[at];
+        } else {
+            return fail("unknown escape");
         }
     }
     if (!isValidUtf8(out)) return fail("text is not UTF-8");
@@ -220,20 +221,16 @@ void appendQuoted(std::string &out, std::string_view text) {
     out += '"';
     for (const char c : text) {
         const auto byte = static_cast<unsigned char>(c);
-        switch (c) {
-        case '"': out += "\\\""; break;
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default:
-            if (byte < 0x20 || byte == 0x7F) {
-                out += "\\u00";
-                out += kHex[byte >> 4];
-                out += kHex[byte & 0xF];
-            } else {
-                out += c;
-            }
+        // "/" may stand as it is.
+        if (const std::size_t at = kEscaped.find(c); at != std::string_view::npos && c != '/') {
+            out += '\\';
+            out += kEscapeLetters[at];
+        } else if (byte < 0x20 || byte == 0x7F) {
+            out += "\\u00";
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0xF];
+        } else {
+            out += c;
         }
     }
     out += '"';
