@@ -22,6 +22,7 @@
 #include "core/tipcheck.h"
 #include "core/tipparameters.h"
 #include "core/tipsheet.h"
+#include "output/printsettings.h"
 
 class QLabel;
 class QTabWidget;
@@ -122,6 +123,8 @@ public:
     int currentIndex() const { return static_cast<int>(m_browser.current().index); }
     Random &random() { return m_random; }
     JokerNumbers &jokerNumbers() { return m_jokers; }
+    // Paper format and offsets of the ticket print, kept by the settings store.
+    PrintSettings &printSettings() { return m_print; }
     SoundPlayer &sound() { return *m_sound; }
 
     // The language (windowlanguage.cpp): index 0..9 as the settings store keeps it. Selecting one
@@ -306,6 +309,7 @@ private:
     DrawBrowser m_browser;
     Random m_random;
     JokerNumbers m_jokers;
+    PrintSettings m_print;
     SoundPlayer *m_sound = nullptr;
     QString m_replayNumber;
     bool m_checkEnabled = false;

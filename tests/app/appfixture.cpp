@@ -9,13 +9,24 @@
 
 namespace quorix::testing {
 
-TempHome::TempHome() {
+TempHome::TempHome()
+    : m_oldConfigHome(qgetenv("XDG_CONFIG_HOME"))
+    , m_hadConfigHome(qEnvironmentVariableIsSet("XDG_CONFIG_HOME")) {
     qputenv("QUORIX_HOME", m_dir.path().toLocal8Bit());
+    qputenv("XDG_CONFIG_HOME", QDir(m_dir.path()).filePath(QStringLiteral("config")).toLocal8Bit());
     ProgramFolder::seed(QStringLiteral(QUORIX_DATA_DIR), m_dir.path());
 }
 
 TempHome::~TempHome() {
     qunsetenv("QUORIX_HOME");
+    if (m_hadConfigHome)
+        qputenv("XDG_CONFIG_HOME", m_oldConfigHome);
+    else
+        qunsetenv("XDG_CONFIG_HOME");
+}
+
+QString TempHome::settingsFile() const {
+    return QDir(path()).filePath(QStringLiteral("config/Sorvani/Quorix.json"));
 }
 
 void TempHome::writeDraws(const std::vector<Draw> &draws) const {

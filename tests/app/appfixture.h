@@ -13,12 +13,15 @@
 namespace quorix::testing {
 
 // A program folder of its own for one test: QUORIX_HOME points at a temporary folder holding
-// the shipped language files and, when given, a draw file with these draws.
+// the shipped language files and, when given, a draw file with these draws. The per-user
+// settings go to a folder "config" inside it (XDG_CONFIG_HOME), never to the user's own.
 class TempHome {
 public:
     TempHome();
     ~TempHome();
     QString path() const { return m_dir.path(); }
+    // The settings file the window reads and writes.
+    QString settingsFile() const;
     void writeDraws(const std::vector<Draw> &draws) const;
     // The German message file, replaced by these lines or taken away for good.
     void writeMessageFile(const QStringList &lines) const;
@@ -26,6 +29,8 @@ public:
 
 private:
     QTemporaryDir m_dir;
+    QByteArray m_oldConfigHome;
+    bool m_hadConfigHome;
 };
 
 // Answers the window's modal boxes in order and records what was asked.
