@@ -408,7 +408,8 @@ QLineEdit *LottoZahlen::makeTipField(int number) {
     auto *field = new QLineEdit;
     addControl(field, QStringLiteral("Edit%1").arg(number));
     field->setAlignment(Qt::AlignCenter);
-    field->setMaxLength(3);
+    // No length limit: a longer text given to the field ("0005" from a file) must reach its
+    // rule whole, and typing cannot get past two digits anyway.
     fixWidth(field, 30);
     field->setProperty("tipField", true);
     field->installEventFilter(this);

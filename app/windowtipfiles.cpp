@@ -75,10 +75,9 @@ void LottoZahlen::Textladen(const QString &path) {
     SpeedButton11Click();
     for (std::size_t r = 0; r < m_fields.size(); ++r) {
         const TipRow &row = read->rows[r];
-        // The field's own rule, applied to the whole text: the field would cut a longer text
-        // ("0005") to its three characters before normalising it.
+        // Each field normalises the text it is given.
         for (std::size_t c = 0; c < row.numbers.size(); ++c)
-            m_fields[r][c]->setText(QString::fromStdString(normalisedTipNumber(row.numbers[c])));
+            m_fields[r][c]->setText(QString::fromStdString(row.numbers[c]));
         m_lucky[r]->setCurrentText(QString::fromStdString(row.lucky));
     }
 }

@@ -157,7 +157,8 @@ void TipFilesTest::loadingFillsLockedRowsAndNormalises() {
                     "1,2,3,4,5,6,3\r\n"
                     "1,2,3,4,5,6,3,9\n"
                     "1,2,50,x,05,6,-\r\n"
-                    "1,2,3\r\n");
+                    "1,2,3\r\n"
+                    "0005, 7 ,+8,0042,43,-1,2\r\n"); // the whole text reaches the field's rule
     window.Textladen(path);
     const QStringList expected[] = {
         {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"-"_s},
@@ -165,9 +166,10 @@ void TipFilesTest::loadingFillsLockedRowsAndNormalises() {
         {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s, u"3,9"_s},
         {u"1"_s, u"2"_s, {}, {}, u"5"_s, u"6"_s, u"-"_s},
         {u"1"_s, u"2"_s, {}, {}, {}, u"3"_s, u"-"_s},
+        {u"5"_s, u"7"_s, u"8"_s, u"42"_s, {}, {}, u"2"_s},
     };
     for (int row = 0; row < 14; ++row) {
-        const QStringList want = row < 5 ? expected[row] : QStringList{{}, {}, {}, {}, {}, {}, u"-"_s};
+        const QStringList want = row < 6 ? expected[row] : QStringList{{}, {}, {}, {}, {}, {}, u"-"_s};
         QCOMPARE(rowTexts(window, row), want);
     }
     QVERIFY(window.isRowLocked(1));
