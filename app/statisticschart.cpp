@@ -270,6 +270,12 @@ QString StatisticsChart::axisTitle(const NumberStatistics &s, const MessageLooku
     return QString();
 }
 
+void setJokerChartTitle(QChart *chart, const MessageLookup &messages) {
+    // Two lines: the title is rich text.
+    chart->setTitle(messages(Msg::JokerChartHint).toHtmlEscaped() + u"<br>"_s +
+                    messages(Msg::JokerChartMoreOptions).toHtmlEscaped());
+}
+
 void setUpJokerChart(QChart *chart) {
     chart->removeAllSeries();
     for (QAbstractAxis *axis : chart->axes()) {
@@ -277,9 +283,6 @@ void setUpJokerChart(QChart *chart) {
         delete axis;
     }
     chart->legend()->hide();
-    // Two lines: the title is rich text.
-    chart->setTitle(u"Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde. <br>"_s +
-                    u"Mehr Optionen unter &quot;Berechnung=&gt;Allgemein&quot;"_s);
     auto *series = makeSeries(chart, u"Series3"_s);
     auto *set = new QBarSet(QString(), series);
     set->setColor(StatisticsChart::kGreen);

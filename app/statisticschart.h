@@ -103,5 +103,8 @@ private:
 // Sets up the Joker chart (Chart2): its one bar series Series3, green, and its two-line title.
 // The digit statistic that fills it comes with the Joker statistics.
 void setUpJokerChart(QChart *chart);
+// The Joker chart's title before its first statistic: a hint on never-drawn numbers, in the
+// current language.
+void setJokerChartTitle(QChart *chart, const MessageLookup &messages);
 
 } // namespace quorix

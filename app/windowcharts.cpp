@@ -37,7 +37,10 @@ WindowCharts::WindowCharts(LottoZahlen &window)
 
     m_dialog = new NumberDialog(window.random(), &window);
     window.registerWindow(m_dialog);
-    connect(&window, &LottoZahlen::languageChanged, this, [this] { m_chart->retranslate(); });
+    connect(&window, &LottoZahlen::languageChanged, this, [this, &window, messages] {
+        m_chart->retranslate();
+        setJokerChartTitle(window.ui().jokerChart->chart(), messages);
+    });
     window.setTipEditor([this, &window](const QString &caption, const std::vector<int> &ticked) {
         return m_dialog->editTip(caption, ticked, window.message(Msg::NumberListTitle));
     });

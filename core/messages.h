@@ -60,10 +60,12 @@ enum class Msg : int {
     DrawWord = 52,                // "Ziehung"
     DateWord = 53,                // "Datum"
     EnterReplay = 54,             // "Replay- und Losnummer eingeben": shown while no Replay number is stored
+    JokerChartHint = 55, // "Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde."
+    JokerChartMoreOptions = 56, // "Mehr Optionen unter \"Berechnung=>Allgemein\""
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 55;
+inline constexpr int kMessageCount = 57;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

@@ -53,3 +53,5 @@ Usuń zakłady
 Losowanie
 Data
 Podaj Replay i numer losu
+Grając online, możesz wybrać taki numer losu, który jeszcze nigdy nie padł.
+Więcej opcji w „Obliczenia=>Ogólne”

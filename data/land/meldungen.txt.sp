@@ -53,3 +53,5 @@ Borrar apuestas
 Sorteo
 Fecha
 Introducir Replay y n.º de boleto
+Al jugar en línea puede elegir un número de boleto así, que nunca ha salido.
+Más opciones en "Cálculo=>General"

@@ -1,6 +1,8 @@
 // The interface language: captions and hints from the base and translation files, the option
 // items and messages, the language menu, and the translator template the window writes.
 #include <QAction>
+#include <QChart>
+#include <QChartView>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -379,15 +381,21 @@ void LanguageTest::messageTextsFollowTheLanguage() {
     StartedWindow s;
     LottoZahlen &w = s.window;
     w.charts().chart().show(NumberStatistics{});
-    QStringList english(55);
+    QCOMPARE(w.ui().jokerChart->chart()->title(),
+             u"Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde.<br>"
+             "Mehr Optionen unter &quot;Berechnung=&gt;Allgemein&quot;"_s);
+    QStringList english(kMessageCount);
     english[0] = u"Drawn numbers"_s;
     english[1] = u"Draws"_s;
     english[54] = u"Enter Replay number"_s;
+    english[55] = u"Never drawn"_s;
+    english[56] = u"More <options>"_s;
     writeBytes(s.land(u"meldungen.txt.en"_s), crlfLines(english));
     w.action(u"Englisch1"_s)->trigger();
     QCOMPARE(w.ui().replay->text(), u"Enter Replay number"_s);
     QVERIFY2(w.charts().chart().axisTitleText().startsWith(u"Drawn numbers"_s),
              qPrintable(w.charts().chart().axisTitleText()));
+    QCOMPARE(w.ui().jokerChart->chart()->title(), u"Never drawn<br>More &lt;options&gt;"_s);
 }
 
 void LanguageTest::exportReloadsAsBaseFile() {

@@ -251,7 +251,7 @@ void MainWindowTest::incompleteMessageFileIsReported() {
         const char *report;
     };
     const Case cases[] = {
-        {"missing", -1, ": missing"}, {"empty", 0, ": 0 of 55 lines"}, {"short", 3, ": 3 of 55 lines"}};
+        {"missing", -1, ": missing"}, {"empty", 0, ": 0 of 57 lines"}, {"short", 3, ": 3 of 57 lines"}};
     for (const Case &c : cases) {
         TempHome home;
         PromptScript prompts;

@@ -7,6 +7,7 @@
 #include "app/messagetable.h"
 #include "app/programfolder.h"
 #include "app/textfile.h"
+#include "core/messages.h"
 
 using namespace quorix;
 
@@ -91,7 +92,7 @@ void MessageTableTest::hostileFileIsCapped() {
 void MessageTableTest::shippedGermanMessagesCoverEveryIndex() {
     MessageTable table;
     QVERIFY(table.loadLanguage(QStringLiteral(QUORIX_DATA_DIR), QStringLiteral("de")));
-    QCOMPARE(table.size(), 55);
+    QCOMPARE(table.size(), kMessageCount);
     for (int index : {0, 1, 2, 3, 9, 10, 11, 12, 13, 14, 15, 16, 24, 28, 29, 38, 44, 49, 50, 51, 54})
         QVERIFY2(!table.text(index).isEmpty(), qPrintable(QString::number(index)));
     QCOMPARE(table.text(24), QStringLiteral("Tipp"));
