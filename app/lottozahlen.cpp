@@ -69,6 +69,7 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     resize(sizeHint().expandedTo(QSize(609, 504)));
     m_charts = new WindowCharts(*this);
     m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
+    connect(this, &LottoZahlen::languageChanged, this, &LottoZahlen::alignLeadingColumns);
 }
 
 // The helpers go first: they watch controls that the window's base destroys.
@@ -514,6 +515,7 @@ void LottoZahlen::applyScale() {
 }
 
 void LottoZahlen::setTabAreaScale(double scale) {
+    m_appliedScale = scale;
     QFont font = m_pages->font();
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(kFontPixels * scale))));
     m_pages->setFont(font);

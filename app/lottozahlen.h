@@ -273,6 +273,7 @@ private:
     void fixWidth(QWidget *widget, int width);
     void applyScale();
     void setTabAreaScale(double scale);
+    void alignLeadingColumns();
     QWidget *parameterControl(const TipParameterInfo &info) const;
 
     void normaliseField(QLineEdit *field);
@@ -325,6 +326,9 @@ private:
     bool m_started = false;
     int m_lastHeight = 0;
     double m_scale = 1.0;
+    double m_appliedScale = 1.0;
+    // Per page of "Berechnung": the check boxes that lead a line with a field, one width each.
+    std::vector<std::vector<QWidget *>> m_leadingColumns;
 };
 
 } // namespace quorix

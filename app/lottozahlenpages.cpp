@@ -1,6 +1,9 @@
 // The layout of the main window's pages. Behaviour lives in lottozahlen.cpp.
 #include "app/lottozahlen.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QChartView>
@@ -535,7 +538,22 @@ QWidget *LottoZahlen::buildBerechnungPage(int index) {
         width = std::max(width, widget->sizeHint().width());
     for (QWidget *widget : leading)
         fixWidth(widget, width + 4);
+    m_leadingColumns.push_back(std::move(leading));
     return page;
+}
+
+// A language's captions may be longer than the German ones the columns were made for: each
+// column takes the width of its widest caption again, at the current scale.
+void LottoZahlen::alignLeadingColumns() {
+    for (const std::vector<QWidget *> &column : m_leadingColumns) {
+        int width = 0;
+        for (QWidget *widget : column)
+            width = std::max(width, widget->sizeHint().width());
+        for (QWidget *widget : column) {
+            widget->setProperty("designWidth", static_cast<int>(std::lround((width + 4) / m_appliedScale)));
+            widget->setFixedWidth(width + 4);
+        }
+    }
 }
 
 QWidget *LottoZahlen::buildBerechnung() {

@@ -197,6 +197,11 @@ void LanguageTest::everyShippedLanguageIsComplete() {
     for (int index = 0; index < 10; ++index) {
         QVERIFY(window.selectLanguage(index));
         QCOMPARE(window.messages().size(), kMessageCount);
+        // A check box of fixed width still shows its whole caption.
+        for (QCheckBox *box : window.findChildren<QCheckBox *>())
+            if (box->property("designWidth").isValid())
+                QVERIFY2(box->width() >= box->sizeHint().width(),
+                         qPrintable(languageCode(index) + u" "_s + box->objectName()));
     }
     // Qt's own buttons follow the language, with Qt's spelling of the code.
     const auto yes = [] { return QCoreApplication::translate("QPlatformTheme", "&Yes"); };
