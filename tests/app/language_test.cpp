@@ -413,9 +413,10 @@ void LanguageTest::exportReloadsAsBaseFile() {
     QCOMPARE(baseLines.size() % 5, 0);
     QCOMPARE(utf16Lines(exported.trans).size(), baseLines.size() / 5 * 2);
     // Every entry's caption and hint are those of the template, in the same order.
-    for (int k = 0; k < baseLines.size() / 5; ++k) {
-        QCOMPARE(utf16Lines(exported.trans).at(2 * k), baseLines.at(5 * k + 2));
-        QCOMPARE(utf16Lines(exported.trans).at(2 * k + 1), baseLines.at(5 * k + 3));
+    const QStringList transLines = utf16Lines(exported.trans);
+    for (qsizetype k = 0; k < baseLines.size() / 5; ++k) {
+        QCOMPARE(transLines.at(2 * k), baseLines.at(5 * k + 2));
+        QCOMPARE(transLines.at(2 * k + 1), baseLines.at(5 * k + 3));
     }
 
     // Loaded back as the base file, it puts the texts the window had when it was written.

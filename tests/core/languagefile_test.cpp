@@ -59,9 +59,9 @@ TEST(LanguageFile, EntriesDropATornLastEntry) {
 }
 
 TEST(LanguageFile, SearchLooksAtElevenEntriesFromTheCursor) {
-    std::vector<BaseEntry> entries;
-    for (int i = 0; i < 20; ++i)
-        entries.push_back({"W", "C" + std::to_string(i), "", "", "1"});
+    std::vector<BaseEntry> entries(20);
+    for (std::size_t i = 0; i < entries.size(); ++i)
+        entries[i] = {"W", "C" + std::to_string(i), "", "", "1"};
     entries[3].window = "  W\t";
     EXPECT_EQ(findBaseEntry(entries, 0, "W", "C10"), 10u);
     EXPECT_EQ(findBaseEntry(entries, 0, "W", "C11"), std::nullopt);
