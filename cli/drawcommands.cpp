@@ -24,7 +24,8 @@ int runImportCsv(std::span<char *const> args) {
     for (const CsvReject &r : csv->rejects)
         std::fprintf(stderr, "quorix-cli: %s line %zu: %s\n", csvPath.c_str(), r.line, r.reason.c_str());
     if (csv->draws.empty())
-        return fail(csv->rejects.empty() ? csvPath + " holds no draw" : "no line of " + csvPath + " was imported");
+        return fail(csv->rejects.empty() ? csvPath + " holds no draw"
+                                         : "no line of " + csvPath + " was imported");
 
     // Read, merge and write under the draw file's lock, so a writer in between loses nothing;
     // a file that is not a draw history is refused rather than overwritten.

@@ -176,7 +176,8 @@ Result<DrawCsv> readDrawCsv(const std::filesystem::path &path) {
         std::size_t start = 0;
         while (start < got.size()) {
             const std::size_t end = got.find('\n', start);
-            const std::string_view piece = got.substr(start, end == std::string_view::npos ? end : end - start);
+            const std::string_view piece =
+                got.substr(start, end == std::string_view::npos ? end : end - start);
             const std::size_t room = kLineCap - std::min(kLineCap, line.size());
             line.append(piece.substr(0, room));
             tooLong = tooLong || piece.size() > room;

@@ -74,8 +74,9 @@ Result<void> checkRecords(const std::filesystem::path &path, const std::vector<s
         return badInput(path.string() + " does not look like a draw file (" + why + "); it is left as it is");
     };
     if (const std::size_t tail = bytes.size() % DrawRecord::kSize; tail != 0)
-        return refuse("its size of " + std::to_string(bytes.size()) + " bytes is not whole 24-byte records; " +
-                      std::to_string(tail) + " bytes are left over");
+        return refuse("its size of " + std::to_string(bytes.size()) +
+                      " bytes is not whole 24-byte records; " + std::to_string(tail) +
+                      " bytes are left over");
     const double earliest = serialFromYmd(1970, 1, 1);
     const double latest = static_cast<double>(today) + 366;
     double previous = earliest;
@@ -167,8 +168,10 @@ Result<void> replaceFile(const std::filesystem::path &target, const std::filesys
     return {};
 }
 
-std::filesystem::path temporaryFor(const std::filesystem::path &target, const std::filesystem::path &requested) {
-    const std::filesystem::path name = requested.empty() ? std::filesystem::path(target.filename().string() + "~") : requested.filename();
+std::filesystem::path temporaryFor(const std::filesystem::path &target,
+                                   const std::filesystem::path &requested) {
+    const std::filesystem::path name =
+        requested.empty() ? std::filesystem::path(target.filename().string() + "~") : requested.filename();
     return target.parent_path() / name;
 }
 

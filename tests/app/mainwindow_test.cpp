@@ -278,7 +278,8 @@ void MainWindowTest::incompleteMessageFileIsReported() {
 void MainWindowTest::tornDrawFileIsReported() {
     TempHome home;
     PromptScript prompts;
-    home.writeDraws({makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41}), makeDraw("2024-03-06", {2, 9, 14, 22, 30, 41})});
+    home.writeDraws(
+        {makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41}), makeDraw("2024-03-06", {2, 9, 14, 22, 30, 41})});
     const QString path = QDir(home.path()).filePath(QString::fromLatin1(DrawFile::kFileName));
     QFile file(path);
     QVERIFY(file.open(QIODevice::Append));

@@ -355,9 +355,12 @@ TEST_F(Cli, TwoImportsAtOnceBothLand) {
     for (int round = 0; round < 5; ++round) {
         const std::string a = "a" + std::to_string(round) + ".csv";
         const std::string b = "b" + std::to_string(round) + ".csv";
-        writeText(path(a), std::string(kHeader) + "2020-02-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
-        writeText(path(b), std::string(kHeader) + "2020-03-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
-        const std::string import = std::string("'") + QUORIX_CLI + "' import-csv --draws " + arg("Z.dat") + " ";
+        writeText(path(a),
+                  std::string(kHeader) + "2020-02-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
+        writeText(path(b),
+                  std::string(kHeader) + "2020-03-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
+        const std::string import =
+            std::string("'") + QUORIX_CLI + "' import-csv --draws " + arg("Z.dat") + " ";
         const std::string both = "sh -c \"" + import + arg(a) + " >/dev/null & p=\\$!; " + import + arg(b) +
                                  " >/dev/null && wait \\$p\"";
         EXPECT_EQ(std::system(both.c_str()), 0) << both;

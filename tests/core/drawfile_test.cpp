@@ -203,7 +203,8 @@ TEST(DrawFile, RewriteFollowsLinksKeepsTheModeAndReplacesAStaleTemporaryFile) {
     writeBytes(target.string() + "~", "half a reco");
 
     const DrawFile file = DrawFile::inFolder(dir.path());
-    const std::vector<Draw> next{makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}), makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12})};
+    const std::vector<Draw> next{makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}),
+                                 makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12})};
     ASSERT_TRUE(file.rewrite(next));
     EXPECT_TRUE(fs::is_symlink(file.path()));
     auto all = DrawFile(target).readAll();
@@ -250,8 +251,8 @@ TEST(DrawFile, UnchangedRecordsStayByteForByte) {
     draws->push_back(added);
     ASSERT_TRUE(file.rewrite(*draws));
     const DrawRecord addedRecord = DrawRecord::fromDraw(added);
-    EXPECT_EQ(readBytes(file.path()),
-              filler + evening + unreadable + std::string(addedRecord.bytes.begin(), addedRecord.bytes.end()));
+    EXPECT_EQ(readBytes(file.path()), filler + evening + unreadable +
+                                          std::string(addedRecord.bytes.begin(), addedRecord.bytes.end()));
 
     // Through modify: the second draw is dropped, the others keep their bytes.
     ASSERT_TRUE(file.modify([](const std::vector<Draw> &all) -> Result<std::vector<Draw>> {
@@ -286,7 +287,8 @@ TEST(DrawFile, CheckHistoryRefusesFilesThatAreNoDrawHistory) {
         {"infinite", record(day) + record(INFINITY), "record 2 has no date"},
         {"before 1970", record(serialFromYmd(1969, 12, 31)), "record 1 has no date"},
         {"too far ahead", record(today + 400), "record 1 has no date"},
-        {"a draw CSV", std::string("date,n1,n2,n3,n4,n5,n6,bonus,lucky,replay,joker\n").substr(0, 48), "no date"},
+        {"a draw CSV", std::string("date,n1,n2,n3,n4,n5,n6,bonus,lucky,replay,joker\n").substr(0, 48),
+         "no date"},
     };
     for (const Case &c : cases) {
         const DrawFile file(dir.path() / c.name);
@@ -302,7 +304,9 @@ TEST(DrawFile, CheckHistoryRefusesFilesThatAreNoDrawHistory) {
             << c.name << ": " << checked.error().message;
         EXPECT_NE(checked.error().message.find(file.path().string()), std::string::npos) << c.name;
         // A checked modify writes nothing.
-        EXPECT_FALSE(file.modify([](const std::vector<Draw> &) -> Result<std::vector<Draw>> { return std::vector<Draw>{}; }, today));
+        EXPECT_FALSE(file.modify(
+            [](const std::vector<Draw> &) -> Result<std::vector<Draw>> { return std::vector<Draw>{}; },
+            today));
         EXPECT_EQ(readBytes(file.path()), c.bytes) << c.name;
     }
     EXPECT_EQ(DrawFile(dir.path() / "absent").checkHistory(today).error().code, Error::Code::NotFound);

@@ -26,9 +26,9 @@ namespace {
 class TempFolder {
 public:
     TempFolder() {
-        m_path = fs::temp_directory_path() /
-                 ("quorix-writers-" + std::to_string(::getpid()) + "-" +
-                  ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        m_path =
+            fs::temp_directory_path() / ("quorix-writers-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_path);
         fs::create_directories(m_path);
     }
@@ -112,7 +112,8 @@ TEST(DrawFileWriters, ASecondWriterWaitsAndThenFailsNamingTheFile) {
     const std::vector<Result<void>> refused{
         impatient.append(drawOn(kBase + 3, 2)),
         impatient.rewrite({}),
-        impatient.modify([](const std::vector<Draw> &) -> Result<std::vector<Draw>> { return std::vector<Draw>{}; }),
+        impatient.modify(
+            [](const std::vector<Draw> &) -> Result<std::vector<Draw>> { return std::vector<Draw>{}; }),
         impatient.createEmpty(),
         impatient.convertLegacy(dir.path() / DrawFile::kLegacyFileName),
     };
@@ -204,7 +205,7 @@ TEST(DrawFileWriters, AKilledWriterLeavesTheOldOrTheNewHistory) {
         a.push_back(drawOn(kBase + 7 * i, 1 + i % 30));
     const std::vector<Draw> extra{drawOn(kBase + 500, 1), drawOn(kBase + 503, 2), drawOn(kBase + 507, 3)};
     std::vector<Draw> b = a;
-    b[10] = drawOn(b[10].date, 31); // an entry replacing a draw
+    b[10] = drawOn(b[10].date, 31);                       // an entry replacing a draw
     b.insert(b.begin() + 20, drawOn(b[19].date + 3, 32)); // and one inserted between two
 
     std::vector<std::string> valid{bytesOf(a)};
