@@ -169,7 +169,7 @@ Result<DrawCsv> readDrawCsv(const std::filesystem::path &path) {
     std::string line;
     bool tooLong = false;
     bool pending = false; // bytes of a line without its LF yet
-    std::array<char, 64 * 1024> chunk{};
+    std::array<char, std::size_t{64} * 1024> chunk{};
     while (in) {
         in.read(chunk.data(), chunk.size());
         const std::string_view got(chunk.data(), static_cast<std::size_t>(in.gcount()));

@@ -35,7 +35,7 @@ Result<std::vector<std::uint8_t>> readBytes(const std::filesystem::path &path) {
     FilePtr f(std::fopen(path.c_str(), "rb"));
     if (!f) return osError("Cannot open", path, errno);
     std::vector<std::uint8_t> bytes;
-    std::array<std::uint8_t, 64 * 1024> chunk{};
+    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
     for (;;) {
         const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), f.get());
         bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
@@ -306,7 +306,7 @@ Result<void> DrawFile::append(const Draw &draw) const {
     return {};
 }
 
-Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, std::filesystem::path temporary) const {
+Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, const std::filesystem::path &temporary) const {
     auto lock = DrawFileLock::acquire(m_path, m_lockWait);
     if (!lock) return lock.error();
     const std::filesystem::path target = DrawFileLock::resolvedTarget(m_path);

@@ -70,7 +70,7 @@ public:
     // it in one step), syncs it, and renames it over the draw file, which keeps its mode. A
     // draw that equals a stored record is written with that record's bytes, so records the
     // caller did not change stay byte for byte. On any failure the old file is untouched.
-    Result<void> rewrite(const std::vector<Draw> &draws, std::filesystem::path temporary = {}) const;
+    Result<void> rewrite(const std::vector<Draw> &draws, const std::filesystem::path &temporary = {}) const;
     // Reads the draws, hands them to `change` and writes what it returns as rewrite does, all
     // under one lock, so no other writer's change is lost in between. With `today` the file is
     // first checked as checkHistory does. A missing file counts as an empty history.

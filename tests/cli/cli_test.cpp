@@ -331,18 +331,22 @@ TEST_F(Cli, CommandsTellACsvByItsContent) {
     writeText(path("history.TXT"), csv);
     writeText(path("bom"), "\xEF\xBB\xBF" + csv);
     ASSERT_EQ(cli("import-csv --draws " + arg("Z.csv") + " " + arg("history.TXT")).code, 0);
-    const std::string window = " --start 2020-01-01 --end 2020-01-11";
+    const auto stats = [&](const std::string &file) {
+        return cli("stats --draws " + arg(file) + " --kind Frequency --start 2020-01-01 --end 2020-01-11");
+    };
+    const auto compute = [&](const std::string &file) {
+        return cli("compute --draws " + arg(file) + " --start 2020-01-01 --end 2020-01-11 --seed 3");
+    };
     for (const char *name : {"history.TXT", "bom", "Z.csv"}) {
-        const std::string z = "--draws " + arg(name);
-        const CliRun listed = cli("draws " + z);
+        const CliRun listed = cli("draws --draws " + arg(name));
         EXPECT_EQ(listed.code, 0) << name << listed.err;
         EXPECT_EQ(listed.out, csv) << name;
-        const CliRun stats = cli("stats " + z + " --kind Frequency" + window);
-        EXPECT_EQ(stats.code, 0) << name << stats.err;
-        EXPECT_EQ(stats.out, cli("stats --draws " + arg("Z.csv") + " --kind Frequency" + window).out);
-        const CliRun computed = cli("compute " + z + window + " --seed 3");
+        const CliRun counted = stats(name);
+        EXPECT_EQ(counted.code, 0) << name << counted.err;
+        EXPECT_EQ(counted.out, stats("Z.csv").out) << name;
+        const CliRun computed = compute(name);
         EXPECT_EQ(computed.code, 0) << name << computed.err;
-        EXPECT_EQ(computed.out, cli("compute --draws " + arg("Z.csv") + window + " --seed 3").out) << name;
+        EXPECT_EQ(computed.out, compute("Z.csv").out) << name;
     }
     writeText(path("bad.dat"), csv + "2020-01-15,1,2,3,4,5,5,0,1,1,\n");
     const CliRun bad = cli("draws --draws " + arg("bad.dat"));
@@ -359,10 +363,11 @@ TEST_F(Cli, TwoImportsAtOnceBothLand) {
                   std::string(kHeader) + "2020-02-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
         writeText(path(b),
                   std::string(kHeader) + "2020-03-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
-        const std::string import =
-            std::string("'") + QUORIX_CLI + "' import-csv --draws " + arg("Z.dat") + " ";
-        const std::string both = "sh -c \"" + import + arg(a) + " >/dev/null & p=\\$!; " + import + arg(b) +
-                                 " >/dev/null && wait \\$p\"";
+        std::string import = "'";
+        import.append(QUORIX_CLI).append("' import-csv --draws ").append(arg("Z.dat")).append(" ");
+        std::string both = "sh -c \"";
+        both.append(import).append(arg(a)).append(" >/dev/null & p=\\$!; ");
+        both.append(import).append(arg(b)).append(" >/dev/null && wait \\$p\"");
         EXPECT_EQ(std::system(both.c_str()), 0) << both;
     }
     auto all = DrawFile(path("Z.dat")).readAll();

@@ -76,7 +76,7 @@ int exitCodeOf(pid_t pid) {
 
 char receive(int fd) {
     char c = 0;
-    return ::read(fd, &c, 1) == 1 ? c : 0;
+    return ::read(fd, &c, 1) == 1 ? c : '\0';
 }
 
 void send(int fd) {
@@ -201,6 +201,7 @@ TEST(DrawFileWriters, AKilledWriterLeavesTheOldOrTheNewHistory) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
     std::vector<Draw> a;
+    a.reserve(60);
     for (int i = 0; i < 60; ++i)
         a.push_back(drawOn(kBase + 7 * i, 1 + i % 30));
     const std::vector<Draw> extra{drawOn(kBase + 500, 1), drawOn(kBase + 503, 2), drawOn(kBase + 507, 3)};
