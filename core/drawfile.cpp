@@ -317,6 +317,9 @@ Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, const std::filesy
 }
 
 Result<void> DrawFile::modify(const Change &change, std::optional<DaySerial> today) const {
+    // A file that is plainly no history (a CSV named by mistake) gets no lock file beside it.
+    if (today && exists())
+        if (auto checked = checkHistory(*today); !checked) return checked;
     auto lock = DrawFileLock::acquire(m_path, m_lockWait);
     if (!lock) return lock.error();
     const std::filesystem::path target = DrawFileLock::resolvedTarget(m_path);

@@ -299,6 +299,7 @@ TEST_F(Cli, ImportRefusesWhatIsNoDrawHistoryAndCsvsWithoutADraw) {
         EXPECT_EQ(r.code, 2) << c.name;
         EXPECT_NE(r.err.find("does not look like a draw file"), std::string::npos) << c.name << ": " << r.err;
         EXPECT_EQ(slurp(path(c.name)), before) << c.name;
+        EXPECT_FALSE(fs::exists(path(c.name).string() + ".lock")) << c.name;
     }
 
     // Nothing to import: even a torn file is left as it is.
