@@ -320,6 +320,12 @@ void LottoZahlen::SpeedButton5Click() {
     }
     showDraw(Shown::Selected);
     Komplettcheck();
+    // A write cut off by a crash leaves part of a record; every reader skips it. Say so, in the
+    // technical terms of the other file reports, since the next append will overwrite it.
+    if (const std::uintmax_t torn = file.tornTailSize(); torn > 0)
+        setStatusText(1, QStringLiteral("%1: %2 bytes after the last whole draw ignored")
+                             .arg(QDir::toNativeSeparators(QString::fromStdString(file.path().string())))
+                             .arg(torn));
 }
 
 void LottoZahlen::SpeedButton6Click() {

@@ -14,7 +14,6 @@
 #include "cli/cliargs.h"
 #include "core/computation.h"
 #include "core/drawcsv.h"
-#include "core/drawfile.h"
 #include "core/game.h"
 #include "core/tipparameters.h"
 
@@ -61,20 +60,6 @@ Result<std::size_t> parseRow(std::string_view text, TipSheet &sheet) {
     }
     input.lucky = lucky;
     return static_cast<std::size_t>(*row);
-}
-
-Result<std::vector<Draw>> readDraws(const std::string &path) {
-    if (path.size() > 4 && path.substr(path.size() - 4) == ".csv") {
-        Result<DrawCsv> csv = readDrawCsv(path);
-        if (!csv) return csv.error();
-        if (!csv->rejects.empty())
-            return badInput(path + " line " + std::to_string(csv->rejects.front().line) + ": " +
-                            csv->rejects.front().reason);
-        return std::move(csv->draws);
-    }
-    const DrawFile file(path);
-    if (!file.exists()) return Error{Error::Code::NotFound, path + ": no such draw file"};
-    return file.readAll();
 }
 
 std::string json(const ComputationResult &result) {
@@ -205,7 +190,7 @@ int runCompute(std::span<char *const> args) {
     if (!options) return fail(options.error().message);
     ComputationRequest &request = options->request;
 
-    Result<std::vector<Draw>> draws = readDraws(*options->drawPath);
+    Result<std::vector<Draw>> draws = readDrawHistory(*options->drawPath);
     if (!draws) return fail(draws.error().message);
     request.draws = *draws;
     request.startDate = *options->start;

@@ -23,19 +23,22 @@ int runImportCsv(std::span<char *const> args) {
     if (!csv) return fail(csv.error().message);
     for (const CsvReject &r : csv->rejects)
         std::fprintf(stderr, "quorix-cli: %s line %zu: %s\n", csvPath.c_str(), r.line, r.reason.c_str());
-    if (csv->draws.empty() && !csv->rejects.empty()) return fail("no line of " + csvPath + " was imported");
+    if (csv->draws.empty())
+        return fail(csv->rejects.empty() ? csvPath + " holds no draw"
+                                         : "no line of " + csvPath + " was imported");
 
-    const DrawFile file(*drawPath);
-    std::vector<Draw> existing;
-    if (file.exists()) {
-        auto read = file.readAll();
-        if (!read) return fail(read.error().message);
-        existing = std::move(*read);
-    }
-    const std::vector<Draw> merged = mergeDraws(existing, csv->draws);
-    if (auto written = file.rewrite(merged); !written) return fail(written.error().message);
+    // Read, merge and write under the draw file's lock, so a writer in between loses nothing;
+    // a file that is not a draw history is refused rather than overwritten.
+    std::size_t drawCount = 0;
+    const auto merge = [&](const std::vector<Draw> &existing) -> Result<std::vector<Draw>> {
+        std::vector<Draw> merged = mergeDraws(existing, csv->draws);
+        drawCount = merged.size();
+        return merged;
+    };
+    if (auto written = DrawFile(*drawPath).modify(merge, todaySerial()); !written)
+        return fail(written.error().message);
     std::printf("{\"imported\":%zu,\"rejected\":%zu,\"drawCount\":%zu}\n", csv->draws.size(),
-                csv->rejects.size(), merged.size());
+                csv->rejects.size(), drawCount);
     return csv->rejects.empty() ? kExitOk : kExitBad;
 }
 
@@ -57,7 +60,7 @@ int runDraws(std::span<char *const> args) {
         if (!d) return fail(d.error().message);
         to = *d;
     }
-    auto draws = DrawFile(*drawPath).readAll();
+    auto draws = readDrawHistory(*drawPath);
     if (!draws) return fail(draws.error().message);
     std::string out(kDrawCsvHeader);
     out += '\n';

@@ -5,7 +5,7 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawfile.h"
+#include "core/drawcsv.h"
 #include "core/game.h"
 #include "core/random.h"
 #include "core/statistics.h"
@@ -65,9 +65,9 @@ int runStats(std::span<char *const> args) {
     auto end = parsed->date("end");
     if (!end) return fail(end.error().message);
     const StatisticsWindow window{*start, *end, !parsed->flag("no-saturday"), !parsed->flag("no-wednesday")};
-    auto result = runStatistic(*kind, window, DrawFile(*drawPath));
-    if (!result) return fail(result.error().message);
-    std::printf("%s\n", statisticsJson(*result).c_str());
+    auto draws = readDrawHistory(*drawPath);
+    if (!draws) return fail(draws.error().message);
+    std::printf("%s\n", statisticsJson(computeStatistic(*kind, window, *draws)).c_str());
     return kExitOk;
 }
 

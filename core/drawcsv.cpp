@@ -1,15 +1,17 @@
 #include "core/drawcsv.h"
 
 #include <algorithm>
+#include <array>
 #include <fstream>
 #include <iterator>
 #include <map>
-#include <sstream>
+#include <optional>
 
 #include <cerrno>
 #include <cstring>
 
 #include "core/calendar.h"
+#include "core/drawfile.h"
 
 namespace quorix {
 
@@ -102,33 +104,60 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     return d;
 }
 
-Result<DrawCsv> parseDrawCsv(std::string_view text) {
-    if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
-    DrawCsv csv;
-    std::size_t lineNumber = 0;
-    bool headerSeen = false;
-    while (!text.empty()) {
-        const std::size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
-        ++lineNumber;
+namespace {
+// Takes the lines of a CSV one by one; the text and the file reader share it.
+class CsvLines {
+public:
+    // `line` is without its LF; `tooLong` when the reader dropped bytes of it.
+    void take(std::string_view line, bool tooLong) {
+        ++m_lineNumber;
+        if (m_failure) return;
+        if (m_lineNumber == 1 && line.substr(0, 3) == "\xEF\xBB\xBF") line.remove_prefix(3);
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-        if (!headerSeen) {
-            if (line != kDrawCsvHeader)
-                return badInput("line 1 is not the header \"" + std::string(kDrawCsvHeader) + "\"");
-            headerSeen = true;
-            continue;
+        tooLong = tooLong || line.size() > kMaxDrawCsvLineBytes;
+        if (m_lineNumber == 1) {
+            if (tooLong || line != kDrawCsvHeader)
+                m_failure = badInput("line 1 is not the header \"" + std::string(kDrawCsvHeader) + "\"");
+            return;
         }
-        if (line.find_first_not_of(" \t") == std::string_view::npos) continue;
+        if (tooLong) {
+            m_csv.rejects.push_back(
+                {m_lineNumber, "line is longer than " + std::to_string(kMaxDrawCsvLineBytes) + " bytes"});
+            return;
+        }
+        if (line.find_first_not_of(" \t") == std::string_view::npos) return;
         auto draw = parseDrawCsvLine(line);
         if (draw)
-            csv.draws.push_back(*draw);
+            m_csv.draws.push_back(*draw);
         else
-            csv.rejects.push_back({lineNumber, draw.error().message});
+            m_csv.rejects.push_back({m_lineNumber, draw.error().message});
     }
-    if (!headerSeen)
-        return badInput("empty file; expected the header \"" + std::string(kDrawCsvHeader) + "\"");
-    return csv;
+    Result<DrawCsv> finish() {
+        if (m_failure) return *m_failure;
+        if (m_lineNumber == 0)
+            return badInput("empty file; expected the header \"" + std::string(kDrawCsvHeader) + "\"");
+        return std::move(m_csv);
+    }
+
+private:
+    DrawCsv m_csv;
+    std::size_t m_lineNumber = 0;
+    std::optional<Error> m_failure;
+};
+
+// What is kept of a line: room for a byte order mark, a CR and one byte too many.
+constexpr std::size_t kLineCap = kMaxDrawCsvLineBytes + 5;
+} // namespace
+
+Result<DrawCsv> parseDrawCsv(std::string_view text) {
+    CsvLines lines;
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        const std::string_view line = text.substr(0, end);
+        text = end == std::string_view::npos ? std::string_view{} : text.substr(end + 1);
+        lines.take(line.substr(0, kLineCap), line.size() > kLineCap);
+    }
+    return lines.finish();
 }
 
 Result<DrawCsv> readDrawCsv(const std::filesystem::path &path) {
@@ -136,10 +165,58 @@ Result<DrawCsv> readDrawCsv(const std::filesystem::path &path) {
     if (!in)
         return Error{errno == ENOENT ? Error::Code::NotFound : Error::Code::Io,
                      "Cannot open " + path.string() + ": " + std::strerror(errno)};
-    std::ostringstream text;
-    text << in.rdbuf();
+    CsvLines lines;
+    std::string line;
+    bool tooLong = false;
+    bool pending = false; // bytes of a line without its LF yet
+    std::array<char, std::size_t{64} * 1024> chunk{};
+    while (in) {
+        in.read(chunk.data(), chunk.size());
+        const std::string_view got(chunk.data(), static_cast<std::size_t>(in.gcount()));
+        std::size_t start = 0;
+        while (start < got.size()) {
+            const std::size_t end = got.find('\n', start);
+            const std::string_view piece =
+                got.substr(start, end == std::string_view::npos ? end : end - start);
+            const std::size_t room = kLineCap - std::min(kLineCap, line.size());
+            line.append(piece.substr(0, room));
+            tooLong = tooLong || piece.size() > room;
+            pending = true;
+            if (end == std::string_view::npos) break;
+            lines.take(line, tooLong);
+            line.clear();
+            tooLong = pending = false;
+            start = end + 1;
+        }
+    }
     if (in.bad()) return ioError("Cannot read " + path.string() + ": " + std::strerror(errno));
-    return parseDrawCsv(text.str());
+    if (pending) lines.take(line, tooLong);
+    return lines.finish();
+}
+
+bool looksLikeDrawCsv(std::string_view firstBytes) {
+    if (firstBytes.substr(0, 3) == "\xEF\xBB\xBF") return true;
+    firstBytes = firstBytes.substr(0, 8);
+    return !firstBytes.empty() && std::all_of(firstBytes.begin(), firstBytes.end(), [](char c) {
+        return (c >= 0x20 && c < 0x7F) || c == '\t' || c == '\r' || c == '\n';
+    });
+}
+
+Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path) {
+    std::array<char, 8> first{};
+    std::ifstream in(path, std::ios::binary);
+    if (!in)
+        return Error{errno == ENOENT ? Error::Code::NotFound : Error::Code::Io,
+                     "Cannot open " + path.string() + ": " + std::strerror(errno)};
+    in.read(first.data(), first.size());
+    if (!looksLikeDrawCsv({first.data(), static_cast<std::size_t>(in.gcount())}))
+        return DrawFile(path).readAll();
+    auto csv = readDrawCsv(path);
+    if (!csv) return csv.error();
+    if (!csv->rejects.empty())
+        return badInput(path.string() + " line " + std::to_string(csv->rejects.front().line) + ": " +
+                        csv->rejects.front().reason);
+    return std::move(csv->draws);
 }
 
 std::string drawCsvLine(const Draw &draw) {

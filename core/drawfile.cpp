@@ -1,8 +1,12 @@
 #include "core/drawfile.h"
 
+#include <array>
 #include <cerrno>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <deque>
+#include <map>
 #include <memory>
 #include <string>
 
@@ -19,43 +23,163 @@ struct FileCloser {
     }
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+using RecordBytes = std::array<std::uint8_t, DrawRecord::kSize>;
 
 Error osError(const std::string &what, const std::filesystem::path &path, int err) {
     return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
             what + " " + path.string() + ": " + std::strerror(err)};
 }
 
-// Flushes the stream's buffer and the file's data to the disk, then closes it.
-Result<void> flushAndClose(FilePtr file, const std::filesystem::path &path) {
-    std::FILE *f = file.release();
-    int err = 0;
-    if (std::fflush(f) != 0) err = errno;
-    if (!err && ::fsync(fileno(f)) != 0) err = errno;
-    if (std::fclose(f) != 0 && !err) err = errno;
-    if (err) return osError("Cannot write", path, err);
+// The whole file as it is on disk.
+Result<std::vector<std::uint8_t>> readBytes(const std::filesystem::path &path) {
+    FilePtr f(std::fopen(path.c_str(), "rb"));
+    if (!f) return osError("Cannot open", path, errno);
+    std::vector<std::uint8_t> bytes;
+    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
+    for (;;) {
+        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), f.get());
+        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
+        if (got < chunk.size()) {
+            if (std::ferror(f.get())) return osError("Cannot read", path, errno);
+            return bytes;
+        }
+    }
+}
+
+std::vector<RecordBytes> wholeRecords(const std::vector<std::uint8_t> &bytes) {
+    std::vector<RecordBytes> records(bytes.size() / DrawRecord::kSize);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        std::memcpy(records[i].data(), bytes.data() + i * DrawRecord::kSize, DrawRecord::kSize);
+    return records;
+}
+
+Draw decode(const RecordBytes &bytes) {
+    DrawRecord r;
+    r.bytes = bytes;
+    return r.toDraw();
+}
+
+double storedDate(const RecordBytes &bytes) {
+    std::uint64_t bits = 0;
+    for (int i = 0; i < 8; ++i)
+        bits |= static_cast<std::uint64_t>(bytes[static_cast<std::size_t>(i)]) << (8 * i);
+    double v = 0;
+    std::memcpy(&v, &bits, sizeof v);
+    return v;
+}
+
+Result<void> checkRecords(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes,
+                          DaySerial today) {
+    const auto refuse = [&](const std::string &why) {
+        return badInput(path.string() + " does not look like a draw file (" + why + "); it is left as it is");
+    };
+    if (const std::size_t tail = bytes.size() % DrawRecord::kSize; tail != 0)
+        return refuse("its size of " + std::to_string(bytes.size()) +
+                      " bytes is not whole 24-byte records; " + std::to_string(tail) +
+                      " bytes are left over");
+    const double earliest = serialFromYmd(1970, 1, 1);
+    const double latest = static_cast<double>(today) + 366;
+    double previous = earliest;
+    const std::vector<RecordBytes> records = wholeRecords(bytes);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const double date = storedDate(records[i]);
+        const std::string which = "record " + std::to_string(i + 1);
+        if (!std::isfinite(date) || date < earliest || date > latest)
+            return refuse(which + " has no date between 1970 and a year from today");
+        if (date < previous) return refuse(which + " is dated before the record in front of it");
+        previous = date;
+    }
     return {};
 }
 
-Result<void> writeAllAtomically(const std::filesystem::path &target, std::filesystem::path temporary,
-                                const std::function<Result<void>(std::FILE *)> &write) {
-    if (temporary.empty()) temporary = target.string() + "~";
-    FilePtr out(std::fopen(temporary.c_str(), "wb"));
-    if (!out) return osError("Cannot create", temporary, errno);
-    Result<void> written = write(out.get());
-    if (written) written = flushAndClose(std::move(out), temporary);
+// The bytes to store for `draws`: a draw that decodes from a stored record gets that record's
+// bytes back (its filler byte, a date with a time of day), each stored record used once.
+std::vector<RecordBytes> recordsFor(const std::vector<Draw> &draws, const std::vector<RecordBytes> &stored) {
+    std::map<RecordBytes, std::deque<const RecordBytes *>> byEncoding;
+    for (const RecordBytes &raw : stored)
+        byEncoding[DrawRecord::fromDraw(decode(raw)).bytes].push_back(&raw);
+    std::vector<RecordBytes> records;
+    records.reserve(draws.size());
+    for (const Draw &d : draws) {
+        const RecordBytes encoded = DrawRecord::fromDraw(d).bytes;
+        const auto it = byEncoding.find(encoded);
+        if (it == byEncoding.end() || it->second.empty()) {
+            records.push_back(encoded);
+            continue;
+        }
+        records.push_back(*it->second.front());
+        it->second.pop_front();
+    }
+    return records;
+}
+
+Result<void> writeAll(int fd, const std::uint8_t *data, std::size_t size, const std::filesystem::path &path) {
+    while (size > 0) {
+        const ssize_t n = ::write(fd, data, size);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) return osError("Cannot write", path, n < 0 ? errno : ENOSPC);
+        data += n;
+        size -= static_cast<std::size_t>(n);
+    }
+    return {};
+}
+
+// Makes the rename itself durable; the file was replaced already, so a failure here is no
+// reason to report the write as failed.
+void syncFolder(const std::filesystem::path &folder) {
+    const int fd = ::open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return;
+    (void)::fsync(fd);
+    ::close(fd);
+}
+
+// Replaces `target` (a real file, no link) by `records` through the temporary file `temporary`
+// in the same folder. The caller holds the lock, so a file of that name is a leftover of a
+// writer that was killed and may go.
+Result<void> replaceFile(const std::filesystem::path &target, const std::filesystem::path &temporary,
+                         const std::vector<RecordBytes> &records) {
+    std::error_code ignored;
+    std::filesystem::remove(temporary, ignored);
+    // O_EXCL: never write through a link or into a file someone else has open.
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) return osError("Cannot create", temporary, errno);
+    struct stat st {};
+    if (::stat(target.c_str(), &st) == 0) {
+        (void)::fchmod(fd, st.st_mode & 07777);
+        // Keep the owner where allowed (an import run by another user); not a reason to fail.
+        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) (void)::fchown(fd, st.st_uid, st.st_gid);
+    }
+    std::vector<std::uint8_t> bytes(records.size() * DrawRecord::kSize);
+    for (std::size_t i = 0; i < records.size(); ++i)
+        std::memcpy(bytes.data() + i * DrawRecord::kSize, records[i].data(), DrawRecord::kSize);
+    Result<void> written = writeAll(fd, bytes.data(), bytes.size(), temporary);
+    if (written && ::fsync(fd) != 0) written = osError("Cannot write", temporary, errno);
+    if (::close(fd) != 0 && written) written = osError("Cannot write", temporary, errno);
+    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        const int err = errno;
+        written = ioError("Cannot replace " + target.string() + " by " + temporary.string() + ": " +
+                          std::strerror(err));
+    }
     if (!written) {
-        out.reset();
-        std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
         return written;
     }
-    std::error_code ec;
-    std::filesystem::rename(temporary, target, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        return ioError("Cannot replace " + target.string() + ": " + ec.message());
-    }
+    syncFolder(target.parent_path());
     return {};
+}
+
+std::filesystem::path temporaryFor(const std::filesystem::path &target,
+                                   const std::filesystem::path &requested) {
+    const std::filesystem::path name =
+        requested.empty() ? std::filesystem::path(target.filename().string() + "~") : requested.filename();
+    return target.parent_path() / name;
+}
+
+// The stored records, or none when the file is missing.
+Result<std::vector<std::uint8_t>> readIfPresent(const std::filesystem::path &path) {
+    auto bytes = readBytes(path);
+    if (!bytes && bytes.error().code == Error::Code::NotFound) return std::vector<std::uint8_t>{};
+    return bytes;
 }
 } // namespace
 
@@ -83,9 +207,15 @@ bool DrawFile::exists() const {
 }
 
 Result<void> DrawFile::createEmpty() const {
-    FilePtr f(std::fopen(m_path.c_str(), "wb"));
-    if (!f) return osError("Cannot create", m_path, errno);
-    return flushAndClose(std::move(f), m_path);
+    auto lock = DrawFileLock::acquire(m_path, m_lockWait);
+    if (!lock) return lock.error();
+    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (fd < 0) return osError("Cannot create", m_path, errno);
+    int err = ::fsync(fd) != 0 ? errno : 0;
+    if (::close(fd) != 0 && !err) err = errno;
+    if (err) return osError("Cannot write", m_path, err);
+    syncFolder(DrawFileLock::resolvedTarget(m_path).parent_path());
+    return {};
 }
 
 Result<void> DrawFile::scan(const std::function<bool(const Draw &, std::size_t)> &visit) const {
@@ -133,8 +263,22 @@ Result<Draw> DrawFile::readLast() const {
     return last;
 }
 
+std::uintmax_t DrawFile::tornTailSize() const {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(m_path, ec);
+    return ec ? 0 : size % DrawRecord::kSize;
+}
+
+Result<void> DrawFile::checkHistory(DaySerial today) const {
+    auto bytes = readBytes(m_path);
+    if (!bytes) return bytes.error();
+    return checkRecords(m_path, *bytes, today);
+}
+
 Result<void> DrawFile::append(const Draw &draw) const {
-    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT, 0644);
+    auto lock = DrawFileLock::acquire(m_path, m_lockWait);
+    if (!lock) return lock.error();
+    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
     if (fd < 0) return osError("Cannot open", m_path, errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
@@ -144,6 +288,8 @@ Result<void> DrawFile::append(const Draw &draw) const {
     }
     const off_t whole = st.st_size - st.st_size % static_cast<off_t>(DrawRecord::kSize);
     const DrawRecord rec = DrawRecord::fromDraw(draw);
+    // One write of a whole record at a whole-record offset: a reader, or a kill in between,
+    // sees the file without it or with all of it.
     const ssize_t written = ::pwrite(fd, rec.bytes.data(), rec.bytes.size(), whole);
     int err = written == static_cast<ssize_t>(rec.bytes.size()) ? 0 : (written < 0 ? errno : ENOSPC);
     // Drop a torn tail behind the new record, and undo a partial write.
@@ -160,34 +306,50 @@ Result<void> DrawFile::append(const Draw &draw) const {
     return {};
 }
 
-Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, std::filesystem::path temporary) const {
-    return writeAllAtomically(m_path, std::move(temporary), [&](std::FILE *out) -> Result<void> {
-        for (const Draw &d : draws) {
-            const DrawRecord r = DrawRecord::fromDraw(d);
-            if (std::fwrite(r.bytes.data(), 1, r.bytes.size(), out) != r.bytes.size())
-                return osError("Cannot write", m_path, errno);
-        }
-        return {};
-    });
+Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, const std::filesystem::path &temporary) const {
+    auto lock = DrawFileLock::acquire(m_path, m_lockWait);
+    if (!lock) return lock.error();
+    const std::filesystem::path target = DrawFileLock::resolvedTarget(m_path);
+    // A file that cannot be read is replaced all the same; its bytes are simply not reused.
+    auto stored = readIfPresent(target);
+    const std::vector<RecordBytes> old = stored ? wholeRecords(*stored) : std::vector<RecordBytes>{};
+    return replaceFile(target, temporaryFor(target, temporary), recordsFor(draws, old));
+}
+
+Result<void> DrawFile::modify(const Change &change, std::optional<DaySerial> today) const {
+    // A file that is plainly no history (a CSV named by mistake) gets no lock file beside it.
+    if (today && exists())
+        if (auto checked = checkHistory(*today); !checked) return checked;
+    auto lock = DrawFileLock::acquire(m_path, m_lockWait);
+    if (!lock) return lock.error();
+    const std::filesystem::path target = DrawFileLock::resolvedTarget(m_path);
+    auto stored = readIfPresent(target);
+    if (!stored) return stored.error();
+    if (today)
+        if (auto checked = checkRecords(m_path, *stored, *today); !checked) return checked;
+    const std::vector<RecordBytes> old = wholeRecords(*stored);
+    std::vector<Draw> draws;
+    draws.reserve(old.size());
+    for (const RecordBytes &raw : old)
+        draws.push_back(decode(raw));
+    auto changed = change(draws);
+    if (!changed) return changed.error();
+    return replaceFile(target, temporaryFor(target, {}), recordsFor(*changed, old));
 }
 
 Result<void> DrawFile::convertLegacy(const std::filesystem::path &legacy) const {
-    FilePtr in(std::fopen(legacy.c_str(), "rb"));
-    if (!in) return osError("Cannot open", legacy, errno);
-    return writeAllAtomically(m_path, {}, [&](std::FILE *out) -> Result<void> {
-        std::array<std::uint8_t, DrawRecord::kSize> rec{};
-        for (;;) {
-            rec.fill(0);
-            const std::size_t got = std::fread(rec.data(), 1, DrawRecord::kLegacySize, in.get());
-            if (got < DrawRecord::kLegacySize) {
-                if (std::ferror(in.get())) return osError("Cannot read", legacy, errno);
-                break;
-            }
-            if (std::fwrite(rec.data(), 1, rec.size(), out) != rec.size())
-                return osError("Cannot write", m_path, errno);
-        }
-        return {};
-    });
+    auto lock = DrawFileLock::acquire(m_path, m_lockWait);
+    if (!lock) return lock.error();
+    if (exists()) return {};
+    auto old = readBytes(legacy);
+    if (!old) return old.error();
+    std::vector<RecordBytes> records(old->size() / DrawRecord::kLegacySize);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].fill(0);
+        std::memcpy(records[i].data(), old->data() + i * DrawRecord::kLegacySize, DrawRecord::kLegacySize);
+    }
+    const std::filesystem::path target = DrawFileLock::resolvedTarget(m_path);
+    return replaceFile(target, temporaryFor(target, {}), records);
 }
 
 } // namespace quorix

@@ -1,13 +1,17 @@
 #pragma once
 
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <span>
 #include <vector>
 
+#include "core/calendar.h"
 #include "core/draw.h"
+#include "core/drawfilelock.h"
 #include "core/result.h"
 
 namespace quorix {
@@ -21,6 +25,12 @@ bool visitDrawRecords(std::span<const std::uint8_t> bytes, std::size_t firstInde
 // The draw history file ZahlenCH.dat: 24-byte records in ascending date order, no header.
 // Every operation opens the file and closes it before it returns; failures come back as
 // errors carrying the operating system's message.
+//
+// Every writer first takes the file's DrawFileLock, so two writers (two windows, the window and
+// quorix-cli) never interleave; one that finds the lock held waits up to lockWait() and then
+// fails naming the file. A rewrite never touches the file itself: it writes a temporary file
+// beside the file the name resolves to, syncs it, and renames it over the file, so whatever is
+// killed when, the file holds the old history or the new one.
 class DrawFile {
 public:
     static constexpr const char *kFileName = "ZahlenCH.dat";
@@ -31,8 +41,12 @@ public:
     static DrawFile inFolder(const std::filesystem::path &folder);
 
     const std::filesystem::path &path() const { return m_path; }
+    std::chrono::milliseconds lockWait() const { return m_lockWait; }
+    void setLockWait(std::chrono::milliseconds wait) { m_lockWait = wait; }
 
     bool exists() const;
+    // Creates an empty file when there is none. A file that exists is kept as it is: another
+    // writer may have filled it since the caller found it missing.
     Result<void> createEmpty() const;
     // Calls visit(draw, index) front to back over the whole records; visit returns false to stop.
     // Bytes beyond the last whole record are never read.
@@ -40,18 +54,36 @@ public:
     Result<std::vector<Draw>> readAll() const;
     // The last record; the all-zero draw when the file is empty.
     Result<Draw> readLast() const;
+    // Bytes behind the last whole record (the rest of a record whose writing was cut off), which
+    // every reader ignores; 0 when the file cannot be read.
+    std::uintmax_t tornTailSize() const;
+    // Whether the file looks like a draw history that may be merged into: whole records only,
+    // every date a finite day from 1970 to a year after `today`, in ascending order. An error
+    // says what is wrong; a missing file is NotFound.
+    Result<void> checkHistory(DaySerial today) const;
+
     // Writes one record behind the last whole record (a torn tail is overwritten). On failure
     // the file keeps its previous whole records.
     Result<void> append(const Draw &draw) const;
-    // Writes the whole sequence to `temporary` (default: the file name with "~"), flushes and
-    // closes it, then renames it over the draw file. On any failure the old file is untouched.
-    Result<void> rewrite(const std::vector<Draw> &draws, std::filesystem::path temporary = {}) const;
+    // Writes the whole sequence to a temporary file (named `temporary`'s file name, default the
+    // file name with "~"; always beside the file, since only a rename within one folder replaces
+    // it in one step), syncs it, and renames it over the draw file, which keeps its mode. A
+    // draw that equals a stored record is written with that record's bytes, so records the
+    // caller did not change stay byte for byte. On any failure the old file is untouched.
+    Result<void> rewrite(const std::vector<Draw> &draws, const std::filesystem::path &temporary = {}) const;
+    // Reads the draws, hands them to `change` and writes what it returns as rewrite does, all
+    // under one lock, so no other writer's change is lost in between. With `today` the file is
+    // first checked as checkHistory does. A missing file counts as an empty history.
+    using Change = std::function<Result<std::vector<Draw>>(const std::vector<Draw> &)>;
+    Result<void> modify(const Change &change, std::optional<DaySerial> today = std::nullopt) const;
     // Builds this file from a legacy 16-byte-record file: bytes 0..15 copied, 16..23 zero.
-    // Written atomically as rewrite does; the legacy file stays in place.
+    // Written atomically as rewrite does; the legacy file stays in place. When this file exists
+    // by the time the lock is held (another copy of the program converted it), nothing is done.
     Result<void> convertLegacy(const std::filesystem::path &legacy) const;
 
 private:
     std::filesystem::path m_path;
+    std::chrono::milliseconds m_lockWait = DrawFileLock::kDefaultWait;
 };
 
 } // namespace quorix

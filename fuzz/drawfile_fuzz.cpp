@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/calendar.h"
@@ -77,6 +78,13 @@ void throughFile(const std::uint8_t *data, std::size_t size, const std::vector<D
     check(all && *all == draws, "reading the file gives the decoded draws");
     const auto last = file.readLast();
     check(last && *last == (draws.empty() ? Draw{} : draws.back()), "the last record is the last draw");
+    check(file.tornTailSize() == size % DrawRecord::kSize, "the torn tail is what lies behind the records");
+    (void)file.checkHistory(serialFromYmd(2026, 1, 1));
+
+    // Writing back what was read changes no byte of a whole record, however odd its date.
+    check(file.rewrite(draws).ok(), "the draws read can be written back");
+    const std::string whole(reinterpret_cast<const char *>(data), size - size % DrawRecord::kSize);
+    check(quorix::fuzz::readFile(file.path()) == whole, "a rewrite keeps the bytes of unchanged records");
 
     Draw added;
     added.date = serialFromYmd(2026, 8, 22);

@@ -51,4 +51,15 @@ inline void writeFile(const std::filesystem::path &path, const std::uint8_t *dat
     check(std::fclose(f) == 0, "scratch file can be closed");
 }
 
+inline std::string readFile(const std::filesystem::path &path) {
+    std::string bytes;
+    std::FILE *f = std::fopen(path.c_str(), "rb");
+    check(f != nullptr, "scratch file can be opened");
+    char chunk[4096];
+    for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, f)) > 0;)
+        bytes.append(chunk, got);
+    std::fclose(f);
+    return bytes;
+}
+
 } // namespace quorix::fuzz

@@ -6,6 +6,7 @@
 #include <QDateEdit>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -45,6 +46,7 @@ private Q_SLOTS:
     void pagesAndMenuInOrder();
     void firstStartWithoutDrawFile();
     void incompleteMessageFileIsReported();
+    void tornDrawFileIsReported();
     void hintsGoToPanelOne();
     void heightChangesScaleTheTabArea();
     void laterOperationsAreDisabled();
@@ -270,6 +272,25 @@ void MainWindowTest::incompleteMessageFileIsReported() {
         QVERIFY2(prompts.asked().empty(), c.what);
         QVERIFY(!window.control<QLabel>(QStringLiteral("Label29"))->text().isEmpty());
     }
+}
+
+// A record cut off at the end is skipped by the reader; the status bar says so.
+void MainWindowTest::tornDrawFileIsReported() {
+    TempHome home;
+    PromptScript prompts;
+    home.writeDraws(
+        {makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41}), makeDraw("2024-03-06", {2, 9, 14, 22, 30, 41})});
+    const QString path = QDir(home.path()).filePath(QString::fromLatin1(DrawFile::kFileName));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::Append));
+    file.write("torn");
+    file.close();
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.statusPanel(1)->text(),
+             QDir::toNativeSeparators(path) + QStringLiteral(": 4 bytes after the last whole draw ignored"));
+    QVERIFY(prompts.asked().empty());
 }
 
 void MainWindowTest::hintsGoToPanelOne() {

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -266,6 +268,112 @@ TEST_F(Cli, ImportMergesReportsRejectsAndReplacesAtomically) {
     const CliRun fresh = cli("import-csv --draws " + arg("new.dat") + " " + arg("in.csv"));
     EXPECT_EQ(fresh.out, "{\"imported\":3,\"rejected\":1,\"drawCount\":3}\n");
     EXPECT_EQ(fs::file_size(path("new.dat")), 3 * 24u);
+}
+
+// import-csv merges into an existing file only when it is a draw history; a CSV without a good
+// line changes nothing; records the import does not touch keep their bytes.
+TEST_F(Cli, ImportRefusesWhatIsNoDrawHistoryAndCsvsWithoutADraw) {
+    writeText(path("in.csv"), std::string(kHeader) + "2020-01-08,10,11,12,13,14,15,0,2,3,012345\n");
+    auto record = [](const Draw &d, double date) {
+        DrawRecord r = DrawRecord::fromDraw(d);
+        std::memcpy(r.bytes.data(), &date, 8);
+        return std::string(r.bytes.begin(), r.bytes.end());
+    };
+    const Draw d = draw(2020, 1, 4, {1, 2, 3, 4, 5, 6}, 0, 1);
+    const double day = d.date;
+    struct Case {
+        const char *name;
+        std::string bytes;
+    };
+    const Case hostile[] = {
+        {"in.csv", ""}, // the CSV itself named as the draw file
+        {"torn.dat", record(d, day) + "torn"},
+        {"descending.dat", record(d, day) + record(d, day - 7)},
+        {"nan.dat", record(d, std::nan(""))},
+        {"1899.dat", record(d, 0)},
+    };
+    for (const Case &c : hostile) {
+        if (!c.bytes.empty()) writeText(path(c.name), c.bytes);
+        const std::string before = slurp(path(c.name));
+        const CliRun r = cli("import-csv --draws " + arg(c.name) + " " + arg("in.csv"));
+        EXPECT_EQ(r.code, 2) << c.name;
+        EXPECT_NE(r.err.find("does not look like a draw file"), std::string::npos) << c.name << ": " << r.err;
+        EXPECT_EQ(slurp(path(c.name)), before) << c.name;
+        EXPECT_FALSE(fs::exists(path(c.name).string() + ".lock")) << c.name;
+    }
+
+    // Nothing to import: even a torn file is left as it is.
+    writeText(path("headeronly.csv"), kHeader);
+    writeText(path("blank.csv"), std::string(kHeader) + "\n\n  \n");
+    for (const char *csv : {"headeronly.csv", "blank.csv"}) {
+        const CliRun r = cli("import-csv --draws " + arg("torn.dat") + " " + arg(csv));
+        EXPECT_EQ(r.code, 2) << csv;
+        EXPECT_NE(r.err.find("holds no draw"), std::string::npos) << r.err;
+        EXPECT_EQ(slurp(path("torn.dat")), record(d, day) + "torn");
+    }
+    EXPECT_EQ(cli("import-csv --draws " + arg("none.dat") + " " + arg("headeronly.csv")).code, 2);
+    EXPECT_FALSE(fs::exists(path("none.dat")));
+
+    // A filler byte and a time of day survive an import of another date.
+    std::string kept = record(d, day + 0.75);
+    kept[23] = 'Z';
+    writeText(path("Z.dat"), kept);
+    const CliRun r = cli("import-csv --draws " + arg("Z.dat") + " " + arg("in.csv"));
+    EXPECT_EQ(r.code, 0) << r.err;
+    EXPECT_EQ(slurp(path("Z.dat")).substr(0, 24), kept);
+    EXPECT_EQ(fs::file_size(path("Z.dat")), 48u);
+}
+
+// stats, draws and compute read a draw CSV whatever its name, and a draw file whatever its name.
+TEST_F(Cli, CommandsTellACsvByItsContent) {
+    const std::string csv = std::string(kHeader) + "2020-01-04,1,2,3,4,5,6,7,5,0,\n"
+                                                   "2020-01-08,10,11,12,20,21,28,0,5,0,\n"
+                                                   "2020-01-11,2,3,5,7,11,13,0,2,1,123456\n";
+    writeText(path("history.TXT"), csv);
+    writeText(path("bom"), "\xEF\xBB\xBF" + csv);
+    ASSERT_EQ(cli("import-csv --draws " + arg("Z.csv") + " " + arg("history.TXT")).code, 0);
+    const auto stats = [&](const std::string &file) {
+        return cli("stats --draws " + arg(file) + " --kind Frequency --start 2020-01-01 --end 2020-01-11");
+    };
+    const auto compute = [&](const std::string &file) {
+        return cli("compute --draws " + arg(file) + " --start 2020-01-01 --end 2020-01-11 --seed 3");
+    };
+    for (const char *name : {"history.TXT", "bom", "Z.csv"}) {
+        const CliRun listed = cli("draws --draws " + arg(name));
+        EXPECT_EQ(listed.code, 0) << name << listed.err;
+        EXPECT_EQ(listed.out, csv) << name;
+        const CliRun counted = stats(name);
+        EXPECT_EQ(counted.code, 0) << name << counted.err;
+        EXPECT_EQ(counted.out, stats("Z.csv").out) << name;
+        const CliRun computed = compute(name);
+        EXPECT_EQ(computed.code, 0) << name << computed.err;
+        EXPECT_EQ(computed.out, compute("Z.csv").out) << name;
+    }
+    writeText(path("bad.dat"), csv + "2020-01-15,1,2,3,4,5,5,0,1,1,\n");
+    const CliRun bad = cli("draws --draws " + arg("bad.dat"));
+    EXPECT_EQ(bad.code, 2);
+    EXPECT_NE(bad.err.find("line 5"), std::string::npos) << bad.err;
+}
+
+// Two imports started together both land, whichever waits for the other.
+TEST_F(Cli, TwoImportsAtOnceBothLand) {
+    for (int round = 0; round < 5; ++round) {
+        const std::string a = "a" + std::to_string(round) + ".csv";
+        const std::string b = "b" + std::to_string(round) + ".csv";
+        writeText(path(a),
+                  std::string(kHeader) + "2020-02-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
+        writeText(path(b),
+                  std::string(kHeader) + "2020-03-0" + std::to_string(round + 1) + ",1,2,3,4,5,6,0,1,1,\n");
+        std::string import = "'";
+        import.append(QUORIX_CLI).append("' import-csv --draws ").append(arg("Z.dat")).append(" ");
+        std::string both = "sh -c \"";
+        both.append(import).append(arg(a)).append(" >/dev/null & p=\\$!; ");
+        both.append(import).append(arg(b)).append(" >/dev/null && wait \\$p\"");
+        EXPECT_EQ(std::system(both.c_str()), 0) << both;
+    }
+    auto all = DrawFile(path("Z.dat")).readAll();
+    ASSERT_TRUE(all);
+    EXPECT_EQ(all->size(), 10u);
 }
 
 TEST_F(Cli, MakeSampleIsDeterministic) {

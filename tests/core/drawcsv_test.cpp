@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
 #include "core/drawcsv.h"
+#include "core/drawfile.h"
 #include "core/random.h"
 
 using namespace quorix;
@@ -85,6 +90,52 @@ TEST(DrawCsv, WholeTextKeepsLineNumbers) {
     const auto headerOnly = parseDrawCsv(std::string(kHeader) + "\n");
     ASSERT_TRUE(headerOnly);
     EXPECT_TRUE(headerOnly->draws.empty());
+}
+
+// A huge line is a reject with its number, read from text or from a file in pieces; the lines
+// after it keep their numbers.
+TEST(DrawCsv, OverlongLineIsARejectAndTheRestIsRead) {
+    const std::string good = "2014-04-05,3,11,17,25,33,40,0,5,7,\n";
+    const std::string text = std::string(kHeader) + "\n" + std::string(3'000'000, ',') + "\n" + good +
+                             std::string(kMaxDrawCsvLineBytes + 1, ' ') + "\n" + good;
+    const auto fromText = parseDrawCsv(text);
+    ASSERT_TRUE(fromText) << fromText.error().message;
+
+    const auto file = std::filesystem::temp_directory_path() / ("quorix-csv-" + std::to_string(::getpid()));
+    std::ofstream(file, std::ios::binary) << text;
+    const auto fromFile = readDrawCsv(file);
+    std::filesystem::remove(file);
+    ASSERT_TRUE(fromFile) << fromFile.error().message;
+
+    for (const auto *csv : {&*fromText, &*fromFile}) {
+        EXPECT_EQ(csv->draws.size(), 2u);
+        ASSERT_EQ(csv->rejects.size(), 2u);
+        EXPECT_EQ(csv->rejects[0].line, 2u);
+        EXPECT_NE(csv->rejects[0].reason.find("longer than"), std::string::npos) << csv->rejects[0].reason;
+        EXPECT_EQ(csv->rejects[1].line, 4u);
+    }
+    // A header line that never ends is no header.
+    EXPECT_FALSE(parseDrawCsv(std::string(kHeader) + std::string(5000, 'x')));
+}
+
+TEST(DrawCsv, TextIsToldApartFromDrawRecords) {
+    const DrawRecord record = DrawRecord::fromDraw(*parseDrawCsvLine("2014-04-05,3,11,17,25,33,40,0,5,7,"));
+    const std::string recordBytes(reinterpret_cast<const char *>(record.bytes.data()), record.bytes.size());
+    struct Case {
+        std::string bytes;
+        bool csv;
+    };
+    const Case cases[] = {
+        {std::string(kHeader) + "\n", true},
+        {"\xEF\xBB\xBF" + std::string(kHeader), true},
+        {"Datum;Zahlen\r\n", true}, // text, though not our header: the CSV reader says what is wrong
+        {"dat", true},
+        {recordBytes, false},
+        {"", false},
+        {std::string("date\0\0\0\0", 8), false},
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(looksLikeDrawCsv(c.bytes), c.csv) << c.bytes;
 }
 
 TEST(DrawCsv, MergeReplacesDatesAndKeepsOrder) {

@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "core/drawfile.h"
+#include "core/drawfilelock.h"
 
 using namespace quorix;
 namespace fs = std::filesystem;
@@ -161,19 +162,175 @@ TEST(DrawFile, MissingFileIsAnErrorWithTheSystemsMessage) {
     EXPECT_NE(all.error().message.find("No such file"), std::string::npos) << all.error().message;
 }
 
+// A failure at any step leaves the old file as it was, and the error names the real cause.
 TEST(DrawFile, FailedRewriteLeavesTheOldFileUntouched) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
     ASSERT_TRUE(file.rewrite({makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6})}));
     const std::string before = readBytes(file.path());
-    auto r =
-        file.rewrite({makeDraw(2021, 1, 1, {7, 8, 9, 10, 11, 12})}, dir.path() / "no-such-folder" / "tmp~");
+    const std::vector<Draw> next{makeDraw(2021, 1, 1, {7, 8, 9, 10, 11, 12})};
+
+    // The temporary file's name is taken by a folder that cannot be cleared away.
+    fs::create_directories(dir.path() / "tmp~" / "inside");
+    auto r = file.rewrite(next, dir.path() / "tmp~");
     ASSERT_FALSE(r);
+    EXPECT_NE(r.error().message.find("File exists"), std::string::npos) << r.error().message;
     EXPECT_EQ(readBytes(file.path()), before);
+
+    // The rename itself fails: the draw file's name is a folder now.
+    const DrawFile blocked(dir.path() / "blocked");
+    fs::create_directories(blocked.path() / "inside");
+    r = blocked.rewrite(next);
+    ASSERT_FALSE(r);
+    EXPECT_NE(r.error().message.find("Cannot replace"), std::string::npos) << r.error().message;
+    EXPECT_EQ(r.error().message.find("Success"), std::string::npos) << r.error().message;
+    EXPECT_FALSE(fs::exists(blocked.path().string() + "~"));
+
     // The default temporary file does not outlive a successful rewrite.
     ASSERT_TRUE(file.rewrite({}));
     EXPECT_FALSE(fs::exists(file.path().string() + "~"));
     EXPECT_EQ(fs::file_size(file.path()), 0u);
+}
+
+TEST(DrawFile, RewriteFollowsLinksKeepsTheModeAndReplacesAStaleTemporaryFile) {
+    TempFolder dir;
+    fs::create_directories(dir.path() / "real");
+    const fs::path target = dir.path() / "real" / "history.dat";
+    ASSERT_TRUE(DrawFile(target).rewrite({makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6})}));
+    fs::permissions(target, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(fs::path("real") / "history.dat", dir.path() / DrawFile::kFileName);
+    // What a writer killed half-way leaves behind.
+    writeBytes(target.string() + "~", "half a reco");
+
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    const std::vector<Draw> next{makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}),
+                                 makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12})};
+    ASSERT_TRUE(file.rewrite(next));
+    EXPECT_TRUE(fs::is_symlink(file.path()));
+    auto all = DrawFile(target).readAll();
+    ASSERT_TRUE(all);
+    EXPECT_EQ(*all, next);
+    EXPECT_EQ(fs::status(target).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    EXPECT_FALSE(fs::exists(target.string() + "~"));
+    EXPECT_FALSE(fs::exists(file.path().string() + "~"));
+    // Both names of the file share one lock, beside the real file.
+    EXPECT_EQ(DrawFileLock::lockPathFor(file.path()), DrawFileLock::lockPathFor(target));
+    EXPECT_TRUE(fs::exists(target.string() + ".lock"));
+
+    ASSERT_TRUE(file.append(makeDraw(2020, 1, 8, {1, 2, 3, 4, 5, 7})));
+    EXPECT_EQ(fs::file_size(target), 3 * DrawRecord::kSize);
+    EXPECT_TRUE(fs::is_symlink(file.path()));
+}
+
+// Records a writer does not change keep their bytes: the filler, a time of day in the date, even
+// a date nobody can read (which decodes as day 0) where the caller keeps the draw in its place.
+TEST(DrawFile, UnchangedRecordsStayByteForByte) {
+    TempFolder dir;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    auto raw = [](const Draw &d, auto edit) {
+        DrawRecord r = DrawRecord::fromDraw(d);
+        edit(r.bytes);
+        return std::string(reinterpret_cast<const char *>(r.bytes.data()), r.bytes.size());
+    };
+    const std::string filler = raw(makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}), [](auto &b) { b[23] = 0x5A; });
+    const std::string evening = raw(makeDraw(2020, 1, 4, {7, 8, 9, 10, 11, 12}), [](auto &b) {
+        const double date = serialFromYmd(2020, 1, 4) + 0.75;
+        std::memcpy(b.data(), &date, 8);
+    });
+    const std::string unreadable = raw(makeDraw(2020, 1, 8, {1, 2, 3, 4, 5, 7}), [](auto &b) {
+        const double nan = std::nan("");
+        std::memcpy(b.data(), &nan, 8);
+    });
+    writeBytes(file.path(), filler + evening + unreadable);
+
+    auto draws = file.readAll();
+    ASSERT_TRUE(draws);
+    ASSERT_EQ(draws->size(), 3u);
+    const Draw added = makeDraw(2020, 1, 11, {20, 21, 22, 23, 24, 25});
+    draws->push_back(added);
+    ASSERT_TRUE(file.rewrite(*draws));
+    const DrawRecord addedRecord = DrawRecord::fromDraw(added);
+    EXPECT_EQ(readBytes(file.path()), filler + evening + unreadable +
+                                          std::string(addedRecord.bytes.begin(), addedRecord.bytes.end()));
+
+    // Through modify: the second draw is dropped, the others keep their bytes.
+    ASSERT_TRUE(file.modify([](const std::vector<Draw> &all) -> Result<std::vector<Draw>> {
+        return std::vector<Draw>{all[0], all[2]};
+    }));
+    EXPECT_EQ(readBytes(file.path()), filler + unreadable);
+}
+
+// What import checks before it merges into an existing file: a table of files that are not draw
+// histories, each refused with a reason.
+TEST(DrawFile, CheckHistoryRefusesFilesThatAreNoDrawHistory) {
+    TempFolder dir;
+    const DaySerial today = serialFromYmd(2024, 6, 1);
+    auto record = [](double date) {
+        DrawRecord r = DrawRecord::fromDraw(makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}));
+        std::memcpy(r.bytes.data(), &date, 8);
+        return std::string(r.bytes.begin(), r.bytes.end());
+    };
+    const double day = serialFromYmd(2020, 1, 4);
+    struct Case {
+        const char *name;
+        std::string bytes;
+        const char *reasonPart; // nullptr: accepted
+    };
+    const Case cases[] = {
+        {"empty", "", nullptr},
+        {"ascending, a date twice", record(day) + record(day) + record(day + 3), nullptr},
+        {"a year ahead", record(today + 366), nullptr},
+        {"torn tail", record(day) + "abc", "not whole 24-byte records"},
+        {"descending", record(day + 3) + record(day), "record 2 is dated before"},
+        {"not a number", record(std::nan("")), "record 1 has no date"},
+        {"infinite", record(day) + record(INFINITY), "record 2 has no date"},
+        {"before 1970", record(serialFromYmd(1969, 12, 31)), "record 1 has no date"},
+        {"too far ahead", record(today + 400), "record 1 has no date"},
+        {"a draw CSV", std::string("date,n1,n2,n3,n4,n5,n6,bonus,lucky,replay,joker\n").substr(0, 48),
+         "no date"},
+    };
+    for (const Case &c : cases) {
+        const DrawFile file(dir.path() / c.name);
+        writeBytes(file.path(), c.bytes);
+        const auto checked = file.checkHistory(today);
+        if (!c.reasonPart) {
+            EXPECT_TRUE(checked) << c.name << ": " << checked.error().message;
+            continue;
+        }
+        ASSERT_FALSE(checked) << c.name;
+        EXPECT_EQ(checked.error().code, Error::Code::BadInput) << c.name;
+        EXPECT_NE(checked.error().message.find(c.reasonPart), std::string::npos)
+            << c.name << ": " << checked.error().message;
+        EXPECT_NE(checked.error().message.find(file.path().string()), std::string::npos) << c.name;
+        // A checked modify writes nothing.
+        EXPECT_FALSE(file.modify(
+            [](const std::vector<Draw> &) -> Result<std::vector<Draw>> { return std::vector<Draw>{}; },
+            today));
+        EXPECT_EQ(readBytes(file.path()), c.bytes) << c.name;
+    }
+    EXPECT_EQ(DrawFile(dir.path() / "absent").checkHistory(today).error().code, Error::Code::NotFound);
+}
+
+TEST(DrawFile, TornTailSizeTellsWhatReadersSkip) {
+    TempFolder dir;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    EXPECT_EQ(file.tornTailSize(), 0u); // missing
+    ASSERT_TRUE(file.rewrite({makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6})}));
+    EXPECT_EQ(file.tornTailSize(), 0u);
+    writeBytes(file.path(), readBytes(file.path()) + "junk!");
+    EXPECT_EQ(file.tornTailSize(), 5u);
+}
+
+TEST(DrawFile, CreateEmptyAndLegacyConversionKeepAFileThatExists) {
+    TempFolder dir;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    ASSERT_TRUE(file.rewrite({makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6})}));
+    const std::string before = readBytes(file.path());
+    ASSERT_TRUE(file.createEmpty());
+    writeBytes(dir.path() / DrawFile::kLegacyFileName, std::string(32, '\0'));
+    ASSERT_TRUE(file.convertLegacy(dir.path() / DrawFile::kLegacyFileName));
+    EXPECT_EQ(readBytes(file.path()), before);
 }
 
 TEST(DrawFile, LegacyConversionWidensRecordsAndKeepsTheOldFile) {

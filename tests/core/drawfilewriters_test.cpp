@@ -1,0 +1,254 @@
+// Several writers of one draw file in several processes, and writers killed at random moments:
+// the file is always a whole history, old or new, and no writer's change is lost.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <set>
+#include <thread>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/drawfile.h"
+#include "core/drawfilelock.h"
+
+using namespace quorix;
+namespace fs = std::filesystem;
+using namespace std::chrono_literals;
+
+namespace {
+
+class TempFolder {
+public:
+    TempFolder() {
+        m_path =
+            fs::temp_directory_path() / ("quorix-writers-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(m_path);
+        fs::create_directories(m_path);
+    }
+    ~TempFolder() { fs::remove_all(m_path); }
+    const fs::path &path() const { return m_path; }
+
+private:
+    fs::path m_path;
+};
+
+Draw drawOn(DaySerial date, int first) {
+    Draw d;
+    d.date = date;
+    d.numbers = {first, first + 1, first + 2, first + 3, first + 4, first + 5};
+    d.lucky = 1 + first % 6;
+    return d;
+}
+
+std::string readBytes(const fs::path &p) {
+    std::ifstream in(p, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), {}};
+}
+
+std::string bytesOf(const std::vector<Draw> &draws) {
+    std::string bytes;
+    for (const Draw &d : draws) {
+        const DrawRecord r = DrawRecord::fromDraw(d);
+        bytes.append(r.bytes.begin(), r.bytes.end());
+    }
+    return bytes;
+}
+
+// Runs `body` in a child process, which ends with body's result and never returns into the test.
+template <class Body> pid_t spawn(Body body) {
+    const pid_t pid = ::fork();
+    if (pid == 0) ::_exit(body());
+    return pid;
+}
+
+int exitCodeOf(pid_t pid) {
+    int status = 0;
+    if (::waitpid(pid, &status, 0) != pid) return -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+char receive(int fd) {
+    char c = 0;
+    return ::read(fd, &c, 1) == 1 ? c : '\0';
+}
+
+void send(int fd) {
+    const char c = 'x';
+    ASSERT_EQ(::write(fd, &c, 1), 1);
+}
+
+const DaySerial kBase = serialFromYmd(2010, 1, 2);
+
+} // namespace
+
+TEST(DrawFileWriters, ASecondWriterWaitsAndThenFailsNamingTheFile) {
+    TempFolder dir;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    ASSERT_TRUE(file.rewrite({drawOn(kBase, 1)}));
+    const std::string before = readBytes(file.path());
+
+    int held[2];
+    int release[2];
+    ASSERT_EQ(::pipe(held), 0);
+    ASSERT_EQ(::pipe(release), 0);
+    const pid_t holder = spawn([&] {
+        auto lock = DrawFileLock::acquire(file.path());
+        if (!lock) return 1;
+        send(held[1]);
+        receive(release[0]);
+        return 0;
+    });
+    ASSERT_EQ(receive(held[0]), 'x');
+
+    DrawFile impatient = file;
+    impatient.setLockWait(200ms);
+    const std::vector<Result<void>> refused{
+        impatient.append(drawOn(kBase + 3, 2)),
+        impatient.rewrite({}),
+        impatient.modify(
+            [](const std::vector<Draw> &) -> Result<std::vector<Draw>> { return std::vector<Draw>{}; }),
+        impatient.createEmpty(),
+        impatient.convertLegacy(dir.path() / DrawFile::kLegacyFileName),
+    };
+    for (const Result<void> &r : refused) {
+        ASSERT_FALSE(r);
+        EXPECT_NE(r.error().message.find(file.path().string() + " is being written by another program"),
+                  std::string::npos)
+            << r.error().message;
+    }
+    EXPECT_EQ(readBytes(file.path()), before);
+
+    // A writer that waits long enough goes ahead once the other one is done.
+    std::thread releaser([&] {
+        std::this_thread::sleep_for(100ms);
+        send(release[1]);
+    });
+    EXPECT_TRUE(file.append(drawOn(kBase + 3, 2)));
+    releaser.join();
+    EXPECT_EQ(exitCodeOf(holder), 0);
+    EXPECT_EQ(readBytes(file.path()), bytesOf({drawOn(kBase, 1), drawOn(kBase + 3, 2)}));
+    for (int fd : {held[0], held[1], release[0], release[1]})
+        ::close(fd);
+}
+
+TEST(DrawFileWriters, AKilledHolderLeavesNoStaleLock) {
+    TempFolder dir;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    int held[2];
+    ASSERT_EQ(::pipe(held), 0);
+    const pid_t holder = spawn([&] {
+        auto lock = DrawFileLock::acquire(file.path());
+        if (!lock) return 1;
+        send(held[1]);
+        for (;;)
+            ::pause();
+    });
+    ASSERT_EQ(receive(held[0]), 'x');
+    ::kill(holder, SIGKILL);
+    EXPECT_EQ(exitCodeOf(holder), -1);
+
+    DrawFile impatient = file;
+    impatient.setLockWait(0ms);
+    EXPECT_TRUE(impatient.append(drawOn(kBase, 1)));
+    ::close(held[0]);
+    ::close(held[1]);
+}
+
+// Two processes change the file at the same time, by read-merge-write and by append: every
+// change of both is in the file afterwards.
+TEST(DrawFileWriters, TwoWritersAtOnceLoseNothing) {
+    TempFolder dir;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    constexpr int kEach = 25;
+    const auto insert = [&](DaySerial date, int first) {
+        return file.modify([&](const std::vector<Draw> &draws) -> Result<std::vector<Draw>> {
+            std::vector<Draw> next = draws;
+            next.push_back(drawOn(date, first));
+            return next;
+        });
+    };
+    const pid_t other = spawn([&] {
+        for (int i = 0; i < kEach; ++i)
+            if (!insert(kBase + 7 * i, 1)) return 1;
+        return 0;
+    });
+    for (int i = 0; i < kEach; ++i) {
+        const DaySerial date = kBase + 7 * i + 3;
+        EXPECT_TRUE(i % 2 ? insert(date, 2) : file.append(drawOn(date, 2)));
+    }
+    EXPECT_EQ(exitCodeOf(other), 0);
+
+    auto all = file.readAll();
+    ASSERT_TRUE(all);
+    std::set<DaySerial> dates;
+    for (const Draw &d : *all)
+        dates.insert(d.date);
+    EXPECT_EQ(all->size(), 2u * kEach);
+    EXPECT_EQ(dates.size(), 2u * kEach);
+}
+
+// A writer runs rewrites, appends and read-merge-writes in a loop and is killed at random
+// moments, a few hundred times: the file is always one of the histories it writes, never a mix,
+// and the next writer is neither locked out nor stopped by what the killed one left.
+TEST(DrawFileWriters, AKilledWriterLeavesTheOldOrTheNewHistory) {
+    TempFolder dir;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    std::vector<Draw> a;
+    a.reserve(60);
+    for (int i = 0; i < 60; ++i)
+        a.push_back(drawOn(kBase + 7 * i, 1 + i % 30));
+    const std::vector<Draw> extra{drawOn(kBase + 500, 1), drawOn(kBase + 503, 2), drawOn(kBase + 507, 3)};
+    std::vector<Draw> b = a;
+    b[10] = drawOn(b[10].date, 31);                       // an entry replacing a draw
+    b.insert(b.begin() + 20, drawOn(b[19].date + 3, 32)); // and one inserted between two
+
+    std::vector<std::string> valid{bytesOf(a)};
+    for (std::size_t n = 1; n <= extra.size(); ++n) {
+        std::vector<Draw> grown = a;
+        grown.insert(grown.end(), extra.begin(), extra.begin() + static_cast<std::ptrdiff_t>(n));
+        valid.push_back(bytesOf(grown));
+    }
+    valid.push_back(bytesOf(b));
+    ASSERT_TRUE(file.rewrite(a));
+
+    const auto writeForever = [&] {
+        for (;;) {
+            if (!file.rewrite(a)) return 1;
+            for (const Draw &d : extra)
+                if (!file.append(d)) return 2;
+            const auto toB = [&](const std::vector<Draw> &) -> Result<std::vector<Draw>> { return b; };
+            if (!file.modify(toB)) return 3;
+        }
+    };
+    std::mt19937 random(20240601);
+    std::uniform_int_distribution<int> delayMicroseconds(0, 25000);
+    std::vector<int> seen(valid.size(), 0);
+    constexpr int kKills = 300;
+    for (int kill = 0; kill < kKills; ++kill) {
+        const pid_t writer = spawn(writeForever);
+        std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
+        ::kill(writer, SIGKILL);
+        ASSERT_EQ(exitCodeOf(writer), -1) << "the writer stopped by itself at kill " << kill;
+        const std::string now = readBytes(file.path());
+        const auto found = std::find(valid.begin(), valid.end(), now);
+        ASSERT_NE(found, valid.end()) << "kill " << kill << " left " << now.size() << " bytes of no history";
+        ++seen[static_cast<std::size_t>(found - valid.begin())];
+    }
+    std::printf("states after %d kills (A, A+1, A+2, A+3, B):", kKills);
+    for (int n : seen)
+        std::printf(" %d", n);
+    std::printf("\n");
+
+    DrawFile impatient = file;
+    impatient.setLockWait(0ms);
+    ASSERT_TRUE(impatient.rewrite(b));
+    EXPECT_EQ(readBytes(file.path()), bytesOf(b));
+    EXPECT_FALSE(fs::exists(file.path().string() + "~"));
+}
