@@ -110,7 +110,8 @@ QString LottoZahlen::chooseCsvFile() {
 namespace {
 
 // "Neue Ziehungen: 3" and so on, then the first rejected lines with their reasons.
-QString importReport(const LottoZahlen &window, const MergeSummary &summary, const std::vector<CsvReject> &rejects) {
+QString importReport(const LottoZahlen &window, const MergeSummary &summary,
+                     const std::vector<CsvReject> &rejects) {
     const auto count = [&window](Msg label, std::size_t n) {
         return window.message(label) + QStringLiteral(": ") + QString::number(n) + QLatin1Char('\n');
     };

@@ -25,7 +25,8 @@ int jokerDigit(const std::string &text) {
 
 Draw entryBaseDraw(std::span<const Draw> draws, DaySerial endDate) {
     if (draws.empty()) return Draw{};
-    const auto match = std::find_if(draws.begin(), draws.end(), [endDate](const Draw &d) { return d.date == endDate; });
+    const auto match =
+        std::find_if(draws.begin(), draws.end(), [endDate](const Draw &d) { return d.date == endDate; });
     return match != draws.end() ? *match : draws.back();
 }
 

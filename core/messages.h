@@ -71,7 +71,7 @@ enum class Msg : int {
     CsvLine = 63,               // "Zeile"
     CsvMoreRejected = 64,       // "Weitere abgelehnte Zeilen"
     CsvImportQuestion = 65,     // "Sollen die Ziehungen jetzt in die Datenbank übernommen werden?"
-    CsvNothingToImport = 66,    // "Die Datei enthält keine gültige Ziehung. Die Datenbank bleibt unverändert."
+    CsvNothingToImport = 66,    // "Die Datei enthält keine gültige Ziehung. ..."
 };
 
 // A complete message file has a line for every message above.
