@@ -108,6 +108,7 @@ const ButtonEntry kButtons[] = {
     {"SpeedButton8", "Stopp", "Stoppt das Einlesen"},
     {"BitBtn8", "Eingeben", "manuelle eingaben der Ziehungsdaten."},
     {"BitBtn6", "Löschen", "Löschen der aktuell angezeigten Ziehung"},
+    {"CsvImport", "CSV importieren…", "Ziehungen aus einer CSV-Datei in die Datenbank übernehmen"},
     {"Button2", "Paare suchen", "Diagramm der Paare aufeinanderfolgender Zahlen"},
     {"Button3", "Dreier suchen", "Diagramm der Dreier aufeinanderfolgender Zahlen"},
     {"Button4", "Vierer suchen", "Diagramm der Vierer aufeinanderfolgender Zahlen"},

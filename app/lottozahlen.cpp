@@ -25,6 +25,7 @@
 
 #include "app/controlnames.h"
 #include "app/controltables.h"
+#include "app/loeingab.h"
 #include "app/messagetable.h"
 #include "app/programfolder.h"
 #include "app/prompts.h"
@@ -67,6 +68,10 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     buildStatusBar();
 
     resize(sizeHint().expandedTo(QSize(609, 504)));
+    // The dialogs register for the language files in the order of their creation: the draw
+    // entry dialog before the number dialog.
+    m_entryDialog = new LoEingab(this);
+    registerWindow(m_entryDialog);
     m_charts = new WindowCharts(*this);
     m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
     connect(this, &LottoZahlen::languageChanged, this, &LottoZahlen::alignLeadingColumns);

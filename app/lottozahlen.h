@@ -16,6 +16,7 @@
 #include "core/game.h"
 #include "core/messages.h"
 #include "core/drawbrowser.h"
+#include "core/drawentry.h"
 #include "core/drawfile.h"
 #include "core/random.h"
 #include "core/statistics.h"
@@ -44,6 +45,7 @@ namespace quorix {
 
 struct CheckBoxEntry;
 struct SpinFieldEntry;
+class LoEingab;
 class SoundPlayer;
 class WindowCharts;
 class WindowComputation;
@@ -112,6 +114,7 @@ public:
     // The helpers, created with the window.
     WindowCharts &charts() { return *m_charts; }
     WindowComputation &computation() { return *m_computation; }
+    LoEingab &drawEntryDialog() { return *m_entryDialog; }
 
     // State the operations share.
     const QString &programFolder() const { return m_programFolder; }
@@ -207,6 +210,10 @@ public Q_SLOTS:
     void SpeedButton16Click();
     void BitBtn7Click();
     void LosnummerClick();
+    // Draw entry, deletion of the shown draw and the CSV import (windowdraws.cpp).
+    void BitBtn8Click();
+    void BitBtn4Click();
+    void CsvImportClick();
     void Berechnen1Click();
     void Aktualisieren1Click();
     void Schlieen1Click();
@@ -290,6 +297,8 @@ private:
     static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
     QString replayCaption() const;
     QString chooseTipFile(bool save, const QString &proposedName);
+    QString chooseCsvFile();
+    void enterDraw(const DrawEntryForm &form);
     void openDocument(const QString &path);
 
     Controls m_ui;
@@ -320,6 +329,7 @@ private:
     DocumentOpener m_openDocument;
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
+    LoEingab *m_entryDialog = nullptr;
     std::vector<QWidget *> m_windows;
 
     int m_language = 0;

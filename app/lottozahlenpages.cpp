@@ -652,13 +652,21 @@ QWidget *LottoZahlen::buildDatenbank() {
     auto *updateRow = new QHBoxLayout(update);
     for (const char *name : {"BitBtn1", "SpeedButton8", "BitBtn8", "BitBtn6"}) {
         QAbstractButton *button = makeButton(name, false);
-        // SpeedButton8 is not shown at all; the others' operations arrive later.
+        // SpeedButton8 is not shown at all; the update's operation arrives later.
         if (std::string_view(name) == "SpeedButton8")
             button->hide();
-        else
+        else if (std::string_view(name) == "BitBtn1")
             button->setEnabled(false);
         updateRow->addWidget(button);
     }
+    // Entry, deletion and the CSV import of draws (windowdraws.cpp).
+    connect(requiredControl<QAbstractButton>("BitBtn8"), &QAbstractButton::clicked, this,
+            &LottoZahlen::BitBtn8Click);
+    connect(requiredControl<QAbstractButton>("BitBtn6"), &QAbstractButton::clicked, this,
+            &LottoZahlen::BitBtn4Click);
+    QAbstractButton *csvImport = makeButton("CsvImport", false);
+    connect(csvImport, &QAbstractButton::clicked, this, &LottoZahlen::CsvImportClick);
+    updateRow->addWidget(csvImport);
     updateRow->addStretch(1);
     layout->addWidget(update);
 

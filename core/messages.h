@@ -62,10 +62,20 @@ enum class Msg : int {
     EnterReplay = 54,             // "Replay- und Losnummer eingeben": shown while no Replay number is stored
     JokerChartHint = 55, // "Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde."
     JokerChartMoreOptions = 56, // "Mehr Optionen unter \"Berechnung=>Allgemein\""
+    JokerNotDigit = 57,         // "Jedes Joker-Feld braucht eine Ziffer von 0 bis 9. ..."
+    CsvImportTitle = 58,        // "CSV-Import"
+    CsvAdded = 59,              // "Neue Ziehungen"
+    CsvReplaced = 60,           // "Ersetzte Ziehungen"
+    CsvUnchanged = 61,          // "Unveränderte Ziehungen"
+    CsvRejected = 62,           // "Abgelehnte Zeilen"
+    CsvLine = 63,               // "Zeile"
+    CsvMoreRejected = 64,       // "Weitere abgelehnte Zeilen"
+    CsvImportQuestion = 65,     // "Sollen die Ziehungen jetzt in die Datenbank übernommen werden?"
+    CsvNothingToImport = 66,    // "Die Datei enthält keine gültige Ziehung. ..."
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 57;
+inline constexpr int kMessageCount = 67;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

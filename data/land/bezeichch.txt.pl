@@ -336,6 +336,8 @@ Wprowadź
 ręczne wprowadzanie danych losowania.
 Usuń
 Usuń aktualnie wyświetlone losowanie
+Importuj CSV…
+Przejmij losowania z pliku CSV do bazy danych
 Statystyka
 
 Szukaj par
@@ -413,6 +415,20 @@ Baza danych
 Joker
 
 Opcje internetu
+
+Wprowadź liczby losowania
+
+Dod.:
+
+Szczęście:
+
+Joker:
+
+Replay:
+
+OK
+
+Anuluj
 
 Których liczb użyć do obliczeń
 

@@ -336,6 +336,8 @@ Introducir
 introducción manual de los datos del sorteo.
 Borrar
 Borrar el sorteo mostrado
+Importar CSV…
+Incorporar sorteos de un archivo CSV a la base de datos
 Estadística
 
 Buscar parejas
@@ -413,6 +415,20 @@ Base de datos
 Joker
 
 Opciones de Internet
+
+Introducir los números del sorteo
+
+Compl.:
+
+Suerte:
+
+Joker:
+
+Replay:
+
+OK
+
+Cancelar
 
 Qué números usar para el cálculo
 

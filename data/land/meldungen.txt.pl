@@ -55,3 +55,13 @@ Data
 Podaj Replay i numer losu
 Grając online, możesz wybrać taki numer losu, który jeszcze nigdy nie padł.
 Więcej opcji w „Obliczenia=>Ogólne”
+Każde pole Joker wymaga jednej cyfry od 0 do 9. Losowanie nie zostało zapisane.
+Import CSV
+Nowe losowania
+Zastąpione losowania
+Niezmienione losowania
+Odrzucone wiersze
+Wiersz
+Pozostałe odrzucone wiersze
+Czy przejąć teraz te losowania do bazy danych?
+Plik nie zawiera żadnego prawidłowego losowania. Baza danych pozostaje bez zmian.

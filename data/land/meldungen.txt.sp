@@ -55,3 +55,13 @@ Fecha
 Introducir Replay y n.º de boleto
 Al jugar en línea puede elegir un número de boleto así, que nunca ha salido.
 Más opciones en "Cálculo=>General"
+Cada campo Joker necesita una cifra del 0 al 9. El sorteo no se ha guardado.
+Importación CSV
+Sorteos nuevos
+Sorteos sustituidos
+Sorteos sin cambios
+Líneas rechazadas
+Línea
+Otras líneas rechazadas
+¿Incorporar ahora estos sorteos a la base de datos?
+El archivo no contiene ningún sorteo válido. La base de datos no cambia.

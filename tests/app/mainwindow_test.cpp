@@ -253,7 +253,7 @@ void MainWindowTest::incompleteMessageFileIsReported() {
         const char *report;
     };
     const Case cases[] = {
-        {"missing", -1, ": missing"}, {"empty", 0, ": 0 of 57 lines"}, {"short", 3, ": 3 of 57 lines"}};
+        {"missing", -1, ": missing"}, {"empty", 0, ": 0 of %1 lines"}, {"short", 3, ": 3 of %1 lines"}};
     for (const Case &c : cases) {
         TempHome home;
         PromptScript prompts;
@@ -268,7 +268,9 @@ void MainWindowTest::incompleteMessageFileIsReported() {
         // Reported once, as what it is; the start-up went on as usual.
         const QString file =
             QDir::toNativeSeparators(QDir(home.path()).filePath(QStringLiteral("land/meldungen.txt.de")));
-        QCOMPARE(window.statusPanel(1)->text(), file + QString::fromLatin1(c.report));
+        QString report = QString::fromLatin1(c.report);
+        if (c.lines >= 0) report = report.arg(kMessageCount);
+        QCOMPARE(window.statusPanel(1)->text(), file + report);
         QVERIFY2(prompts.asked().empty(), c.what);
         QVERIFY(!window.control<QLabel>(QStringLiteral("Label29"))->text().isEmpty());
     }
@@ -355,7 +357,7 @@ void MainWindowTest::laterOperationsAreDisabled() {
     LottoZahlen window;
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    for (const char *name : {"SpeedButton10", "BitBtn1", "BitBtn8", "BitBtn6"})
+    for (const char *name : {"SpeedButton10", "BitBtn1"})
         QVERIFY2(!window.control(QString::fromLatin1(name))->isEnabled(), name);
     QAction *update = window.action(QStringLiteral("Aktualisieren1"));
     QVERIFY(!update->isEnabled());
