@@ -1,0 +1,167 @@
+// quorix-cli update: the window's draw update, headless, with cpp-httplib as its HTTP client.
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include <httplib.h>
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "core/drawfile.h"
+#include "core/drawupdate.h"
+
+namespace quorix::cli {
+
+namespace {
+
+constexpr long long kDefaultTimeoutMs = 15000;
+
+struct Proxy {
+    std::string host;
+    int port = 0;
+};
+
+Result<Proxy> parseProxy(std::string_view text) {
+    const std::size_t colon = text.rfind(':');
+    if (colon == std::string_view::npos || colon == 0)
+        return badArgument("--proxy expects HOST:PORT: " + std::string(text));
+    auto port = parseProxyPort(text.substr(colon + 1));
+    if (!port) return badArgument("--proxy: " + port.error().message);
+    return Proxy{std::string(text.substr(0, colon)), *port};
+}
+
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
+// One GET through cpp-httplib. Error statuses come back as statuses; only a request that got no
+// answer at all is an error.
+class HttplibTransport {
+public:
+    HttplibTransport(std::optional<Proxy> proxy, long long timeoutMs)
+        : m_proxy(std::move(proxy))
+        , m_timeout(timeoutMs) {}
+
+    HttpAnswer operator()(const std::string &url) const {
+        HttpAnswer answer;
+        const std::size_t scheme = url.find("://");
+        const std::size_t pathStart = scheme == std::string::npos ? std::string::npos : url.find('/', scheme + 3);
+        if (pathStart == std::string::npos) {
+            answer.error = "not an http:// or https:// address: " + url;
+            return answer;
+        }
+        httplib::Client client(url.substr(0, pathStart));
+        if (!client.is_valid()) {
+            answer.error = "not an http:// or https:// address: " + url;
+            return answer;
+        }
+        client.set_connection_timeout(m_timeout);
+        client.set_read_timeout(m_timeout);
+        client.set_write_timeout(m_timeout);
+        client.set_follow_location(true);
+        if (m_proxy) client.set_proxy(m_proxy->host, m_proxy->port);
+        const auto started = std::chrono::steady_clock::now();
+        const httplib::Result result = client.Get(url.substr(pathStart));
+        if (!result) {
+            const bool late = std::chrono::steady_clock::now() - started >= m_timeout;
+            answer.error = late ? "no answer from " + url + " within " + std::to_string(m_timeout.count()) + " ms"
+                                : "request for " + url + " failed: " + httplib::to_string(result.error());
+            return answer;
+        }
+        answer.status = result->status;
+        answer.statusText = result->reason;
+        answer.body = result->body;
+        return answer;
+    }
+
+private:
+    std::optional<Proxy> m_proxy;
+    std::chrono::milliseconds m_timeout;
+};
+
+std::string outcomeJson(const UpdateOutcome &outcome) {
+    std::string json = "{\"requested\":[";
+    for (std::size_t i = 0; i < outcome.requested.size(); ++i) {
+        if (i) json += ',';
+        json += '"' + formatIso(outcome.requested[i]) + '"';
+    }
+    const bool done = outcome.end == UpdateOutcome::End::Done || outcome.end == UpdateOutcome::End::Stopped;
+    json += "],\"appended\":" + std::to_string(outcome.appended);
+    json += std::string(",\"status\":\"") + (done ? "done" : "error") + "\"";
+    return json + ",\"message\":" + jsonString(outcome.message) + "}";
+}
+
+} // namespace
+
+int runUpdate(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws", "server", "proxy", "today", "from", "timeout-ms"}, {});
+    if (!parsed) return fail(parsed.error().message);
+    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return fail(drawPath.error().message);
+    auto server = parsed->text("server");
+    if (!server) return fail(server.error().message);
+    std::optional<Proxy> proxy;
+    if (parsed->has("proxy")) {
+        auto p = parseProxy(*parsed->text("proxy"));
+        if (!p) return fail(p.error().message);
+        proxy = *p;
+    }
+    DaySerial today = todaySerial();
+    if (parsed->has("today")) {
+        auto d = parsed->date("today");
+        if (!d) return fail(d.error().message);
+        today = *d;
+    }
+    const DrawFile file(*drawPath);
+    DaySerial from = 0;
+    if (parsed->has("from")) {
+        auto d = parsed->date("from");
+        if (!d) return fail(d.error().message);
+        from = *d;
+    } else {
+        // Without a stored draw there is nothing to continue from.
+        auto last = file.exists() ? file.readLast() : Result<Draw>(Draw{});
+        if (!last) return fail(last.error().message);
+        if (last->date <= 0) return fail(*drawPath + " holds no draw; --from DATE says where to start");
+    }
+    long long timeoutMs = kDefaultTimeoutMs;
+    if (parsed->has("timeout-ms")) {
+        auto t = parsed->integer("timeout-ms", 1, 600000);
+        if (!t) return fail(t.error().message);
+        timeoutMs = *t;
+    }
+
+    const UpdateOutcome outcome = runDrawUpdate(file, *server, today, from, HttplibTransport(proxy, timeoutMs));
+    std::printf("%s\n", outcomeJson(outcome).c_str());
+    if (std::fflush(stdout) != 0) return kExitBad;
+    if (outcome.end == UpdateOutcome::End::Notice) return fail("the number server answered: " + outcome.message);
+    if (outcome.end == UpdateOutcome::End::Failed) return fail(outcome.message);
+    return kExitOk;
+}
+
+std::string updateDetails() {
+    return "Asks SERVER for every draw day after the newest draw of FILE up to --today (default: today)\n"
+           "and appends the draws it answers; status 500 means a draw is not there yet. An empty or\n"
+           "missing FILE starts from --from DATE (as the window's date picker does). The JSON line lists\n"
+           "the dates asked for and the draws appended; \"error\" (exit code 2) when a request got no\n"
+           "answer (--timeout-ms, default 15000), a line was no draw (its text is the message) or the\n"
+           "file could not be written. Draws appended before an error stay.\n";
+}
+
+} // namespace quorix::cli
