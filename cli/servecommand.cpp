@@ -96,7 +96,9 @@ public:
     explicit NumberServer(ServeOptions options)
         : m_options(std::move(options))
         , m_file(m_options.draws) {
-        m_server.Get("/zahlen/lotto_neu.asp",
+        // A proxy is asked with the whole address ("GET http://host/zahlen/..."): answering that
+        // form too lets this server stand in for a proxy in front of any host name.
+        m_server.Get(R"((?:https?://[^/]+)?/zahlen/lotto_neu\.asp)",
                      [this](const httplib::Request &request, httplib::Response &response) {
                          answer(request, response);
                      });
