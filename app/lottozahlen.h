@@ -47,6 +47,7 @@ struct SpinFieldEntry;
 class SoundPlayer;
 class WindowCharts;
 class WindowComputation;
+class WindowUpdate;
 
 // The code of language index 0..9 ("de", "en", ...), empty for any other index.
 QString languageCode(int index);
@@ -90,6 +91,10 @@ public:
         QChartView *jokerChart = nullptr;
         QLineEdit *proxyHost = nullptr;
         QLineEdit *proxyPort = nullptr;
+        QLineEdit *server = nullptr;
+        QAbstractButton *update = nullptr;
+        QAbstractButton *sheetUpdate = nullptr;
+        QAbstractButton *stopUpdate = nullptr;
     };
     const Controls &ui() const { return m_ui; }
 
@@ -112,6 +117,7 @@ public:
     // The helpers, created with the window.
     WindowCharts &charts() { return *m_charts; }
     WindowComputation &computation() { return *m_computation; }
+    WindowUpdate &drawUpdate() { return *m_update; }
 
     // State the operations share.
     const QString &programFolder() const { return m_programFolder; }
@@ -320,6 +326,7 @@ private:
     DocumentOpener m_openDocument;
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
+    WindowUpdate *m_update = nullptr;
     std::vector<QWidget *> m_windows;
 
     int m_language = 0;

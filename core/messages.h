@@ -62,10 +62,12 @@ enum class Msg : int {
     EnterReplay = 54,             // "Replay- und Losnummer eingeben": shown while no Replay number is stored
     JokerChartHint = 55, // "Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde."
     JokerChartMoreOptions = 56, // "Mehr Optionen unter \"Berechnung=>Allgemein\""
+    ProxyPortNotNumber = 57,    // "Der Proxy-Port ist keine Zahl:", then the port's text
+    ServerTimeout = 58,         // "Der Zahlen-Server hat nicht rechtzeitig geantwortet:", then the address
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 57;
+inline constexpr int kMessageCount = 59;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

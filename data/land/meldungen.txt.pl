@@ -55,3 +55,5 @@ Data
 Podaj Replay i numer losu
 Grając online, możesz wybrać taki numer losu, który jeszcze nigdy nie padł.
 Więcej opcji w „Obliczenia=>Ogólne”
+Port proxy nie jest liczbą:
+Serwer liczb nie odpowiedział na czas:

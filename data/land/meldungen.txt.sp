@@ -55,3 +55,5 @@ Fecha
 Introducir Replay y n.º de boleto
 Al jugar en línea puede elegir un número de boleto así, que nunca ha salido.
 Más opciones en "Cálculo=>General"
+El puerto del proxy no es un número:
+El servidor de números no ha respondido a tiempo:
