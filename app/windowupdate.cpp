@@ -50,10 +50,9 @@ void WindowUpdate::QuintoraClick() {
     setRunning(true);
     const LottoZahlen::Controls &ui = m_window.ui();
     const DaySerial today = m_today.value_or(serialFromDate(QDate::currentDate()));
-    const UpdateOutcome outcome =
-        runDrawUpdate(m_window.drawFile(), ui.server->text().trimmed().toStdString(), today,
-                      serialFromDate(ui.endDate->date()), [this](const std::string &url) { return get(url); },
-                      events());
+    const UpdateOutcome outcome = runDrawUpdate(
+        m_window.drawFile(), ui.server->text().trimmed().toStdString(), today,
+        serialFromDate(ui.endDate->date()), [this](const std::string &url) { return get(url); }, events());
     if (outcome.end == UpdateOutcome::End::Notice || outcome.end == UpdateOutcome::End::Failed)
         Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(outcome.message));
     setRunning(false);
@@ -77,7 +76,9 @@ UpdateEvents WindowUpdate::events() {
         const QDate wanted = dateFromSerial(date);
         if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
     };
-    events.progress = [this](const std::string &text) { m_window.setStatusText(0, QString::fromStdString(text)); };
+    events.progress = [this](const std::string &text) {
+        m_window.setStatusText(0, QString::fromStdString(text));
+    };
     events.disclaimer = [this](const std::string &text) {
         m_window.setStatusText(1, QString::fromStdString(text));
     };
@@ -91,11 +92,13 @@ UpdateEvents WindowUpdate::events() {
 void WindowUpdate::showAppended(const ServerDraw &draw) {
     const LottoZahlen::Controls &ui = m_window.ui();
     const QDate date = dateFromSerial(draw.draw.date);
-    const std::string weekday = QLocale::system().dayName(date.dayOfWeek(), QLocale::ShortFormat).toStdString();
+    const std::string weekday =
+        QLocale::system().dayName(date.dayOfWeek(), QLocale::ShortFormat).toStdString();
     const QString line = QString::fromStdString(selectedDrawLine(weekday, draw.draw, true));
     ui.drawLine->setText(line);
     ui.sheetDrawLine->setText(line);
-    ui.jokerLine->setText(QString::fromStdString(drawDateText(weekday, draw.draw.date) + "   " + draw.jokerShown));
+    ui.jokerLine->setText(
+        QString::fromStdString(drawDateText(weekday, draw.draw.date) + "   " + draw.jokerShown));
     ui.crossSum->setText(QString::fromStdString(crossSumText(draw.draw)));
 }
 
@@ -133,11 +136,13 @@ HttpAnswer WindowUpdate::get(const std::string &url) {
     if (status.isValid()) {
         // An error status arrives as an error too; it is the server's answer all the same.
         answer.status = status.toInt();
-        answer.statusText = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
+        answer.statusText =
+            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
         answer.body = reply->readAll().toStdString();
     } else if (!m_stopRequested && (reply->error() == QNetworkReply::OperationCanceledError ||
                                     reply->error() == QNetworkReply::TimeoutError)) {
-        answer.error = (m_window.message(Msg::ServerTimeout) + u' ' + QString::fromStdString(url)).toStdString();
+        answer.error =
+            (m_window.message(Msg::ServerTimeout) + u' ' + QString::fromStdString(url)).toStdString();
     } else {
         answer.error = reply->errorString().toStdString();
     }

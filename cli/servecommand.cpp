@@ -46,7 +46,9 @@ std::optional<DaySerial> compactToSerial(std::string_view text) {
 Result<std::pair<DaySerial, std::string>> datedValue(std::string_view option, std::string_view text) {
     const std::size_t eq = text.find('=');
     const auto date = eq == std::string_view::npos ? std::nullopt : parseIsoDate(text.substr(0, eq));
-    if (!date) return badArgument(std::string(option) + " expects DATE=VALUE (YYYY-MM-DD=...): " + std::string(text));
+    if (!date)
+        return badArgument(std::string(option) +
+                           " expects DATE=VALUE (YYYY-MM-DD=...): " + std::string(text));
     return std::pair{*date, std::string(text.substr(eq + 1))};
 }
 
@@ -73,7 +75,8 @@ Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
     }
     auto parsed = CliArgs::parse(rest, {"draws", "port", "bind", "delay-ms"}, {});
     if (!parsed) return parsed.error();
-    if (!parsed->positionals().empty()) return badArgument("unexpected argument " + parsed->positionals().front());
+    if (!parsed->positionals().empty())
+        return badArgument("unexpected argument " + parsed->positionals().front());
     auto draws = parsed->text("draws");
     if (!draws) return draws.error();
     options.draws = *draws;

@@ -60,7 +60,8 @@ public:
     HttpAnswer operator()(const std::string &url) const {
         HttpAnswer answer;
         const std::size_t scheme = url.find("://");
-        const std::size_t pathStart = scheme == std::string::npos ? std::string::npos : url.find('/', scheme + 3);
+        const std::size_t pathStart =
+            scheme == std::string::npos ? std::string::npos : url.find('/', scheme + 3);
         if (pathStart == std::string::npos) {
             answer.error = "not an http:// or https:// address: " + url;
             return answer;
@@ -79,8 +80,9 @@ public:
         const httplib::Result result = client.Get(url.substr(pathStart));
         if (!result) {
             const bool late = std::chrono::steady_clock::now() - started >= m_timeout;
-            answer.error = late ? "no answer from " + url + " within " + std::to_string(m_timeout.count()) + " ms"
-                                : "request for " + url + " failed: " + httplib::to_string(result.error());
+            answer.error =
+                late ? "no answer from " + url + " within " + std::to_string(m_timeout.count()) + " ms"
+                     : "request for " + url + " failed: " + httplib::to_string(result.error());
             return answer;
         }
         answer.status = result->status;
@@ -147,10 +149,12 @@ int runUpdate(std::span<char *const> args) {
         timeoutMs = *t;
     }
 
-    const UpdateOutcome outcome = runDrawUpdate(file, *server, today, from, HttplibTransport(proxy, timeoutMs));
+    const UpdateOutcome outcome =
+        runDrawUpdate(file, *server, today, from, HttplibTransport(proxy, timeoutMs));
     std::printf("%s\n", outcomeJson(outcome).c_str());
     if (std::fflush(stdout) != 0) return kExitBad;
-    if (outcome.end == UpdateOutcome::End::Notice) return fail("the number server answered: " + outcome.message);
+    if (outcome.end == UpdateOutcome::End::Notice)
+        return fail("the number server answered: " + outcome.message);
     if (outcome.end == UpdateOutcome::End::Failed) return fail(outcome.message);
     return kExitOk;
 }

@@ -59,23 +59,21 @@ DaySerial firstRequestDate(DaySerial date) {
 }
 
 Result<int> parseProxyPort(std::string_view text) {
+    const Error bad{Error::Code::BadArgument,
+                    "proxy port \"" + std::string(text) + "\" is not a number from 1 to 65535"};
+    if (text.empty() || text.size() > 5) return bad;
     int port = 0;
-    bool digits = !text.empty() && text.size() <= 5;
     for (char c : text) {
-        if (c < '0' || c > '9') {
-            digits = false;
-            break;
-        }
+        if (c < '0' || c > '9') return bad;
         port = port * 10 + (c - '0');
     }
-    if (!digits || port < 1 || port > 65535)
-        return Error{Error::Code::BadArgument,
-                     "proxy port \"" + std::string(text) + "\" is not a number from 1 to 65535"};
+    if (port < 1 || port > 65535) return bad;
     return port;
 }
 
 UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySerial today,
-                            DaySerial emptyStart, const HttpTransport &transport, const UpdateEvents &events) {
+                            DaySerial emptyStart, const HttpTransport &transport,
+                            const UpdateEvents &events) {
     UpdateOutcome outcome;
     const auto fail = [&outcome](const Error &error) {
         outcome.end = UpdateOutcome::End::Failed;

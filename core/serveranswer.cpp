@@ -66,9 +66,10 @@ ServerLine parseServerLine(std::string_view line, DaySerial date) {
         result.jokerShown = "000000";
     }
     const std::string_view joker = result.jokerText;
-    const bool sixDigits = joker.size() >= draw.joker.size() &&
-                           std::all_of(joker.begin(), joker.begin() + static_cast<std::ptrdiff_t>(draw.joker.size()),
-                                       [](char c) { return c >= '0' && c <= '9'; });
+    const bool sixDigits =
+        joker.size() >= draw.joker.size() &&
+        std::all_of(joker.begin(), joker.begin() + static_cast<std::ptrdiff_t>(draw.joker.size()),
+                    [](char c) { return c >= '0' && c <= '9'; });
     for (std::size_t i = 0; i < draw.joker.size(); ++i)
         draw.joker[i] = sixDigits ? joker[i] - '0' : 0;
     return result;

@@ -102,7 +102,8 @@ void UpdateTest::bringsTheHistoryUpToDate() {
     bool busyWhileAppending = false;
     connect(&s.window.drawUpdate(), &WindowUpdate::drawAppended, this, [&s, &busyWhileAppending] {
         const LottoZahlen::Controls &ui = s.window.ui();
-        busyWhileAppending = !ui.update->isEnabled() && !ui.sheetUpdate->isEnabled() && ui.stopUpdate->isVisible();
+        busyWhileAppending =
+            !ui.update->isEnabled() && !ui.sheetUpdate->isEnabled() && ui.stopUpdate->isVisible();
     });
     s.clickUpdate();
     QVERIFY(busyWhileAppending);
@@ -111,7 +112,8 @@ void UpdateTest::bringsTheHistoryUpToDate() {
     QVERIFY(s.prompts.asked().empty());
     // The newest draw is current and shown; the end date went back to it.
     QCOMPARE(s.window.currentIndex(), 4);
-    QVERIFY2(s.window.ui().drawLine->text().contains(u"16.04.14"_s), qPrintable(s.window.ui().drawLine->text()));
+    QVERIFY2(s.window.ui().drawLine->text().contains(u"16.04.14"_s),
+             qPrintable(s.window.ui().drawLine->text()));
     QCOMPARE(s.window.ui().sheetDrawLine->text(), s.window.ui().drawLine->text());
     QCOMPARE(s.window.ui().endDate->date(), QDate(2014, 4, 16));
     QCOMPARE(s.status(0), u"Received 41 bytes"_s);
@@ -186,8 +188,9 @@ void UpdateTest::failuresEndItKeepingWhatCameBefore() {
         s.verifyIdle();
         QCOMPARE(s.draws().size(), 2u);
         QCOMPARE(s.prompts.asked().size(), 1u);
-        QVERIFY2(s.prompts.asked()[0].text.startsWith(u"Der Zahlen-Server hat nicht rechtzeitig geantwortet: "_s),
-                 qPrintable(s.prompts.asked()[0].text));
+        QVERIFY2(
+            s.prompts.asked()[0].text.startsWith(u"Der Zahlen-Server hat nicht rechtzeitig geantwortet: "_s),
+            qPrintable(s.prompts.asked()[0].text));
     }
     {
         LocalServer server;

@@ -40,7 +40,7 @@ Draw makeDraw(int y, int m, int d, int first, std::array<int, 6> joker = {1, 2, 
 
 // The history the server holds; the player's copy stops at 05.04.2014.
 const std::vector<Draw> kServerHistory = {
-    makeDraw(2014, 4, 2, 1), makeDraw(2014, 4, 5, 2),  makeDraw(2014, 4, 9, 3, {0, 4, 7, 1, 1, 9}),
+    makeDraw(2014, 4, 2, 1),  makeDraw(2014, 4, 5, 2),  makeDraw(2014, 4, 9, 3, {0, 4, 7, 1, 1, 9}),
     makeDraw(2014, 4, 12, 4), makeDraw(2014, 4, 16, 5),
 };
 
@@ -54,7 +54,8 @@ class ServeUpdate : public ::testing::Test {
 protected:
     void SetUp() override {
         const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
-        m_dir = fs::temp_directory_path() / ("quorix-update-" + std::to_string(::getpid()) + "-" + info->name());
+        m_dir =
+            fs::temp_directory_path() / ("quorix-update-" + std::to_string(::getpid()) + "-" + info->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
         ASSERT_TRUE(DrawFile(path("server.dat")).rewrite(kServerHistory));
@@ -130,8 +131,8 @@ TEST_F(ServeUpdate, NoticeLineEndsTheUpdateAndShortJokerBecomesZeros) {
     ASSERT_EQ(playerDraws().size(), 3u);
     EXPECT_EQ(playerDraws()[2], kServerHistory[2]);
 
-    NumberServerProcess shortJoker(path("server.dat"), {"--notice", "2014-04-19=Z,7,8,9,10,11,12,0,3,5;04711;"},
-                                   path("serve2.log"));
+    NumberServerProcess shortJoker(
+        path("server.dat"), {"--notice", "2014-04-19=Z,7,8,9,10,11,12,0,3,5;04711;"}, path("serve2.log"));
     ASSERT_TRUE(shortJoker.running());
     ASSERT_TRUE(DrawFile(path("ZahlenCH.dat")).rewrite(kServerHistory));
     run = update(shortJoker, "--today 2014-04-19");
@@ -182,8 +183,8 @@ TEST_F(ServeUpdate, RequestWithoutAnswerAndEmptyHistory) {
         NumberServerProcess server(path("server.dat"), {}, path("serve.log"));
         deadPort = server.port();
     }
-    CliRun run = cli("update --draws '" + path("ZahlenCH.dat") + "' --server http://127.0.0.1:" +
-                     std::to_string(deadPort) + "/ --today 2014-04-17");
+    CliRun run = cli("update --draws '" + path("ZahlenCH.dat") +
+                     "' --server http://127.0.0.1:" + std::to_string(deadPort) + "/ --today 2014-04-17");
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.out.find("\"appended\":0,\"status\":\"error\""), std::string::npos) << run.out;
     EXPECT_EQ(playerDraws().size(), 2u);
@@ -191,7 +192,8 @@ TEST_F(ServeUpdate, RequestWithoutAnswerAndEmptyHistory) {
     // An empty history needs the date to start from.
     NumberServerProcess server(path("server.dat"), {}, path("serve.log"));
     ASSERT_TRUE(DrawFile(path("empty.dat")).createEmpty());
-    run = cli("update --draws '" + path("empty.dat") + "' --server " + server.address() + " --today 2014-04-12");
+    run = cli("update --draws '" + path("empty.dat") + "' --server " + server.address() +
+              " --today 2014-04-12");
     EXPECT_EQ(run.code, 2);
     EXPECT_NE(run.err.find("--from"), std::string::npos);
     // A Thursday: the first draw day after it is Saturday 05.04.
@@ -235,11 +237,10 @@ TEST_F(ServeUpdate, ServerAnswersTheProtocol) {
 }
 
 TEST_F(ServeUpdate, ServeRefusesBadArguments) {
-    for (const std::string &args :
-         {"serve --draws '" + path("missing.dat") + "' --port 0",
-          "serve --draws '" + path("server.dat") + "' --port 70000",
-          "serve --draws '" + path("server.dat") + "' --status-for 2014-04-09=99",
-          "serve --draws '" + path("server.dat") + "' --notice 20140409=x"}) {
+    for (const std::string &args : {"serve --draws '" + path("missing.dat") + "' --port 0",
+                                    "serve --draws '" + path("server.dat") + "' --port 70000",
+                                    "serve --draws '" + path("server.dat") + "' --status-for 2014-04-09=99",
+                                    "serve --draws '" + path("server.dat") + "' --notice 20140409=x"}) {
         const CliRun run = cli(args);
         EXPECT_EQ(run.code, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;

@@ -44,8 +44,8 @@ class DrawUpdate : public ::testing::Test {
 protected:
     void SetUp() override {
         m_dir = fs::temp_directory_path() /
-                ("quorix-drawupdate-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
+                ("quorix-drawupdate-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                 "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(m_dir);
         fs::create_directories(m_dir);
     }
@@ -62,11 +62,11 @@ TEST(DrawUpdateRules, FirstRequestDateFollowsTheDrawDaysAndSkipsDaysWithoutADraw
     const struct {
         DaySerial from, first;
     } cases[] = {
-        {day(2014, 4, 5), day(2014, 4, 9)},  // Saturday -> Wednesday
-        {day(2014, 4, 9), day(2014, 4, 12)}, // Wednesday -> Saturday
-        {day(2014, 4, 6), day(2014, 4, 9)},  // Sunday -> Wednesday
-        {day(2014, 4, 7), day(2014, 4, 9)},  // Monday -> Wednesday
-        {day(2014, 4, 8), day(2014, 4, 9)},  // Tuesday -> Wednesday
+        {day(2014, 4, 5), day(2014, 4, 9)},   // Saturday -> Wednesday
+        {day(2014, 4, 9), day(2014, 4, 12)},  // Wednesday -> Saturday
+        {day(2014, 4, 6), day(2014, 4, 9)},   // Sunday -> Wednesday
+        {day(2014, 4, 7), day(2014, 4, 9)},   // Monday -> Wednesday
+        {day(2014, 4, 8), day(2014, 4, 9)},   // Tuesday -> Wednesday
         {day(2014, 4, 10), day(2014, 4, 12)}, // Thursday -> Saturday
         {day(2014, 4, 11), day(2014, 4, 12)}, // Friday -> Saturday
     };
@@ -104,8 +104,8 @@ TEST_F(DrawUpdate, AsksForEachDrawDayUpToTodayAndAppendsTheAnswers) {
     EXPECT_EQ(outcome.end, UpdateOutcome::End::Done);
     EXPECT_EQ(outcome.requested, std::vector<DaySerial>{day(2014, 4, 9)});
     EXPECT_EQ(outcome.appended, 1);
-    EXPECT_EQ(server.urls,
-              std::vector<std::string>{"http://127.0.0.1:6042/zahlen/lotto_neu.asp?Programm=Quorix&Datum=20140409"});
+    EXPECT_EQ(server.urls, std::vector<std::string>{
+                               "http://127.0.0.1:6042/zahlen/lotto_neu.asp?Programm=Quorix&Datum=20140409"});
     EXPECT_EQ(progress, (std::vector<std::string>{"Loading", "Received 34 bytes"}));
     EXPECT_EQ(shown, std::vector<std::string>{"047119"});
     const auto all = draws();
@@ -139,10 +139,12 @@ TEST_F(DrawUpdate, ErrorStatusesAreReportedAndTheUpdateGoesOn) {
     UpdateEvents events;
     events.progress = [&](const std::string &text) { progress.push_back(text); };
 
-    const UpdateOutcome outcome = runDrawUpdate(file(), "http://x/", day(2014, 4, 18), 0, server.transport(), events);
+    const UpdateOutcome outcome =
+        runDrawUpdate(file(), "http://x/", day(2014, 4, 18), 0, server.transport(), events);
 
     EXPECT_EQ(outcome.end, UpdateOutcome::End::Done);
-    EXPECT_EQ(outcome.requested, (std::vector<DaySerial>{day(2014, 4, 9), day(2014, 4, 12), day(2014, 4, 16)}));
+    EXPECT_EQ(outcome.requested,
+              (std::vector<DaySerial>{day(2014, 4, 9), day(2014, 4, 12), day(2014, 4, 16)}));
     EXPECT_EQ(outcome.appended, 1);
     EXPECT_EQ(progress, (std::vector<std::string>{"Loading", "Received 17 bytes", "Failed : 404 Not Found",
                                                   "Loading", "Received 0 bytes", "12.04.2014 noch nicht da!",
@@ -155,7 +157,8 @@ TEST_F(DrawUpdate, NoticeLineEndsTheUpdateKeepingWhatCameBefore) {
     ASSERT_TRUE(file().rewrite({stored(day(2014, 4, 5), 1)}));
     FakeServer server;
     server.draw(day(2014, 4, 9), "A,2,11,17,25,33,40,0,5,7;04711;\n");
-    server.draw(day(2014, 4, 12), "A,3,11,17,25,33,40,0,5,7;047119;\nZiehung wird noch geprueft\nA,4,1,1,1,1,1,0,1,1;1;\n");
+    server.draw(day(2014, 4, 12),
+                "A,3,11,17,25,33,40,0,5,7;047119;\nZiehung wird noch geprueft\nA,4,1,1,1,1,1,0,1,1;1;\n");
     server.draw(day(2014, 4, 16), "A,5,11,17,25,33,40,0,5,7;047119;\n");
 
     const UpdateOutcome outcome = runDrawUpdate(file(), "http://x/", day(2014, 4, 20), 0, server.transport());
@@ -182,7 +185,8 @@ TEST_F(DrawUpdate, StopEndsBeforeTheNextRequest) {
     events.stopRequested = [&] { return stop; };
     events.appended = [&](const ServerDraw &) { stop = true; };
 
-    const UpdateOutcome outcome = runDrawUpdate(file(), "http://x/", day(2014, 4, 20), 0, server.transport(), events);
+    const UpdateOutcome outcome =
+        runDrawUpdate(file(), "http://x/", day(2014, 4, 20), 0, server.transport(), events);
 
     EXPECT_EQ(outcome.end, UpdateOutcome::End::Stopped);
     EXPECT_EQ(server.urls.size(), 1u);

@@ -49,9 +49,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, ServerDrawLine,
     ::testing::Values(
         DrawCase{"Plain", "A,3,11,17,25,33,40,0,5,7;047119;", kNumbers, 0, 5, 7, kJoker, "047119", "047119"},
-        DrawCase{"TagIgnoredRestIgnored", "20140409,3,11,17,25,33,40,8,5,7;047119;whatever,;x", kNumbers, 8, 5,
-                 7, kJoker, "047119", "047119"},
-        DrawCase{"EmptyTag", ",3,11,17,25,33,40,0,5,7;047119;", kNumbers, 0, 5, 7, kJoker, "047119", "047119"},
+        DrawCase{"TagIgnoredRestIgnored", "20140409,3,11,17,25,33,40,8,5,7;047119;whatever,;x", kNumbers, 8,
+                 5, 7, kJoker, "047119", "047119"},
+        DrawCase{"EmptyTag", ",3,11,17,25,33,40,0,5,7;047119;", kNumbers, 0, 5, 7, kJoker, "047119",
+                 "047119"},
         DrawCase{"JokerWithoutClosingSemicolon", "A,3,11,17,25,33,40,0,5,7;047119", kNumbers, 0, 5, 7, kJoker,
                  "047119", "000000"},
         DrawCase{"ShortJokerGivesZeros", "A,3,11,17,25,33,40,0,5,7;04711;", kNumbers, 0, 5, 7, kNoJoker,
@@ -61,8 +62,15 @@ INSTANTIATE_TEST_SUITE_P(
         DrawCase{"LongJokerTakesFirstSix", "A,3,11,17,25,33,40,0,5,7;0471195;", kNumbers, 0, 5, 7, kJoker,
                  "0471195", "0471195"},
         DrawCase{"EmptyJoker", "A,3,11,17,25,33,40,0,5,7;", kNumbers, 0, 5, 7, kNoJoker, "", "000000"},
-        DrawCase{"LeadingZerosAndByteLimit", "A,003,11,17,25,33,255,0,5,7;047119;", {3, 11, 17, 25, 33, 255},
-                 0, 5, 7, kJoker, "047119", "047119"}));
+        DrawCase{"LeadingZerosAndByteLimit",
+                 "A,003,11,17,25,33,255,0,5,7;047119;",
+                 {3, 11, 17, 25, 33, 255},
+                 0,
+                 5,
+                 7,
+                 kJoker,
+                 "047119",
+                 "047119"}));
 
 struct NoticeCase {
     const char *name;
@@ -102,7 +110,8 @@ INSTANTIATE_TEST_SUITE_P(
         NoticeCase{"ReplayNotANumber", "A,3,11,17,25,33,40,0,5,R;047119;", "R;047119;"},
         NoticeCase{"SemicolonInsteadOfComma", "A;3;11;17;25;33;40;0;5;7;047119;",
                    "A;3;11;17;25;33;40;0;5;7;047119;"},
-        NoticeCase{"HtmlErrorPage", "<html><body>Fehler, bitte spaeter</body></html>", " bitte spaeter</body></html>"}));
+        NoticeCase{"HtmlErrorPage", "<html><body>Fehler, bitte spaeter</body></html>",
+                   " bitte spaeter</body></html>"}));
 
 TEST(ServerAnswer, SplitsLinesDecodesAndSkipsBlankOnes) {
     // CR LF and LF, a blank line in between and at the end, a Windows-1252 umlaut of an older server.
