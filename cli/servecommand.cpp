@@ -184,14 +184,19 @@ int runServe(std::span<char *const> args) {
     std::printf("{\"address\":\"%s\",\"port\":%d}\n", bind.c_str(), port);
     std::fflush(stdout);
 
-    std::thread waiter([&server, &stopSignals] {
-        int signal = 0;
-        sigwait(&stopSignals, &signal);
-        server.stop();
+    std::atomic<bool> ended{false};
+    std::thread waiter([&server, &stopSignals, &ended] {
+        // Looks up now and then, so that it ends with a server that stopped by itself.
+        const timespec slice{0, 100'000'000};
+        while (!ended) {
+            if (sigtimedwait(&stopSignals, nullptr, &slice) > 0) {
+                server.stop();
+                return;
+            }
+        }
     });
     const bool listened = server.server().listen_after_bind();
-    server.stop();
-    pthread_kill(waiter.native_handle(), SIGTERM); // unblocks the waiter if the server ended by itself
+    ended = true;
     waiter.join();
     return listened ? kExitOk : fail("the server stopped with an error");
 }

@@ -2,6 +2,7 @@
 #include <chrono>
 #include <cstdio>
 #include <string>
+#include <optional>
 #include <string_view>
 
 #include <httplib.h>
@@ -108,49 +109,64 @@ std::string outcomeJson(const UpdateOutcome &outcome) {
     return json + ",\"message\":" + jsonString(outcome.message) + "}";
 }
 
+struct UpdateOptions {
+    std::string draws;
+    std::string server;
+    std::optional<Proxy> proxy;
+    DaySerial today = 0;
+    DaySerial from = 0;
+    long long timeoutMs = kDefaultTimeoutMs;
+};
+
+// A date option when given, else `fallback`.
+Result<DaySerial> dateOr(const CliArgs &args, std::string_view name, DaySerial fallback) {
+    return args.has(name) ? args.date(name) : Result<DaySerial>(fallback);
+}
+
+Result<UpdateOptions> parseUpdateOptions(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws", "server", "proxy", "today", "from", "timeout-ms"}, {});
+    if (!parsed) return parsed.error();
+    if (!parsed->positionals().empty())
+        return badArgument("unexpected argument " + parsed->positionals().front());
+    UpdateOptions options;
+    for (auto [name, value] : {std::pair{"draws", &options.draws}, std::pair{"server", &options.server}}) {
+        auto text = parsed->text(name);
+        if (!text) return text.error();
+        *value = *text;
+    }
+    if (parsed->has("proxy")) {
+        auto proxy = parseProxy(*parsed->text("proxy"));
+        if (!proxy) return proxy.error();
+        options.proxy = *proxy;
+    }
+    auto today = dateOr(*parsed, "today", todaySerial());
+    if (!today) return today.error();
+    options.today = *today;
+    auto from = dateOr(*parsed, "from", 0);
+    if (!from) return from.error();
+    options.from = *from;
+    if (parsed->has("timeout-ms")) {
+        auto timeout = parsed->integer("timeout-ms", 1, 600000);
+        if (!timeout) return timeout.error();
+        options.timeoutMs = *timeout;
+    }
+    return options;
+}
+
 } // namespace
 
 int runUpdate(std::span<char *const> args) {
-    auto parsed = CliArgs::parse(args, {"draws", "server", "proxy", "today", "from", "timeout-ms"}, {});
-    if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
-    auto drawPath = parsed->text("draws");
-    if (!drawPath) return fail(drawPath.error().message);
-    auto server = parsed->text("server");
-    if (!server) return fail(server.error().message);
-    std::optional<Proxy> proxy;
-    if (parsed->has("proxy")) {
-        auto p = parseProxy(*parsed->text("proxy"));
-        if (!p) return fail(p.error().message);
-        proxy = *p;
-    }
-    DaySerial today = todaySerial();
-    if (parsed->has("today")) {
-        auto d = parsed->date("today");
-        if (!d) return fail(d.error().message);
-        today = *d;
-    }
-    const DrawFile file(*drawPath);
-    DaySerial from = 0;
-    if (parsed->has("from")) {
-        auto d = parsed->date("from");
-        if (!d) return fail(d.error().message);
-        from = *d;
-    } else {
+    auto options = parseUpdateOptions(args);
+    if (!options) return fail(options.error().message);
+    const DrawFile file(options->draws);
+    if (options->from == 0) {
         // Without a stored draw there is nothing to continue from.
         auto last = file.exists() ? file.readLast() : Result<Draw>(Draw{});
         if (!last) return fail(last.error().message);
-        if (last->date <= 0) return fail(*drawPath + " holds no draw; --from DATE says where to start");
+        if (last->date <= 0) return fail(options->draws + " holds no draw; --from DATE says where to start");
     }
-    long long timeoutMs = kDefaultTimeoutMs;
-    if (parsed->has("timeout-ms")) {
-        auto t = parsed->integer("timeout-ms", 1, 600000);
-        if (!t) return fail(t.error().message);
-        timeoutMs = *t;
-    }
-
-    const UpdateOutcome outcome =
-        runDrawUpdate(file, *server, today, from, HttplibTransport(proxy, timeoutMs));
+    const UpdateOutcome outcome = runDrawUpdate(file, options->server, options->today, options->from,
+                                                HttplibTransport(options->proxy, options->timeoutMs));
     std::printf("%s\n", outcomeJson(outcome).c_str());
     if (std::fflush(stdout) != 0) return kExitBad;
     if (outcome.end == UpdateOutcome::End::Notice)

@@ -19,6 +19,7 @@ NumberServerProcess::NumberServerProcess(const std::string &drawPath, const std:
     std::vector<std::string> args{QUORIX_CLI, "serve", "--draws", drawPath, "--port", "0"};
     args.insert(args.end(), options.begin(), options.end());
     std::vector<char *> argv;
+    argv.reserve(args.size() + 1);
     for (std::string &a : args)
         argv.push_back(a.data());
     argv.push_back(nullptr);
