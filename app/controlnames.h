@@ -29,6 +29,11 @@ inline constexpr char kStepForward[] = "SpeedButton7";
 inline constexpr char kJokerStepBack[] = "SpeedButton30";
 inline constexpr char kJokerStepForward[] = "SpeedButton18";
 
+// The draw update.
+inline constexpr char kUpdate[] = "BitBtn1";            // "&Datenbank aktualisieren"
+inline constexpr char kSheetUpdate[] = "SpeedButton10"; // the draw panel's "Aktualisieren"
+inline constexpr char kStopUpdate[] = "SpeedButton8";
+
 // The tip sheet's side panel.
 inline constexpr char kTipCount[] = "Edit80"; // its spinner is "UpDown8"
 inline constexpr char kCompute[] = "TippsBerechnen";
@@ -56,6 +61,7 @@ inline constexpr char kJokerChart[] = "Chart2";
 // "Internet-Optionen".
 inline constexpr char kProxyHost[] = "ProxyHostEdit";
 inline constexpr char kProxyPort[] = "ProxyPortEdit";
+inline constexpr char kServer[] = "ServerEdit"; // the number server's address
 inline constexpr char kSingleFee[] = "Edit81";
 inline constexpr char kDoubleFee[] = "Edit82";
 

@@ -32,6 +32,7 @@
 #include "app/soundplayer.h"
 #include "app/windowcharts.h"
 #include "app/windowcomputation.h"
+#include "app/windowupdate.h"
 #include "app/uihelpers.h"
 
 namespace quorix {
@@ -74,11 +75,13 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     registerWindow(m_entryDialog);
     m_charts = new WindowCharts(*this);
     m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
+    m_update = new WindowUpdate(*this);
     connect(this, &LottoZahlen::languageChanged, this, &LottoZahlen::alignLeadingColumns);
 }
 
 // The helpers go first: they watch controls that the window's base destroys.
 LottoZahlen::~LottoZahlen() {
+    delete m_update;
     delete m_computation;
     delete m_charts;
 }
@@ -485,7 +488,9 @@ void LottoZahlen::Berechnen1Click() {
     m_computation->Label28Click();
 }
 
-void LottoZahlen::Aktualisieren1Click() {}
+void LottoZahlen::Aktualisieren1Click() {
+    m_update->QuintoraClick();
+}
 
 void LottoZahlen::Schlieen1Click() {
     close();

@@ -49,6 +49,7 @@ class LoEingab;
 class SoundPlayer;
 class WindowCharts;
 class WindowComputation;
+class WindowUpdate;
 
 // The code of language index 0..9 ("de", "en", ...), empty for any other index.
 QString languageCode(int index);
@@ -92,6 +93,10 @@ public:
         QChartView *jokerChart = nullptr;
         QLineEdit *proxyHost = nullptr;
         QLineEdit *proxyPort = nullptr;
+        QLineEdit *server = nullptr;
+        QAbstractButton *update = nullptr;
+        QAbstractButton *sheetUpdate = nullptr;
+        QAbstractButton *stopUpdate = nullptr;
     };
     const Controls &ui() const { return m_ui; }
 
@@ -115,6 +120,7 @@ public:
     WindowCharts &charts() { return *m_charts; }
     WindowComputation &computation() { return *m_computation; }
     LoEingab &drawEntryDialog() { return *m_entryDialog; }
+    WindowUpdate &drawUpdate() { return *m_update; }
 
     // State the operations share.
     const QString &programFolder() const { return m_programFolder; }
@@ -330,6 +336,7 @@ private:
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
     LoEingab *m_entryDialog = nullptr;
+    WindowUpdate *m_update = nullptr;
     std::vector<QWidget *> m_windows;
 
     int m_language = 0;

@@ -32,6 +32,7 @@
 #include "app/dateedit.h"
 #include "app/elidedlabel.h"
 #include "app/uihelpers.h"
+#include "core/drawupdate.h"
 
 namespace quorix {
 
@@ -241,10 +242,8 @@ void LottoZahlen::buildMenu() {
         m_actions.insert(u8(name), action);
         return action;
     };
-    // Updating the history arrives later; until then neither the item nor Ctrl+A is offered.
     addItem(nullptr, controlname::kUpdateAction, QStringLiteral("&Aktualisieren"),
-            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click)
-        ->setEnabled(false);
+            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click);
     addItem(nullptr, controlname::kComputeAction, QStringLiteral("&Berechnen"),
             QKeySequence(QStringLiteral("Ctrl+R")), &LottoZahlen::Berechnen1Click);
     // Chosen, it does nothing.
@@ -323,9 +322,8 @@ QWidget *LottoZahlen::buildDrawPanel() {
     drawGrid->addWidget(back, 0, 0);
     drawGrid->addWidget(m_ui.sheetDrawLine, 0, 1, 1, 4);
     drawGrid->addWidget(forward, 0, 5);
-    QAbstractButton *update = makeButton("SpeedButton10", true);
-    update->setEnabled(false); // updating the history arrives later
-    drawGrid->addWidget(update, 0, 6);
+    m_ui.sheetUpdate = makeButton(controlname::kSheetUpdate, true);
+    drawGrid->addWidget(m_ui.sheetUpdate, 0, 6);
     m_ui.crossSum = new QLabel;
     addControl(m_ui.crossSum, QString::fromLatin1(controlname::kCrossSum));
     m_ui.crossSum->setProperty("Tag", kUntranslatedTag);
@@ -650,13 +648,14 @@ QWidget *LottoZahlen::buildDatenbank() {
 
     auto *update = namedGroup("UpdateGroup", u8("Datenbank"));
     auto *updateRow = new QHBoxLayout(update);
-    for (const char *name : {"BitBtn1", "SpeedButton8", "BitBtn8", "BitBtn6"}) {
+    m_ui.update = makeButton(controlname::kUpdate, false);
+    updateRow->addWidget(m_ui.update);
+    // The stop button shows only while an update runs.
+    m_ui.stopUpdate = makeButton(controlname::kStopUpdate, false);
+    m_ui.stopUpdate->hide();
+    updateRow->addWidget(m_ui.stopUpdate);
+    for (const char *name : {"BitBtn8", "BitBtn6"}) {
         QAbstractButton *button = makeButton(name, false);
-        // SpeedButton8 is not shown at all; the update's operation arrives later.
-        if (std::string_view(name) == "SpeedButton8")
-            button->hide();
-        else if (std::string_view(name) == "BitBtn1")
-            button->setEnabled(false);
         updateRow->addWidget(button);
     }
     // Entry, deletion and the CSV import of draws (windowdraws.cpp).
@@ -753,6 +752,13 @@ QWidget *LottoZahlen::buildInternet() {
     };
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
+    auto *serverRow = new QHBoxLayout;
+    serverRow->addWidget(namedLabel("ServerLabel", u8("Zahlen-Server")));
+    m_ui.server = new QLineEdit(QString::fromLatin1(kDefaultServerAddress));
+    addControl(m_ui.server, QString::fromLatin1(controlname::kServer));
+    m_ui.server->setToolTip(u8("Adresse des Zahlen-Servers, von dem die Ziehungen geholt werden"));
+    serverRow->addWidget(m_ui.server, 1);
+    layout->addLayout(serverRow);
     auto *proxy = namedGroup("ProxyGroup", u8("Proxy"));
     auto *proxyGrid = new QGridLayout(proxy);
     auto *host = new QLineEdit;

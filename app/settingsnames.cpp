@@ -112,6 +112,7 @@ std::span<const StoredControl> storedProxy() {
          StoredKind::LineEdit},
         {QString::fromLatin1(controlname::kProxyPort), QString::fromLatin1(controlname::kProxyPort),
          StoredKind::LineEdit},
+        {QStringLiteral("ZahlenServer"), QString::fromLatin1(controlname::kServer), StoredKind::LineEdit},
     };
     return proxy;
 }

@@ -38,7 +38,7 @@ std::span<const StoredControl> storedTipFields();  // the 84 number fields, "Edi
 std::span<const StoredControl> storedLuckyBoxes(); // "Combobox1" .. "Combobox14"
 std::span<const StoredControl> storedOptionGroups();
 std::span<const StoredControl> storedFees();
-std::span<const StoredControl> storedProxy();
+std::span<const StoredControl> storedProxy(); // with the number server's address
 const StoredControl &storedStartDate();
 
 // All of the above.

@@ -12,8 +12,13 @@ int runStats(std::span<char *const> args);
 int runRandom(std::span<char *const> args);
 int runMakeSample(std::span<char *const> args);
 int runCheck(std::span<char *const> args);
+int runServe(std::span<char *const> args);
+int runUpdate(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();
+// What `serve --help` and `update --help` add: the protocol, the test options, the outcome.
+std::string serveDetails();
+std::string updateDetails();
 
 } // namespace quorix::cli

@@ -39,6 +39,13 @@ constexpr Command kCommands[] = {
      "Checks a tip file against the first draw on or after --date (default: the newest draw) and "
      "prints the hits of each row as one JSON line; an incomplete row has no numbers and no hits.",
      nullptr},
+    {"serve", runServe, "serve --draws FILE [--port N] [--bind ADDRESS]",
+     "Answers the number server's protocol from the draw file FILE on ADDRESS (default 127.0.0.1).",
+     serveDetails},
+    {"update", runUpdate,
+     "update --draws FILE --server URL [--proxy HOST:PORT] [--today DATE] [--from DATE] [--timeout-ms N]",
+     "Brings FILE up to date from the number server at URL and prints the outcome as one JSON line.",
+     updateDetails},
     {"compute", runCompute,
      "compute --draws FILE --start DATE --end DATE --seed N [--no-saturday] [--no-wednesday] [--set "
      "NAME=VALUE]... "

@@ -62,20 +62,22 @@ enum class Msg : int {
     EnterReplay = 54,             // "Replay- und Losnummer eingeben": shown while no Replay number is stored
     JokerChartHint = 55, // "Beim Online-Tipp können Sie so eine Losnummer wählen noch nie gezogen wurde."
     JokerChartMoreOptions = 56, // "Mehr Optionen unter \"Berechnung=>Allgemein\""
-    JokerNotDigit = 57,         // "Jedes Joker-Feld braucht eine Ziffer von 0 bis 9. ..."
-    CsvImportTitle = 58,        // "CSV-Import"
-    CsvAdded = 59,              // "Neue Ziehungen"
-    CsvReplaced = 60,           // "Ersetzte Ziehungen"
-    CsvUnchanged = 61,          // "Unveränderte Ziehungen"
-    CsvRejected = 62,           // "Abgelehnte Zeilen"
-    CsvLine = 63,               // "Zeile"
-    CsvMoreRejected = 64,       // "Weitere abgelehnte Zeilen"
-    CsvImportQuestion = 65,     // "Sollen die Ziehungen jetzt in die Datenbank übernommen werden?"
-    CsvNothingToImport = 66,    // "Die Datei enthält keine gültige Ziehung. ..."
+    ProxyPortNotNumber = 57,    // "Der Proxy-Port ist keine Zahl:", then the port's text
+    ServerTimeout = 58,         // "Der Zahlen-Server hat nicht rechtzeitig geantwortet:", then the address
+    JokerNotDigit = 59,         // "Jedes Joker-Feld braucht eine Ziffer von 0 bis 9. ..."
+    CsvImportTitle = 60,        // "CSV-Import"
+    CsvAdded = 61,              // "Neue Ziehungen"
+    CsvReplaced = 62,           // "Ersetzte Ziehungen"
+    CsvUnchanged = 63,          // "Unveränderte Ziehungen"
+    CsvRejected = 64,           // "Abgelehnte Zeilen"
+    CsvLine = 65,               // "Zeile"
+    CsvMoreRejected = 66,       // "Weitere abgelehnte Zeilen"
+    CsvImportQuestion = 67,     // "Sollen die Ziehungen jetzt in die Datenbank übernommen werden?"
+    CsvNothingToImport = 68,    // "Die Datei enthält keine gültige Ziehung. ..."
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 67;
+inline constexpr int kMessageCount = 69;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

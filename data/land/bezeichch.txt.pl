@@ -384,6 +384,10 @@ xxxxx1
 
 
 
+Serwer liczb
+
+Adres serwera liczb, z którego pobierane są losowania
+Adres serwera liczb, z którego pobierane są losowania
 Proxy
 
 Serwer proxy

@@ -384,6 +384,10 @@ xxxxx1
 
 
 
+Servidor de números
+
+Dirección del servidor de números del que se obtienen los sorteos
+Dirección del servidor de números del que se obtienen los sorteos
 Proxy
 
 Servidor proxy

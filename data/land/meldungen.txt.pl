@@ -55,6 +55,8 @@ Data
 Podaj Replay i numer losu
 Grając online, możesz wybrać taki numer losu, który jeszcze nigdy nie padł.
 Więcej opcji w „Obliczenia=>Ogólne”
+Port proxy nie jest liczbą:
+Serwer liczb nie odpowiedział na czas:
 Każde pole Joker wymaga jednej cyfry od 0 do 9. Losowanie nie zostało zapisane.
 Import CSV
 Nowe losowania

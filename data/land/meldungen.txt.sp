@@ -55,6 +55,8 @@ Fecha
 Introducir Replay y n.º de boleto
 Al jugar en línea puede elegir un número de boleto así, que nunca ha salido.
 Más opciones en "Cálculo=>General"
+El puerto del proxy no es un número:
+El servidor de números no ha respondido a tiempo:
 Cada campo Joker necesita una cifra del 0 al 9. El sorteo no se ha guardado.
 Importación CSV
 Sorteos nuevos

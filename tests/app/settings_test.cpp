@@ -157,7 +157,8 @@ void SettingsTest::storedNamesAreTheFilesAndNameControlsOfTheirKind() {
     QCOMPARE(settings(storedOptionGroups()), numbered("RadioGroup", {{1, 2}}));
     QCOMPARE(settings(storedFees()), (QStringList{QStringLiteral("ZWEIPREIS"), QStringLiteral("EINPREIS")}));
     QCOMPARE(settings(storedProxy()),
-             (QStringList{QStringLiteral("ProxyHostEdit"), QStringLiteral("ProxyPortEdit")}));
+             (QStringList{QStringLiteral("ProxyHostEdit"), QStringLiteral("ProxyPortEdit"),
+                          QStringLiteral("ZahlenServer")}));
     QCOMPARE(storedFees()[0].control, QStringLiteral("Edit81"));
 
     TempHome home;
@@ -346,12 +347,14 @@ void SettingsTest::restoreRules_data() {
                {"EINPREIS", std::string("2,00")},
                {"ProxyHostEdit", std::string("proxy.example")},
                {"ProxyPortEdit", std::string("3128")},
+               {"ZahlenServer", std::string("http://zahlen.example:8080/")},
                {"Losnummer", 7}}
         << Check([](LottoZahlen &w) {
                QCOMPARE(w.control<QLineEdit>(QStringLiteral("Edit81"))->text(), QStringLiteral("0,50"));
                QCOMPARE(w.control<QLineEdit>(QStringLiteral("Edit82"))->text(), QStringLiteral("1,00"));
                QCOMPARE(w.ui().proxyHost->text(), QStringLiteral("proxy.example"));
                QCOMPARE(w.ui().proxyPort->text(), QStringLiteral("3128"));
+               QCOMPARE(w.ui().server->text(), QStringLiteral("http://zahlen.example:8080/"));
                QCOMPARE(w.replayNumber(), QString());
            });
 }
@@ -446,6 +449,7 @@ void SettingsTest::everyValueSurvivesARestart() {
         window.control<QLineEdit>(QStringLiteral("Edit82"))->setText(QString::fromUtf8("1,40 €"));
         window.ui().proxyHost->setText(QStringLiteral("proxy.example"));
         window.ui().proxyPort->setText(QStringLiteral("3128"));
+        window.ui().server->setText(QStringLiteral("http://zahlen.example/"));
         window.ui().startDate->setDate(QDate(2009, 7, 7));
         window.printSettings() = PrintSettings{2, 60, 40};
         window.jokerNumbers().tickets = {JokerTicket{true, {0, 1, 2, 3, 4, 5}},

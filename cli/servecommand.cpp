@@ -1,0 +1,219 @@
+// quorix-cli serve: the number server's protocol answered from a draw file, for the program's
+// update (and for the tests of it).
+#include <atomic>
+#include <chrono>
+#include <csignal>
+#include <cstdio>
+#include <map>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include <httplib.h>
+#include <pthread.h>
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "core/drawfile.h"
+#include "core/drawupdate.h"
+#include "core/serveranswer.h"
+
+namespace quorix::cli {
+
+namespace {
+
+// What the test options add to the answers.
+struct ServeOptions {
+    std::string draws;
+    std::string bind = "127.0.0.1";
+    int port = kDefaultServerPort;
+    int delayMs = 0;
+    std::map<DaySerial, int> statusFor;
+    std::multimap<DaySerial, std::string> notices;
+};
+
+std::optional<DaySerial> compactToSerial(std::string_view text) {
+    if (text.size() != 8) return std::nullopt;
+    for (char c : text)
+        if (c < '0' || c > '9') return std::nullopt;
+    const std::string iso = std::string(text.substr(0, 4)) + "-" + std::string(text.substr(4, 2)) + "-" +
+                            std::string(text.substr(6, 2));
+    return parseIsoDate(iso);
+}
+
+// "DATE=VALUE" with an ISO date.
+Result<std::pair<DaySerial, std::string>> datedValue(std::string_view option, std::string_view text) {
+    const std::size_t eq = text.find('=');
+    const auto date = eq == std::string_view::npos ? std::nullopt : parseIsoDate(text.substr(0, eq));
+    if (!date)
+        return badArgument(std::string(option) +
+                           " expects DATE=VALUE (YYYY-MM-DD=...): " + std::string(text));
+    return std::pair{*date, std::string(text.substr(eq + 1))};
+}
+
+Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
+    ServeOptions options;
+    std::vector<char *> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (arg != "--status-for" && arg != "--notice") {
+            rest.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
+        auto value = datedValue(arg, args[++i]);
+        if (!value) return value.error();
+        if (arg == "--notice") {
+            options.notices.emplace(value->first, value->second);
+            continue;
+        }
+        const std::string &code = value->second;
+        if (code.size() != 3 || code.find_first_not_of("0123456789") != std::string::npos || code < "200")
+            return badArgument("--status-for needs a status 200..599: " + code);
+        options.statusFor[value->first] = std::stoi(code);
+    }
+    auto parsed = CliArgs::parse(rest, {"draws", "port", "bind", "delay-ms"}, {});
+    if (!parsed) return parsed.error();
+    if (!parsed->positionals().empty())
+        return badArgument("unexpected argument " + parsed->positionals().front());
+    auto draws = parsed->text("draws");
+    if (!draws) return draws.error();
+    options.draws = *draws;
+    if (parsed->has("bind")) options.bind = *parsed->text("bind");
+    if (parsed->has("port")) {
+        auto port = parsed->integer("port", 0, 65535);
+        if (!port) return port.error();
+        options.port = static_cast<int>(*port);
+    }
+    if (parsed->has("delay-ms")) {
+        auto delay = parsed->integer("delay-ms", 0, 600000);
+        if (!delay) return delay.error();
+        options.delayMs = static_cast<int>(*delay);
+    }
+    return options;
+}
+
+class NumberServer {
+public:
+    explicit NumberServer(ServeOptions options)
+        : m_options(std::move(options))
+        , m_file(m_options.draws) {
+        // A proxy is asked with the whole address ("GET http://host/zahlen/..."): answering that
+        // form too lets this server stand in for a proxy in front of any host name.
+        m_server.Get(R"((?:https?://[^/]+)?/zahlen/lotto_neu\.asp)",
+                     [this](const httplib::Request &request, httplib::Response &response) {
+                         answer(request, response);
+                     });
+        m_server.set_logger([](const httplib::Request &request, const httplib::Response &response) {
+            std::fprintf(stderr, "%s \"%s %s\" %d %zu\n", request.remote_addr.c_str(), request.method.c_str(),
+                         request.target.c_str(), response.status, response.body.size());
+        });
+    }
+
+    httplib::Server &server() { return m_server; }
+    void stop() {
+        m_stopping = true;
+        m_server.stop();
+    }
+
+private:
+    void answer(const httplib::Request &request, httplib::Response &response) {
+        wait();
+        const auto date = compactToSerial(request.get_param_value("Datum"));
+        if (!date) {
+            response.status = 400;
+            response.set_content("Datum must be a date yyyymmdd\r\n", "text/plain; charset=utf-8");
+            return;
+        }
+        if (const auto forced = m_options.statusFor.find(*date); forced != m_options.statusFor.end()) {
+            response.status = forced->second;
+            return;
+        }
+        // Read anew for every request: the history may be brought up to date while the server runs.
+        auto draws = m_file.readAll();
+        if (!draws) {
+            response.status = 503;
+            response.set_content(draws.error().message + "\r\n", "text/plain; charset=utf-8");
+            return;
+        }
+        std::string body;
+        for (const Draw &draw : *draws)
+            if (draw.date == *date) body += serverLineFor(draw) + "\r\n";
+        const auto [first, last] = m_options.notices.equal_range(*date);
+        for (auto it = first; it != last; ++it)
+            body += it->second + "\r\n";
+        // 500 is how the protocol says that a draw is not there yet.
+        response.status = body.empty() ? 500 : 200;
+        response.set_content(body, "text/plain; charset=utf-8");
+    }
+
+    void wait() const {
+        const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_options.delayMs);
+        while (!m_stopping && std::chrono::steady_clock::now() < until)
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+
+    ServeOptions m_options;
+    DrawFile m_file;
+    httplib::Server m_server;
+    std::atomic<bool> m_stopping{false};
+};
+
+} // namespace
+
+int runServe(std::span<char *const> args) {
+    auto options = parseServeOptions(args);
+    if (!options) return fail(options.error().message);
+    if (!DrawFile(options->draws).exists()) return fail(options->draws + " does not exist");
+    const std::string bind = options->bind;
+    const int wanted = options->port;
+    NumberServer server(std::move(*options));
+
+    // SIGINT and SIGTERM end the server cleanly: a thread of its own waits for them, so the
+    // server's threads never run a signal handler.
+    sigset_t stopSignals;
+    sigemptyset(&stopSignals);
+    sigaddset(&stopSignals, SIGINT);
+    sigaddset(&stopSignals, SIGTERM);
+    pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+
+    const int port = wanted == 0 ? server.server().bind_to_any_port(bind)
+                                 : (server.server().bind_to_port(bind, wanted) ? wanted : -1);
+    if (port <= 0) return fail("cannot listen on " + bind + " port " + std::to_string(wanted));
+    std::printf("{\"address\":\"%s\",\"port\":%d}\n", bind.c_str(), port);
+    std::fflush(stdout);
+
+    std::atomic<bool> ended{false};
+    std::thread waiter([&server, &stopSignals, &ended] {
+        // Looks up now and then, so that it ends with a server that stopped by itself.
+        const timespec slice{0, 100'000'000};
+        while (!ended) {
+            if (sigtimedwait(&stopSignals, nullptr, &slice) > 0) {
+                server.stop();
+                return;
+            }
+        }
+    });
+    const bool listened = server.server().listen_after_bind();
+    ended = true;
+    waiter.join();
+    return listened ? kExitOk : fail("the server stopped with an error");
+}
+
+std::string serveDetails() {
+    return "Answers GET /zahlen/lotto_neu.asp?Programm=Quorix&Datum=yyyymmdd: 200 with one line per draw\n"
+           "of that date, 500 when FILE holds none, 400 for a missing or bad date. --port defaults to " +
+           std::to_string(kDefaultServerPort) +
+           ";\n"
+           "--port 0 takes a free port. The first line on stdout names the port; each request is logged\n"
+           "on stderr. SIGINT or SIGTERM ends it.\n"
+           "\n"
+           "Options for testing a client:\n"
+           "  --delay-ms N             waits N ms before every answer\n"
+           "  --status-for DATE=CODE   answers status CODE (200..599) without a body for DATE\n"
+           "  --notice DATE=TEXT       adds the line TEXT to the answer for DATE (a notice, or any\n"
+           "                           hand-made line); both may be given more than once\n";
+}
+
+} // namespace quorix::cli

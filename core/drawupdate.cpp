@@ -1,0 +1,121 @@
+#include "core/drawupdate.h"
+
+#include <cstdio>
+
+namespace quorix {
+
+namespace {
+
+constexpr int kNotThereYet = 500;
+
+template <class... Args, class F> void tell(const F &event, Args &&...args) {
+    if (event) event(std::forward<Args>(args)...);
+}
+
+// Appends the draws of one answer; a notice or a failed append ends the update.
+bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date, const UpdateEvents &events,
+                  UpdateOutcome &outcome) {
+    for (const std::string &line : serverAnswerLines(body)) {
+        const ServerLine parsed = parseServerLine(line, date);
+        if (const auto *notice = std::get_if<ServerNotice>(&parsed)) {
+            outcome.end = UpdateOutcome::End::Notice;
+            outcome.message = notice->unread;
+            return false;
+        }
+        const auto &draw = std::get<ServerDraw>(parsed);
+        if (auto written = file.append(draw.draw); !written) {
+            outcome.end = UpdateOutcome::End::Failed;
+            outcome.message = written.error().message;
+            return false;
+        }
+        ++outcome.appended;
+        tell(events.appended, draw);
+    }
+    return true;
+}
+
+} // namespace
+
+std::string compactDate(DaySerial date) {
+    const Ymd ymd = ymdFromSerial(date);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", ymd.year, ymd.month, ymd.day);
+    return text;
+}
+
+std::string drawRequestUrl(std::string_view server, DaySerial date) {
+    std::string url(server);
+    if (url.empty() || url.back() != '/') url += '/';
+    return url + "zahlen/lotto_neu.asp?Programm=Quorix&Datum=" + compactDate(date);
+}
+
+DaySerial firstRequestDate(DaySerial date) {
+    DaySerial next = nextDrawDay(date);
+    // The draw-day rule leaves days without a draw where they are; asking for one of them again and
+    // again would never get anywhere.
+    while (weekdayOf(next) != 4 && weekdayOf(next) != 7)
+        ++next;
+    return next;
+}
+
+Result<int> parseProxyPort(std::string_view text) {
+    const Error bad{Error::Code::BadArgument,
+                    "proxy port \"" + std::string(text) + "\" is not a number from 1 to 65535"};
+    if (text.empty() || text.size() > 5) return bad;
+    int port = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return bad;
+        port = port * 10 + (c - '0');
+    }
+    if (port < 1 || port > 65535) return bad;
+    return port;
+}
+
+UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySerial today,
+                            DaySerial emptyStart, const HttpTransport &transport,
+                            const UpdateEvents &events) {
+    UpdateOutcome outcome;
+    const auto fail = [&outcome](const Error &error) {
+        outcome.end = UpdateOutcome::End::Failed;
+        outcome.message = error.message;
+        return outcome;
+    };
+    if (!file.exists()) {
+        if (auto created = file.createEmpty(); !created) return fail(created.error());
+    }
+    const auto last = file.readLast();
+    if (!last) return fail(last.error());
+    DaySerial date = firstRequestDate(last->date > 0 ? last->date : emptyStart);
+
+    while (date <= today) {
+        if (events.stopRequested && events.stopRequested()) {
+            outcome.end = UpdateOutcome::End::Stopped;
+            break;
+        }
+        tell(events.requesting, date);
+        tell(events.progress, std::string("Loading"));
+        outcome.requested.push_back(date);
+        const HttpAnswer answer = transport(drawRequestUrl(server, date));
+        if (answer.status == 0) {
+            // A request cut short by the stop button is no failure.
+            if (events.stopRequested && events.stopRequested()) {
+                outcome.end = UpdateOutcome::End::Stopped;
+                break;
+            }
+            return fail(Error{Error::Code::Io, answer.error});
+        }
+        tell(events.progress, "Received " + std::to_string(answer.body.size()) + " bytes");
+        tell(events.disclaimer, std::string(kUpdateDisclaimer));
+        if (answer.status == kNotThereYet) {
+            tell(events.progress, formatDmy(date) + " noch nicht da!");
+        } else if (answer.status != 200) {
+            tell(events.progress, "Failed : " + std::to_string(answer.status) + " " + answer.statusText);
+        } else if (!appendAnswer(file, answer.body, date, events, outcome)) {
+            return outcome;
+        }
+        date = nextDrawDay(date);
+    }
+    return outcome;
+}
+
+} // namespace quorix

@@ -1,0 +1,248 @@
+// quorix-cli serve and update against each other: the server started on a free port per test.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <httplib.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include "core/drawfile.h"
+#include "numberserver.h"
+
+using namespace quorix;
+using quorix::test::NumberServerProcess;
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string slurp(const fs::path &p) {
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+Draw makeDraw(int y, int m, int d, int first, std::array<int, 6> joker = {1, 2, 3, 4, 5, 6}) {
+    Draw draw;
+    draw.date = serialFromYmd(y, m, d);
+    draw.numbers = {first, 12, 19, 27, 33, 41};
+    draw.bonus = 0;
+    draw.lucky = 4;
+    draw.replay = 8;
+    draw.joker = joker;
+    return draw;
+}
+
+// The history the server holds; the player's copy stops at 05.04.2014.
+const std::vector<Draw> kServerHistory = {
+    makeDraw(2014, 4, 2, 1),  makeDraw(2014, 4, 5, 2),  makeDraw(2014, 4, 9, 3, {0, 4, 7, 1, 1, 9}),
+    makeDraw(2014, 4, 12, 4), makeDraw(2014, 4, 16, 5),
+};
+
+struct CliRun {
+    int code = -1;
+    std::string out;
+    std::string err;
+};
+
+class ServeUpdate : public ::testing::Test {
+protected:
+    void SetUp() override {
+        const auto *info = ::testing::UnitTest::GetInstance()->current_test_info();
+        m_dir =
+            fs::temp_directory_path() / ("quorix-update-" + std::to_string(::getpid()) + "-" + info->name());
+        fs::remove_all(m_dir);
+        fs::create_directories(m_dir);
+        ASSERT_TRUE(DrawFile(path("server.dat")).rewrite(kServerHistory));
+        ASSERT_TRUE(DrawFile(path("ZahlenCH.dat")).rewrite({kServerHistory[0], kServerHistory[1]}));
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string path(const std::string &name) const { return (m_dir / name).string(); }
+    std::vector<Draw> playerDraws() const { return *DrawFile(path("ZahlenCH.dat")).readAll(); }
+
+    CliRun cli(const std::string &args) const {
+        const std::string command = std::string("'") + QUORIX_CLI + "' " + args + " >'" + path("stdout") +
+                                    "' 2>'" + path("stderr") + "' </dev/null";
+        const int status = std::system(command.c_str());
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(path("stdout")), slurp(path("stderr"))};
+    }
+    CliRun update(const NumberServerProcess &server, const std::string &more) const {
+        return cli("update --draws '" + path("ZahlenCH.dat") + "' --server " + server.address() + " " + more);
+    }
+
+    fs::path m_dir;
+};
+
+} // namespace
+
+TEST_F(ServeUpdate, UpdateFetchesExactlyTheMissingDrawsAndThenNothing) {
+    NumberServerProcess server(path("server.dat"), {}, path("serve.log"));
+    ASSERT_TRUE(server.running());
+
+    CliRun run = update(server, "--today 2014-04-17");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "{\"requested\":[\"2014-04-09\",\"2014-04-12\",\"2014-04-16\"],\"appended\":3,"
+                       "\"status\":\"done\",\"message\":\"\"}\n");
+    EXPECT_EQ(playerDraws(), kServerHistory);
+
+    // Up to date: the next draw day lies after today, nothing is asked.
+    run = update(server, "--today 2014-04-18");
+    EXPECT_EQ(run.out, "{\"requested\":[],\"appended\":0,\"status\":\"done\",\"message\":\"\"}\n");
+    EXPECT_EQ(playerDraws(), kServerHistory);
+
+    // One log line per request.
+    const std::string log = slurp(path("serve.log"));
+    EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 3);
+    EXPECT_NE(log.find("Datum=20140412\" 200"), std::string::npos) << log;
+}
+
+TEST_F(ServeUpdate, ErrorStatusesAndMissingDrawsDoNotEndTheUpdate) {
+    NumberServerProcess server(path("server.dat"), {"--status-for", "2014-04-09=404"}, path("serve.log"));
+    ASSERT_TRUE(server.running());
+    // 19.04. is not on the server: 500, not there yet.
+    const CliRun run = update(server, "--today 2014-04-19");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(run.out, "{\"requested\":[\"2014-04-09\",\"2014-04-12\",\"2014-04-16\",\"2014-04-19\"],"
+                       "\"appended\":2,\"status\":\"done\",\"message\":\"\"}\n");
+    const auto draws = playerDraws();
+    ASSERT_EQ(draws.size(), 4u);
+    EXPECT_EQ(draws[2], kServerHistory[3]);
+    EXPECT_EQ(draws[3], kServerHistory[4]);
+}
+
+TEST_F(ServeUpdate, NoticeLineEndsTheUpdateAndShortJokerBecomesZeros) {
+    NumberServerProcess server(path("server.dat"),
+                               {"--notice", "2014-04-09=Die Zahlen vom 12.04. folgen, bitte Geduld",
+                                "--status-for", "2014-04-05=500"},
+                               path("serve.log"));
+    ASSERT_TRUE(server.running());
+    // The notice follows the draw of 09.04. in the same answer: that draw stays, 12.04. is not asked.
+    CliRun run = update(server, "--today 2014-04-20");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_EQ(run.out, "{\"requested\":[\"2014-04-09\"],\"appended\":1,\"status\":\"error\","
+                       "\"message\":\" bitte Geduld\"}\n");
+    EXPECT_NE(run.err.find("bitte Geduld"), std::string::npos);
+    ASSERT_EQ(playerDraws().size(), 3u);
+    EXPECT_EQ(playerDraws()[2], kServerHistory[2]);
+
+    NumberServerProcess shortJoker(
+        path("server.dat"), {"--notice", "2014-04-19=Z,7,8,9,10,11,12,0,3,5;04711;"}, path("serve2.log"));
+    ASSERT_TRUE(shortJoker.running());
+    ASSERT_TRUE(DrawFile(path("ZahlenCH.dat")).rewrite(kServerHistory));
+    run = update(shortJoker, "--today 2014-04-19");
+    EXPECT_EQ(run.code, 0) << run.err;
+    const auto draws = playerDraws();
+    ASSERT_EQ(draws.size(), 6u);
+    EXPECT_EQ(draws[5].date, serialFromYmd(2014, 4, 19));
+    EXPECT_EQ(draws[5].numbers, (std::array<int, 6>{7, 8, 9, 10, 11, 12}));
+    EXPECT_EQ(draws[5].joker, (std::array<int, 6>{}));
+}
+
+TEST_F(ServeUpdate, TimeoutIsAnErrorNotAHang) {
+    NumberServerProcess server(path("server.dat"), {"--delay-ms", "5000"}, path("serve.log"));
+    ASSERT_TRUE(server.running());
+    const CliRun run = update(server, "--today 2014-04-17 --timeout-ms 300");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.out.find("\"requested\":[\"2014-04-09\"],\"appended\":0,\"status\":\"error\""),
+              std::string::npos)
+        << run.out;
+    EXPECT_NE(run.out.find("within 300 ms"), std::string::npos) << run.out;
+    EXPECT_EQ(playerDraws().size(), 2u);
+}
+
+TEST_F(ServeUpdate, ProxyIsUsedAndItsPortMustBeANumber) {
+    NumberServerProcess server(path("server.dat"), {}, path("serve.log"));
+    ASSERT_TRUE(server.running());
+    // The server's own name cannot be resolved: only the proxy (the local server) can answer.
+    CliRun run = cli("update --draws '" + path("ZahlenCH.dat") +
+                     "' --server http://zahlen.invalid/ --today 2014-04-10 --proxy 127.0.0.1:" +
+                     std::to_string(server.port()));
+    EXPECT_EQ(run.code, 0) << run.err << run.out;
+    EXPECT_EQ(playerDraws().size(), 3u);
+    EXPECT_NE(slurp(path("serve.log")).find("GET http://zahlen.invalid"), std::string::npos);
+
+    for (const char *bad : {"127.0.0.1:80a", "127.0.0.1:", "127.0.0.1", "127.0.0.1:70000"}) {
+        run = update(server, std::string("--today 2014-04-20 --proxy ") + bad);
+        EXPECT_EQ(run.code, 2) << bad;
+        EXPECT_TRUE(run.out.empty()) << bad;
+        EXPECT_NE(run.err.find("--proxy"), std::string::npos) << run.err;
+    }
+    EXPECT_EQ(playerDraws().size(), 3u);
+}
+
+TEST_F(ServeUpdate, RequestWithoutAnswerAndEmptyHistory) {
+    // Nothing listens on the port of a server that has ended.
+    int deadPort = 0;
+    {
+        NumberServerProcess server(path("server.dat"), {}, path("serve.log"));
+        deadPort = server.port();
+    }
+    CliRun run = cli("update --draws '" + path("ZahlenCH.dat") +
+                     "' --server http://127.0.0.1:" + std::to_string(deadPort) + "/ --today 2014-04-17");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.out.find("\"appended\":0,\"status\":\"error\""), std::string::npos) << run.out;
+    EXPECT_EQ(playerDraws().size(), 2u);
+
+    // An empty history needs the date to start from.
+    NumberServerProcess server(path("server.dat"), {}, path("serve.log"));
+    ASSERT_TRUE(DrawFile(path("empty.dat")).createEmpty());
+    run = cli("update --draws '" + path("empty.dat") + "' --server " + server.address() +
+              " --today 2014-04-12");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_NE(run.err.find("--from"), std::string::npos);
+    // A Thursday: the first draw day after it is Saturday 05.04.
+    run = cli("update --draws '" + path("empty.dat") + "' --server " + server.address() +
+              " --today 2014-04-12 --from 2014-04-03");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_EQ(*DrawFile(path("empty.dat")).readAll(),
+              (std::vector<Draw>{kServerHistory[1], kServerHistory[2], kServerHistory[3]}));
+}
+
+TEST_F(ServeUpdate, ServerAnswersTheProtocol) {
+    NumberServerProcess server(path("server.dat"), {"--status-for", "2014-04-12=503"}, path("serve.log"));
+    ASSERT_TRUE(server.running());
+    httplib::Client client("127.0.0.1", server.port());
+    const std::string ask = "/zahlen/lotto_neu.asp?Programm=Quorix&Datum=";
+
+    auto r = client.Get(ask + "20140409");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 200);
+    EXPECT_EQ(r->body, "20140409,3,12,19,27,33,41,0,4,8;047119;\r\n");
+    r = client.Get(ask + "20140419");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 500);
+    r = client.Get(ask + "20140412");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 503);
+    for (const std::string &bad : {ask + "2014049", ask + "20140231", std::string("/zahlen/lotto_neu.asp")}) {
+        r = client.Get(bad);
+        ASSERT_TRUE(r);
+        EXPECT_EQ(r->status, 400) << bad;
+    }
+    r = client.Get("/index.html");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 404);
+
+    // A history brought up to date while the server runs is served at once.
+    ASSERT_TRUE(DrawFile(path("server.dat")).append(makeDraw(2014, 4, 19, 6)));
+    r = client.Get(ask + "20140419");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 200);
+}
+
+TEST_F(ServeUpdate, ServeRefusesBadArguments) {
+    for (const std::string &args : {"serve --draws '" + path("missing.dat") + "' --port 0",
+                                    "serve --draws '" + path("server.dat") + "' --port 70000",
+                                    "serve --draws '" + path("server.dat") + "' --status-for 2014-04-09=99",
+                                    "serve --draws '" + path("server.dat") + "' --notice 20140409=x"}) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.code, 2) << args;
+        EXPECT_TRUE(run.out.empty()) << args;
+    }
+}
