@@ -26,6 +26,8 @@
 #include "output/printsettings.h"
 
 class QLabel;
+class QGroupBox;
+class QVBoxLayout;
 class QTabWidget;
 class QLineEdit;
 class QComboBox;
@@ -272,6 +274,10 @@ private:
     QWidget *buildBerechnungPage(int index);
     QWidget *buildDiagramm();
     QWidget *buildDatenbank();
+    void buildEndDateRow(QVBoxLayout &layout);
+    QGroupBox *buildHistoryGroup();
+    QLabel *makeNamedLabel(const char *name, const QString &text);
+    QGroupBox *makeNamedGroup(const char *name, const QString &title);
     QWidget *buildJoker();
     QWidget *buildInternet();
     QAbstractButton *makeButton(const char *name, bool toolButton);

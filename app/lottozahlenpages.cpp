@@ -606,22 +606,10 @@ QWidget *LottoZahlen::buildDiagramm() {
     return page;
 }
 
-QWidget *LottoZahlen::buildDatenbank() {
-    const auto namedLabel = [this](const char *name, const QString &text) {
-        auto *label = new QLabel(text);
-        addControl(label, u8(name));
-        return label;
-    };
-    const auto namedGroup = [this](const char *name, const QString &title) {
-        auto *group = new QGroupBox(title);
-        addControl(group, u8(name));
-        return group;
-    };
-    auto *page = new QWidget;
-    auto *layout = new QVBoxLayout(page);
-
+// The end date picker with its evaluation button, then the selected draw's line.
+void LottoZahlen::buildEndDateRow(QVBoxLayout &layout) {
     auto *dateRow = new QHBoxLayout;
-    dateRow->addWidget(namedLabel("EndDateLabel", u8("Ziehung vom:")));
+    dateRow->addWidget(makeNamedLabel("EndDateLabel", u8("Ziehung vom:")));
     auto *end = new DateEdit;
     m_ui.endDate = end;
     addControl(end, QString::fromLatin1(controlname::kEndDate));
@@ -635,7 +623,7 @@ QWidget *LottoZahlen::buildDatenbank() {
     connect(evaluate, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton5Click);
     dateRow->addWidget(evaluate);
     dateRow->addStretch(1);
-    layout->addLayout(dateRow);
+    layout.addLayout(dateRow);
 
     auto *drawLine = new QLabel;
     m_ui.drawLine = drawLine;
@@ -644,9 +632,12 @@ QWidget *LottoZahlen::buildDatenbank() {
     drawLine->setFont(boldFont());
     drawLine->setFrameShape(QFrame::StyledPanel);
     drawLine->setTextFormat(Qt::PlainText);
-    layout->addWidget(drawLine);
+    layout.addWidget(drawLine);
+}
 
-    auto *update = namedGroup("UpdateGroup", u8("Datenbank"));
+// The update with its stop button, entry, deletion and the CSV import.
+QGroupBox *LottoZahlen::buildHistoryGroup() {
+    auto *update = makeNamedGroup("UpdateGroup", u8("Datenbank"));
     auto *updateRow = new QHBoxLayout(update);
     m_ui.update = makeButton(controlname::kUpdate, false);
     updateRow->addWidget(m_ui.update);
@@ -667,9 +658,29 @@ QWidget *LottoZahlen::buildDatenbank() {
     connect(csvImport, &QAbstractButton::clicked, this, &LottoZahlen::CsvImportClick);
     updateRow->addWidget(csvImport);
     updateRow->addStretch(1);
-    layout->addWidget(update);
+    return update;
+}
 
-    auto *charts = namedGroup("StatisticsGroup", u8("Statistik"));
+QLabel *LottoZahlen::makeNamedLabel(const char *name, const QString &text) {
+    auto *label = new QLabel(text);
+    addControl(label, u8(name));
+    return label;
+}
+
+QGroupBox *LottoZahlen::makeNamedGroup(const char *name, const QString &title) {
+    auto *group = new QGroupBox(title);
+    addControl(group, u8(name));
+    return group;
+}
+
+// "Datenbank": the end date with its draw, the history's upkeep, the statistics, the analyses.
+QWidget *LottoZahlen::buildDatenbank() {
+    auto *page = new QWidget;
+    auto *layout = new QVBoxLayout(page);
+    buildEndDateRow(*layout);
+    layout->addWidget(buildHistoryGroup());
+
+    auto *charts = makeNamedGroup("StatisticsGroup", u8("Statistik"));
     auto *chartGrid = new QGridLayout(charts);
     const char *chartButtons[] = {"Button2", "Button3", "Button4",  "Button5",
                                   "Button8", "Button9", "Button10", "Button11"};
@@ -677,7 +688,7 @@ QWidget *LottoZahlen::buildDatenbank() {
         chartGrid->addWidget(makeButton(chartButtons[i], false), i / 4, i % 4);
     layout->addWidget(charts);
 
-    auto *analysis = namedGroup("AnalysisGroup", u8("Historische Analyse"));
+    auto *analysis = makeNamedGroup("AnalysisGroup", u8("Historische Analyse"));
     auto *analysisLayout = new QVBoxLayout(analysis);
     for (const char *name : {"BitBtn9", "BitBtn19"}) {
         auto *button = makeButton(name, false);
@@ -740,26 +751,16 @@ QWidget *LottoZahlen::buildJoker() {
 }
 
 QWidget *LottoZahlen::buildInternet() {
-    const auto namedLabel = [this](const char *name, const QString &text) {
-        auto *label = new QLabel(text);
-        addControl(label, u8(name));
-        return label;
-    };
-    const auto namedGroup = [this](const char *name, const QString &title) {
-        auto *group = new QGroupBox(title);
-        addControl(group, u8(name));
-        return group;
-    };
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
     auto *serverRow = new QHBoxLayout;
-    serverRow->addWidget(namedLabel("ServerLabel", u8("Zahlen-Server")));
+    serverRow->addWidget(makeNamedLabel("ServerLabel", u8("Zahlen-Server")));
     m_ui.server = new QLineEdit(QString::fromLatin1(kDefaultServerAddress));
     addControl(m_ui.server, QString::fromLatin1(controlname::kServer));
     m_ui.server->setToolTip(u8("Adresse des Zahlen-Servers, von dem die Ziehungen geholt werden"));
     serverRow->addWidget(m_ui.server, 1);
     layout->addLayout(serverRow);
-    auto *proxy = namedGroup("ProxyGroup", u8("Proxy"));
+    auto *proxy = makeNamedGroup("ProxyGroup", u8("Proxy"));
     auto *proxyGrid = new QGridLayout(proxy);
     auto *host = new QLineEdit;
     m_ui.proxyHost = host;
@@ -768,13 +769,13 @@ QWidget *LottoZahlen::buildInternet() {
     m_ui.proxyPort = port;
     addControl(port, QString::fromLatin1(controlname::kProxyPort));
     fixWidth(port, 60);
-    proxyGrid->addWidget(namedLabel("ProxyHostLabel", u8("Proxy-Server")), 0, 0);
+    proxyGrid->addWidget(makeNamedLabel("ProxyHostLabel", u8("Proxy-Server")), 0, 0);
     proxyGrid->addWidget(host, 0, 1);
-    proxyGrid->addWidget(namedLabel("ProxyPortLabel", u8("Proxy-Port")), 1, 0);
+    proxyGrid->addWidget(makeNamedLabel("ProxyPortLabel", u8("Proxy-Port")), 1, 0);
     proxyGrid->addWidget(port, 1, 1, Qt::AlignLeft);
     layout->addWidget(proxy);
 
-    auto *fees = namedGroup("FeeGroup", u8("Bearbeitunggebühr bei Ihrer Landeslotterie:"));
+    auto *fees = makeNamedGroup("FeeGroup", u8("Bearbeitunggebühr bei Ihrer Landeslotterie:"));
     auto *feeGrid = new QGridLayout(fees);
     auto *single = new QLineEdit(QStringLiteral("0,50"));
     addControl(single, QString::fromLatin1(controlname::kSingleFee));
@@ -782,14 +783,14 @@ QWidget *LottoZahlen::buildInternet() {
     auto *both = new QLineEdit(QStringLiteral("1,00"));
     addControl(both, QString::fromLatin1(controlname::kDoubleFee));
     fixWidth(both, 60);
-    feeGrid->addWidget(namedLabel("SingleFeeLabel", u8("Für eine Ziehung:")), 0, 0);
+    feeGrid->addWidget(makeNamedLabel("SingleFeeLabel", u8("Für eine Ziehung:")), 0, 0);
     feeGrid->addWidget(single, 0, 1, Qt::AlignLeft);
-    feeGrid->addWidget(namedLabel("DoubleFeeLabel", u8("Für eine Sa und Mi. Ziehung:")), 1, 0);
+    feeGrid->addWidget(makeNamedLabel("DoubleFeeLabel", u8("Für eine Sa und Mi. Ziehung:")), 1, 0);
     feeGrid->addWidget(both, 1, 1, Qt::AlignLeft);
     feeGrid->setColumnStretch(2, 1);
     layout->addWidget(fees);
 
-    auto *links = namedGroup("LinksGroup", u8("Im Internet"));
+    auto *links = makeNamedGroup("LinksGroup", u8("Im Internet"));
     auto *linkLayout = new QVBoxLayout(links);
     const std::pair<const char *, const char *> linkLabels[] = {
         {"Label52", "https://www.landeslotterie.example/"},

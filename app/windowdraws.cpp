@@ -16,9 +16,6 @@ namespace quorix {
 
 namespace {
 
-// A deletion writes its new history here before the rename, as entry and import write theirs
-// beside the draw file under its own name with "~".
-constexpr char kDeletionTemporary[] = "Zahlen.da~";
 // The rejected lines the import's report names one by one; the rest are counted.
 constexpr std::size_t kRejectsNamed = 5;
 
@@ -58,15 +55,16 @@ void LottoZahlen::enterDraw(const DrawEntryForm &form) {
         Prompts::message(this, windowTitle(), message(Msg::JokerNotDigit));
         return;
     }
-    // Read again: the history may have changed while the dialog was open.
-    const DrawFile file = drawFile();
-    const Result<std::vector<Draw>> history = readHistory(file);
-    if (!history) {
-        Prompts::message(this, windowTitle(), QString::fromStdString(history.error().message));
-        return;
-    }
-    const EntryPlacement placement = placeEnteredDraw(*history, *entered);
-    const Result<void> written = placement.append ? file.append(*entered) : file.rewrite(placement.rewritten);
+    // The history is read and written under one lock: a draw another program adds meanwhile is
+    // neither lost nor overtaken. An entry after the newest draw ends up appended.
+    const Result<void> written =
+        drawFile().modify([&](const std::vector<Draw> &history) -> Result<std::vector<Draw>> {
+            EntryPlacement placement = placeEnteredDraw(history, *entered);
+            if (!placement.append) return std::move(placement.rewritten);
+            std::vector<Draw> appended = history;
+            appended.push_back(*entered);
+            return appended;
+        });
     if (!written) Prompts::message(this, windowTitle(), QString::fromStdString(written.error().message));
 }
 
@@ -76,19 +74,14 @@ void LottoZahlen::BitBtn4Click() {
     const DrawFile file = drawFile();
     if (file.exists()) {
         const WaitCursor wait;
-        const Result<std::vector<Draw>> history = file.readAll();
-        if (!history) {
-            Prompts::message(this, windowTitle(), QString::fromStdString(history.error().message));
+        // Read and written under one lock, so a draw added meanwhile by another program stays.
+        const DaySerial shown = currentDraw().date;
+        const Result<void> written = file.modify([shown](const std::vector<Draw> &history) {
+            return Result<std::vector<Draw>>(withoutDrawsOf(history, shown));
+        });
+        if (!written) {
+            Prompts::message(this, windowTitle(), QString::fromStdString(written.error().message));
             return;
-        }
-        const std::vector<Draw> kept = withoutDrawsOf(*history, currentDraw().date);
-        // Nothing of the shown date left (another window deleted it): the file stays as it is.
-        if (kept.size() != history->size()) {
-            const auto temporary = std::filesystem::path(m_programFolder.toStdString()) / kDeletionTemporary;
-            if (const Result<void> written = file.rewrite(kept, temporary); !written) {
-                Prompts::message(this, windowTitle(), QString::fromStdString(written.error().message));
-                return;
-            }
         }
     }
     // The end date still holds the deleted date: the next later draw becomes current.
@@ -160,10 +153,11 @@ void LottoZahlen::CsvImportClick() {
     if (!Prompts::yesNo(this, title, report + QLatin1Char('\n') + message(Msg::CsvImportQuestion))) return;
     {
         const WaitCursor wait;
-        // Read again: the history may have grown while the question was open, and that stays.
-        const Result<std::vector<Draw>> current = readHistory(file);
-        const Result<void> written =
-            current ? file.rewrite(mergeDraws(*current, csv->draws)) : Result<void>(current.error());
+        // Merged into the history as it is now, under one lock: what another program added while
+        // the question was open stays.
+        const Result<void> written = file.modify([&csv](const std::vector<Draw> &current) {
+            return Result<std::vector<Draw>>(mergeDraws(current, csv->draws));
+        });
         if (!written) {
             Prompts::message(this, title, QString::fromStdString(written.error().message));
             return;
