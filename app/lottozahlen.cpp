@@ -14,9 +14,12 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLocale>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QResizeEvent>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -41,6 +44,34 @@ namespace {
 
 constexpr int kFontPixels = 13;
 constexpr char kSoundFile[] = "yippee.wav";
+
+// The menu's shortcuts come before a field's own keys: Ctrl+A pressed in a tip field starts the
+// update, as the menu says, instead of selecting the field's text.
+class MenuShortcutsFirst final : public QObject {
+public:
+    explicit MenuShortcutsFirst(QMainWindow &window)
+        : QObject(&window)
+        , m_window(window) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::ShortcutOverride) return false;
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (!widget || widget->window() != &m_window) return false;
+        const QKeySequence pressed(static_cast<QKeyEvent *>(event)->keyCombination());
+        for (const QAction *action : m_window.menuBar()->actions()) {
+            if (action->isEnabled() && !action->shortcut().isEmpty() && action->shortcut() == pressed) {
+                // Left unaccepted, the key goes to the shortcut instead of the field.
+                event->ignore();
+                return true;
+            }
+        }
+        return false;
+    }
+
+private:
+    QMainWindow &m_window;
+};
 
 } // namespace
 
@@ -77,6 +108,7 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
     m_update = new WindowUpdate(*this);
     connect(this, &LottoZahlen::languageChanged, this, &LottoZahlen::alignLeadingColumns);
+    QCoreApplication::instance()->installEventFilter(new MenuShortcutsFirst(*this));
 }
 
 // The helpers go first: they watch controls that the window's base destroys.

@@ -123,8 +123,11 @@ void UpdateTest::bringsTheHistoryUpToDate() {
 void UpdateTest::menuKeyAndDrawPanelStartIt() {
     LocalServer server;
     Session s(server.address(), "2014-04-10");
-    s.window.pages()->setFocus();
-    QTest::keyClick(&s.window, Qt::Key_A, Qt::ControlModifier);
+    // Pressed in a tip field, Ctrl+A is the menu's, not the field's "select all".
+    s.window.activateWindow();
+    QLineEdit *field = s.window.tipField(0, 0);
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(s.draws().size(), 3u);
     s.window.drawUpdate().setToday(*parseIsoDate("2014-04-17"));
     s.window.showPage(LottoZahlen::Page::TipSheet);
