@@ -4,6 +4,7 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFileDialog>
+#include <QLabel>
 
 #include "app/loeingab.h"
 #include "app/lottozahlen.h"
@@ -72,6 +73,10 @@ void LottoZahlen::enterDraw(const DrawEntryForm &form) {
 
 void LottoZahlen::BitBtn4Click() {
     const DrawFile file = drawFile();
+    // One stray click would otherwise cost a draw: ask first, Return answers "No".
+    if (file.exists() && currentDraw().date != 0 &&
+        !Prompts::yesNo(this, ui().drawLine->text(), message(Msg::DeleteDrawQuestion)))
+        return;
     if (file.exists()) {
         const WaitCursor wait;
         // Read and written under one lock, so a draw added meanwhile by another program stays.

@@ -74,10 +74,11 @@ enum class Msg : int {
     CsvMoreRejected = 66,       // "Weitere abgelehnte Zeilen"
     CsvImportQuestion = 67,     // "Sollen die Ziehungen jetzt in die Datenbank übernommen werden?"
     CsvNothingToImport = 68,    // "Die Datei enthält keine gültige Ziehung. ..."
+    DeleteDrawQuestion = 69,    // "Soll diese Ziehung wirklich aus der Datenbank gelöscht werden?"
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 69;
+inline constexpr int kMessageCount = 70;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

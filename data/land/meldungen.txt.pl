@@ -67,3 +67,4 @@ Wiersz
 Pozostałe odrzucone wiersze
 Czy przejąć teraz te losowania do bazy danych?
 Plik nie zawiera żadnego prawidłowego losowania. Baza danych pozostaje bez zmian.
+Czy na pewno usunąć to losowanie z bazy danych?

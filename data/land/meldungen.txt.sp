@@ -67,3 +67,4 @@ Línea
 Otras líneas rechazadas
 ¿Incorporar ahora estos sorteos a la base de datos?
 El archivo no contiene ningún sorteo válido. La base de datos no cambia.
+¿Desea realmente borrar este sorteo de la base de datos?

@@ -332,11 +332,17 @@ void DrawEntryTest::deletionRemovesTheShownDate() {
     QFETCH(QString, currentAfter);
     Session s(history);
     s.show(shown.toLatin1().constData());
+    // Asked first, the default answer "No" keeps the draw.
+    QTest::mouseClick(s.window->control(u"BitBtn6"_s), Qt::LeftButton);
+    QCOMPARE(s.draws(), history);
+    QCOMPARE(s.prompts.asked().size(), std::size_t{1});
+    QCOMPARE(s.prompts.asked().front().text, s.window->message(Msg::DeleteDrawQuestion));
+    s.prompts.answer(true);
     QTest::mouseClick(s.window->control(u"BitBtn6"_s), Qt::LeftButton);
     QCOMPARE(s.draws(), expected);
     // An empty history leaves the shown draw as it was; otherwise the next later draw shows.
     QCOMPARE(s.currentDate(), currentAfter);
-    QVERIFY(s.prompts.asked().empty());
+    QCOMPARE(s.prompts.asked().size(), std::size_t{2});
     QVERIFY(!QFile::exists(QDir(s.home.path()).filePath(u"Zahlen.da~"_s)));
 }
 
