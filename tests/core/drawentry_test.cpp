@@ -32,6 +32,7 @@ std::vector<Draw> history(std::initializer_list<const char *> dates) {
 
 std::vector<std::string> datesOf(const std::vector<Draw> &draws) {
     std::vector<std::string> dates;
+    dates.reserve(draws.size());
     for (const Draw &d : draws)
         dates.push_back(formatIso(d.date));
     return dates;
