@@ -217,6 +217,8 @@ public Q_SLOTS:
     void SpeedButton15Click();
     void SpeedButton16Click();
     void BitBtn7Click();
+    // Searches the sheet's tips in the draws of the statistics window (windowsearch.cpp).
+    void SpeedButton4Click();
     void LosnummerClick();
     // Draw entry, deletion of the shown draw and the CSV import (windowdraws.cpp).
     void BitBtn8Click();

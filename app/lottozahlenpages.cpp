@@ -456,8 +456,11 @@ QLayout *LottoZahlen::buildSidePanel() {
         button->setEnabled(false);
         return button;
     };
-    for (const char *name : {"SpeedButton12", "OnlineTipp", "SpeedButton4"})
+    for (const char *name : {"SpeedButton12", "OnlineTipp"})
         side->addWidget(later(name, false));
+    QAbstractButton *search = makeButton("SpeedButton4", false);
+    side->addWidget(search);
+    connect(search, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton4Click);
     m_ui.distribution = makeButton(controlname::kDistribution, false);
     side->addWidget(m_ui.distribution);
     QAbstractButton *tipList = makeButton(controlname::kTipList, false);

@@ -14,6 +14,7 @@ int runMakeSample(std::span<char *const> args);
 int runCheck(std::span<char *const> args);
 int runServe(std::span<char *const> args);
 int runUpdate(std::span<char *const> args);
+int runSearch(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();

@@ -29,6 +29,8 @@ std::optional<long long> wholeNumber(std::string_view text, long long lo, long l
     return v;
 }
 
+} // namespace
+
 // "R=n1,n2,n3,n4,n5,n6[:LUCKY]": a place may be empty, as a field of the sheet may be.
 Result<std::size_t> parseRow(std::string_view text, TipSheet &sheet) {
     const auto bad = [&](const std::string &why) {
@@ -61,6 +63,8 @@ Result<std::size_t> parseRow(std::string_view text, TipSheet &sheet) {
     input.lucky = lucky;
     return static_cast<std::size_t>(*row);
 }
+
+namespace {
 
 std::string json(const ComputationResult &result) {
     std::string out = "{\"rows\":[";

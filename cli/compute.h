@@ -1,7 +1,12 @@
 #pragma once
 
+#include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
+
+#include "core/result.h"
+#include "core/tipsheet.h"
 
 namespace quorix::cli {
 
@@ -10,5 +15,8 @@ int runCompute(std::span<char *const> args);
 
 // What `compute --help` adds: every --set name with its values and default.
 std::string computeDetails();
+
+// A --row value "R=n1,n2,n3,n4,n5,n6[:LUCKY]" written into row R of the sheet; answers R (1..14).
+Result<std::size_t> parseRow(std::string_view text, TipSheet &sheet);
 
 } // namespace quorix::cli

@@ -52,6 +52,13 @@ constexpr Command kCommands[] = {
      "[--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]...",
      "Runs one tip computation and prints it as one JSON line; --start is 1990-03-17 or later.",
      computeDetails},
+    {"search", runSearch,
+     "search --draws FILE --start DATE --end DATE --threshold H [--no-saturday] [--no-wednesday] "
+     "[--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]...",
+     "Searches the tip rows in the draws dated --start..--end (Saturday and Sunday draws, Wednesday "
+     "draws) and prints, as one JSON line, the draws searched and every row with H hits or more, "
+     "draw by draw, row by row; --start is 1990-03-17 or later.",
+     nullptr},
 };
 
 bool isHelp(std::string_view arg) {
