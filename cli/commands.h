@@ -14,6 +14,9 @@ int runMakeSample(std::span<char *const> args);
 int runCheck(std::span<char *const> args);
 int runServe(std::span<char *const> args);
 int runUpdate(std::span<char *const> args);
+int runJokerStats(std::span<char *const> args);
+int runJokerFind(std::span<char *const> args);
+int runJokerNew(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();
