@@ -213,7 +213,9 @@ TEST(NewJoker, GivesUpAfterThousandRedrawsAndLowersTheLevel) {
     std::array<int, 6> next{};
     for (int &digit : next)
         digit = static_cast<int>(replay.below(10));
-    if (next[2] != 0) EXPECT_EQ(n.digits, next);
+    if (next[2] != 0) {
+        EXPECT_EQ(n.digits, next);
+    }
 }
 
 TEST(NewJoker, UnknownJokersTakePartSoNoNumberEndsInZeros) {
