@@ -302,4 +302,38 @@ void setUpJokerChart(QChart *chart) {
     series->attachAxis(counts);
 }
 
+QString jokerAxisTitle(const JokerDigitStatistic &statistic, const MessageLookup &messages) {
+    return messages(Msg::DrawnNumbersTitle) + u"  "_s + messages(Msg::Draws) + u": "_s +
+           QString::number(statistic.drawCount) + u"    "_s + messages(Msg::AverageCrossSumAxis) + u": "_s +
+           figure(jokerAverageDigit(statistic));
+}
+
+void showJokerDigits(QChart *chart, const JokerDigitStatistic &statistic, const QString &axisTitle) {
+    auto *series = chart->findChild<QBarSeries *>(u"Series3"_s);
+    if (!series || series->barSets().isEmpty()) return;
+    series->setVisible(true);
+    QBarSet *set = series->barSets().front();
+    if (set->count() > 0) set->remove(0, set->count());
+    QList<qreal> values;
+    for (std::int32_t count : statistic.counts)
+        values.append(count);
+    set->append(values);
+    const auto [lowest, highest] = std::minmax_element(statistic.counts.begin(), statistic.counts.end());
+    for (QAbstractAxis *axis : series->attachedAxes()) {
+        if (auto *counts = qobject_cast<QValueAxis *>(axis)) {
+            // Equal counters give no range: show them against 0 so the bars stay visible.
+            const int minimum = *lowest < *highest ? *lowest : std::min(0, *lowest);
+            const int maximum = *lowest < *highest ? *highest : std::max(minimum + 1, *highest);
+            counts->setMin(0);
+            counts->setMax(maximum);
+            counts->setMin(minimum);
+            counts->setTickType(QValueAxis::TicksDynamic);
+            counts->setTickAnchor(minimum);
+            counts->setTickInterval(tickInterval(maximum - minimum));
+        } else {
+            axis->setTitleText(keepBlanks(axisTitle));
+        }
+    }
+}
+
 } // namespace quorix
