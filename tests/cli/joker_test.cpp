@@ -95,6 +95,15 @@ TEST_F(JokerCli, NewNumberFollowsTheSeedAndAvoidsDrawnEndings) {
     }
 }
 
+TEST_F(JokerCli, HelpNamesEachCommand) {
+    for (const std::string command : {"joker-stats", "joker-find", "joker-new"}) {
+        const CliRun r = cli(command + " --help");
+        EXPECT_EQ(r.code, 0) << command;
+        EXPECT_EQ(r.out.rfind("usage: quorix-cli " + command + " --draws FILE ", 0), 0u) << r.out;
+        EXPECT_EQ(cli("help " + command).out, r.out);
+    }
+}
+
 TEST_F(JokerCli, BadArgumentsExitTwo) {
     for (const char *args :
          {"joker-stats --start 2020-01-01 --end 2020-01-31 --position 8 --mode often",
