@@ -52,8 +52,7 @@ int tickInterval(int range) {
     return magnitude * 10;
 }
 
-void setFixedRange(QValueAxis *axis, int minimum, int maximum) {
-    axis->setRange(minimum, maximum);
+void setRoundTicks(QValueAxis *axis, int minimum, int maximum) {
     const int interval = tickInterval(maximum - minimum);
     // Ticks on multiples of the interval, so the labels are round numbers.
     const int anchor =
@@ -61,6 +60,11 @@ void setFixedRange(QValueAxis *axis, int minimum, int maximum) {
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(anchor);
     axis->setTickInterval(interval);
+}
+
+void setFixedRange(QValueAxis *axis, int minimum, int maximum) {
+    axis->setRange(minimum, maximum);
+    setRoundTicks(axis, minimum, maximum);
 }
 
 } // namespace
@@ -327,9 +331,7 @@ void showJokerDigits(QChart *chart, const JokerDigitStatistic &statistic, const 
             counts->setMin(0);
             counts->setMax(maximum);
             counts->setMin(minimum);
-            counts->setTickType(QValueAxis::TicksDynamic);
-            counts->setTickAnchor(minimum);
-            counts->setTickInterval(tickInterval(maximum - minimum));
+            setRoundTicks(counts, minimum, maximum);
         } else {
             axis->setTitleText(keepBlanks(axisTitle));
         }
