@@ -33,6 +33,7 @@ class QLineEdit;
 class QComboBox;
 class QSpinBox;
 class QCheckBox;
+class QRadioButton;
 class QDateEdit;
 class QChartView;
 class QMenu;
@@ -93,6 +94,8 @@ public:
         QSpinBox *maxCrossSum = nullptr;
         QChartView *statisticsChart = nullptr;
         QChartView *jokerChart = nullptr;
+        std::array<QAbstractButton *, 7> jokerPositions{}; // "1xxxxx" .. "xxxxx1", "123456"
+        QRadioButton *jokerOften = nullptr;                // "wie oft" (else "ausstehend")
         QLineEdit *proxyHost = nullptr;
         QLineEdit *proxyPort = nullptr;
         QLineEdit *server = nullptr;

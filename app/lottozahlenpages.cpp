@@ -726,11 +726,11 @@ QWidget *LottoZahlen::buildJoker() {
     grid->addWidget(jokerLine, 0, 1, 1, 5);
     grid->addWidget(forward, 0, 6);
     auto *positions = new QHBoxLayout;
+    std::size_t position = 0;
     for (const char *name : {"Joker1xxxxx", "Jokerx1xxxx", "Jokerxx1xxx", "Jokerxxx1xx", "Jokerxxxx1x",
                              "Jokerxxxxx1", "Joker123456"}) {
-        auto *button = makeButton(name, true);
-        button->setEnabled(false); // the digit statistic arrives later
-        positions->addWidget(button);
+        m_ui.jokerPositions.at(position++) = makeButton(name, true);
+        positions->addWidget(m_ui.jokerPositions.at(position - 1));
     }
     grid->addLayout(positions, 1, 0, 1, 5);
     auto *choice = new QGroupBox;
@@ -741,9 +741,9 @@ QWidget *LottoZahlen::buildJoker() {
     auto *outstanding = new QRadioButton(u8("ausstehend"));
     outstanding->setObjectName(QStringLiteral("RadioGroup3Item1"));
     outstanding->setChecked(true);
+    m_ui.jokerOften = often;
     choiceLayout->addWidget(often);
     choiceLayout->addWidget(outstanding);
-    choice->setEnabled(false);
     grid->addWidget(choice, 1, 5, 1, 2);
     layout->addWidget(panel);
     m_ui.jokerChart = new QChartView;

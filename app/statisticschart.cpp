@@ -52,8 +52,7 @@ int tickInterval(int range) {
     return magnitude * 10;
 }
 
-void setFixedRange(QValueAxis *axis, int minimum, int maximum) {
-    axis->setRange(minimum, maximum);
+void setRoundTicks(QValueAxis *axis, int minimum, int maximum) {
     const int interval = tickInterval(maximum - minimum);
     // Ticks on multiples of the interval, so the labels are round numbers.
     const int anchor =
@@ -61,6 +60,11 @@ void setFixedRange(QValueAxis *axis, int minimum, int maximum) {
     axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(anchor);
     axis->setTickInterval(interval);
+}
+
+void setFixedRange(QValueAxis *axis, int minimum, int maximum) {
+    axis->setRange(minimum, maximum);
+    setRoundTicks(axis, minimum, maximum);
 }
 
 } // namespace
@@ -300,6 +304,38 @@ void setUpJokerChart(QChart *chart) {
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(digits);
     series->attachAxis(counts);
+}
+
+QString jokerAxisTitle(const JokerDigitStatistic &statistic, const MessageLookup &messages) {
+    return messages(Msg::DrawnNumbersTitle) + u"  "_s + messages(Msg::Draws) + u": "_s +
+           QString::number(statistic.drawCount) + u"    "_s + messages(Msg::AverageCrossSumAxis) + u": "_s +
+           figure(jokerAverageDigit(statistic));
+}
+
+void showJokerDigits(QChart *chart, const JokerDigitStatistic &statistic, const QString &axisTitle) {
+    auto *series = chart->findChild<QBarSeries *>(u"Series3"_s);
+    if (!series || series->barSets().isEmpty()) return;
+    series->setVisible(true);
+    QBarSet *set = series->barSets().front();
+    if (set->count() > 0) set->remove(0, set->count());
+    QList<qreal> values;
+    for (std::int32_t count : statistic.counts)
+        values.append(count);
+    set->append(values);
+    const auto [lowest, highest] = std::minmax_element(statistic.counts.begin(), statistic.counts.end());
+    for (QAbstractAxis *axis : series->attachedAxes()) {
+        if (auto *counts = qobject_cast<QValueAxis *>(axis)) {
+            // Equal counters give no range: show them against 0 so the bars stay visible.
+            const int minimum = *lowest < *highest ? *lowest : std::min(0, *lowest);
+            const int maximum = *lowest < *highest ? *highest : std::max(minimum + 1, *highest);
+            counts->setMin(0);
+            counts->setMax(maximum);
+            counts->setMin(minimum);
+            setRoundTicks(counts, minimum, maximum);
+        } else {
+            axis->setTitleText(keepBlanks(axisTitle));
+        }
+    }
 }
 
 } // namespace quorix

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include "core/messages.h"
+#include "core/jokerstatistics.h"
 #include "core/statistics.h"
 
 QT_BEGIN_NAMESPACE
@@ -101,10 +102,12 @@ private:
 };
 
 // Sets up the Joker chart (Chart2): its one bar series Series3, green, and its two-line title.
-// The digit statistic that fills it comes with the Joker statistics.
 void setUpJokerChart(QChart *chart);
-// The Joker chart's title before its first statistic: a hint on never-drawn numbers, in the
-// current language.
+// The Joker chart's title: a hint on never-drawn numbers, in the current language.
 void setJokerChartTitle(QChart *chart, const MessageLookup &messages);
+// The category-axis title of a Joker digit statistic; the average is a dash without draws.
+QString jokerAxisTitle(const JokerDigitStatistic &statistic, const MessageLookup &messages);
+// Draws the ten digit counters on Series3: value axis from the smallest to the largest counter.
+void showJokerDigits(QChart *chart, const JokerDigitStatistic &statistic, const QString &axisTitle);
 
 } // namespace quorix

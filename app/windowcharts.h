@@ -1,8 +1,11 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include <QObject>
+
+#include "core/jokerstatistics.h"
 
 namespace quorix {
 
@@ -25,7 +28,14 @@ public:
     StatisticsChart &chart() { return *m_chart; }
     NumberDialog &numberDialog() { return *m_dialog; }
 
+    // The Joker tab's digit statistic at position 1..7 ("123456" is 7) in the chosen mode, drawn on
+    // the Joker chart; nullopt when the draw file could not be read (the error has been shown).
+    std::optional<JokerDigitStatistic> Verteilung(int position);
+
 private:
+    LottoZahlen &m_window;
+    std::optional<JokerDigitStatistic> m_jokerShown; // for the axis title after a language change
+
     std::unique_ptr<StatisticsChart> m_chart;
     ChartController *m_controller = nullptr;
     DistributionView *m_distribution = nullptr;

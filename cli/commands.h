@@ -15,6 +15,9 @@ int runCheck(std::span<char *const> args);
 int runServe(std::span<char *const> args);
 int runUpdate(std::span<char *const> args);
 int runSearch(std::span<char *const> args);
+int runJokerStats(std::span<char *const> args);
+int runJokerFind(std::span<char *const> args);
+int runJokerNew(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();

@@ -59,6 +59,23 @@ constexpr Command kCommands[] = {
      "draws) and prints, as one JSON line, the draws searched and every row with H hits or more, "
      "draw by draw, row by row; --start is 1990-03-17 or later.",
      nullptr},
+    {"joker-stats", runJokerStats,
+     "joker-stats --draws FILE --start DATE --end DATE --position 1..7 --mode often|outstanding",
+     "Counts the Joker digits 0..9 at one position (1 = first digit, 7 = all six) over the draws dated "
+     "--start..--end (a --start after --end means the year before --end); draws without a Joker "
+     "(000000) are skipped. often: how often each digit was drawn; outstanding: draws since it was last "
+     "drawn. Prints {\"counts\":[10 counts],\"drawCount\":D,\"digitTotal\":T}.",
+     nullptr},
+    {"joker-find", runJokerFind, "joker-find --draws FILE --number DDDDDD",
+     "Prints the date of the oldest draw whose Joker is DDDDDD as {\"date\":\"YYYY-MM-DD\"}, or "
+     "{\"date\":null}.",
+     nullptr},
+    {"joker-new", runJokerNew, "joker-new --draws FILE --seed N --level L",
+     "Draws a new Joker number with the program's random generator started at --seed, redrawn until its "
+     "final digits (level 1: all six, 2: last 5, 3: last 4, 4 and above: last 3; 0 or less: none) match "
+     "no drawn Joker; after more than 1000 redraws the level drops by one. Prints "
+     "{\"number\":\"DDDDDD\",\"level\":L} with the level in force at the end.",
+     nullptr},
 };
 
 bool isHelp(std::string_view arg) {
