@@ -15,24 +15,6 @@ namespace quorix::cli {
 
 namespace {
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 std::string rowJson(std::size_t row, const TipRow &input, const RowCheck &check) {
     std::string json = "{\"row\":" + std::to_string(row + 1) + ",\"numbers\":[";
     if (!check.valid) return json + "],\"lucky\":\"-\"}";

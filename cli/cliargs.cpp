@@ -72,4 +72,23 @@ Result<long long> CliArgs::integer(std::string_view name, long long lo, long lon
     return v;
 }
 
+// A JSON string literal: quotes, backslashes and control characters escaped; the text is UTF-8.
+std::string jsonString(std::string_view text) {
+    std::string out = "\"";
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += c;
+        } else if (byte < 0x20) {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
+            out += escaped;
+        } else {
+            out += c;
+        }
+    }
+    return out + "\"";
+}
+
 } // namespace quorix::cli

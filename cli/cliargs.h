@@ -39,6 +39,9 @@ private:
 
 Error badArgument(std::string message);
 
+// `text` as a JSON string literal, quotes included.
+std::string jsonString(std::string_view text);
+
 // Prints "quorix-cli: <message>" on stderr and returns the exit code for bad arguments or input.
 int fail(const std::string &message);
 inline constexpr int kExitOk = 0;

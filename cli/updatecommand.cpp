@@ -32,24 +32,6 @@ Result<Proxy> parseProxy(std::string_view text) {
     return Proxy{std::string(text.substr(0, colon)), *port};
 }
 
-std::string jsonString(std::string_view text) {
-    std::string out = "\"";
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += c;
-        } else if (byte < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", byte);
-            out += escaped;
-        } else {
-            out += c;
-        }
-    }
-    return out + "\"";
-}
-
 // One GET through cpp-httplib. Error statuses come back as statuses; only a request that got no
 // answer at all is an error.
 class HttplibTransport {
