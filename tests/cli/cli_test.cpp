@@ -15,28 +15,19 @@
 #include "core/drawfile.h"
 #include "core/statistics.h"
 #include "core/tipparameters.h"
+#include "clirun.h"
 
 using namespace quorix;
+using quorix::test::CliRun;
+using quorix::test::runCli;
+using quorix::test::slurp;
 namespace fs = std::filesystem;
 
 namespace {
 
-std::string slurp(const fs::path &p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
 void writeText(const fs::path &p, const std::string &text) {
     std::ofstream(p, std::ios::binary) << text;
 }
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 class Cli : public ::testing::Test {
 protected:
@@ -51,16 +42,7 @@ protected:
     fs::path path(const std::string &name) const { return m_dir / name; }
     std::string arg(const std::string &name) const { return "'" + path(name).string() + "'"; }
 
-    CliRun cli(const std::string &args) const {
-        const std::string command = std::string("'") + QUORIX_CLI + "' " + args + " >" + arg("stdout") +
-                                    " 2>" + arg("stderr") + " </dev/null";
-        const int status = std::system(command.c_str());
-        CliRun r;
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        r.out = slurp(path("stdout"));
-        r.err = slurp(path("stderr"));
-        return r;
-    }
+    CliRun cli(const std::string &args) const { return runCli(m_dir, args); }
 
     fs::path m_dir;
 };

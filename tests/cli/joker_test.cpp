@@ -9,22 +9,14 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include "clirun.h"
+
+using quorix::test::CliRun;
+using quorix::test::runCli;
+using quorix::test::slurp;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path &p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 class JokerCli : public ::testing::Test {
 protected:
@@ -45,13 +37,7 @@ protected:
     void TearDown() override { fs::remove_all(m_dir); }
 
     CliRun cli(const std::string &args) const {
-        const std::string out = (m_dir / "stdout").string();
-        const std::string err = (m_dir / "stderr").string();
-        const std::string command = std::string("'") + QUORIX_CLI + "' " + args + " --draws '" +
-                                    (m_dir / "d.csv").string() + "' >'" + out + "' 2>'" + err +
-                                    "' </dev/null";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+        return runCli(m_dir, args + " --draws '" + (m_dir / "d.csv").string() + "'");
     }
 
     fs::path m_dir;

@@ -10,17 +10,15 @@
 #include <unistd.h>
 
 #include "core/drawfile.h"
+#include "clirun.h"
 
 using namespace quorix;
+using quorix::test::CliRun;
+using quorix::test::runCli;
+using quorix::test::slurp;
 namespace fs = std::filesystem;
 
 namespace {
-
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
 
 Draw drawOn(const char *iso, std::array<int, 6> numbers, int bonus = 0) {
     Draw d;
@@ -48,19 +46,7 @@ protected:
 
     std::string file() const { return (m_dir / "ZahlenCH.dat").string(); }
 
-    CliRun cli(const std::string &args) const {
-        const std::string out = (m_dir / "out").string();
-        const std::string err = (m_dir / "err").string();
-        const std::string command =
-            std::string("'") + QUORIX_CLI + "' search " + args + " >'" + out + "' 2>'" + err + "' </dev/null";
-        const int status = std::system(command.c_str());
-        CliRun r;
-        r.code = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-        std::ifstream o(out), e(err);
-        std::getline(o, r.out, '\0');
-        std::getline(e, r.err, '\0');
-        return r;
-    }
+    CliRun cli(const std::string &args) const { return runCli(m_dir, "search " + args); }
 
     std::string base(const std::string &threshold) const {
         return "--draws '" + file() + "' --start 2024-03-02 --end 2024-03-09 --threshold " + threshold;

@@ -13,19 +13,16 @@
 
 #include "core/drawfile.h"
 #include "numberserver.h"
+#include "clirun.h"
 
 using namespace quorix;
+using quorix::test::CliRun;
 using quorix::test::NumberServerProcess;
+using quorix::test::runCli;
+using quorix::test::slurp;
 namespace fs = std::filesystem;
 
 namespace {
-
-std::string slurp(const fs::path &p) {
-    std::ifstream in(p, std::ios::binary);
-    std::ostringstream s;
-    s << in.rdbuf();
-    return s.str();
-}
 
 Draw makeDraw(int y, int m, int d, int first, std::array<int, 6> joker = {1, 2, 3, 4, 5, 6}) {
     Draw draw;
@@ -44,12 +41,6 @@ const std::vector<Draw> kServerHistory = {
     makeDraw(2014, 4, 12, 4), makeDraw(2014, 4, 16, 5),
 };
 
-struct CliRun {
-    int code = -1;
-    std::string out;
-    std::string err;
-};
-
 class ServeUpdate : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -66,12 +57,7 @@ protected:
     std::string path(const std::string &name) const { return (m_dir / name).string(); }
     std::vector<Draw> playerDraws() const { return *DrawFile(path("ZahlenCH.dat")).readAll(); }
 
-    CliRun cli(const std::string &args) const {
-        const std::string command = std::string("'") + QUORIX_CLI + "' " + args + " >'" + path("stdout") +
-                                    "' 2>'" + path("stderr") + "' </dev/null";
-        const int status = std::system(command.c_str());
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(path("stdout")), slurp(path("stderr"))};
-    }
+    CliRun cli(const std::string &args) const { return runCli(m_dir, args); }
     CliRun update(const NumberServerProcess &server, const std::string &more) const {
         return cli("update --draws '" + path("ZahlenCH.dat") + "' --server " + server.address() + " " + more);
     }
