@@ -12,4 +12,11 @@ struct JokerNumbers {
     std::array<JokerTicket, 3> tickets{};
 };
 
+// The draw days ticked in the print settings dialog; the click scripts read them. Both unticked
+// until the dialog is first opened for printing.
+struct TicketDays {
+    bool saturday = false;
+    bool wednesday = false;
+};
+
 } // namespace quorix

@@ -137,6 +137,7 @@ public:
     int currentIndex() const { return static_cast<int>(m_browser.current().index); }
     Random &random() { return m_random; }
     JokerNumbers &jokerNumbers() { return m_jokers; }
+    TicketDays &ticketDays() { return m_days; }
     // Paper format and offsets of the ticket print, kept by the settings store.
     PrintSettings &printSettings() { return m_print; }
     SoundPlayer &sound() { return *m_sound; }
@@ -223,6 +224,8 @@ public Q_SLOTS:
     // Searches the sheet's tips in the draws of the statistics window (windowsearch.cpp).
     void SpeedButton4Click();
     void LosnummerClick();
+    // Hands the sheet to the browser-automation program through a click script (windowonline.cpp).
+    void OnlineTippClick();
     // Draw entry, deletion of the shown draw and the CSV import (windowdraws.cpp).
     void BitBtn8Click();
     void BitBtn4Click();
@@ -336,6 +339,7 @@ private:
     DrawBrowser m_browser;
     Random m_random;
     JokerNumbers m_jokers;
+    TicketDays m_days;
     PrintSettings m_print;
     SoundPlayer *m_sound = nullptr;
     QString m_replayNumber;
