@@ -76,6 +76,16 @@ constexpr Command kCommands[] = {
      "no drawn Joker; after more than 1000 redraws the level drops by one. Prints "
      "{\"number\":\"DDDDDD\",\"level\":L} with the level in force at the end.",
      nullptr},
+    {"ticket-marks", runTicketMarks,
+     "ticket-marks --tips FILE.zqt [--top T] [--left L] [--saturday] [--wednesday] [--joker K]...",
+     "Prints where the ticket printing puts its marks for the tip file, in 1/96 inch from the page's "
+     "top-left corner, with the offsets --top (default 53) and --left (default 32), 0..100, the draw days "
+     "and the ticked Jokers K (1..3), as {\"marks\":[{\"kind\":\"number\"|\"lucky\"|\"day\"|\"joker\","
+     "\"row\":R,\"field\":F,\"left\":X,\"top\":Y},...]} in the order they are set: the day mark, the "
+     "Jokers, then each row's numbers and its lucky mark (row and field only where they apply). A row "
+     "whose first field is empty while it holds other numbers or a lucky number, or a lucky box that is "
+     "not - or a whole number, is refused.",
+     nullptr},
 };
 
 bool isHelp(std::string_view arg) {

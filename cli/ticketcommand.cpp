@@ -1,0 +1,91 @@
+// quorix-cli ticket-marks: where the ticket printing puts its marks for a tip file.
+#include <charconv>
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "core/ticketlayout.h"
+#include "core/tipsheet.h"
+#include "output/tipfile.h"
+
+namespace quorix::cli {
+
+namespace {
+
+constexpr long long kHighestOffset = 100;
+
+// "--joker K" may be given for each of the three Jokers; the rest goes to the common parser.
+Result<std::array<bool, 3>> takeJokers(std::span<char *const> args, std::vector<char *> &rest) {
+    std::array<bool, 3> jokers{};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (std::string_view(args[i]) != "--joker") {
+            rest.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 >= args.size()) return badArgument("--joker needs a value");
+        const std::string_view value = args[++i];
+        int joker = 0;
+        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), joker);
+        if (value.empty() || ec != std::errc() || end != value.data() + value.size() || joker < 1 ||
+            joker > 3)
+            return badArgument("--joker must be 1, 2 or 3: " + std::string(value));
+        jokers[static_cast<std::size_t>(joker - 1)] = true;
+    }
+    return jokers;
+}
+
+Result<int> offset(const CliArgs &parsed, std::string_view name, int design) {
+    if (!parsed.has(name)) return design;
+    auto value = parsed.integer(name, 0, kHighestOffset);
+    if (!value) return value.error();
+    return static_cast<int>(*value);
+}
+
+std::string markJson(const TicketMark &mark) {
+    std::string json = "{\"kind\":\"" + std::string(ticketMarkKindName(mark.kind)) + "\"";
+    if (mark.row > 0) json += ",\"row\":" + std::to_string(mark.row);
+    if (mark.field > 0) json += ",\"field\":" + std::to_string(mark.field);
+    return json + ",\"left\":" + std::to_string(mark.left) + ",\"top\":" + std::to_string(mark.top) + "}";
+}
+
+} // namespace
+
+int runTicketMarks(std::span<char *const> args) {
+    std::vector<char *> rest;
+    auto jokers = takeJokers(args, rest);
+    if (!jokers) return fail(jokers.error().message);
+    auto parsed = CliArgs::parse(rest, {"tips", "top", "left"}, {"saturday", "wednesday"});
+    if (!parsed) return fail(parsed.error().message);
+    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    auto tipPath = parsed->text("tips");
+    if (!tipPath) return fail(tipPath.error().message);
+    TicketChoices choices;
+    auto top = offset(*parsed, "top", choices.top);
+    if (!top) return fail(top.error().message);
+    auto left = offset(*parsed, "left", choices.left);
+    if (!left) return fail(left.error().message);
+    choices = {*top, *left, parsed->flag("saturday"), parsed->flag("wednesday"), *jokers};
+
+    auto sheet = TipFile::read(*tipPath);
+    if (!sheet) return fail(sheet.error().message);
+    // Each field keeps what the sheet's own rule makes of its text, as when the window loads it.
+    for (TipRow &row : sheet->rows)
+        for (std::string &number : row.numbers)
+            number = normalisedTipNumber(number);
+    auto marks = layoutTicket(*sheet, choices);
+    if (!marks) return fail(*tipPath + ": " + marks.error().message);
+
+    std::string json = "{\"marks\":[";
+    for (std::size_t i = 0; i < marks->size(); ++i) {
+        if (i) json += ',';
+        json += markJson((*marks)[i]);
+    }
+    json += "]}\n";
+    std::fwrite(json.data(), 1, json.size(), stdout);
+    return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
+}
+
+} // namespace quorix::cli
