@@ -33,6 +33,7 @@
 #include "app/programfolder.h"
 #include "app/prompts.h"
 #include "app/soundplayer.h"
+#include "app/spielwahl.h"
 #include "app/windowcharts.h"
 #include "app/windowcomputation.h"
 #include "app/windowupdate.h"
@@ -100,8 +101,10 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     buildStatusBar();
 
     resize(sizeHint().expandedTo(QSize(609, 504)));
-    // The dialogs register for the language files in the order of their creation: the draw
-    // entry dialog before the number dialog.
+    // The dialogs register for the language files in the order of their creation: the print
+    // settings, the draw entry dialog, the number dialog.
+    m_printDialog = new Spielwahl(m_jokers, m_days, m_random, this);
+    registerWindow(m_printDialog);
     m_entryDialog = new LoEingab(this);
     registerWindow(m_entryDialog);
     m_charts = new WindowCharts(*this);
@@ -289,9 +292,6 @@ void LottoZahlen::closeEvent(QCloseEvent *event) {
     FormClose();
     QMainWindow::closeEvent(event);
 }
-
-// A tip file named on the command line is printed here, then the window closes.
-void LottoZahlen::runCommandLine() {}
 
 // ---- draw browser --------------------------------------------------------------------------
 

@@ -7,8 +7,11 @@
 
 #include <QColor>
 #include <QHash>
+#include <QImage>
 #include <QMainWindow>
+#include <QPageLayout>
 #include <QString>
+#include <QStringList>
 
 #include "app/jokernumbers.h"
 #include "app/messagetable.h"
@@ -50,12 +53,18 @@ struct CheckBoxEntry;
 struct SpinFieldEntry;
 class LoEingab;
 class SoundPlayer;
+class Spielwahl;
+struct TicketPage;
 class WindowCharts;
 class WindowComputation;
 class WindowUpdate;
 
 // The code of language index 0..9 ("de", "en", ...), empty for any other index.
 QString languageCode(int index);
+
+// The tip file a command line names for printing: with a first argument other than "D" the
+// second one; empty (run interactively) otherwise. `arguments` leaves out the program's name.
+QString commandLineTipFile(const QStringList &arguments);
 
 // The main window. It builds the pages, owns the session's state and its helpers: the charts
 // (with the number dialog and the tip distribution) and the tip computation. Every control gets
@@ -125,6 +134,7 @@ public:
     WindowCharts &charts() { return *m_charts; }
     WindowComputation &computation() { return *m_computation; }
     LoEingab &drawEntryDialog() { return *m_entryDialog; }
+    Spielwahl &printDialog() { return *m_printDialog; }
     WindowUpdate &drawUpdate() { return *m_update; }
 
     // State the operations share.
@@ -194,8 +204,19 @@ public:
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
 
     // Fills the sheet from a tip file: the unlocked rows are cleared, then all fourteen rows
-    // (locked ones too) take the file's texts. A file that cannot be read changes nothing.
-    void Textladen(const QString &path);
+    // (locked ones too) take the file's texts. A file that cannot be read changes nothing and
+    // answers false.
+    bool Textladen(const QString &path);
+
+    // The ticket's print preview (windowprint.cpp): shows the page and returns when it is closed.
+    // Without one the print preview dialog.
+    using TicketPreview = std::function<void(const TicketPage &page)>;
+    void setTicketPreview(TicketPreview preview) { m_ticketPreview = std::move(preview); }
+    // Where the print settings' "Online" hands the sheet; without one OnlineTippClick.
+    void setOnlineRoute(std::function<void()> route) { m_onlineRoute = std::move(route); }
+    // The program's arguments after its name; a tip file named there is printed at start-up,
+    // then the window closes.
+    void setCommandLine(const QStringList &arguments) { m_commandLineTips = commandLineTipFile(arguments); }
 
     // The start-up sequence; runs once, on the first showing.
     void FormShow();
@@ -211,6 +232,8 @@ Q_SIGNALS:
 
 public Q_SLOTS:
     void SpeedButton5Click();
+    // Prints the sheet onto a ticket after the print settings dialog (windowprint.cpp).
+    void SpeedButton12Click();
     void SpeedButton6Click();
     void SpeedButton7Click();
     void Komplettcheck();
@@ -320,6 +343,8 @@ private:
     QString chooseCsvFile();
     void enterDraw(const DrawEntryForm &form);
     void openDocument(const QString &path);
+    QString chooseTicketPdf();
+    void previewTicket(const TicketPage &page);
 
     Controls m_ui;
     QHash<QString, QWidget *> m_controls;
@@ -351,6 +376,13 @@ private:
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
     LoEingab *m_entryDialog = nullptr;
+    Spielwahl *m_printDialog = nullptr;
+    // The ticket page keeps its paper set-up and its test picture from one print to the next.
+    QPageLayout m_ticketLayout;
+    QImage m_ticketPicture;
+    TicketPreview m_ticketPreview;
+    std::function<void()> m_onlineRoute;
+    QString m_commandLineTips;
     WindowUpdate *m_update = nullptr;
     std::vector<QWidget *> m_windows;
 

@@ -456,8 +456,10 @@ QLayout *LottoZahlen::buildSidePanel() {
         button->setEnabled(false);
         return button;
     };
-    for (const char *name : {"SpeedButton12", "OnlineTipp"})
-        side->addWidget(later(name, false));
+    QAbstractButton *print = makeButton("SpeedButton12", false);
+    side->addWidget(print);
+    connect(print, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton12Click);
+    side->addWidget(later("OnlineTipp", false));
     QAbstractButton *search = makeButton("SpeedButton4", false);
     side->addWidget(search);
     connect(search, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton4Click);

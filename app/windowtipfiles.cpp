@@ -66,11 +66,11 @@ void LottoZahlen::SpeedButton16Click() {
     SpeedButton5Click();
 }
 
-void LottoZahlen::Textladen(const QString &path) {
+bool LottoZahlen::Textladen(const QString &path) {
     const Result<TipSheet> read = TipFile::read(localPath(path));
     if (!read) {
         Prompts::message(this, windowTitle(), QString::fromStdString(read.error().message));
-        return;
+        return false;
     }
     SpeedButton11Click();
     for (std::size_t r = 0; r < m_fields.size(); ++r) {
@@ -80,6 +80,7 @@ void LottoZahlen::Textladen(const QString &path) {
             m_fields[r][c]->setText(QString::fromStdString(row.numbers[c]));
         m_lucky[r]->setCurrentText(QString::fromStdString(row.lucky));
     }
+    return true;
 }
 
 void LottoZahlen::BitBtn7Click() {

@@ -420,6 +420,46 @@ Joker
 
 Opcje internetu
 
+Ustawienia drukowania kuponu
+
+Sobota
+
+Środa
+
+Joker 1
+
+Nowy
+Utwórz numer losu, który nigdy nie został wylosowany
+Szukaj
+Sprawdź, czy ten numer był już wylosowany
+Joker 2
+
+Nowy
+Utwórz numer losu, który nigdy nie został wylosowany
+Szukaj
+Sprawdź, czy ten numer był już wylosowany
+Joker 3
+
+Nowy
+Utwórz numer losu, który nigdy nie został wylosowany
+Szukaj
+Sprawdź, czy ten numer był już wylosowany
+Pokaż kupon do testu
+
+Góra:
+
+Lewo
+
+Format papieru:
+
+Koszt:
+
+OK
+
+Anuluj
+
+Online
+
 Wprowadź liczby losowania
 
 Dod.:

@@ -420,6 +420,46 @@ Joker
 
 Opciones de Internet
 
+Ajustes de impresión del boleto
+
+Sábado
+
+Miércoles
+
+Joker 1
+
+Nuevo
+Crear un número de boleto que nunca salió
+Buscar
+Buscar si este número ya salió
+Joker 2
+
+Nuevo
+Crear un número de boleto que nunca salió
+Buscar
+Buscar si este número ya salió
+Joker 3
+
+Nuevo
+Crear un número de boleto que nunca salió
+Buscar
+Buscar si este número ya salió
+Mostrar el boleto para una prueba
+
+Arriba:
+
+Izquierda
+
+Formato de papel:
+
+Coste:
+
+OK
+
+Cancelar
+
+En línea
+
 Introducir los números del sorteo
 
 Compl.:

@@ -68,3 +68,5 @@ Pozostałe odrzucone wiersze
 Czy przejąć teraz te losowania do bazy danych?
 Plik nie zawiera żadnego prawidłowego losowania. Baza danych pozostaje bez zmian.
 Czy na pewno usunąć to losowanie z bazy danych?
+Zapisz jako PDF
+Pierwsze pole jest puste, ale wiersz zawiera liczby lub liczbę szczęścia. Wypełnij typ od pierwszego pola albo go usuń. Nic nie zostało wydrukowane.
