@@ -41,7 +41,7 @@ QFont ticketMarkFont() {
 }
 
 bool paintTicket(QPagedPaintDevice &device, const TicketPage &page) {
-    if (!(device.pageLayout() == page.layout)) device.setPageLayout(page.layout);
+    if (!device.pageLayout().isEquivalentTo(page.layout)) device.setPageLayout(page.layout);
     QPainter painter(&device);
     if (!painter.isActive()) return false;
     // Device pixels per layout unit. The painter stays unscaled, so the font's point size is
@@ -82,6 +82,10 @@ bool writeTicketPdf(const QString &path, const TicketPage &page, QString &error)
         QPdfWriter writer(&file);
         writer.setTitle(u"Druck des Lottoscheines"_s);
         writer.setCreator(u"Quorix"_s);
+        // Marks near the bottom stay on the page: the margin is the printer's, not the PDF's.
+        QPageLayout layout = page.layout;
+        layout.setMode(QPageLayout::FullPageMode);
+        writer.setPageLayout(layout);
         painted = paintTicket(writer, page);
     }
     if (!painted || !file.commit()) {
