@@ -77,7 +77,25 @@ Spielwahl::Spielwahl(JokerNumbers &jokers, TicketDays &days, Random &random, QWi
     , m_random(random) {
     setObjectName(u"Spielwahl"_s);
     setWindowTitle(u"Drucckeeinstellungen für den Lottoschein"_s);
+    // The controls are made in the order the language files list them.
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(buildDays());
+    layout->addLayout(buildJokers());
+    m_testPicture = makeBox(this, u"CheckBox6"_s, u"Schein zum Test mit anzeigen"_s);
+    layout->addWidget(m_testPicture);
+    layout->addLayout(buildPage());
+    auto *costRow = new QHBoxLayout;
+    costRow->addWidget(makeLabel(this, u"Label4"_s, u"Kosten:"_s));
+    m_cost = makeLabel(this, u"Label5"_s, QString());
+    m_cost->setProperty("Tag", kUntranslatedTag);
+    costRow->addWidget(m_cost);
+    costRow->addStretch(1);
+    layout->addLayout(costRow);
+    layout->addLayout(buildButtons());
+    showState();
+}
 
+QLayout *Spielwahl::buildDays() {
     m_saturday = makeBox(this, u"CheckBox1"_s, u"Samstag"_s);
     m_wednesday = makeBox(this, u"CheckBox2"_s, u"Mittwoch"_s);
     connect(m_saturday, &QCheckBox::toggled, this, [this](bool on) {
@@ -88,54 +106,48 @@ Spielwahl::Spielwahl(JokerNumbers &jokers, TicketDays &days, Random &random, QWi
         m_days.wednesday = on;
         updateCost();
     });
-    auto *layout = new QVBoxLayout(this);
-    auto *dayRow = new QHBoxLayout;
-    dayRow->addWidget(m_saturday);
-    dayRow->addWidget(m_wednesday);
-    dayRow->addStretch(1);
-    layout->addLayout(dayRow);
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_saturday);
+    row->addWidget(m_wednesday);
+    row->addStretch(1);
+    return row;
+}
 
-    auto *jokerGrid = new QGridLayout;
+QLayout *Spielwahl::buildJokers() {
+    auto *grid = new QGridLayout;
     for (int joker = 0; joker < 3; ++joker) {
         buildJokerRow(joker);
         const auto j = static_cast<std::size_t>(joker);
-        jokerGrid->addWidget(m_jokerBoxes[j], joker, 0);
+        grid->addWidget(m_jokerBoxes[j], joker, 0);
         for (std::size_t d = 0; d < m_digits[j].size(); ++d)
-            jokerGrid->addWidget(m_digits[j][d], joker, 1 + static_cast<int>(d));
-        jokerGrid->addWidget(m_newButtons[j], joker, 7);
-        jokerGrid->addWidget(m_searchButtons[j], joker, 8);
+            grid->addWidget(m_digits[j][d], joker, 1 + static_cast<int>(d));
+        grid->addWidget(m_newButtons[j], joker, 7);
+        grid->addWidget(m_searchButtons[j], joker, 8);
     }
-    layout->addLayout(jokerGrid);
+    return grid;
+}
 
-    m_testPicture = makeBox(this, u"CheckBox6"_s, u"Schein zum Test mit anzeigen"_s);
-    layout->addWidget(m_testPicture);
-
-    auto *pageRow = new QHBoxLayout;
-    pageRow->addWidget(makeLabel(this, u"Label1"_s, u"Oben:"_s));
+QLayout *Spielwahl::buildPage() {
+    auto *row = new QHBoxLayout;
+    row->addWidget(makeLabel(this, u"Label1"_s, u"Oben:"_s));
     m_top = makeSpin(this, u"Edit1"_s, kHighestOffset);
-    pageRow->addWidget(m_top);
-    pageRow->addWidget(makeLabel(this, u"Label2"_s, u"Links"_s));
+    row->addWidget(m_top);
+    row->addWidget(makeLabel(this, u"Label2"_s, u"Links"_s));
     m_left = makeSpin(this, u"Edit2"_s, kHighestOffset);
-    pageRow->addWidget(m_left);
-    pageRow->addWidget(makeLabel(this, u"Label3"_s, u"Papierformat:"_s));
+    row->addWidget(m_left);
+    row->addWidget(makeLabel(this, u"Label3"_s, u"Papierformat:"_s));
     m_paper = new QComboBox(this);
     m_paper->setObjectName(u"ComboBox1"_s);
     for (int i = 0; i < kPaperFormatCount; ++i) {
         const std::string_view name = paperFormat(i)->name;
         m_paper->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
     }
-    pageRow->addWidget(m_paper);
-    pageRow->addStretch(1);
-    layout->addLayout(pageRow);
+    row->addWidget(m_paper);
+    row->addStretch(1);
+    return row;
+}
 
-    auto *costRow = new QHBoxLayout;
-    costRow->addWidget(makeLabel(this, u"Label4"_s, u"Kosten:"_s));
-    m_cost = makeLabel(this, u"Label5"_s, QString());
-    m_cost->setProperty("Tag", kUntranslatedTag);
-    costRow->addWidget(m_cost);
-    costRow->addStretch(1);
-    layout->addLayout(costRow);
-
+QLayout *Spielwahl::buildButtons() {
     m_ok = makeButton(this, u"BitBtn1"_s, u"OK"_s);
     m_abort = makeButton(this, u"BitBtn2"_s, u"Abbrechen"_s);
     m_online = makeButton(this, u"BitBtn3"_s, u"Online"_s);
@@ -143,13 +155,12 @@ Spielwahl::Spielwahl(JokerNumbers &jokers, TicketDays &days, Random &random, QWi
     connect(m_ok, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_abort, &QPushButton::clicked, this, &QDialog::reject);
     connect(m_online, &QPushButton::clicked, this, [this] { done(kOnlineCode); });
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(m_ok);
-    buttons->addWidget(m_abort);
-    buttons->addWidget(m_online);
-    layout->addLayout(buttons);
-    showState();
+    auto *row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(m_ok);
+    row->addWidget(m_abort);
+    row->addWidget(m_online);
+    return row;
 }
 
 void Spielwahl::buildJokerRow(int joker) {

@@ -14,6 +14,7 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QPushButton;
 class QSpinBox;
 
@@ -77,7 +78,11 @@ public:
     QPushButton *onlineButton() const { return m_online; }
 
 private:
+    QLayout *buildDays();
+    QLayout *buildJokers();
     void buildJokerRow(int joker);
+    QLayout *buildPage();
+    QLayout *buildButtons();
     void updateCost();
     void searchJoker(int joker);
     void newJoker(int joker);
