@@ -54,7 +54,7 @@ struct Printing {
     }
     Spielwahl &dialog() { return window.printDialog(); }
     // The dialog answers with `outcome` after `change` has worked on it.
-    void answer(Spielwahl::Outcome outcome, std::function<void(Spielwahl &)> change = {}) {
+    void answer(Spielwahl::Outcome outcome, const std::function<void(Spielwahl &)> &change = {}) {
         dialog().setRunner([outcome, change](Spielwahl &d) {
             if (change) change(d);
             return outcome;

@@ -114,11 +114,12 @@ TEST(TicketLayout, FullSheetOrderAndOffsets) {
         sheet.rows[r] = fullTip(1 + static_cast<int>(r) * 2, std::to_string(r % 6 + 1));
     TicketChoices choices{10, 0, true, true, {true, false, true}};
     const std::vector<TicketMark> marks = marksOf(sheet, choices);
-    ASSERT_EQ(marks.size(), 1u + 2u + 14u * 7u);
+    constexpr std::size_t kRowMarks = std::size_t{14} * 7;
+    ASSERT_EQ(marks.size(), 1 + 2 + kRowMarks);
     EXPECT_EQ(marks[0], (TicketMark{Kind::Day, 0, 0, 145, 313}));
     EXPECT_EQ(marks[1], (TicketMark{Kind::Joker, 0, 0, 130, 333}));
     EXPECT_EQ(marks[2], (TicketMark{Kind::Joker, 0, 0, 444, 333}));
-    for (std::size_t i = 0; i < 14u * 7u; ++i) {
+    for (std::size_t i = 0; i < kRowMarks; ++i) {
         const TicketMark &m = marks[3 + i];
         EXPECT_EQ(m.row, static_cast<int>(i / 7 + 1));
         EXPECT_EQ(m.kind, i % 7 == 6 ? Kind::Lucky : Kind::Number);
