@@ -95,13 +95,19 @@ bool writeTicketPdf(const QString &path, const TicketPage &page, QString &error)
     return true;
 }
 
+void setUpTicketPrinter(QPrinter &printer, const TicketPage &page, const QString &title) {
+    printer.setDocName(title);
+    printer.setCopyCount(1);
+    printer.setPageLayout(page.layout);
+    // Positions count from the paper's corner even where the printer cannot print to the edge;
+    // set after the layout, which would otherwise bring the margins back.
+    printer.setFullPage(true);
+}
+
 void showTicketPreview(QWidget *parent, QPrinter &printer, const TicketPage &page,
                        const TicketPreviewTexts &texts, const std::function<QString()> &choosePdf,
                        const std::function<void(const QString &)> &report) {
-    printer.setDocName(texts.title);
-    printer.setCopyCount(1);
-    printer.setFullPage(true);
-    printer.setPageLayout(page.layout);
+    setUpTicketPrinter(printer, page, texts.title);
     QPrintPreviewDialog dialog(&printer, parent);
     dialog.setWindowTitle(texts.title);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,

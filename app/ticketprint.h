@@ -42,6 +42,10 @@ bool paintTicket(QPagedPaintDevice &device, const TicketPage &page);
 // Writes the page as a one-page PDF at true size; an error names the file.
 bool writeTicketPdf(const QString &path, const TicketPage &page, QString &error);
 
+// Readies a printer for the page: its paper, one copy, the title as the job's name, and full-page
+// mode.
+void setUpTicketPrinter(QPrinter &printer, const TicketPage &page, const QString &title);
+
 // The print preview of the page, titled `title`, zoomed to show the whole page. Its tool bar has
 // one more action, `pdfText`, which asks `choosePdf` for a file name and writes the page there as
 // a PDF; `report` shows a failed write.

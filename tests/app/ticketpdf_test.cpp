@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFontMetricsF>
 #include <QImage>
+#include <QPrinter>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -116,6 +117,7 @@ private Q_SLOTS:
     void marksLandWhereTheLayoutSays_data();
     void marksLandWhereTheLayoutSays();
     void aFailedWriteIsReported();
+    void printerTakesThePaperFromItsCorner();
 };
 
 void TicketPdfTest::marksLandWhereTheLayoutSays_data() {
@@ -181,6 +183,19 @@ void TicketPdfTest::aFailedWriteIsReported() {
     QVERIFY(!writeTicketPdf(missing, page, error));
     QVERIFY(error.startsWith(missing + u": "_s));
     QVERIFY(!QFile::exists(missing));
+}
+
+void TicketPdfTest::printerTakesThePaperFromItsCorner() {
+    QPrinter printer(QPrinter::HighResolution);
+    const TicketPage page{*ticketPageLayout(3), {}, QImage()};
+    setUpTicketPrinter(printer, page, u"Druck des Lottoscheines"_s);
+    QVERIFY(printer.fullPage());
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    QCOMPARE(printer.pageLayout().fullRect(QPageLayout::Millimeter).size().toSize(), QSize(180, 106));
+    QCOMPARE(printer.paperRect(QPrinter::Millimeter).topLeft(),
+             printer.pageRect(QPrinter::Millimeter).topLeft());
+    QCOMPARE(printer.copyCount(), 1);
+    QCOMPARE(printer.docName(), u"Druck des Lottoscheines"_s);
 }
 
 QTEST_MAIN(TicketPdfTest)
