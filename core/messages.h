@@ -75,10 +75,12 @@ enum class Msg : int {
     CsvImportQuestion = 67,     // "Sollen die Ziehungen jetzt in die Datenbank übernommen werden?"
     CsvNothingToImport = 68,    // "Die Datei enthält keine gültige Ziehung. ..."
     DeleteDrawQuestion = 69,    // "Soll diese Ziehung wirklich aus der Datenbank gelöscht werden?"
+    ChanceTitle = 70,           // "Was Zufallstipps im Mittel erreicht hätten (gleiche Anzahl Reihen):"
+    AnalysisStopped = 71,       // "Vorzeitig angehalten nach der Ziehung vom", then the date
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 70;
+inline constexpr int kMessageCount = 72;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

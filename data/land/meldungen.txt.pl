@@ -68,3 +68,5 @@ Pozostałe odrzucone wiersze
 Czy przejąć teraz te losowania do bazy danych?
 Plik nie zawiera żadnego prawidłowego losowania. Baza danych pozostaje bez zmian.
 Czy na pewno usunąć to losowanie z bazy danych?
+Co osiągnęłyby średnio losowe typy (ta sama liczba rzędów):
+Zatrzymano przedwcześnie po losowaniu z dnia

@@ -68,3 +68,5 @@ Otras líneas rechazadas
 ¿Incorporar ahora estos sorteos a la base de datos?
 El archivo no contiene ningún sorteo válido. La base de datos no cambia.
 ¿Desea realmente borrar este sorteo de la base de datos?
+Lo que habrían logrado de media apuestas al azar (mismo número de filas):
+Detenido antes de tiempo tras el sorteo del
