@@ -148,18 +148,56 @@ void addExpected(ExpectedTable &expected, const SheetCheck &check, const Draw &d
     }
 }
 
+// Tips computed as if the draw of the picker's date were the newest; the sheet takes them.
+Result<void> computeTips(WalkSource &source, const ParameterAnalysisRequest &rq, Random &random,
+                         ParameterAnalysis &out) {
+    ComputationRequest computation;
+    computation.startDate = rq.startDate;
+    computation.endDate = out.endDate;
+    computation.saturday = rq.saturday;
+    computation.wednesday = rq.wednesday;
+    computation.parameters = rq.parameters;
+    computation.sheet = out.sheet;
+    Result<ComputationResult> computed = source.compute(computation, random);
+    if (!computed) return computed.error();
+    out.sheet = sheetAfter(*computed, out.sheet);
+    out.lastComputation = std::move(*computed);
+    return {};
+}
+
+// Adds the check of one turn to the column pair of its draw's weekday; answers the rows with
+// three hits or more.
+int countTurn(const SheetCheck &check, const Draw &draw, ParameterAnalysis &out) {
+    const std::size_t column = isSaturdayDraw(draw.date) ? SaturdayPlain : WednesdayPlain;
+    int winningRows = 0;
+    for (int i = 0; i <= 6; ++i) {
+        const auto k = static_cast<std::size_t>(i);
+        out.table[k][column] += check.tally.at(i, false);
+        out.table[k][column + 1] += check.tally.at(i, true);
+        if (i >= 3) winningRows += static_cast<int>(check.tally.at(i, false) + check.tally.at(i, true));
+    }
+    addExpected(out.expected, check, draw, column);
+    return winningRows;
+}
+
+// The draw for the picker's date becomes current and the picker follows it; an empty history
+// leaves both.
+Result<void> selectDraw(WalkSource &source, DaySerial pickerDate, ParameterAnalysis &out) {
+    const Result<std::optional<BrowsedDraw>> selected = source.select(pickerDate);
+    if (!selected) return selected.error();
+    if (*selected) out.current = **selected;
+    out.endDate = out.current.draw.date;
+    return {};
+}
+
 // The numbered steps of the walk, on whichever source.
 Result<ParameterAnalysis> walk(WalkSource &source, const ParameterAnalysisRequest &rq, Random &random,
                                const AnalysisTurnCallback &onTurn) {
     if (Result<void> checked = checkComputationSettings(rq.parameters); !checked) return checked.error();
     ParameterAnalysis out;
     out.sheet = rq.sheet;
-    // The draw for the chosen date becomes current; the picker follows it.
-    Result<std::optional<BrowsedDraw>> selected = source.select(rq.fromDate);
-    if (!selected) return selected.error();
-    if (!*selected) return Error{Error::Code::NotFound, "the draw history holds no draw"};
-    out.current = **selected;
-    out.endDate = out.current.draw.date;
+    if (Result<void> first = selectDraw(source, rq.fromDate, out); !first) return first.error();
+    if (out.current.draw.date == 0) return Error{Error::Code::NotFound, "the draw history holds no draw"};
 
     const int step = rq.saturday && rq.wednesday ? 3 : 6;
     DaySerial chosen = rq.fromDate;
@@ -170,47 +208,24 @@ Result<ParameterAnalysis> walk(WalkSource &source, const ParameterAnalysisReques
         random.seed(rq.seed);
         AnalysisTurn turn;
         turn.tipsFor = out.endDate;
-        if (!rq.recomputeOnlyAfterWin || winningRows != 0) {
-            ComputationRequest computation;
-            computation.startDate = rq.startDate;
-            computation.endDate = out.endDate;
-            computation.saturday = rq.saturday;
-            computation.wednesday = rq.wednesday;
-            computation.parameters = rq.parameters;
-            computation.sheet = out.sheet;
-            Result<ComputationResult> computed = source.compute(computation, random);
-            if (!computed) return computed.error();
-            out.sheet = sheetAfter(*computed, out.sheet);
-            out.lastComputation = std::move(*computed);
-            turn.computed = true;
+        turn.computed = !rq.recomputeOnlyAfterWin || winningRows != 0;
+        if (turn.computed) {
+            if (Result<void> computed = computeTips(source, rq, random, out); !computed)
+                return computed.error();
         }
-        selected = source.select(out.endDate + step);
-        if (!selected) return selected.error();
-        if (*selected) out.current = **selected;
-        out.endDate = out.current.draw.date;
-
+        if (Result<void> next = selectDraw(source, out.endDate + step, out); !next) return next.error();
         const SheetCheck check = komplettcheck(true, out.sheet, {}, {}, out.current.draw, kNoJokers);
         ++out.turns;
-        winningRows = 0;
-        const std::size_t column = isSaturdayDraw(out.current.draw.date) ? SaturdayPlain : WednesdayPlain;
-        for (int i = 0; i <= 6; ++i) {
-            const auto k = static_cast<std::size_t>(i);
-            out.table[k][column] += check.tally.at(i, false);
-            out.table[k][column + 1] += check.tally.at(i, true);
-            if (i >= 3) winningRows += static_cast<int>(check.tally.at(i, false) + check.tally.at(i, true));
-        }
-        addExpected(out.expected, check, out.current.draw, column);
+        winningRows = countTurn(check, out.current.draw, out);
         chosen = out.endDate;
-
-        if (onTurn) {
-            turn.turn = out.turns;
-            turn.sheet = out.sheet;
-            turn.checked = out.current;
-            turn.tally = check.tally;
-            if (!onTurn(turn)) {
-                out.stopped = previous != chosen;
-                break;
-            }
+        if (!onTurn) continue;
+        turn.turn = out.turns;
+        turn.sheet = out.sheet;
+        turn.checked = out.current;
+        turn.tally = check.tally;
+        if (!onTurn(turn)) {
+            out.stopped = previous != chosen;
+            break;
         }
     }
     return out;
