@@ -1,5 +1,8 @@
 // The parameter analysis ("Historische Analyse der Parameter beginnenden mit oben gewähltem
 // Datum"): the walk-forward test of the computation, its progress, its stop and its report.
+#include <cstdint>
+#include <limits>
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QCoreApplication>
@@ -50,6 +53,17 @@ QString seconds(const QElapsedTimer &timer) {
     return QLocale().toString(static_cast<double>(timer.elapsed()) / 1000.0, 'f', 1) + u" s"_s;
 }
 
+// The generator's state is proposed as it stands, unsigned; any 32-bit integer is taken, a
+// negative one as its bit pattern, so that OK on the proposal always walks.
+std::optional<std::uint32_t> seedFromText(const QString &text) {
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
 bool writeReport(const QString &path, const std::string &text) {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
@@ -69,14 +83,14 @@ void LottoZahlen::BitBtn9Click() {
         Prompts::input(this, message(Msg::SeedPrompt) + u" (1-99999999)?"_s, message(Msg::SeedCaption),
                        QString::number(m_random.state()));
     // A cancelled box, like an answer that is no integer, leaves nothing to walk with.
-    const std::optional<int> seed = tipInteger(answer.value_or(QString()).toStdString());
+    const std::optional<std::uint32_t> seed = seedFromText(answer.value_or(QString()));
     const Result<std::vector<Draw>> draws = drawFile().readAll();
     if (!seed || !draws) {
         Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));
         return;
     }
-    m_random.seed(static_cast<std::uint32_t>(*seed));
-    setStatusText(1, message(Msg::SeedCaption) + u' ' + QString::number(*seed));
+    m_random.seed(*seed);
+    setStatusText(1, message(Msg::SeedCaption) + u' ' + answer->trimmed());
 
     const ComputationRequest computation = m_computation->requestFor(*draws);
     ParameterAnalysisRequest request;
@@ -87,7 +101,7 @@ void LottoZahlen::BitBtn9Click() {
     request.wednesday = computation.wednesday;
     request.parameters = computation.parameters;
     request.sheet = computation.sheet;
-    request.seed = static_cast<std::uint32_t>(*seed);
+    request.seed = *seed;
     request.recomputeOnlyAfterWin = m_ui.recomputeAfterWin->isChecked();
 
     m_computation->beginOuterRun();
@@ -112,9 +126,9 @@ void LottoZahlen::BitBtn9Click() {
     const bool closeAfter = m_computation->endOuterRun();
 
     const QString path = QDir::current().filePath(QString::fromLatin1(kReportName));
-    const ParameterReportTexts texts{message(Msg::ParameterAnalysisTitle).toStdString(),
-                                     message(Msg::Draws).toStdString(), message(Msg::AnalysisStopped).toStdString(),
-                                     message(Msg::ChanceTitle).toStdString()};
+    const ParameterReportTexts texts{
+        message(Msg::ParameterAnalysisTitle).toStdString(), message(Msg::Draws).toStdString(),
+        message(Msg::AnalysisStopped).toStdString(), message(Msg::ChanceTitle).toStdString()};
     if (!analysis || !writeReport(path, parameterReportText(*analysis, texts))) {
         setStatusText(0, QString());
         Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));

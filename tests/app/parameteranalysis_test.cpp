@@ -39,6 +39,7 @@ private Q_SLOTS:
     void init();
     void cleanup();
     void walksWithTheAnsweredSeedAndShowsTheLastTurn();
+    void theProposedSeedAndNegativeOnesAreTaken();
     void cancelledOrNonIntegerSeedReportsFailure();
     void stopEndsAfterTheTurnAndStillReports_data();
     void stopEndsAfterTheTurnAndStillReports();
@@ -79,8 +80,10 @@ private:
         return *analyseParameters(history(), rq, random);
     }
     ParameterReportTexts texts() const {
-        return {m_window->message(Msg::ParameterAnalysisTitle).toStdString(), m_window->message(Msg::Draws).toStdString(),
-                m_window->message(Msg::AnalysisStopped).toStdString(), m_window->message(Msg::ChanceTitle).toStdString()};
+        return {m_window->message(Msg::ParameterAnalysisTitle).toStdString(),
+                m_window->message(Msg::Draws).toStdString(),
+                m_window->message(Msg::AnalysisStopped).toStdString(),
+                m_window->message(Msg::ChanceTitle).toStdString()};
     }
     void analyse() { QTest::mouseClick(m_window->control(u"BitBtn9"_s), Qt::LeftButton); }
 };
@@ -128,14 +131,33 @@ void ParameterAnalysisTest::walksWithTheAnsweredSeedAndShowsTheLastTurn() {
     QCOMPARE(window.currentDraw(), history().back());
     for (int r = 0; r < kTipRowCount; ++r)
         for (int c = 0; c < kNumbersPerTip; ++c)
-            QCOMPARE(window.tipField(r, c)->text(),
-                     QString::fromStdString(expected.sheet.rows[static_cast<std::size_t>(r)]
-                                                .numbers[static_cast<std::size_t>(c)]));
+            QCOMPARE(
+                window.tipField(r, c)->text(),
+                QString::fromStdString(
+                    expected.sheet.rows[static_cast<std::size_t>(r)].numbers[static_cast<std::size_t>(c)]));
     const std::array<JokerTicket, 3> noJokers{};
-    QVERIFY(window.hitTally() == komplettcheck(true, expected.sheet, {}, {}, history().back(), noJokers).tally);
+    QVERIFY(window.hitTally() ==
+            komplettcheck(true, expected.sheet, {}, {}, history().back(), noJokers).tally);
     QVERIFY(numberListBox()->isChecked());
     QVERIFY(window.checkEnabled());
     QVERIFY(!window.computation().running());
+}
+
+void ParameterAnalysisTest::theProposedSeedAndNegativeOnesAreTaken() {
+    LottoZahlen &window = start();
+    // A state above the largest int: OK on the proposal walks all the same.
+    window.random().seed(4000000000U);
+    m_prompts->answer(true, u"4000000000"_s);
+    analyse();
+    QCOMPARE(m_prompts->asked().at(0).preset, u"4000000000"_s);
+    QCOMPARE(report(), QString::fromStdString(parameterReportText(expectedWalk(4000000000U), texts())));
+    // A negative answer is taken as its 32-bit pattern.
+    window.ui().endDate->setDate(kFrom);
+    m_prompts->answer(true, u"-5"_s);
+    analyse();
+    QCOMPARE(m_prompts->asked().size(), std::size_t{2});
+    QCOMPARE(window.statusPanel(1)->text(), window.message(Msg::SeedCaption) + u" -5"_s);
+    QCOMPARE(report(), QString::fromStdString(parameterReportText(expectedWalk(4294967291U), texts())));
 }
 
 void ParameterAnalysisTest::cancelledOrNonIntegerSeedReportsFailure() {
