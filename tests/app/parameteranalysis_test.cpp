@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QtTest>
 
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void cancelledOrNonIntegerSeedReportsFailure();
     void stopEndsAfterTheTurnAndStillReports_data();
     void stopEndsAfterTheTurnAndStillReports();
+    void closingDuringTheWalkStopsItThenCloses();
 
 private:
     std::unique_ptr<TempHome> m_home;
@@ -211,6 +213,28 @@ void ParameterAnalysisTest::stopEndsAfterTheTurnAndStillReports() {
     QCOMPARE(lines.value(16), window.message(Msg::AnalysisStopped) + u" 13.01.2024"_s);
     QCOMPARE(window.currentDraw().date, serialFromYmd(2024, 1, 13));
     QVERIFY(!window.computation().running());
+}
+
+void ParameterAnalysisTest::closingDuringTheWalkStopsItThenCloses() {
+    LottoZahlen &window = start();
+    numberListBox()->setChecked(true);
+    bool ranWhileOpen = false;
+    QTimer::singleShot(0, &window, [&] {
+        window.close();
+        ranWhileOpen = window.isVisible() && window.computation().running();
+    });
+    m_prompts->answer(true, u"3"_s);
+    analyse();
+    QVERIFY(ranWhileOpen);
+    QVERIFY(!window.isVisible());
+    QVERIFY(report().contains(window.message(Msg::AnalysisStopped)));
+    // The settings were written with the number list's box as the user left it.
+    QVERIFY(numberListBox()->isChecked());
+    QFile settings(m_home->settingsFile());
+    QVERIFY(settings.open(QIODevice::ReadOnly));
+    const QByteArray stored = settings.readAll();
+    QVERIFY2(QString::fromUtf8(stored).contains(QRegularExpression(u"\"Chekcbox20\":\\s*(1|true)"_s)),
+             stored.constData());
 }
 
 QTEST_MAIN(ParameterAnalysisTest)
