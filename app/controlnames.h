@@ -33,6 +33,8 @@ inline constexpr char kJokerStepForward[] = "SpeedButton18";
 inline constexpr char kUpdate[] = "BitBtn1";            // "&Datenbank aktualisieren"
 inline constexpr char kSheetUpdate[] = "SpeedButton10"; // the draw panel's "Aktualisieren"
 inline constexpr char kStopUpdate[] = "SpeedButton8";
+inline constexpr char kParameterAnalysis[] = "BitBtn9";
+inline constexpr char kRecomputeAfterWin[] = "CheckBox31";
 
 // The tip sheet's side panel.
 inline constexpr char kTipCount[] = "Edit80"; // its spinner is "UpDown8"

@@ -111,6 +111,8 @@ public:
         QAbstractButton *update = nullptr;
         QAbstractButton *sheetUpdate = nullptr;
         QAbstractButton *stopUpdate = nullptr;
+        QAbstractButton *parameterAnalysis = nullptr; // BitBtn9
+        QCheckBox *recomputeAfterWin = nullptr;       // CheckBox31
     };
     const Controls &ui() const { return m_ui; }
 
@@ -246,6 +248,8 @@ public Q_SLOTS:
     void BitBtn7Click();
     // Searches the sheet's tips in the draws of the statistics window (windowsearch.cpp).
     void SpeedButton4Click();
+    // The walk-forward test of the computation from the end date on (windowparameteranalysis.cpp).
+    void BitBtn9Click();
     void LosnummerClick();
     // Hands the sheet to the browser-automation program through a click script (windowonline.cpp).
     void OnlineTippClick();

@@ -701,6 +701,11 @@ QWidget *LottoZahlen::buildDatenbank() {
         analysisLayout->addWidget(button);
     }
     analysisLayout->addWidget(makeToken(QStringLiteral("CheckBox31")));
+    m_ui.parameterAnalysis = requiredControl<QAbstractButton>(controlname::kParameterAnalysis);
+    m_ui.parameterAnalysis->setEnabled(true);
+    connect(m_ui.parameterAnalysis, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn9Click);
+    m_ui.recomputeAfterWin = requiredControl<QCheckBox>(controlname::kRecomputeAfterWin);
+    m_ui.recomputeAfterWin->setEnabled(true);
     layout->addWidget(analysis);
     layout->addStretch(1);
     return page;

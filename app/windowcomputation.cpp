@@ -212,6 +212,13 @@ void WindowComputation::endRun() {
     m_stopRequested = false;
 }
 
+bool WindowComputation::endOuterRun() {
+    endRun();
+    const bool close = m_closeAfterRun;
+    m_closeAfterRun = false;
+    return close;
+}
+
 void WindowComputation::requestStop() {
     m_stopRequested = true;
     computeButton()->setText(QString());

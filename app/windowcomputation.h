@@ -47,6 +47,12 @@ public:
 
     QPushButton *computeButton() const;
 
+    // An operation that runs computations of its own (the parameter analysis) holds the run state
+    // meanwhile: the button reads "Stopp", and a click on it, Ctrl+R or closing the window only
+    // ask it to stop. Ending answers whether the window was asked to close meanwhile.
+    void beginOuterRun() { beginRun(); }
+    bool endOuterRun();
+
 public Q_SLOTS:
     // Computes the tips; during a run it is the stop request.
     void Label28Click();

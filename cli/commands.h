@@ -19,6 +19,7 @@ int runJokerStats(std::span<char *const> args);
 int runJokerFind(std::span<char *const> args);
 int runJokerNew(std::span<char *const> args);
 int runTicketMarks(std::span<char *const> args);
+int runAnalyseParameters(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();

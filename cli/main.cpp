@@ -86,6 +86,18 @@ constexpr Command kCommands[] = {
      "whose first field is empty while it holds other numbers or a lucky number, or a lucky box that is "
      "not - or a whole number, is refused.",
      nullptr},
+    {"analyse-parameters", runAnalyseParameters,
+     "analyse-parameters --draws FILE --start DATE --from DATE --seed N [--no-saturday] [--no-wednesday] "
+     "[--recompute-after-win] [--set NAME=VALUE]... [--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]... [--lock R]... "
+     "[--today DATE]",
+     "Walks forward from the end date --from as the window's parameter analysis does: tips computed as if "
+     "each draw were the newest (the generator set to --seed every turn; --start, --set, --row and --lock "
+     "as in compute), checked against the next draw (3 days on with both weekdays, else 6). "
+     "--recompute-after-win keeps the tips after a turn without three hits. --today (default: today) ends "
+     "nothing but a walk started on it, which does no turn. Prints {\"turns\":N,\"table\":[[Saturday, "
+     "Saturday with bonus hit, Wednesday, Wednesday with bonus hit] for hits 0..6],\"expected\":[the same "
+     "for random tips]}.",
+     computeDetails},
 };
 
 bool isHelp(std::string_view arg) {

@@ -112,6 +112,7 @@ private:
 };
 
 NumberStatistics Run::statistic(StatisticKind kind) const {
+    if (m_request.history) return m_request.history->statistic(kind, m_window);
     return computeStatistic(kind, m_window, m_request.draws);
 }
 
@@ -273,7 +274,9 @@ bool Run::preparePool() {
 // Rows 1..14 in order: a locked row is kept, an unlocked one within tipCount is computed while
 // the budget lasts; every unlocked row gets a lucky number.
 void Run::generateRows() {
-    const DrawTable history(m_request.draws, m_window);
+    std::optional<DrawTable> ownTable;
+    if (!m_request.history) ownTable.emplace(m_request.draws, m_window);
+    const DrawTable &history = ownTable ? *ownTable : m_request.history->table(m_window);
     CandidateFilter filter(m_p, m_selection.draws, history);
     m_filter = &filter;
     const StatisticSource luckySource = [this](StatisticKind kind) { return luckyStatistic(kind); };

@@ -19,6 +19,17 @@
 
 namespace quorix {
 
+// What a run reads of the history besides its reference draws: the statistics and the history
+// tests' table for the run's window. Without one the run computes both from the request's draws;
+// a caller that runs many computations over one history (the parameter analysis, whose end date
+// moves forward turn by turn) keeps them between runs. Either way the run gets the same values.
+class HistorySource {
+public:
+    virtual ~HistorySource() = default;
+    virtual NumberStatistics statistic(StatisticKind kind, const StatisticsWindow &window) = 0;
+    virtual const DrawTable &table(const StatisticsWindow &window) = 0;
+};
+
 struct ComputationRequest {
     std::span<const Draw> draws; // the draw file, read once
     DaySerial startDate = 0;     // the statistics' start date picker
@@ -27,6 +38,7 @@ struct ComputationRequest {
     bool wednesday = true;
     TipParameters parameters;
     TipSheet sheet; // the locked rows are kept; the others are computed
+    HistorySource *history = nullptr;
 };
 
 enum class ComputationStatus {

@@ -35,21 +35,43 @@ DrawTable::DrawTable(std::span<const Draw> draws, const StatisticsWindow &window
     }
     std::stable_sort(order.begin(), order.end(),
                      [&](std::size_t a, std::size_t b) { return draws[a].date < draws[b].date; });
-    for (std::size_t i : order) {
-        const Draw &d = draws[i];
-        // A tip number counts once however often a damaged record repeats it, so the main hits are
-        // a popcount; only a bonus number repeating a main number needs counting apart.
-        const NumberMask main = maskOf(d.numbers);
-        if ((main & bit(d.bonus)) != 0) {
-            m_irregular.push_back({m_dates.size(), main, bit(d.bonus)});
-            m_withBonus.push_back(0); // kept out of the fast scan with the bonus counted
-        } else {
-            m_withBonus.push_back(main | bit(d.bonus));
-        }
-        m_main.push_back(main);
-        m_dates.push_back(d.date);
-    }
+    for (std::size_t i : order)
+        append(draws[i]);
     m_afterStart = firstAfter(window.startDate);
+    while (m_consumed < draws.size() && draws[m_consumed].date <= window.endDate)
+        ++m_consumed;
+}
+
+void DrawTable::append(const Draw &d) {
+    // A tip number counts once however often a damaged record repeats it, so the main hits are
+    // a popcount; only a bonus number repeating a main number needs counting apart.
+    const NumberMask main = maskOf(d.numbers);
+    if ((main & bit(d.bonus)) != 0) {
+        m_irregular.push_back({m_dates.size(), main, bit(d.bonus)});
+        m_withBonus.push_back(0); // kept out of the fast scan with the bonus counted
+    } else {
+        m_withBonus.push_back(main | bit(d.bonus));
+    }
+    m_main.push_back(main);
+    m_dates.push_back(d.date);
+}
+
+void DrawTable::advanceTo(std::span<const Draw> draws, DaySerial endDate) {
+    if (endDate <= m_window.endDate) return;
+    m_window.endDate = endDate;
+    for (; m_consumed < draws.size() && draws[m_consumed].date <= endDate; ++m_consumed) {
+        if (!passesWeekdays(m_window, draws[m_consumed].date)) continue;
+        append(draws[m_consumed]);
+        // The indexes built so far learn the new draw as their own pass would have.
+        const std::size_t position = m_dates.size() - 1;
+        for (std::size_t k = 0; k < m_index.size(); ++k) {
+            if (!m_index[k].built) continue;
+            const bool countBonus = k % 2 != 0;
+            addToIndex(m_index[k], static_cast<int>(k / 2),
+                       countBonus ? m_withBonus[position] : m_main[position], position);
+        }
+    }
+    m_afterStart = firstAfter(m_window.startDate);
 }
 
 std::size_t DrawTable::firstAfter(DaySerial date) const {
@@ -133,28 +155,31 @@ const DrawTable::SubsetIndex *DrawTable::subsetIndex(int hits, bool countBonus) 
     const std::vector<NumberMask> &masks = countBonus ? m_withBonus : m_main;
     if (hits <= 5)
         index.latest.assign(static_cast<std::size_t>(kBinomials.c[45][static_cast<std::size_t>(hits)]), -1);
-    for (std::size_t i = 0; i < masks.size(); ++i) {
-        int values[7];
-        const int count = valuesOf(masks[i], values);
-        if (count < hits) continue;
-        const auto position = static_cast<std::int32_t>(i);
-        if (hits <= 5) {
-            forEachSubset(values, count, hits, [&](std::int32_t rank) {
-                index.latest[static_cast<std::size_t>(rank)] = position;
-                return true;
-            });
-        } else {
-            // Six of at most seven numbers: leave each one out in turn (or none).
-            for (int skip = 0; skip < count; ++skip) {
-                if (count == 6 && skip > 0) break;
-                NumberMask subset = masks[i];
-                if (count == 7) subset &= ~(NumberMask{1} << values[skip]);
-                index.latestSix[subset] = position;
-            }
-        }
-    }
+    for (std::size_t i = 0; i < masks.size(); ++i)
+        addToIndex(index, hits, masks[i], i);
     index.built = true;
     return &index;
+}
+
+void DrawTable::addToIndex(SubsetIndex &index, int hits, NumberMask mask, std::size_t i) const {
+    int values[7];
+    const int count = valuesOf(mask, values);
+    if (count < hits) return;
+    const auto position = static_cast<std::int32_t>(i);
+    if (hits <= 5) {
+        forEachSubset(values, count, hits, [&](std::int32_t rank) {
+            index.latest[static_cast<std::size_t>(rank)] = position;
+            return true;
+        });
+    } else {
+        // Six of at most seven numbers: leave each one out in turn (or none).
+        for (int skip = 0; skip < count; ++skip) {
+            if (count == 6 && skip > 0) break;
+            NumberMask subset = mask;
+            if (count == 7) subset &= ~(NumberMask{1} << values[skip]);
+            index.latestSix[subset] = position;
+        }
+    }
 }
 
 bool DrawTable::noDrawWithHits(NumberMask tip, int hits, std::size_t from, bool countBonus) const {

@@ -25,6 +25,12 @@ class DrawTable {
 public:
     DrawTable(std::span<const Draw> draws, const StatisticsWindow &window);
 
+    // Takes in the draws dated after the table's end date up to endDate (not before it): for
+    // draws in date order, the same span the table was made from, the table is then the one made
+    // for the later window. A walk over many end dates grows one table instead of making many.
+    void advanceTo(std::span<const Draw> draws, DaySerial endDate);
+    const StatisticsWindow &window() const { return m_window; }
+
     std::size_t size() const { return m_dates.size(); }
     // First index of the draws dated after `date`.
     std::size_t firstAfter(DaySerial date) const;
@@ -55,6 +61,8 @@ private:
         std::uint32_t queries = 0;
         bool built = false;
     };
+    void append(const Draw &draw);
+    void addToIndex(SubsetIndex &index, int hits, NumberMask mask, std::size_t position) const;
     bool scanFrom(NumberMask tip, int hits, std::size_t from, bool countBonus) const;
     const SubsetIndex *subsetIndex(int hits, bool countBonus) const;
 
@@ -72,6 +80,7 @@ private:
     std::vector<NumberMask> m_withBonus;
     std::vector<Irregular> m_irregular;
     std::size_t m_afterStart = 0;
+    std::size_t m_consumed = 0;                  // the draws of the span up to the end date, for advanceTo
     mutable std::array<SubsetIndex, 14> m_index; // by hits 0..6 and countBonus
 };
 

@@ -77,10 +77,12 @@ enum class Msg : int {
     DeleteDrawQuestion = 69,    // "Soll diese Ziehung wirklich aus der Datenbank gelöscht werden?"
     SaveTicketPdf = 70,         // "Als PDF speichern": the print preview's action
     TicketRowNotFromFirstField = 71, // "Das erste Zahlenfeld ist leer, ...": a row the ticket cannot take
+    ChanceTitle = 72,                // "Was Zufallstipps im Mittel erreicht hätten (gleiche Anzahl Reihen):"
+    AnalysisStopped = 73,            // "Vorzeitig angehalten nach der Ziehung vom", then the date
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 72;
+inline constexpr int kMessageCount = 74;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

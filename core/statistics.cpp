@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <limits>
 
 #include "core/drawfile.h"
 #include "core/game.h"
@@ -225,15 +226,23 @@ void countDraw(StatisticKind kind, Tally &t, const Draw &d) {
     }
 }
 
-Tally countDraws(StatisticKind kind, const StatisticsWindow &window, std::span<const Draw> draws) {
+Tally emptyTally(StatisticKind kind) {
     Tally t;
     if (kind == StatisticKind::Outstanding) std::fill_n(t.counters.begin(), kNumberTable, 1);
-    for (const Draw &d : draws) {
-        if (!passes(kind, window, d.date)) continue;
-        t.lastPassing = &d;
-        ++t.drawCount;
-        countDraw(kind, t, d);
-    }
+    return t;
+}
+
+void countPassing(StatisticKind kind, const StatisticsWindow &window, const Draw &d, Tally &t) {
+    if (!passes(kind, window, d.date)) return;
+    t.lastPassing = &d;
+    ++t.drawCount;
+    countDraw(kind, t, d);
+}
+
+Tally countDraws(StatisticKind kind, const StatisticsWindow &window, std::span<const Draw> draws) {
+    Tally t = emptyTally(kind);
+    for (const Draw &d : draws)
+        countPassing(kind, window, d, t);
     return t;
 }
 
@@ -288,11 +297,7 @@ void findMinAndMax(NumberStatistics &result) {
     result.maxCount = hi;
 }
 
-} // namespace
-
-NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &window,
-                                  std::span<const Draw> draws) {
-    const Tally t = countDraws(kind, window, draws);
+NumberStatistics resultOf(StatisticKind kind, const Tally &t) {
     NumberStatistics result;
     result.kind = kind;
     const bool lucky = kind == StatisticKind::LuckyFrequency || kind == StatisticKind::LuckyOutstanding;
@@ -303,6 +308,39 @@ NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &wi
         result.averageCrossSum = roundHalfEven(t.crossSumTotal, t.drawCount);
     findMinAndMax(result);
     return result;
+}
+
+} // namespace
+
+NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &window,
+                                  std::span<const Draw> draws) {
+    return resultOf(kind, countDraws(kind, window, draws));
+}
+
+struct GrowingStatistic::Counts {
+    Tally tally;
+};
+
+GrowingStatistic::GrowingStatistic(StatisticKind kind, std::span<const Draw> draws,
+                                   const StatisticsWindow &window)
+    : m_kind(kind)
+    , m_draws(draws)
+    , m_window(window)
+    , m_counts(std::make_unique<Counts>(Counts{emptyTally(kind)})) {
+    m_window.endDate = std::numeric_limits<DaySerial>::min();
+}
+
+GrowingStatistic::~GrowingStatistic() = default;
+GrowingStatistic::GrowingStatistic(GrowingStatistic &&) noexcept = default;
+GrowingStatistic &GrowingStatistic::operator=(GrowingStatistic &&) noexcept = default;
+
+// In date order the draws up to an end date are a front part of the file, so a later end only
+// adds the draws after it, in the file's order as a full pass would count them.
+NumberStatistics GrowingStatistic::until(DaySerial endDate) {
+    m_window.endDate = std::max(m_window.endDate, endDate);
+    for (; m_next < m_draws.size() && m_draws[m_next].date <= m_window.endDate; ++m_next)
+        countPassing(m_kind, m_window, m_draws[m_next], m_counts->tally);
+    return resultOf(m_kind, m_counts->tally);
 }
 
 Result<NumberStatistics> runStatistic(StatisticKind kind, const StatisticsWindow &window,

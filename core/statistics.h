@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <span>
 #include <string_view>
@@ -74,6 +75,29 @@ bool isPrimeNumber(int n);
 // One pass over the draws in file order.
 NumberStatistics computeStatistic(StatisticKind kind, const StatisticsWindow &window,
                                   std::span<const Draw> draws);
+// One statistic over a window whose end date only moves forward, on draws in date order (the
+// draw file's invariant): each draw is counted once however often the end moves, and every
+// result equals computeStatistic's for the same window. The draws must outlive it.
+class GrowingStatistic {
+public:
+    GrowingStatistic(StatisticKind kind, std::span<const Draw> draws, const StatisticsWindow &window);
+    ~GrowingStatistic();
+    GrowingStatistic(GrowingStatistic &&) noexcept;
+    GrowingStatistic &operator=(GrowingStatistic &&) noexcept;
+
+    const StatisticsWindow &window() const { return m_window; }
+    // The statistic up to endDate, which is not before the window's end date so far.
+    NumberStatistics until(DaySerial endDate);
+
+private:
+    struct Counts;
+    StatisticKind m_kind;
+    std::span<const Draw> m_draws;
+    StatisticsWindow m_window;
+    std::size_t m_next = 0; // the first draw not yet looked at
+    std::unique_ptr<Counts> m_counts;
+};
+
 // Reads the draw file and computes.
 Result<NumberStatistics> runStatistic(StatisticKind kind, const StatisticsWindow &window,
                                       const DrawFile &file);

@@ -70,3 +70,5 @@ Plik nie zawiera żadnego prawidłowego losowania. Baza danych pozostaje bez zmi
 Czy na pewno usunąć to losowanie z bazy danych?
 Zapisz jako PDF
 Pierwsze pole jest puste, ale wiersz zawiera liczby lub liczbę szczęścia. Wypełnij typ od pierwszego pola albo go usuń. Nic nie zostało wydrukowane.
+Co osiągnęłyby średnio losowe typy (ta sama liczba rzędów):
+Zatrzymano przedwcześnie po losowaniu z dnia

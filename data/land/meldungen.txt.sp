@@ -70,3 +70,5 @@ El archivo no contiene ningún sorteo válido. La base de datos no cambia.
 ¿Desea realmente borrar este sorteo de la base de datos?
 Guardar como PDF
 El primer campo está vacío, pero la fila contiene números o un número de la suerte. Rellene la apuesta desde el primer campo o bórrela. No se ha impreso nada.
+Lo que habrían logrado de media apuestas al azar (mismo número de filas):
+Detenido antes de tiempo tras el sorteo del

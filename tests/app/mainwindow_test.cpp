@@ -125,6 +125,8 @@ void MainWindowTest::typedControlsCarryTheirNames() {
         {ui.update, n::kUpdate},
         {ui.sheetUpdate, n::kSheetUpdate},
         {ui.stopUpdate, n::kStopUpdate},
+        {ui.parameterAnalysis, n::kParameterAnalysis},
+        {ui.recomputeAfterWin, n::kRecomputeAfterWin},
     };
     for (const auto &[widget, name] : typed) {
         QVERIFY2(widget, name);

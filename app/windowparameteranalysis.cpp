@@ -1,0 +1,153 @@
+// The parameter analysis ("Historische Analyse der Parameter beginnenden mit oben gewähltem
+// Datum"): the walk-forward test of the computation, its progress, its stop and its report.
+#include <cstdint>
+#include <limits>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QLocale>
+#include <QSaveFile>
+
+#include "app/lottozahlen.h"
+#include "app/prompts.h"
+#include "app/uihelpers.h"
+#include "app/windowcomputation.h"
+#include "core/parameteranalysis.h"
+
+namespace quorix {
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+constexpr int kProgressIntervalMs = 30;
+constexpr char kReportName[] = "Test.txt";
+
+// The number list would stop every turn of the walk; its box is unticked for the walk and ticked
+// again afterwards, however the walk ends.
+class NumberListOff {
+public:
+    explicit NumberListOff(QCheckBox *box)
+        : m_box(box)
+        , m_ticked(box && box->isChecked()) {
+        if (m_box) m_box->setChecked(false);
+    }
+    ~NumberListOff() { restore(); }
+    void restore() {
+        if (m_box) m_box->setChecked(m_ticked);
+    }
+    NumberListOff(const NumberListOff &) = delete;
+    NumberListOff &operator=(const NumberListOff &) = delete;
+
+private:
+    QCheckBox *m_box;
+    bool m_ticked;
+};
+
+QString seconds(const QElapsedTimer &timer) {
+    return QLocale().toString(static_cast<double>(timer.elapsed()) / 1000.0, 'f', 1) + u" s"_s;
+}
+
+// The generator's state is proposed as it stands, unsigned; any 32-bit integer is taken, a
+// negative one as its bit pattern, so that OK on the proposal always walks.
+std::optional<std::uint32_t> seedFromText(const QString &text) {
+    bool ok = false;
+    const qlonglong value = text.trimmed().toLongLong(&ok);
+    if (!ok || value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::uint32_t>::max())
+        return std::nullopt;
+    return static_cast<std::uint32_t>(value);
+}
+
+bool writeReport(const QString &path, const std::string &text) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(text.data(), static_cast<qint64>(text.size()));
+    return file.commit();
+}
+
+} // namespace
+
+void LottoZahlen::BitBtn9Click() {
+    if (m_computation->running()) return;
+    NumberListOff listOff(qobject_cast<QCheckBox *>(parameterControl(*findTipParameter("showNumberList"))));
+    const DaySerial chosen = serialFromDate(m_ui.endDate->date());
+    SpeedButton5Click();
+
+    const std::optional<QString> answer =
+        Prompts::input(this, message(Msg::SeedPrompt) + u" (1-99999999)?"_s, message(Msg::SeedCaption),
+                       QString::number(m_random.state()));
+    // A cancelled box, like an answer that is no integer, leaves nothing to walk with.
+    const std::optional<std::uint32_t> seed = seedFromText(answer.value_or(QString()));
+    const Result<std::vector<Draw>> draws = drawFile().readAll();
+    if (!seed || !draws) {
+        Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));
+        return;
+    }
+    m_random.seed(*seed);
+    setStatusText(1, message(Msg::SeedCaption) + u' ' + answer->trimmed());
+
+    const ComputationRequest computation = m_computation->requestFor(*draws);
+    ParameterAnalysisRequest request;
+    request.startDate = computation.startDate;
+    request.fromDate = chosen;
+    request.today = serialFromDate(QDate::currentDate());
+    request.saturday = computation.saturday;
+    request.wednesday = computation.wednesday;
+    request.parameters = computation.parameters;
+    request.sheet = computation.sheet;
+    request.seed = *seed;
+    request.recomputeOnlyAfterWin = m_ui.recomputeAfterWin->isChecked();
+
+    m_computation->beginOuterRun();
+    QElapsedTimer elapsed;
+    elapsed.start();
+    QElapsedTimer sinceShown;
+    const auto showProgress = [&](const AnalysisTurn &turn) {
+        if (sinceShown.isValid() && sinceShown.elapsed() < kProgressIntervalMs) return;
+        sinceShown.start();
+        setStatusText(0, u"%1 %2  %3  %4"_s.arg(message(Msg::AnalysisRunning))
+                             .arg(turn.turn)
+                             .arg(QString::fromStdString(formatDmy(turn.checked.draw.date)))
+                             .arg(seconds(elapsed)));
+        repaint();
+        QCoreApplication::processEvents();
+    };
+    const Result<ParameterAnalysis> analysis =
+        analyseParameters(*draws, request, m_random, [&](const AnalysisTurn &turn) {
+            showProgress(turn);
+            return !m_computation->stopRequested();
+        });
+    const bool closeAfter = m_computation->endOuterRun();
+
+    const QString path = QDir::current().filePath(QString::fromLatin1(kReportName));
+    const ParameterReportTexts texts{
+        message(Msg::ParameterAnalysisTitle).toStdString(), message(Msg::Draws).toStdString(),
+        message(Msg::AnalysisStopped).toStdString(), message(Msg::ChanceTitle).toStdString()};
+    if (!analysis || !writeReport(path, parameterReportText(*analysis, texts))) {
+        setStatusText(0, QString());
+        Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));
+    } else {
+        setStatusText(0, u"%1 %2  %3"_s.arg(analysis->turns).arg(message(Msg::Draws)).arg(seconds(elapsed)));
+        // The sheet keeps the last computation's tips; the current draw is the last one checked.
+        for (int r = 0; r < kTipRowCount; ++r) {
+            const TipRow &row = analysis->sheet.rows[static_cast<std::size_t>(r)];
+            for (int c = 0; c < kNumbersPerTip; ++c)
+                tipField(r, c)->setText(QString::fromStdString(row.numbers[static_cast<std::size_t>(c)]));
+            luckyBox(r)->setCurrentText(QString::fromStdString(row.lucky));
+        }
+        setEndDate(analysis->endDate);
+        SpeedButton5Click();
+        openDocument(path);
+    }
+    // Closing writes the settings: the number list's box is ticked again before.
+    listOff.restore();
+    if (closeAfter) close();
+}
+
+} // namespace quorix
