@@ -76,6 +76,17 @@ constexpr Command kCommands[] = {
      "no drawn Joker; after more than 1000 redraws the level drops by one. Prints "
      "{\"number\":\"DDDDDD\",\"level\":L} with the level in force at the end.",
      nullptr},
+    {"analyse-repetition", runAnalyseRepetition,
+     "analyse-repetition --draws FILE --start DATE --from DATE [--no-saturday] [--no-wednesday] "
+     "[--threshold H]",
+     "Takes the draw on or after --from and each next draw older than the newest (as the draw browser "
+     "steps with the weekday boxes) as a tip and counts the numbers it shares with every earlier draw dated "
+     "--start or later "
+     "and with the next three draws; every earlier draw sharing H (default 7) or more is listed. Prints "
+     "{\"turns\":N,\"earlier\":[7 counts],\"next1\":[...],\"next2\":[...],\"next3\":[...],"
+     "\"matches\":[{\"draw\":\"YYYY-MM-DD\",\"earlier\":\"YYYY-MM-DD\"}, ...]}; --start is 1990-03-17 or "
+     "later.",
+     nullptr},
 };
 
 bool isHelp(std::string_view arg) {
