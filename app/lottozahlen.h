@@ -223,6 +223,8 @@ public Q_SLOTS:
     void BitBtn7Click();
     // Searches the sheet's tips in the draws of the statistics window (windowsearch.cpp).
     void SpeedButton4Click();
+    // The repetition analysis from the end date on, with its report Test.rtf (windowrepetition.cpp).
+    void BitBtn19Click();
     void LosnummerClick();
     // Hands the sheet to the browser-automation program through a click script (windowonline.cpp).
     void OnlineTippClick();

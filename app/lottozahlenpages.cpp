@@ -698,6 +698,9 @@ QWidget *LottoZahlen::buildDatenbank() {
         button->setEnabled(false);
         analysisLayout->addWidget(button);
     }
+    QAbstractButton *repetition = requiredControl<QAbstractButton>("BitBtn19");
+    repetition->setEnabled(true);
+    connect(repetition, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn19Click);
     analysisLayout->addWidget(makeToken(QStringLiteral("CheckBox31")));
     layout->addWidget(analysis);
     layout->addStretch(1);
