@@ -21,20 +21,19 @@ int sharedNumbers(const Draw &tip, const Draw &draw) {
 
 namespace {
 
-// A draw's numbers as a set of bits: the shared numbers of two draws are the bits both hold. The
-// record holds bytes, so 0..255 covers every draw read from a file; a draw made up with other
-// values is compared number by number.
+// A draw's numbers as a set of bits: the shared numbers of two draws are the bits both hold.
+// Draws of this game hold numbers up to 45; a damaged draw with a number outside 0..63 is
+// compared number by number.
 struct NumberSet {
-    std::array<std::uint64_t, 4> bits{};
+    std::uint64_t bits = 0;
     bool exact = true;
 
     explicit NumberSet(const Draw &draw) {
         for (int n : draw.numbers) {
-            if (n < 0 || n > 255) {
+            if (n < 0 || n > 63)
                 exact = false;
-                continue;
-            }
-            bits[static_cast<std::size_t>(n) / 64] |= std::uint64_t{1} << (n % 64);
+            else
+                bits |= std::uint64_t{1} << n;
         }
     }
 };
@@ -48,6 +47,8 @@ public:
         m_sets.reserve(draws.size());
         for (const Draw &d : draws)
             m_sets.emplace_back(d);
+        m_dateOrdered = std::is_sorted(draws.begin(), draws.end(),
+                                       [](const Draw &a, const Draw &b) { return a.date < b.date; });
     }
 
     RepetitionOutcome run() {
@@ -82,15 +83,26 @@ private:
         const NumberSet &a = m_sets[tip];
         const NumberSet &b = m_sets[draw];
         if (!a.exact || !b.exact) return sharedNumbers(m_draws[tip], m_draws[draw]);
-        int n = 0;
-        for (std::size_t w = 0; w < a.bits.size(); ++w)
-            n += std::popcount(a.bits[w] & b.bits[w]);
-        return n;
+        return std::popcount(a.bits & b.bits);
+    }
+
+    // The positions that can hold draws dated startDate .. before `before`: in a file in date
+    // order one stretch, in any other file all of it.
+    std::pair<std::size_t, std::size_t> earlierStretch(DaySerial before) const {
+        if (!m_dateOrdered) return {0, m_draws.size()};
+        auto firstOnOrAfter = [this](DaySerial date) {
+            return static_cast<std::size_t>(
+                std::partition_point(m_draws.begin(), m_draws.end(),
+                                     [date](const Draw &d) { return d.date < date; }) -
+                m_draws.begin());
+        };
+        return {firstOnOrAfter(m_settings.startDate), firstOnOrAfter(before)};
     }
 
     // Every draw dated from the start date to the day before the turn's, in file order.
     bool compareEarlier(const BrowsedDraw &turn, RepetitionOutcome &out) const {
-        for (std::size_t i = 0; i < m_draws.size(); ++i) {
+        const auto [first, end] = earlierStretch(turn.draw.date);
+        for (std::size_t i = first; i < end; ++i) {
             const Draw &r = m_draws[i];
             if (r.date < m_settings.startDate || r.date >= turn.draw.date) continue;
             const int hits = shared(turn.index, i);
@@ -119,6 +131,7 @@ private:
     const RepetitionSettings &m_settings;
     const RepetitionHandler &m_handler;
     std::vector<NumberSet> m_sets;
+    bool m_dateOrdered = true;
 };
 
 } // namespace

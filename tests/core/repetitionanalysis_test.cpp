@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -303,6 +304,29 @@ TEST(RepetitionAnalysis, RealHistoryAgreesWithTheLiteralWalk) {
         EXPECT_EQ(literal.outcome.current, out.current);
         EXPECT_EQ(literal.matches, matches);
         EXPECT_FALSE(matches.empty());
+    }
+    fs::remove(file);
+}
+
+// A file out of date order (damaged, or written by hand) is taken as it stands, as a walk
+// through the file would take it.
+TEST(RepetitionAnalysis, FileOutOfDateOrderAgreesWithTheLiteralWalk) {
+    // The oldest draw last.
+    std::vector<Draw> shuffled = kHistory;
+    std::rotate(shuffled.begin(), shuffled.begin() + 1, shuffled.end());
+    const fs::path file =
+        fs::temp_directory_path() / ("quorix-repetition-order-" + std::to_string(::getpid()));
+    reference::writeDrawFile(file, shuffled);
+    for (const char *from : {"2024-03-02", "2024-03-13"}) {
+        const RepetitionSettings settings{*parseIsoDate("1990-03-17"), *parseIsoDate(from), {}, 3};
+        int matches = 0;
+        RepetitionHandler handler;
+        handler.match = [&](const Draw &, const Draw &, int) { return ++matches > 0; };
+        const RepetitionOutcome out = analyseRepetition(shuffled, settings, handler);
+        const reference::RepetitionRun literal = reference::repetitionWalk(file, settings);
+        EXPECT_EQ(literal.outcome.turns, out.turns) << from;
+        EXPECT_EQ(literal.outcome.tables, out.tables) << from;
+        EXPECT_EQ(static_cast<int>(literal.matches.size()), matches) << from;
     }
     fs::remove(file);
 }
