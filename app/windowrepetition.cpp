@@ -79,14 +79,26 @@ void LottoZahlen::BitBtn19Click() {
         m_results[r]->clear();
         m_crossSums[r]->clear();
     }
-    // Row 1 takes each turn's draw, locked or not; the status bar shows the date the walk runs
-    // up to and the turn's date.
+    // The browser shows each turn's draw, row 1 takes its numbers (locked or not; the colours
+    // and labels of an earlier check no longer apply), the status bar shows the date the walk
+    // runs up to and the turn's date.
     const DaySerial newest = draws->empty() ? 0 : draws->back().date;
-    auto showTurn = [this, newest](const Draw &draw) {
-        for (std::size_t c = 0; c < m_fields[0].size(); ++c)
-            m_fields[0][c]->setText(QString::number(draw.numbers[c]));
+    BrowsedDraw turnDraw;
+    auto showTurn = [&] {
+        m_browser.setCurrent(turnDraw);
+        showDraw(Shown::Stepped);
+        const QColor neutral = QApplication::palette().color(QPalette::Base);
+        for (std::size_t c = 0; c < m_fields[0].size(); ++c) {
+            QLineEdit *field = m_fields[0][c];
+            field->setText(QString::number(turnDraw.draw.numbers[c]));
+            QPalette palette = field->palette();
+            palette.setColor(QPalette::Base, neutral);
+            field->setPalette(palette);
+        }
+        m_results[0]->clear();
+        m_crossSums[0]->clear();
         setStatusText(0, QString::fromStdString(formatDmy(newest)));
-        setStatusText(1, QString::fromStdString(formatDmy(draw.date)));
+        setStatusText(1, QString::fromStdString(formatDmy(turnDraw.draw.date)));
         repaint();
     };
 
@@ -95,12 +107,13 @@ void LottoZahlen::BitBtn19Click() {
     QElapsedTimer sincePaint;
     RepetitionHandler handler;
     handler.turn = [&](int turn, const BrowsedDraw &draw, DaySerial) {
+        turnDraw = draw;
         if (turn > 1 && sincePaint.isValid() && sincePaint.elapsed() < kPaintIntervalMs) return;
-        showTurn(draw.draw);
+        showTurn();
         sincePaint.start();
     };
-    handler.match = [&](const Draw &turnDraw, const Draw &earlier, int) {
-        showTurn(turnDraw);
+    handler.match = [&](const Draw &, const Draw &earlier, int) {
+        showTurn();
         wait.end();
         // The message file's line carries no blank before the date.
         const QString text = message(Msg::HitsInDrawOf) + u' ' +
@@ -113,17 +126,17 @@ void LottoZahlen::BitBtn19Click() {
     };
     const RepetitionOutcome outcome = analyseRepetition(*draws, settings, handler);
 
-    // The browser ends where the walk's steps left it, and the sheet is checked against that draw.
-    if (outcome.turns > 0) {
-        showTurn(outcome.lastTurnDraw);
-        if (!(outcome.current == m_browser.current())) {
-            m_browser.setCurrent(outcome.current);
-            showDraw(Shown::Stepped);
-        }
-        Komplettcheck();
-    }
+    // "No" ends at once: the browser stays on the turn's draw and row 1 shows it unchecked.
+    // Otherwise the browser ends where the walk's steps left it, and the sheet is checked
+    // against that draw.
     wait.end();
     if (outcome.stopped) return;
+    if (outcome.turns > 0) {
+        showTurn();
+        m_browser.setCurrent(outcome.current);
+        showDraw(Shown::Stepped);
+        Komplettcheck();
+    }
 
     const std::array<std::string, 4> headings = {
         message(Msg::SameAsEarlier).toStdString(), message(Msg::SameAsNext1).toStdString(),

@@ -157,10 +157,11 @@ void RepetitionTest::noEndsWithoutAReport() {
     analyse();
     QCOMPARE(m_prompts->asked().size(), std::size_t{2});
     QCOMPARE(m_prompts->asked()[1].text, box("02.03.2024"));
-    // Stopped in the turn of C: the browser stays there, row 1 holds it.
+    // Stopped in the turn of C: the browser stays there, row 1 holds it as drawn, unchecked.
     QCOMPARE(window.currentDraw(), kHistory[2]);
     QCOMPARE(window.ui().endDate->date(), QDate(2024, 3, 9));
-    QCOMPARE(rowTexts(window, 0).join(u' '), u"1 2 3 4 5 6"_s);
+    QCOMPARE(rowTexts(window, 0).join(u' '), u"6 5 4 3 2 1"_s);
+    QCOMPARE(window.control<QLabel>(u"Label22"_s)->text(), QString());
     QCOMPARE(window.statusPanel(1)->text(), u"09.03.2024"_s);
     QVERIFY(m_opened.isEmpty());
     QVERIFY(!QFile::exists(report()));
