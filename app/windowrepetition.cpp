@@ -71,30 +71,32 @@ void LottoZahlen::BitBtn19Click() {
 
     PausableWaitCursor wait;
     m_charts->chart().clear();
+    const QColor neutral = QApplication::palette().color(QPalette::Base);
+    auto writeUncheckedField = [&neutral](QLineEdit *field, const QString &text) {
+        field->setText(text);
+        QPalette palette = field->palette();
+        palette.setColor(QPalette::Base, neutral);
+        field->setPalette(palette);
+    };
     for (std::size_t r = 0; r < m_fields.size(); ++r) {
         if (m_locked[r]) continue;
         for (QLineEdit *field : m_fields[r])
-            field->clear();
+            writeUncheckedField(field, QString());
         m_lucky[r]->setCurrentText(QStringLiteral("-"));
         m_results[r]->clear();
         m_crossSums[r]->clear();
     }
     // The browser shows each turn's draw, row 1 takes its numbers (locked or not; the colours
-    // and labels of an earlier check no longer apply), the status bar shows the date the walk
+    // and labels of an earlier check no longer apply; a field takes only numbers of this game,
+    // so an old draw's 43..45 leaves it empty), the status bar shows the date the walk
     // runs up to and the turn's date.
     const DaySerial newest = draws->empty() ? 0 : draws->back().date;
     BrowsedDraw turnDraw;
     auto showTurn = [&] {
         m_browser.setCurrent(turnDraw);
         showDraw(Shown::Stepped);
-        const QColor neutral = QApplication::palette().color(QPalette::Base);
-        for (std::size_t c = 0; c < m_fields[0].size(); ++c) {
-            QLineEdit *field = m_fields[0][c];
-            field->setText(QString::number(turnDraw.draw.numbers[c]));
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, neutral);
-            field->setPalette(palette);
-        }
+        for (std::size_t c = 0; c < m_fields[0].size(); ++c)
+            writeUncheckedField(m_fields[0][c], QString::number(turnDraw.draw.numbers[c]));
         m_results[0]->clear();
         m_crossSums[0]->clear();
         setStatusText(0, QString::fromStdString(formatDmy(newest)));
