@@ -250,6 +250,8 @@ public Q_SLOTS:
     void SpeedButton4Click();
     // The walk-forward test of the computation from the end date on (windowparameteranalysis.cpp).
     void BitBtn9Click();
+    // The repetition analysis from the end date on, with its report Test.rtf (windowrepetition.cpp).
+    void BitBtn19Click();
     void LosnummerClick();
     // Hands the sheet to the browser-automation program through a click script (windowonline.cpp).
     void OnlineTippClick();

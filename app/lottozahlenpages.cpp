@@ -700,6 +700,9 @@ QWidget *LottoZahlen::buildDatenbank() {
         button->setEnabled(false);
         analysisLayout->addWidget(button);
     }
+    QAbstractButton *repetition = requiredControl<QAbstractButton>("BitBtn19");
+    repetition->setEnabled(true);
+    connect(repetition, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn19Click);
     analysisLayout->addWidget(makeToken(QStringLiteral("CheckBox31")));
     m_ui.parameterAnalysis = requiredControl<QAbstractButton>(controlname::kParameterAnalysis);
     m_ui.parameterAnalysis->setEnabled(true);

@@ -98,6 +98,17 @@ constexpr Command kCommands[] = {
      "Saturday with bonus hit, Wednesday, Wednesday with bonus hit] for hits 0..6],\"expected\":[the same "
      "for random tips]}.",
      computeDetails},
+    {"analyse-repetition", runAnalyseRepetition,
+     "analyse-repetition --draws FILE --start DATE --from DATE [--no-saturday] [--no-wednesday] "
+     "[--threshold H]",
+     "Takes the draw on or after --from and each next draw older than the newest (as the draw browser "
+     "steps with the weekday boxes) as a tip and counts the numbers it shares with every earlier draw dated "
+     "--start or later "
+     "and with the next three draws; every earlier draw sharing H (default 7) or more is listed. Prints "
+     "{\"turns\":N,\"earlier\":[7 counts],\"next1\":[...],\"next2\":[...],\"next3\":[...],"
+     "\"matches\":[{\"draw\":\"YYYY-MM-DD\",\"earlier\":\"YYYY-MM-DD\"}, ...]}; --start is 1990-03-17 or "
+     "later.",
+     nullptr},
 };
 
 bool isHelp(std::string_view arg) {

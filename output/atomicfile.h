@@ -1,0 +1,15 @@
+#pragma once
+
+#include <filesystem>
+#include <string_view>
+
+#include "core/result.h"
+
+namespace quorix {
+
+// Writes `bytes` to a temporary file beside `target`, syncs it and renames it over the target:
+// the target is either the old file or the new one, never half of it. A failure names the
+// target and leaves it as it was.
+Result<void> writeAtomically(const std::filesystem::path &target, std::string_view bytes);
+
+} // namespace quorix
