@@ -92,6 +92,7 @@ void LottoZahlen::BitBtn19Click() {
     // runs up to and the turn's date.
     const DaySerial newest = draws->empty() ? 0 : draws->back().date;
     BrowsedDraw turnDraw;
+    int turnNumber = 0;
     auto showTurn = [&] {
         m_browser.setCurrent(turnDraw);
         showDraw(Shown::Stepped);
@@ -99,7 +100,9 @@ void LottoZahlen::BitBtn19Click() {
             writeUncheckedField(m_fields[0][c], QString::number(turnDraw.draw.numbers[c]));
         m_results[0]->clear();
         m_crossSums[0]->clear();
-        setStatusText(0, QString::fromStdString(formatDmy(newest)));
+        // The first turn names a date ten days after its own draw; later turns the newest draw's.
+        const DaySerial upTo = turnNumber == 1 ? turnDraw.draw.date + 10 : newest;
+        setStatusText(0, QString::fromStdString(formatDmy(upTo)));
         setStatusText(1, QString::fromStdString(formatDmy(turnDraw.draw.date)));
         repaint();
     };
@@ -110,6 +113,7 @@ void LottoZahlen::BitBtn19Click() {
     RepetitionHandler handler;
     handler.turn = [&](int turn, const BrowsedDraw &draw, DaySerial) {
         turnDraw = draw;
+        turnNumber = turn;
         if (turn > 1 && sincePaint.isValid() && sincePaint.elapsed() < kPaintIntervalMs) return;
         showTurn();
         sincePaint.start();
