@@ -18,6 +18,7 @@ int runSearch(std::span<char *const> args);
 int runJokerStats(std::span<char *const> args);
 int runJokerFind(std::span<char *const> args);
 int runJokerNew(std::span<char *const> args);
+int runFillScript(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();

@@ -76,6 +76,12 @@ constexpr Command kCommands[] = {
      "no drawn Joker; after more than 1000 redraws the level drops by one. Prints "
      "{\"number\":\"DDDDDD\",\"level\":L} with the level in force at the end.",
      nullptr},
+    {"fill-script", runFillScript,
+     "fill-script --script FILE.zqs --tips FILE.zqt [--saturday] [--wednesday] [--joker K]...",
+     "Prints the click script FILE.zqs filled with the tips of FILE.zqt, the ticked draw days and the "
+     "ticked Jokers K (1..3), byte for byte as the program writes it for the automation program: "
+     "Windows-1252, CR LF after every line.",
+     nullptr},
 };
 
 bool isHelp(std::string_view arg) {
