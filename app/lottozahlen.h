@@ -52,6 +52,7 @@ class LoEingab;
 class SoundPlayer;
 class WindowCharts;
 class WindowComputation;
+class WindowOnline;
 class WindowUpdate;
 
 // The code of language index 0..9 ("de", "en", ...), empty for any other index.
@@ -126,6 +127,7 @@ public:
     WindowComputation &computation() { return *m_computation; }
     LoEingab &drawEntryDialog() { return *m_entryDialog; }
     WindowUpdate &drawUpdate() { return *m_update; }
+    WindowOnline &online() { return *m_online; }
 
     // State the operations share.
     const QString &programFolder() const { return m_programFolder; }
@@ -352,6 +354,7 @@ private:
     WindowComputation *m_computation = nullptr;
     LoEingab *m_entryDialog = nullptr;
     WindowUpdate *m_update = nullptr;
+    WindowOnline *m_online = nullptr;
     std::vector<QWidget *> m_windows;
 
     int m_language = 0;

@@ -477,6 +477,9 @@ QLayout *LottoZahlen::buildSidePanel() {
     connect(save, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton15Click);
     connect(load, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton16Click);
     connect(clear, &QAbstractButton::clicked, this, &LottoZahlen::Loeschendertipp);
+    QAbstractButton *online = requiredControl<QAbstractButton>("OnlineTipp");
+    online->setEnabled(true);
+    connect(online, &QAbstractButton::clicked, this, &LottoZahlen::OnlineTippClick);
 
     // Banners: product with version, maker's address.
     QWidget *product = buildBanner(controlname::kProductBanner,

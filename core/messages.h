@@ -75,10 +75,15 @@ enum class Msg : int {
     CsvImportQuestion = 67,     // "Sollen die Ziehungen jetzt in die Datenbank übernommen werden?"
     CsvNothingToImport = 68,    // "Die Datei enthält keine gültige Ziehung. ..."
     DeleteDrawQuestion = 69,    // "Soll diese Ziehung wirklich aus der Datenbank gelöscht werden?"
+    // "Sorvanis Klickwerk installieren?" and its caption "Klickwerk jetzt installieren?"
+    KlickwerkInstallQuestion = 70,
+    KlickwerkInstallCaption = 71,
+    // "Der Aufruf des Klickwerks ist zu lang ...": its path or command line over 1023 characters
+    KlickwerkCommandTooLong = 72,
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 70;
+inline constexpr int kMessageCount = 73;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

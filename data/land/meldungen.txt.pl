@@ -68,3 +68,6 @@ Pozostałe odrzucone wiersze
 Czy przejąć teraz te losowania do bazy danych?
 Plik nie zawiera żadnego prawidłowego losowania. Baza danych pozostaje bez zmian.
 Czy na pewno usunąć to losowanie z bazy danych?
+Zainstalować Sorvanis Klickwerk?
+Zainstalować Klickwerk teraz?
+Wywołanie programu Klickwerk jest za długie: ścieżka programu i wiersz poleceń mogą mieć najwyżej 1023 znaki każde. Skróć parametry. Nic nie zostało uruchomione.

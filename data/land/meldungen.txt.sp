@@ -68,3 +68,6 @@ Otras líneas rechazadas
 ¿Incorporar ahora estos sorteos a la base de datos?
 El archivo no contiene ningún sorteo válido. La base de datos no cambia.
 ¿Desea realmente borrar este sorteo de la base de datos?
+¿Instalar Sorvanis Klickwerk?
+¿Instalar Klickwerk ahora?
+La llamada a Klickwerk es demasiado larga: la ruta del programa y la línea de comandos pueden tener como máximo 1023 caracteres cada una. Acorte los parámetros. No se ha iniciado nada.
