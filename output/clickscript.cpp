@@ -30,6 +30,15 @@ void replaceAll(std::string &text, std::string_view placeholder, std::string_vie
     }
 }
 
+using Steps = std::vector<std::pair<std::string, std::string>>;
+
+std::string applySteps(std::string_view text, const Steps &steps) {
+    std::string filled(text);
+    for (const auto &[placeholder, replacement] : steps)
+        replaceAll(filled, placeholder, replacement);
+    return filled;
+}
+
 std::string codePointName(char32_t u) {
     char name[16];
     std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(u));
@@ -60,20 +69,18 @@ ClickScript::replacements(const TipSheet &sheet, const ClickScriptChoices &choic
 
 std::string ClickScript::fillText(std::string_view text, const TipSheet &sheet,
                                   const ClickScriptChoices &choices) {
-    std::string filled(text);
-    for (const auto &[placeholder, replacement] : replacements(sheet, choices))
-        replaceAll(filled, placeholder, replacement);
-    return filled;
+    return applySteps(text, replacements(sheet, choices));
 }
 
 Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipSheet &sheet,
                                       const ClickScriptChoices &choices) {
     // No replacement holds a line end, so filling line by line is filling the whole text.
     const std::vector<std::string> lines = decodeTextLines(scriptBytes);
+    const Steps steps = replacements(sheet, choices);
     std::string out;
     out.reserve(scriptBytes.size() + 256);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Windows1252Text line = utf8ToWindows1252(fillText(lines[i], sheet, choices));
+        const Windows1252Text line = utf8ToWindows1252(applySteps(lines[i], steps));
         if (!line.ok)
             return badInput("line " + std::to_string(i + 1) + " of the filled script holds the character " +
                             codePointName(line.unencodable) + ", which Windows-1252 cannot hold");
