@@ -36,6 +36,7 @@
 #include "app/spielwahl.h"
 #include "app/windowcharts.h"
 #include "app/windowcomputation.h"
+#include "app/windowonline.h"
 #include "app/windowupdate.h"
 #include "app/uihelpers.h"
 
@@ -110,12 +111,14 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     m_charts = new WindowCharts(*this);
     m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
     m_update = new WindowUpdate(*this);
+    m_online = new WindowOnline(*this);
     connect(this, &LottoZahlen::languageChanged, this, &LottoZahlen::alignLeadingColumns);
     QCoreApplication::instance()->installEventFilter(new MenuShortcutsFirst(*this));
 }
 
 // The helpers go first: they watch controls that the window's base destroys.
 LottoZahlen::~LottoZahlen() {
+    delete m_online;
     delete m_update;
     delete m_computation;
     delete m_charts;

@@ -57,6 +57,7 @@ class Spielwahl;
 struct TicketPage;
 class WindowCharts;
 class WindowComputation;
+class WindowOnline;
 class WindowUpdate;
 
 // The code of language index 0..9 ("de", "en", ...), empty for any other index.
@@ -138,6 +139,7 @@ public:
     LoEingab &drawEntryDialog() { return *m_entryDialog; }
     Spielwahl &printDialog() { return *m_printDialog; }
     WindowUpdate &drawUpdate() { return *m_update; }
+    WindowOnline &online() { return *m_online; }
 
     // State the operations share.
     const QString &programFolder() const { return m_programFolder; }
@@ -390,6 +392,7 @@ private:
     std::function<void()> m_onlineRoute;
     QString m_commandLineTips;
     WindowUpdate *m_update = nullptr;
+    WindowOnline *m_online = nullptr;
     std::vector<QWidget *> m_windows;
 
     int m_language = 0;

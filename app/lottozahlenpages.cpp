@@ -448,18 +448,15 @@ QLayout *LottoZahlen::buildSidePanel() {
     computeRow->addWidget(m_ui.tipCount);
     computeLayout->addLayout(computeRow);
     side->addWidget(computePanel);
-    // The buttons whose operations arrive later are disabled; the computation enables its own two.
+    // The computation enables its own two when it is wired.
     m_ui.seed->setEnabled(false);
     m_ui.compute->setEnabled(false);
-    const auto later = [this](const char *name, bool toolButton) {
-        QAbstractButton *button = makeButton(name, toolButton);
-        button->setEnabled(false);
-        return button;
-    };
     QAbstractButton *print = makeButton("SpeedButton12", false);
     side->addWidget(print);
     connect(print, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton12Click);
-    side->addWidget(later("OnlineTipp", false));
+    QAbstractButton *online = makeButton("OnlineTipp", false);
+    side->addWidget(online);
+    connect(online, &QAbstractButton::clicked, this, &LottoZahlen::OnlineTippClick);
     QAbstractButton *search = makeButton("SpeedButton4", false);
     side->addWidget(search);
     connect(search, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton4Click);
@@ -695,17 +692,12 @@ QWidget *LottoZahlen::buildDatenbank() {
 
     auto *analysis = makeNamedGroup("AnalysisGroup", u8("Historische Analyse"));
     auto *analysisLayout = new QVBoxLayout(analysis);
-    for (const char *name : {"BitBtn9", "BitBtn19"}) {
-        auto *button = makeButton(name, false);
-        button->setEnabled(false);
-        analysisLayout->addWidget(button);
-    }
+    for (const char *name : {"BitBtn9", "BitBtn19"})
+        analysisLayout->addWidget(makeButton(name, false));
     QAbstractButton *repetition = requiredControl<QAbstractButton>("BitBtn19");
-    repetition->setEnabled(true);
     connect(repetition, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn19Click);
     analysisLayout->addWidget(makeToken(QStringLiteral("CheckBox31")));
     m_ui.parameterAnalysis = requiredControl<QAbstractButton>(controlname::kParameterAnalysis);
-    m_ui.parameterAnalysis->setEnabled(true);
     connect(m_ui.parameterAnalysis, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn9Click);
     m_ui.recomputeAfterWin = requiredControl<QCheckBox>(controlname::kRecomputeAfterWin);
     m_ui.recomputeAfterWin->setEnabled(true);

@@ -29,6 +29,10 @@ inline constexpr char kReplay[] = "Losnummer";
 // Joker 1, 2 and 3: the box and the six digits.
 inline constexpr const char *kJokerBoxes[] = {"Joker1", "Joker2", "Joker3"};
 inline constexpr const char *kJokerNumbers[] = {"Joker1Zahl", "Joker2Zahl", "Joker3Zahl"};
+// The web sites of the click scripts, read when the tips are handed over: the product's site the
+// scripts are updated from and the maker's site with the automation program's installer.
+inline constexpr char kScriptSite[] = "ScriptServer";
+inline constexpr char kMakerSite[] = "KlickwerkServer";
 } // namespace settingname
 
 // Each family in the order start-up reads it.

@@ -21,6 +21,7 @@ int runJokerNew(std::span<char *const> args);
 int runTicketMarks(std::span<char *const> args);
 int runAnalyseParameters(std::span<char *const> args);
 int runAnalyseRepetition(std::span<char *const> args);
+int runFillScript(std::span<char *const> args);
 
 // What `stats --help` adds: the statistic kinds.
 std::string statsDetails();

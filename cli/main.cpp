@@ -102,12 +102,18 @@ constexpr Command kCommands[] = {
      "analyse-repetition --draws FILE --start DATE --from DATE [--no-saturday] [--no-wednesday] "
      "[--threshold H]",
      "Takes the draw on or after --from and each next draw older than the newest (as the draw browser "
-     "steps with the weekday boxes) as a tip and counts the numbers it shares with every earlier draw dated "
-     "--start or later "
-     "and with the next three draws; every earlier draw sharing H (default 7) or more is listed. Prints "
+     "steps with the weekday boxes) as a tip and counts the numbers it shares with every earlier draw "
+     "dated --start or later and with the next three draws; every earlier draw sharing H (default 7) or more "
+     "is listed. Prints "
      "{\"turns\":N,\"earlier\":[7 counts],\"next1\":[...],\"next2\":[...],\"next3\":[...],"
      "\"matches\":[{\"draw\":\"YYYY-MM-DD\",\"earlier\":\"YYYY-MM-DD\"}, ...]}; --start is 1990-03-17 or "
      "later.",
+     nullptr},
+    {"fill-script", runFillScript,
+     "fill-script --script FILE.zqs --tips FILE.zqt [--saturday] [--wednesday] [--joker K]...",
+     "Prints the click script FILE.zqs filled with the tips of FILE.zqt, the ticked draw days and the "
+     "ticked Jokers K (1..3), byte for byte as the program writes it for the automation program: "
+     "Windows-1252, CR LF after every line.",
      nullptr},
 };
 

@@ -79,10 +79,15 @@ enum class Msg : int {
     TicketRowNotFromFirstField = 71, // "Das erste Zahlenfeld ist leer, ...": a row the ticket cannot take
     ChanceTitle = 72,                // "Was Zufallstipps im Mittel erreicht hätten (gleiche Anzahl Reihen):"
     AnalysisStopped = 73,            // "Vorzeitig angehalten nach der Ziehung vom", then the date
+    // "Sorvanis Klickwerk installieren?" and its caption "Klickwerk jetzt installieren?"
+    KlickwerkInstallQuestion = 74,
+    KlickwerkInstallCaption = 75,
+    // "Der Aufruf des Klickwerks ist zu lang ...": its path or command line over 1023 characters
+    KlickwerkCommandTooLong = 76,
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 74;
+inline constexpr int kMessageCount = 77;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

@@ -85,6 +85,46 @@ std::string windows1252ToUtf8(std::string_view bytes) {
     return out;
 }
 
+namespace {
+
+char32_t codePointAt(std::string_view s, std::size_t i, std::size_t length) {
+    const unsigned char lead = byteAt(s, i);
+    if (length == 1) return lead;
+    char32_t u = lead & (0xFF >> (length + 1));
+    for (std::size_t k = 1; k < length; ++k)
+        u = (u << 6) | (byteAt(s, i + k) & 0x3F);
+    return u;
+}
+
+// The byte of a character in Windows-1252, or -1 when it has none.
+int windows1252Byte(char32_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) return static_cast<int>(u);
+    for (int b = 0; b < 32; ++b)
+        if (kHighControls[b] == u) return 0x80 + b;
+    return -1;
+}
+
+} // namespace
+
+Windows1252Text utf8ToWindows1252(std::string_view utf8) {
+    Windows1252Text text;
+    text.bytes.reserve(utf8.size());
+    for (std::size_t i = 0, chars = 0; i < utf8.size(); ++chars) {
+        const std::size_t length = sequenceLength(utf8, i);
+        const char32_t u = length ? codePointAt(utf8, i, length) : char32_t{byteAt(utf8, i)};
+        const int byte = length ? windows1252Byte(u) : -1;
+        if (byte < 0) {
+            text.ok = false;
+            text.unencodable = u;
+            text.position = chars;
+            return text;
+        }
+        text.bytes += static_cast<char>(byte);
+        i += length;
+    }
+    return text;
+}
+
 std::string decodeLine(std::string_view bytes) {
     return decodeLimited(bytes, TextLimits::kUnlimited);
 }

@@ -24,6 +24,19 @@ inline constexpr TextLimits kMessageFileLimits{1000, 1000, false};
 bool isValidUtf8(std::string_view bytes);
 // Windows-1252 to UTF-8. The five bytes the code page leaves unassigned map to U+0081 etc.
 std::string windows1252ToUtf8(std::string_view bytes);
+
+// UTF-8 back to Windows-1252, so that any byte read through windows1252ToUtf8 is written back
+// as it was. A character the code page has no byte for stops it: `ok` is false and the
+// character and its index (0-based, in characters) are named; an invalid UTF-8 byte counts as
+// such a character.
+struct Windows1252Text {
+    std::string bytes;
+    bool ok = true;
+    char32_t unencodable = 0;
+    std::size_t position = 0;
+};
+Windows1252Text utf8ToWindows1252(std::string_view utf8);
+
 // Text files of older installations are 8-bit Windows-1252, newer ones UTF-8: a line is read as
 // UTF-8 when it is valid UTF-8 and as Windows-1252 otherwise. The result is UTF-8.
 std::string decodeLine(std::string_view bytes);

@@ -488,3 +488,23 @@ Anuluj
 
 &Losuj
 
+Wybierz skrypt do przekazania liczb!
+
+Plik skryptu kliknięć Sorvanis
+
+...
+
+Parametry 
+
+ZAHL1
+
+ZAHL2
+
+TEXT1
+
+TEXT2
+
+Anuluj
+
+OK
+

@@ -488,3 +488,23 @@ Cancelar
 
 &Azar
 
+¡Elija el script para transferir los números!
+
+Archivo de script de clics de Sorvanis
+
+...
+
+Parámetros 
+
+ZAHL1
+
+ZAHL2
+
+TEXT1
+
+TEXT2
+
+Cancelar
+
+OK
+

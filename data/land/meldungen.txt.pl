@@ -72,3 +72,6 @@ Zapisz jako PDF
 Pierwsze pole jest puste, ale wiersz zawiera liczby lub liczbę szczęścia. Wypełnij typ od pierwszego pola albo go usuń. Nic nie zostało wydrukowane.
 Co osiągnęłyby średnio losowe typy (ta sama liczba rzędów):
 Zatrzymano przedwcześnie po losowaniu z dnia
+Zainstalować Sorvanis Klickwerk?
+Zainstalować Klickwerk teraz?
+Wywołanie programu Klickwerk jest za długie: ścieżka programu i wiersz poleceń mogą mieć najwyżej 1023 znaki każde. Skróć parametry. Nic nie zostało uruchomione.

@@ -72,3 +72,6 @@ Guardar como PDF
 El primer campo está vacío, pero la fila contiene números o un número de la suerte. Rellene la apuesta desde el primer campo o bórrela. No se ha impreso nada.
 Lo que habrían logrado de media apuestas al azar (mismo número de filas):
 Detenido antes de tiempo tras el sorteo del
+¿Instalar Sorvanis Klickwerk?
+¿Instalar Klickwerk ahora?
+La llamada a Klickwerk es demasiado larga: la ruta del programa y la línea de comandos pueden tener como máximo 1023 caracteres cada una. Acorte los parámetros. No se ha iniciado nada.

@@ -75,3 +75,18 @@ TEST(TextLines, Utf8Helpers) {
     EXPECT_FALSE(isValidUtf8("\xE2\x82"));
     EXPECT_EQ(windows1252ToUtf8("\x80\x9F\xA0\xFF"), "\xE2\x82\xAC\xC5\xB8\xC2\xA0\xC3\xBF");
 }
+
+TEST(TextLines, Windows1252RoundTrip) {
+    std::string every;
+    for (int b = 0; b < 256; ++b)
+        every += static_cast<char>(b);
+    const Windows1252Text back = utf8ToWindows1252(windows1252ToUtf8(every));
+    ASSERT_TRUE(back.ok);
+    EXPECT_EQ(back.bytes, every);
+    const Windows1252Text bad = utf8ToWindows1252("ab\xC3\xA4\xE2\x82\xAC\xF0\x9F\x8E\xB2z");
+    EXPECT_FALSE(bad.ok);
+    EXPECT_EQ(bad.unencodable, U'\U0001F3B2');
+    EXPECT_EQ(bad.position, 4u);
+    EXPECT_FALSE(utf8ToWindows1252("\xC2\x80").ok); // U+0080 is no Windows-1252 character
+    EXPECT_FALSE(utf8ToWindows1252("a\xFF").ok);    // not UTF-8 at all
+}

@@ -1,0 +1,65 @@
+// quorix-cli fill-script: a click script filled with a tip file, as the window hands it on.
+#include <cstdio>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "cli/cliargs.h"
+#include "cli/commands.h"
+#include "core/tipsheet.h"
+#include "output/clickscript.h"
+#include "output/tipfile.h"
+
+namespace quorix::cli {
+
+namespace {
+
+// "--joker K" may come more than once, so it is taken out before the other options are parsed.
+Result<std::vector<char *>> takeJokers(std::span<char *const> args, ClickScriptChoices &choices) {
+    std::vector<char *> rest;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (std::string_view(args[i]) != "--joker") {
+            rest.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 >= args.size()) return badArgument("--joker needs a value");
+        const std::string_view value = args[++i];
+        if (value != "1" && value != "2" && value != "3")
+            return badArgument("--joker must be 1, 2 or 3: " + std::string(value));
+        choices.jokers[static_cast<std::size_t>(value[0] - '1')] = true;
+    }
+    return rest;
+}
+
+} // namespace
+
+int runFillScript(std::span<char *const> args) {
+    ClickScriptChoices choices;
+    auto rest = takeJokers(args, choices);
+    if (!rest) return fail(rest.error().message);
+    auto parsed = CliArgs::parse(*rest, {"script", "tips"}, {"saturday", "wednesday"});
+    if (!parsed) return fail(parsed.error().message);
+    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    auto scriptPath = parsed->text("script");
+    if (!scriptPath) return fail(scriptPath.error().message);
+    auto tipPath = parsed->text("tips");
+    if (!tipPath) return fail(tipPath.error().message);
+    choices.saturday = parsed->flag("saturday");
+    choices.wednesday = parsed->flag("wednesday");
+
+    auto sheet = TipFile::read(*tipPath);
+    if (!sheet) return fail(sheet.error().message);
+    // The sheet's fields keep what their own rule makes of a loaded text; the lucky box keeps it all.
+    for (TipRow &row : sheet->rows)
+        for (std::string &number : row.numbers)
+            number = normalisedTipNumber(number);
+    auto script = ClickScript::read(*scriptPath);
+    if (!script) return fail(script.error().message);
+    auto filled = ClickScript::fill(*script, *sheet, choices);
+    if (!filled) return fail(*scriptPath + ": " + filled.error().message);
+    std::fwrite(filled->data(), 1, filled->size(), stdout);
+    return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
+}
+
+} // namespace quorix::cli

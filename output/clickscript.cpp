@@ -1,0 +1,168 @@
+#include "output/clickscript.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include "core/textlines.h"
+
+namespace quorix {
+
+namespace {
+
+Error fileError(const char *what, const std::filesystem::path &path, int err) {
+    return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
+            std::string(what) + " " + path.string() + ": " + std::strerror(err)};
+}
+
+const char *yesNo(bool ticked) {
+    return ticked ? "JA" : "NEIN";
+}
+
+void replaceAll(std::string &text, std::string_view placeholder, std::string_view replacement) {
+    for (std::size_t at = text.find(placeholder); at != std::string::npos;
+         at = text.find(placeholder, at + replacement.size())) {
+        text.replace(at, placeholder.size(), replacement);
+    }
+}
+
+using Steps = std::vector<std::pair<std::string, std::string>>;
+
+std::string applySteps(std::string_view text, const Steps &steps) {
+    std::string filled(text);
+    for (const auto &[placeholder, replacement] : steps)
+        replaceAll(filled, placeholder, replacement);
+    return filled;
+}
+
+std::string codePointName(char32_t u) {
+    char name[16];
+    std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(u));
+    return name;
+}
+
+} // namespace
+
+std::vector<std::pair<std::string, std::string>>
+ClickScript::replacements(const TipSheet &sheet, const ClickScriptChoices &choices) {
+    std::vector<std::pair<std::string, std::string>> steps;
+    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
+        const TipRow &row = sheet.rows[r];
+        const std::string rowText = std::to_string(r + 1);
+        for (std::size_t c = 0; c < row.numbers.size(); ++c)
+            steps.emplace_back("[Z" + std::to_string(c + 1) + "_" + rowText + "]", row.numbers[c]);
+        steps.emplace_back("[PLUS" + rowText + "]", row.lucky);
+    }
+    steps.emplace_back("[MELDUNGFERTIG]", std::string(kReadyMessage));
+    steps.emplace_back("[MI]", yesNo(choices.wednesday));
+    steps.emplace_back("[SA]", yesNo(choices.saturday));
+    steps.emplace_back("[MISA]", yesNo(choices.saturday && choices.wednesday));
+    steps.emplace_back("[JOKER3]", yesNo(choices.jokers[2]));
+    steps.emplace_back("[JOKER1]", yesNo(choices.jokers[0]));
+    steps.emplace_back("[JOKER2]", yesNo(choices.jokers[1]));
+    return steps;
+}
+
+std::string ClickScript::fillText(std::string_view text, const TipSheet &sheet,
+                                  const ClickScriptChoices &choices) {
+    return applySteps(text, replacements(sheet, choices));
+}
+
+Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipSheet &sheet,
+                                      const ClickScriptChoices &choices) {
+    // No replacement holds a line end, so filling line by line is filling the whole text.
+    const std::vector<std::string> lines = decodeTextLines(scriptBytes);
+    const Steps steps = replacements(sheet, choices);
+    std::string out;
+    out.reserve(scriptBytes.size() + 256);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const Windows1252Text line = utf8ToWindows1252(applySteps(lines[i], steps));
+        if (!line.ok)
+            return badInput("line " + std::to_string(i + 1) + " of the filled script holds the character " +
+                            codePointName(line.unencodable) + ", which Windows-1252 cannot hold");
+        out += line.bytes;
+        out += "\r\n";
+    }
+    return out;
+}
+
+Result<std::string> ClickScript::read(const std::filesystem::path &path) {
+    if (path.empty()) return Error{Error::Code::NotFound, "No click script chosen"};
+    std::error_code ec;
+    if (std::filesystem::is_directory(path, ec)) return fileError("Cannot read", path, EISDIR);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return fileError("Cannot open", path, errno);
+    std::string bytes(kMaxScriptBytes + 1, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    if (in.bad()) return fileError("Cannot read", path, errno);
+    bytes.resize(static_cast<std::size_t>(in.gcount()));
+    if (bytes.size() > kMaxScriptBytes)
+        return badInput(path.string() + " is larger than " + std::to_string(kMaxScriptBytes >> 20) +
+                        " MiB and no click script");
+    return bytes;
+}
+
+// A temporary file beside the target, written, synced and renamed over it: the target is either
+// the old file or the new one, never half of it.
+Result<void> ClickScript::write(const std::filesystem::path &path, std::string_view bytes) {
+    const std::filesystem::path folder = path.parent_path();
+    std::filesystem::path temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
+        temporary = folder / ("." + path.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
+                              std::to_string(attempt));
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST) break;
+    }
+    if (fd < 0) return fileError("Cannot create", path, errno);
+    int err = 0;
+    for (std::size_t done = 0; done < bytes.size() && !err;) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0 && errno != EINTR) err = errno;
+        if (n > 0) done += static_cast<std::size_t>(n);
+    }
+    if (!err && ::fsync(fd) != 0) err = errno;
+    if (::close(fd) != 0 && !err) err = errno;
+    if (!err && std::rename(temporary.c_str(), path.c_str()) != 0) err = errno;
+    if (err) {
+        ::unlink(temporary.c_str());
+        return fileError("Cannot write", path, err);
+    }
+    return {};
+}
+
+std::string ClickScript::filledName(DaySerial today) {
+    const Ymd date = ymdFromSerial(today);
+    char name[32];
+    std::snprintf(name, sizeof name, "%04d%02d%02d.%s", date.year, date.month, date.day, kExtension);
+    return name;
+}
+
+std::vector<std::string> ClickScript::arguments(const std::string &filledPath,
+                                                const ClickScriptParameters &values) {
+    return {"START", filledPath, values.zahl1, values.text1, values.zahl2, values.text2};
+}
+
+std::string ClickScript::commandText(const std::vector<std::string> &arguments) {
+    std::string text = arguments.empty() ? std::string() : arguments.front();
+    for (std::size_t i = 1; i < arguments.size(); ++i)
+        text += " \"" + arguments[i] + "\"";
+    return text;
+}
+
+Result<void> ClickScript::checkCommandLength(const std::string &executable,
+                                             const std::vector<std::string> &arguments) {
+    if (utf8Length(executable) > kMaxCommandChars)
+        return badInput("the automation program's path is longer than " + std::to_string(kMaxCommandChars) +
+                        " characters");
+    if (utf8Length(commandText(arguments)) > kMaxCommandChars)
+        return badInput("the automation program's command line is longer than " +
+                        std::to_string(kMaxCommandChars) + " characters");
+    return {};
+}
+
+} // namespace quorix
