@@ -82,8 +82,8 @@ void LottoZahlen::BitBtn9Click() {
     const std::optional<QString> answer =
         Prompts::input(this, message(Msg::SeedPrompt) + u" (1-99999999)?"_s, message(Msg::SeedCaption),
                        QString::number(m_random.state()));
-    // A cancelled box, like an answer that is no integer, leaves nothing to walk with.
-    const std::optional<std::uint32_t> seed = seedFromText(answer.value_or(QString()));
+    if (!answer) return; // cancelled: the player asked for no walk
+    const std::optional<std::uint32_t> seed = seedFromText(*answer);
     const Result<std::vector<Draw>> draws = drawFile().readAll();
     if (!seed || !draws) {
         Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));

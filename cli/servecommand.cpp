@@ -190,6 +190,10 @@ int runServe(std::span<char *const> args) {
         const timespec slice{0, 100'000'000};
         while (!ended) {
             if (sigtimedwait(&stopSignals, nullptr, &slice) > 0) {
+                // Stopping acts only on a listening server: a signal that came before the listening
+                // began waits for it, or for a listening that ended by itself.
+                while (!ended && !server.server().is_running())
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
                 server.stop();
                 return;
             }
