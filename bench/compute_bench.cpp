@@ -7,31 +7,14 @@
 #include <algorithm>
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "core/computation.h"
+#include "benchhistory.h"
 #include "reference.h"
 
 using namespace quorix;
+using quorix::bench::history;
 
 namespace {
-
-struct History {
-    std::vector<Draw> draws;
-    std::filesystem::path file;
-    History() {
-        draws = reference::realHistory(QUORIX_REAL_DRAWS);
-        file =
-            std::filesystem::temp_directory_path() / ("quorix_bench_" + std::to_string(::getpid()) + ".dat");
-        reference::writeDrawFile(file, draws);
-    }
-    ~History() { std::filesystem::remove(file); }
-};
-
-const History &history() {
-    static const History h;
-    return h;
-}
 
 reference::Settings settings(bool strict) {
     reference::Settings s;

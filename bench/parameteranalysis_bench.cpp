@@ -6,32 +6,15 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "core/drawfile.h"
 #include "core/parameteranalysis.h"
+#include "benchhistory.h"
 #include "reference.h"
 
 using namespace quorix;
+using quorix::bench::history;
 
 namespace {
-
-struct History {
-    std::vector<Draw> draws;
-    std::filesystem::path file;
-    History() {
-        draws = reference::realHistory(QUORIX_REAL_DRAWS);
-        file = std::filesystem::temp_directory_path() /
-               ("quorix_analysis_bench_" + std::to_string(::getpid()) + ".dat");
-        reference::writeDrawFile(file, draws);
-    }
-    ~History() { std::filesystem::remove(file); }
-};
-
-const History &history() {
-    static const History h;
-    return h;
-}
 
 // range(0): the year the walk starts in (7 January); range(1): 1 with CheckBox31 ticked.
 ParameterAnalysisRequest request(const benchmark::State &state) {

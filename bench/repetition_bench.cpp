@@ -9,32 +9,15 @@
 
 #include <filesystem>
 
-#include <unistd.h>
-
 #include "core/repetitionanalysis.h"
+#include "benchhistory.h"
 #include "reference.h"
 #include "referencerepetition.h"
 
 using namespace quorix;
+using quorix::bench::history;
 
 namespace {
-
-struct History {
-    std::vector<Draw> draws;
-    std::filesystem::path file;
-    History() {
-        draws = reference::realHistory(QUORIX_REAL_DRAWS);
-        file = std::filesystem::temp_directory_path() /
-               ("quorix_repetition_bench_" + std::to_string(::getpid()) + ".dat");
-        reference::writeDrawFile(file, draws);
-    }
-    ~History() { std::filesystem::remove(file); }
-};
-
-const History &history() {
-    static const History h;
-    return h;
-}
 
 RepetitionSettings settingsFrom(int year) {
     return {serialFromYmd(1990, 3, 17), serialFromYmd(year, 1, 1), {}, 7};

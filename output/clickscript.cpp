@@ -5,10 +5,8 @@
 #include <cstring>
 #include <fstream>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include "core/textlines.h"
+#include "output/atomicfile.h"
 
 namespace quorix {
 
@@ -106,33 +104,9 @@ Result<std::string> ClickScript::read(const std::filesystem::path &path) {
     return bytes;
 }
 
-// A temporary file beside the target, written, synced and renamed over it: the target is either
-// the old file or the new one, never half of it.
+// Replaced atomically: the target is either the old file or the new one, never half of it.
 Result<void> ClickScript::write(const std::filesystem::path &path, std::string_view bytes) {
-    const std::filesystem::path folder = path.parent_path();
-    std::filesystem::path temporary;
-    int fd = -1;
-    for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = folder / ("." + path.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                              std::to_string(attempt));
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd < 0 && errno != EEXIST) break;
-    }
-    if (fd < 0) return fileError("Cannot create", path, errno);
-    int err = 0;
-    for (std::size_t done = 0; done < bytes.size() && !err;) {
-        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0 && errno != EINTR) err = errno;
-        if (n > 0) done += static_cast<std::size_t>(n);
-    }
-    if (!err && ::fsync(fd) != 0) err = errno;
-    if (::close(fd) != 0 && !err) err = errno;
-    if (!err && std::rename(temporary.c_str(), path.c_str()) != 0) err = errno;
-    if (err) {
-        ::unlink(temporary.c_str());
-        return fileError("Cannot write", path, err);
-    }
-    return {};
+    return writeAtomically(path, bytes);
 }
 
 std::string ClickScript::filledName(DaySerial today) {
