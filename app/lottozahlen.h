@@ -181,6 +181,7 @@ public:
     QLineEdit *tipField(int row, int column) const;
     QComboBox *luckyBox(int row) const { return m_lucky.at(static_cast<std::size_t>(row)); }
     QLabel *crossSumLabel(int row) const { return m_crossSums.at(static_cast<std::size_t>(row)); }
+    QLabel *resultLabel(int row) const { return m_results.at(static_cast<std::size_t>(row)); }
     bool isRowLocked(int row) const { return m_locked.at(static_cast<std::size_t>(row)); }
     int tipCount() const;
 

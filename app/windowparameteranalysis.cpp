@@ -71,6 +71,38 @@ bool writeReport(const QString &path, const std::string &text) {
     return file.commit();
 }
 
+// The walk's request: the computation's inputs as the compute button would take them, from the
+// chosen end date on, with the seed of every turn.
+ParameterAnalysisRequest analysisRequest(const ComputationRequest &computation, DaySerial chosen,
+                                         std::uint32_t seed, bool recomputeOnlyAfterWin) {
+    ParameterAnalysisRequest request;
+    request.startDate = computation.startDate;
+    request.fromDate = chosen;
+    request.today = serialFromDate(QDate::currentDate());
+    request.saturday = computation.saturday;
+    request.wednesday = computation.wednesday;
+    request.parameters = computation.parameters;
+    request.sheet = computation.sheet;
+    request.seed = seed;
+    request.recomputeOnlyAfterWin = recomputeOnlyAfterWin;
+    return request;
+}
+
+ParameterReportTexts reportTexts(const LottoZahlen &window) {
+    return {window.message(Msg::ParameterAnalysisTitle).toStdString(),
+            window.message(Msg::Draws).toStdString(), window.message(Msg::AnalysisStopped).toStdString(),
+            window.message(Msg::ChanceTitle).toStdString()};
+}
+
+void showSheet(LottoZahlen &window, const TipSheet &sheet) {
+    for (int r = 0; r < kTipRowCount; ++r) {
+        const TipRow &row = sheet.rows[static_cast<std::size_t>(r)];
+        for (int c = 0; c < kNumbersPerTip; ++c)
+            window.tipField(r, c)->setText(QString::fromStdString(row.numbers[static_cast<std::size_t>(c)]));
+        window.luckyBox(r)->setCurrentText(QString::fromStdString(row.lucky));
+    }
+}
+
 } // namespace
 
 void LottoZahlen::BitBtn9Click() {
@@ -92,17 +124,8 @@ void LottoZahlen::BitBtn9Click() {
     m_random.seed(*seed);
     setStatusText(1, message(Msg::SeedCaption) + u' ' + answer->trimmed());
 
-    const ComputationRequest computation = m_computation->requestFor(*draws);
-    ParameterAnalysisRequest request;
-    request.startDate = computation.startDate;
-    request.fromDate = chosen;
-    request.today = serialFromDate(QDate::currentDate());
-    request.saturday = computation.saturday;
-    request.wednesday = computation.wednesday;
-    request.parameters = computation.parameters;
-    request.sheet = computation.sheet;
-    request.seed = *seed;
-    request.recomputeOnlyAfterWin = m_ui.recomputeAfterWin->isChecked();
+    const ParameterAnalysisRequest request = analysisRequest(m_computation->requestFor(*draws), chosen, *seed,
+                                                             m_ui.recomputeAfterWin->isChecked());
 
     m_computation->beginOuterRun();
     QElapsedTimer elapsed;
@@ -126,21 +149,13 @@ void LottoZahlen::BitBtn9Click() {
     const bool closeAfter = m_computation->endOuterRun();
 
     const QString path = QDir::current().filePath(QString::fromLatin1(kReportName));
-    const ParameterReportTexts texts{
-        message(Msg::ParameterAnalysisTitle).toStdString(), message(Msg::Draws).toStdString(),
-        message(Msg::AnalysisStopped).toStdString(), message(Msg::ChanceTitle).toStdString()};
-    if (!analysis || !writeReport(path, parameterReportText(*analysis, texts))) {
+    if (!analysis || !writeReport(path, parameterReportText(*analysis, reportTexts(*this)))) {
         setStatusText(0, QString());
         Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));
     } else {
         setStatusText(0, u"%1 %2  %3"_s.arg(analysis->turns).arg(message(Msg::Draws)).arg(seconds(elapsed)));
         // The sheet keeps the last computation's tips; the current draw is the last one checked.
-        for (int r = 0; r < kTipRowCount; ++r) {
-            const TipRow &row = analysis->sheet.rows[static_cast<std::size_t>(r)];
-            for (int c = 0; c < kNumbersPerTip; ++c)
-                tipField(r, c)->setText(QString::fromStdString(row.numbers[static_cast<std::size_t>(c)]));
-            luckyBox(r)->setCurrentText(QString::fromStdString(row.lucky));
-        }
+        showSheet(*this, analysis->sheet);
         setEndDate(analysis->endDate);
         SpeedButton5Click();
         openDocument(path);

@@ -47,6 +47,85 @@ private:
 // most this often, and always before a box asks about it.
 constexpr qint64 kPaintIntervalMs = 30;
 
+// Asks for the threshold; nothing when the box is cancelled or the answer is no integer (then
+// said in a box).
+std::optional<int> askThreshold(LottoZahlen &window) {
+    const std::optional<QString> answer =
+        Prompts::input(&window, window.message(Msg::SearchTitle),
+                       window.message(Msg::RepeatThresholdQuestion), QStringLiteral("6"));
+    if (!answer) return std::nullopt;
+    const Result<int> threshold = searchThreshold(answer->toStdString());
+    if (!threshold) {
+        Prompts::message(&window, window.windowTitle(), QString::fromStdString(threshold.error().message));
+        return std::nullopt;
+    }
+    return *threshold;
+}
+
+// A field written by the walk: the colours of an earlier check no longer apply.
+void writeUncheckedField(QLineEdit *field, const QString &text) {
+    field->setText(text);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, QApplication::palette().color(QPalette::Base));
+    field->setPalette(palette);
+}
+
+void clearCheck(const LottoZahlen &window, int row) {
+    window.resultLabel(row)->clear();
+    window.crossSumLabel(row)->clear();
+}
+
+void clearUnlockedRows(const LottoZahlen &window) {
+    for (int r = 0; r < kTipRowCount; ++r) {
+        if (window.isRowLocked(r)) continue;
+        for (int c = 0; c < kNumbersPerTip; ++c)
+            writeUncheckedField(window.tipField(r, c), QString());
+        window.luckyBox(r)->setCurrentText(QStringLiteral("-"));
+        clearCheck(window, r);
+    }
+}
+
+// Row 1 takes the turn's draw whether locked or not; its lucky box stays as it is.
+void showInRowOne(const LottoZahlen &window, const Draw &draw) {
+    for (int c = 0; c < kNumbersPerTip; ++c)
+        writeUncheckedField(window.tipField(0, c),
+                            QString::number(draw.numbers[static_cast<std::size_t>(c)]));
+    clearCheck(window, 0);
+}
+
+// The box's text: the message file's line carries no blank before the date.
+QString matchQuestion(const LottoZahlen &window, DaySerial earlier) {
+    return window.message(Msg::HitsInDrawOf) + u' ' + QString::fromStdString(formatDmy(earlier)) +
+           QStringLiteral("  ") + window.message(Msg::SearchOn);
+}
+
+// Writes Test.rtf; a failure is said in a box.
+bool writeReport(LottoZahlen &window, const QString &path, const RepetitionTables &tables) {
+    const std::array<std::string, 4> headings = {
+        window.message(Msg::SameAsEarlier).toStdString(), window.message(Msg::SameAsNext1).toStdString(),
+        window.message(Msg::SameAsNext2).toStdString(), window.message(Msg::SameAsNext3).toStdString()};
+    const Result<void> written =
+        RtfFile::write(std::filesystem::path(path.toStdString()), RepetitionReport::lines(tables, headings));
+    if (!written)
+        Prompts::message(&window, window.windowTitle(), QString::fromStdString(written.error().message));
+    return bool(written);
+}
+
+std::optional<std::vector<Draw>> readDraws(LottoZahlen &window, const DrawFile &file) {
+    Result<std::vector<Draw>> draws = file.readAll();
+    if (!draws) {
+        Prompts::message(&window, window.windowTitle(), QString::fromStdString(draws.error().message));
+        return std::nullopt;
+    }
+    return std::move(*draws);
+}
+
+// Panel 0: the date the walk runs up to; panel 1: the turn's date.
+void showWalkDates(LottoZahlen &window, DaySerial upTo, DaySerial turn) {
+    window.setStatusText(0, QString::fromStdString(formatDmy(upTo)));
+    window.setStatusText(1, QString::fromStdString(formatDmy(turn)));
+}
+
 } // namespace
 
 void LottoZahlen::BitBtn19Click() {
@@ -55,37 +134,14 @@ void LottoZahlen::BitBtn19Click() {
     SpeedButton5Click();
     if (!hadHistory) return; // the player has been asked to read the draws first
     showPage(Page::TipSheet);
-    const std::optional<QString> answer = Prompts::input(
-        this, message(Msg::SearchTitle), message(Msg::RepeatThresholdQuestion), QStringLiteral("6"));
-    if (!answer) return;
-    const Result<int> threshold = searchThreshold(answer->toStdString());
-    if (!threshold) {
-        Prompts::message(this, windowTitle(), QString::fromStdString(threshold.error().message));
-        return;
-    }
-    const Result<std::vector<Draw>> draws = file.readAll();
-    if (!draws) {
-        Prompts::message(this, windowTitle(), QString::fromStdString(draws.error().message));
-        return;
-    }
+    const std::optional<int> threshold = askThreshold(*this);
+    if (!threshold) return;
+    const std::optional<std::vector<Draw>> draws = readDraws(*this, file);
+    if (!draws) return;
 
     PausableWaitCursor wait;
     m_charts->chart().clear();
-    const QColor neutral = QApplication::palette().color(QPalette::Base);
-    auto writeUncheckedField = [&neutral](QLineEdit *field, const QString &text) {
-        field->setText(text);
-        QPalette palette = field->palette();
-        palette.setColor(QPalette::Base, neutral);
-        field->setPalette(palette);
-    };
-    for (std::size_t r = 0; r < m_fields.size(); ++r) {
-        if (m_locked[r]) continue;
-        for (QLineEdit *field : m_fields[r])
-            writeUncheckedField(field, QString());
-        m_lucky[r]->setCurrentText(QStringLiteral("-"));
-        m_results[r]->clear();
-        m_crossSums[r]->clear();
-    }
+    clearUnlockedRows(*this);
     // The browser shows each turn's draw, row 1 takes its numbers (locked or not; the colours
     // and labels of an earlier check no longer apply; a field takes only numbers of this game,
     // so an old draw's 43..45 leaves it empty), the status bar shows the date the walk
@@ -96,14 +152,9 @@ void LottoZahlen::BitBtn19Click() {
     auto showTurn = [&] {
         m_browser.setCurrent(turnDraw);
         showDraw(Shown::Stepped);
-        for (std::size_t c = 0; c < m_fields[0].size(); ++c)
-            writeUncheckedField(m_fields[0][c], QString::number(turnDraw.draw.numbers[c]));
-        m_results[0]->clear();
-        m_crossSums[0]->clear();
+        showInRowOne(*this, turnDraw.draw);
         // The first turn names a date ten days after its own draw; later turns the newest draw's.
-        const DaySerial upTo = turnNumber == 1 ? turnDraw.draw.date + 10 : newest;
-        setStatusText(0, QString::fromStdString(formatDmy(upTo)));
-        setStatusText(1, QString::fromStdString(formatDmy(turnDraw.draw.date)));
+        showWalkDates(*this, turnNumber == 1 ? turnDraw.draw.date + 10 : newest, turnDraw.draw.date);
         repaint();
     };
 
@@ -121,11 +172,8 @@ void LottoZahlen::BitBtn19Click() {
     handler.match = [&](const Draw &, const Draw &earlier, int) {
         showTurn();
         wait.end();
-        // The message file's line carries no blank before the date.
-        const QString text = message(Msg::HitsInDrawOf) + u' ' +
-                             QString::fromStdString(formatDmy(earlier.date)) + QStringLiteral("  ") +
-                             message(Msg::SearchOn);
-        const bool goOn = Prompts::yesNo(this, message(Msg::HitsFound), text, Prompts::Default::Yes);
+        const bool goOn = Prompts::yesNo(this, message(Msg::HitsFound), matchQuestion(*this, earlier.date),
+                                         Prompts::Default::Yes);
         wait.resume();
         sincePaint.start();
         return goOn;
@@ -144,17 +192,8 @@ void LottoZahlen::BitBtn19Click() {
         Komplettcheck();
     }
 
-    const std::array<std::string, 4> headings = {
-        message(Msg::SameAsEarlier).toStdString(), message(Msg::SameAsNext1).toStdString(),
-        message(Msg::SameAsNext2).toStdString(), message(Msg::SameAsNext3).toStdString()};
     const QString path = QDir(m_programFolder).filePath(QString::fromLatin1(RepetitionReport::kFileName));
-    const std::vector<std::string> lines = RepetitionReport::lines(outcome.tables, headings);
-    if (const Result<void> written = RtfFile::write(std::filesystem::path(path.toStdString()), lines);
-        !written) {
-        Prompts::message(this, windowTitle(), QString::fromStdString(written.error().message));
-        return;
-    }
-    openDocument(path);
+    if (writeReport(*this, path, outcome.tables)) openDocument(path);
 }
 
 } // namespace quorix

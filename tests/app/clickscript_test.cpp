@@ -170,7 +170,7 @@ private:
     }
     QString script(const char *name, const QByteArray &bytes) {
         QDir().mkpath(home(u"Script"_s));
-        const QString path = home(u"Script/"_s + QString::fromLatin1(name));
+        QString path = home(u"Script/"_s + QString::fromLatin1(name));
         writeFile(path, bytes);
         return path;
     }
