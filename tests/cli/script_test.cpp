@@ -55,7 +55,9 @@ TEST_F(FillScriptCli, PrintsTheFilledScriptAsWritten) {
     for (const auto &[options, days] : cases) {
         const CliRun run = cli("--script " + path("s.zqs") + " --tips " + path("t.zqt") + " " + options);
         ASSERT_EQ(run.code, 0) << options << run.err;
-        EXPECT_EQ(run.out, head + days + "\r\n" + tail) << options;
+        std::string expected = head;
+        expected.append(days).append("\r\n").append(tail);
+        EXPECT_EQ(run.out, expected) << options;
     }
 }
 
