@@ -30,14 +30,6 @@ struct AnalyseOptions {
     std::vector<std::size_t> locks;
 };
 
-std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi) {
-    long long v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi)
-        return std::nullopt;
-    return v;
-}
-
 Result<void> takeDate(std::optional<DaySerial> &into, std::string_view arg, std::string_view value) {
     const std::optional<DaySerial> day = parseIsoDate(value);
     if (!day) return badArgument(std::string(arg) + " is not a date (YYYY-MM-DD): " + std::string(value));
@@ -54,23 +46,10 @@ Result<void> takeOption(AnalyseOptions &o, std::string_view arg, std::string_vie
         return takeDate(o.from, arg, value);
     } else if (arg == "--today") {
         return takeDate(o.today, arg, value);
-    } else if (arg == "--seed") {
-        const auto n = wholeNumber(value, 0, 4294967295LL);
-        if (!n) return badArgument("--seed must be an integer 0..4294967295: " + std::string(value));
-        o.seed = static_cast<std::uint32_t>(*n);
-    } else if (arg == "--set") {
-        const std::size_t eq = value.find('=');
-        if (eq == std::string_view::npos)
-            return badArgument("--set expects NAME=VALUE: " + std::string(value));
-        return setTipParameter(o.request.parameters, value.substr(0, eq), value.substr(eq + 1));
-    } else if (arg == "--row") {
-        if (Result<std::size_t> row = parseRow(value, o.request.sheet); !row) return row.error();
     } else {
-        const auto row = wholeNumber(value, 1, kTipRowCount);
-        if (!row)
-            return badArgument("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " +
-                               std::string(value));
-        o.locks.push_back(static_cast<std::size_t>(*row));
+        const Result<bool> taken =
+            takeComputationOption({o.request.parameters, o.request.sheet, o.seed, o.locks}, arg, value);
+        if (!taken) return taken.error();
     }
     return {};
 }

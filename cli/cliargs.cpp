@@ -6,6 +6,14 @@
 
 namespace quorix::cli {
 
+std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi) {
+    long long v = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
+    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi)
+        return std::nullopt;
+    return v;
+}
+
 Error badArgument(std::string message) {
     return {Error::Code::BadArgument, std::move(message)};
 }

@@ -39,6 +39,9 @@ private:
 
 Error badArgument(std::string message);
 
+// A decimal integer within lo..hi, the whole text and nothing else.
+std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi);
+
 // `text` as a JSON string literal, quotes included.
 std::string jsonString(std::string_view text);
 

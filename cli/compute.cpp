@@ -19,18 +19,6 @@
 
 namespace quorix::cli {
 
-namespace {
-
-std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi) {
-    long long v = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), v);
-    if (text.empty() || ec != std::errc() || end != text.data() + text.size() || v < lo || v > hi)
-        return std::nullopt;
-    return v;
-}
-
-} // namespace
-
 // "R=n1,n2,n3,n4,n5,n6[:LUCKY]": a place may be empty, as a field of the sheet may be.
 Result<std::size_t> parseRow(std::string_view text, TipSheet &sheet) {
     const auto bad = [&](const std::string &why) {
@@ -89,6 +77,33 @@ std::string json(const ComputationResult &result) {
 
 } // namespace
 
+Result<bool> takeComputationOption(const ComputationOptions &into, std::string_view arg,
+                                   std::string_view value) {
+    if (arg == "--seed") {
+        const auto n = wholeNumber(value, 0, 4294967295LL);
+        if (!n) return badArgument("--seed must be an integer 0..4294967295: " + std::string(value));
+        into.seed = static_cast<std::uint32_t>(*n);
+    } else if (arg == "--set") {
+        const std::size_t eq = value.find('=');
+        if (eq == std::string_view::npos)
+            return badArgument("--set expects NAME=VALUE: " + std::string(value));
+        if (Result<void> set = setTipParameter(into.parameters, value.substr(0, eq), value.substr(eq + 1));
+            !set)
+            return set.error();
+    } else if (arg == "--row") {
+        if (Result<std::size_t> row = parseRow(value, into.sheet); !row) return row.error();
+    } else if (arg == "--lock") {
+        const auto row = wholeNumber(value, 1, kTipRowCount);
+        if (!row)
+            return badArgument("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " +
+                               std::string(value));
+        into.locks.push_back(static_cast<std::size_t>(*row));
+    } else {
+        return false;
+    }
+    return true;
+}
+
 std::string computeDetails() {
     std::string text =
         "--set NAME=VALUE names: a switch takes on or off, a number a whole number in its range;\n"
@@ -118,10 +133,6 @@ struct ComputeOptions {
     std::vector<std::size_t> locks;
 };
 
-Error badArgument(std::string message) {
-    return {Error::Code::BadArgument, std::move(message)};
-}
-
 // One option that takes a value.
 Result<void> takeOption(ComputeOptions &o, std::string_view arg, std::string_view value) {
     if (arg == "--draws") {
@@ -130,23 +141,10 @@ Result<void> takeOption(ComputeOptions &o, std::string_view arg, std::string_vie
         const std::optional<DaySerial> day = parseIsoDate(value);
         if (!day) return badArgument(std::string(arg) + " is not a date (YYYY-MM-DD): " + std::string(value));
         (arg == "--start" ? o.start : o.end) = day;
-    } else if (arg == "--seed") {
-        const auto n = wholeNumber(value, 0, 4294967295LL);
-        if (!n) return badArgument("--seed must be an integer 0..4294967295: " + std::string(value));
-        o.seed = static_cast<std::uint32_t>(*n);
-    } else if (arg == "--set") {
-        const std::size_t eq = value.find('=');
-        if (eq == std::string_view::npos)
-            return badArgument("--set expects NAME=VALUE: " + std::string(value));
-        return setTipParameter(o.request.parameters, value.substr(0, eq), value.substr(eq + 1));
-    } else if (arg == "--row") {
-        if (Result<std::size_t> row = parseRow(value, o.request.sheet); !row) return row.error();
     } else {
-        const auto row = wholeNumber(value, 1, kTipRowCount);
-        if (!row)
-            return badArgument("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " +
-                               std::string(value));
-        o.locks.push_back(static_cast<std::size_t>(*row));
+        const Result<bool> taken =
+            takeComputationOption({o.request.parameters, o.request.sheet, o.seed, o.locks}, arg, value);
+        if (!taken) return taken.error();
     }
     return {};
 }
