@@ -14,6 +14,22 @@ std::optional<long long> wholeNumber(std::string_view text, long long lo, long l
     return v;
 }
 
+Result<std::array<bool, 3>> takeJokers(std::span<char *const> args, std::vector<char *> &rest) {
+    std::array<bool, 3> jokers{};
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (std::string_view(args[i]) != "--joker") {
+            rest.push_back(args[i]);
+            continue;
+        }
+        if (i + 1 >= args.size()) return badArgument("--joker needs a value");
+        const std::string_view value = args[++i];
+        const std::optional<long long> joker = wholeNumber(value, 1, 3);
+        if (!joker) return badArgument("--joker must be 1, 2 or 3: " + std::string(value));
+        jokers[static_cast<std::size_t>(*joker - 1)] = true;
+    }
+    return jokers;
+}
+
 Error badArgument(std::string message) {
     return {Error::Code::BadArgument, std::move(message)};
 }

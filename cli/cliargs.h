@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <initializer_list>
 #include <map>
 #include <optional>
@@ -38,6 +39,10 @@ private:
 };
 
 Error badArgument(std::string message);
+
+// "--joker K" (K 1..3) may be given for each of the three Jokers: takes them out of args, puts
+// the other arguments into rest and answers which Jokers were named.
+Result<std::array<bool, 3>> takeJokers(std::span<char *const> args, std::vector<char *> &rest);
 
 // A decimal integer within lo..hi, the whole text and nothing else.
 std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi);

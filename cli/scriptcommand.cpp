@@ -13,32 +13,13 @@
 
 namespace quorix::cli {
 
-namespace {
-
-// "--joker K" may come more than once, so it is taken out before the other options are parsed.
-Result<std::vector<char *>> takeJokers(std::span<char *const> args, ClickScriptChoices &choices) {
-    std::vector<char *> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (std::string_view(args[i]) != "--joker") {
-            rest.push_back(args[i]);
-            continue;
-        }
-        if (i + 1 >= args.size()) return badArgument("--joker needs a value");
-        const std::string_view value = args[++i];
-        if (value != "1" && value != "2" && value != "3")
-            return badArgument("--joker must be 1, 2 or 3: " + std::string(value));
-        choices.jokers[static_cast<std::size_t>(value[0] - '1')] = true;
-    }
-    return rest;
-}
-
-} // namespace
-
 int runFillScript(std::span<char *const> args) {
     ClickScriptChoices choices;
-    auto rest = takeJokers(args, choices);
-    if (!rest) return fail(rest.error().message);
-    auto parsed = CliArgs::parse(*rest, {"script", "tips"}, {"saturday", "wednesday"});
+    std::vector<char *> rest;
+    const auto jokers = takeJokers(args, rest);
+    if (!jokers) return fail(jokers.error().message);
+    choices.jokers = *jokers;
+    auto parsed = CliArgs::parse(rest, {"script", "tips"}, {"saturday", "wednesday"});
     if (!parsed) return fail(parsed.error().message);
     if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
     auto scriptPath = parsed->text("script");

@@ -1,5 +1,4 @@
 // quorix-cli ticket-marks: where the ticket printing puts its marks for a tip file.
-#include <charconv>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -16,26 +15,6 @@ namespace quorix::cli {
 namespace {
 
 constexpr long long kHighestOffset = 100;
-
-// "--joker K" may be given for each of the three Jokers; the rest goes to the common parser.
-Result<std::array<bool, 3>> takeJokers(std::span<char *const> args, std::vector<char *> &rest) {
-    std::array<bool, 3> jokers{};
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (std::string_view(args[i]) != "--joker") {
-            rest.push_back(args[i]);
-            continue;
-        }
-        if (i + 1 >= args.size()) return badArgument("--joker needs a value");
-        const std::string_view value = args[++i];
-        int joker = 0;
-        const auto [end, ec] = std::from_chars(value.data(), value.data() + value.size(), joker);
-        if (value.empty() || ec != std::errc() || end != value.data() + value.size() || joker < 1 ||
-            joker > 3)
-            return badArgument("--joker must be 1, 2 or 3: " + std::string(value));
-        jokers[static_cast<std::size_t>(joker - 1)] = true;
-    }
-    return jokers;
-}
 
 Result<int> offset(const CliArgs &parsed, std::string_view name, int design) {
     if (!parsed.has(name)) return design;
