@@ -37,6 +37,16 @@ bool isBlank(std::string_view line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
 }
 
+// A tag of eight digits is a date; anything else (a letter, nothing) says nothing about the date.
+std::optional<std::string> tagFault(const std::string &tag, DaySerial date) {
+    const bool isDate =
+        tag.size() == 8 && std::all_of(tag.begin(), tag.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!isDate) return std::nullopt;
+    const Ymd ymd = ymdFromSerial(date);
+    if (std::stoi(tag) == ymd.year * 10000 + ymd.month * 100 + ymd.day) return std::nullopt;
+    return "the draw is dated " + tag + ", not the day asked for";
+}
+
 } // namespace
 
 ServerLine parseServerLine(std::string_view line, DaySerial date) {
@@ -82,20 +92,6 @@ std::vector<std::string> serverAnswerLines(std::string_view body) {
     std::erase_if(lines, [](const std::string &line) { return isBlank(line); });
     return lines;
 }
-
-namespace {
-
-// A tag of eight digits is a date; anything else (a letter, nothing) says nothing about the date.
-std::optional<std::string> tagFault(const std::string &tag, DaySerial date) {
-    const bool isDate =
-        tag.size() == 8 && std::all_of(tag.begin(), tag.end(), [](char c) { return c >= '0' && c <= '9'; });
-    if (!isDate) return std::nullopt;
-    const Ymd ymd = ymdFromSerial(date);
-    if (std::stoi(tag) == ymd.year * 10000 + ymd.month * 100 + ymd.day) return std::nullopt;
-    return "the draw is dated " + tag + ", not the day asked for";
-}
-
-} // namespace
 
 ServerAnswer readServerAnswer(std::string_view body, DaySerial date) {
     ServerAnswer answer;
