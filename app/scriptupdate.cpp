@@ -1,12 +1,12 @@
 #include "app/scriptupdate.h"
 
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QNetworkAccessManager>
 #include <QNetworkProxy>
 #include <QNetworkReply>
 #include <QNetworkRequest>
 
+#include "app/boundedreply.h"
 #include "output/clickscript.h"
 
 namespace quorix {
@@ -26,25 +26,20 @@ ScriptDownload ScriptUpdate::fetch(const QUrl &url, int timeoutMs) {
     if (!url.isValid() || (url.scheme() != u"http" && url.scheme() != u"https")) return download;
     QNetworkAccessManager network;
     network.setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
-    QNetworkRequest request(url);
+    QNetworkRequest request = BoundedReply::request(url, timeoutMs);
     request.setRawHeader("Accept", "text/html, */*");
     request.setRawHeader("User-Agent", "Mozilla/3.0 (compatible; Indy Library)");
-    request.setTransferTimeout(timeoutMs);
     QNetworkReply *reply = network.get(request);
-    // A script is a few kilobytes: an answer that grows past any script is not waited for.
-    QObject::connect(reply, &QNetworkReply::downloadProgress, reply, [reply](qint64 received, qint64) {
-        if (received > static_cast<qint64>(ClickScript::kMaxScriptBytes)) reply->abort();
-    });
-    QEventLoop wait;
-    QObject::connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    if (!reply->isFinished()) wait.exec();
-    if (!reply->isFinished()) {
+    // A script is a few kilobytes: an answer that grows past any script is not waited for, nor is
+    // one that takes longer than the timeout in all. A redirect is no script.
+    BoundedReply bounded(reply, static_cast<qint64>(ClickScript::kMaxScriptBytes), timeoutMs);
+    if (!bounded.wait()) {
         // The program is closing: the local loop ended with the application's.
         reply->abort();
-    } else if (reply->error() == QNetworkReply::NoError) {
+    } else if (reply->error() == QNetworkReply::NoError && bounded.cut() == BoundedReply::Cut::None) {
         const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
         download.ok = status >= 200 && status < 300;
-        download.body = reply->readAll();
+        download.body = bounded.body();
         download.lastModified = reply->header(QNetworkRequest::LastModifiedHeader).toDateTime();
     }
     delete reply;

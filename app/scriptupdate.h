@@ -30,7 +30,9 @@ public:
     static constexpr int kDefaultTimeoutMs = 5000;
 
     static QUrl address(const QString &base, const QString &scriptPath);
-    // A GET without proxy, with the headers the site expects, through a local event loop.
+    // A GET without proxy, with the headers the site expects, through a local event loop: no
+    // redirect followed, `timeoutMs` for the whole request, an answer above the script size cap cut
+    // off.
     static ScriptDownload fetch(const QUrl &url, int timeoutMs = kDefaultTimeoutMs);
     // Answers whether the local script was replaced.
     static bool run(const QString &scriptPath, const QString &base, const ScriptFetcher &fetcher);

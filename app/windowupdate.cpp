@@ -3,7 +3,6 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QDateEdit>
-#include <QEventLoop>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -13,6 +12,7 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+#include "app/boundedreply.h"
 #include "app/controlnames.h"
 #include "app/lottozahlen.h"
 #include "app/prompts.h"
@@ -55,6 +55,11 @@ void WindowUpdate::QuintoraClick() {
         serialFromDate(ui.endDate->date()), [this](const std::string &url) { return get(url); }, events());
     if (outcome.end == UpdateOutcome::End::Notice || outcome.end == UpdateOutcome::End::Failed)
         Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(outcome.message));
+    if (outcome.end == UpdateOutcome::End::Refused)
+        Prompts::message(
+            &m_window, m_window.windowTitle(),
+            m_window.message(Msg::ServerAnswerRefused) + u' ' +
+                QString::fromStdString(formatDmy(outcome.requested.back()) + ": " + outcome.message));
     setRunning(false);
     ui.sheetDrawLine->setText(ui.drawLine->text());
     m_window.SpeedButton5Click();
@@ -119,34 +124,52 @@ HttpAnswer WindowUpdate::get(const std::string &url) {
         m_network->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxyHost, static_cast<quint16>(*port)));
     }
 
-    QNetworkRequest request(QUrl(QString::fromStdString(url)));
-    request.setTransferTimeout(m_timeoutMs);
-    QNetworkReply *reply = m_network->get(request);
+    QNetworkReply *reply =
+        m_network->get(BoundedReply::request(QUrl(QString::fromStdString(url)), m_timeoutMs));
     m_reply = reply;
-    QEventLoop wait;
-    connect(reply, &QNetworkReply::finished, &wait, &QEventLoop::quit);
-    if (!reply->isFinished()) wait.exec();
+    BoundedReply bounded(reply, static_cast<qint64>(kMaxServerAnswerBytes), m_timeoutMs);
+    const bool finished = bounded.wait();
     m_reply = nullptr;
-    if (!reply->isFinished()) {
+    if (!finished) {
         // The program is closing: the local loop was told to end with the application's.
         m_stopRequested = true;
         reply->abort();
     }
-    const QVariant status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute);
-    if (status.isValid()) {
-        // An error status arrives as an error too; it is the server's answer all the same.
+    answer = readAnswer(*reply, bounded, url);
+    reply->deleteLater();
+    return answer;
+}
+
+HttpAnswer WindowUpdate::readAnswer(QNetworkReply &reply, const BoundedReply &bounded,
+                                    const std::string &url) const {
+    HttpAnswer answer;
+    const BoundedReply::Cut cut = bounded.cut();
+    const QString address = QString::fromStdString(url);
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const int error = reply.error();
+    // Content errors (2xx codes: 404 and the like) and server errors (4xx codes: 500 and the like)
+    // arrive as errors too; they are the server's answer all the same. A broken transfer is not.
+    const bool answered =
+        error == QNetworkReply::NoError || (error > 200 && error < 300) || (error > 400 && error < 500);
+    if (cut == BoundedReply::Cut::TooLarge) {
+        answer.error = (m_window.message(Msg::ServerAnswerTooLarge) + u' ' + address).toStdString();
+    } else if (cut == BoundedReply::Cut::Late ||
+               (!m_stopRequested &&
+                (error == QNetworkReply::TimeoutError || error == QNetworkReply::OperationCanceledError))) {
+        answer.error = (m_window.message(Msg::ServerTimeout) + u' ' + address +
+                        QStringLiteral(" (%1 ms)").arg(m_timeoutMs))
+                           .toStdString();
+    } else if (m_stopRequested || !status.isValid() || !answered) {
+        answer.error = reply.errorString().toStdString();
+    } else if (status.toInt() >= 300 && status.toInt() < 400) {
+        const QString target = QString::fromLatin1(reply.rawHeader("Location").left(200));
+        answer.error = (m_window.message(Msg::ServerRedirectNotFollowed) + u' ' + target).toStdString();
+    } else {
         answer.status = status.toInt();
         answer.statusText =
-            reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
-        answer.body = reply->readAll().toStdString();
-    } else if (!m_stopRequested && (reply->error() == QNetworkReply::OperationCanceledError ||
-                                    reply->error() == QNetworkReply::TimeoutError)) {
-        answer.error =
-            (m_window.message(Msg::ServerTimeout) + u' ' + QString::fromStdString(url)).toStdString();
-    } else {
-        answer.error = reply->errorString().toStdString();
+            reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
+        answer.body = bounded.body().toStdString();
     }
-    reply->deleteLater();
     return answer;
 }
 

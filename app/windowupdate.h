@@ -5,6 +5,7 @@
 
 #include <QObject>
 
+#include "app/boundedreply.h"
 #include "core/calendar.h"
 #include "core/drawupdate.h"
 
@@ -28,7 +29,7 @@ public:
     Q_DISABLE_COPY_MOVE(WindowUpdate)
 
     bool isRunning() const { return m_running; }
-    // How long a request may go without data from the server before it counts as failed.
+    // How long a request may take in all (and go without data) before it counts as failed.
     void setRequestTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
     // The day the update runs up to; the system's date unless set.
     void setToday(std::optional<DaySerial> today) { m_today = today; }
@@ -45,6 +46,7 @@ Q_SIGNALS:
 
 private:
     HttpAnswer get(const std::string &url);
+    HttpAnswer readAnswer(QNetworkReply &reply, const BoundedReply &bounded, const std::string &url) const;
     UpdateEvents events();
     void showAppended(const ServerDraw &draw);
     void setRunning(bool running);

@@ -12,17 +12,18 @@ template <class... Args, class F> void tell(const F &event, Args &&...args) {
     if (event) event(std::forward<Args>(args)...);
 }
 
-// Appends the draws of one answer; a notice or a failed append ends the update.
+// Appends the draw of one answer once the whole answer is checked; a refused answer, a notice or a
+// failed append ends the update.
 bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date, const UpdateEvents &events,
                   UpdateOutcome &outcome) {
-    for (const std::string &line : serverAnswerLines(body)) {
-        const ServerLine parsed = parseServerLine(line, date);
-        if (const auto *notice = std::get_if<ServerNotice>(&parsed)) {
-            outcome.end = UpdateOutcome::End::Notice;
-            outcome.message = notice->unread;
-            return false;
-        }
-        const auto &draw = std::get<ServerDraw>(parsed);
+    const ServerAnswer answer = readServerAnswer(body, date);
+    if (!answer.fault.empty()) {
+        outcome.end = UpdateOutcome::End::Refused;
+        outcome.message = answer.fault;
+        return false;
+    }
+    if (answer.draw) {
+        const ServerDraw &draw = *answer.draw;
         if (auto written = file.append(draw.draw); !written) {
             outcome.end = UpdateOutcome::End::Failed;
             outcome.message = written.error().message;
@@ -30,6 +31,11 @@ bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date,
         }
         ++outcome.appended;
         tell(events.appended, draw);
+    }
+    if (answer.notice) {
+        outcome.end = UpdateOutcome::End::Notice;
+        outcome.message = answer.notice->unread;
+        return false;
     }
     return true;
 }

@@ -58,19 +58,21 @@ struct UpdateEvents {
 inline constexpr const char *kUpdateDisclaimer = "Keine Gewähr für die Richtigkeit der Zahlen!";
 
 struct UpdateOutcome {
-    enum class End { Done, Stopped, Notice, Failed };
+    // Refused: an answer with a fault (readServerAnswer), of which nothing was taken.
+    enum class End { Done, Stopped, Notice, Refused, Failed };
     End end = End::Done;
     std::vector<DaySerial> requested;
     int appended = 0;
-    // Notice: the unread part of the line; Failed: why (the transport's or the draw file's error).
+    // Notice: the unread part of the line; Refused: what is wrong with the answer for the last date
+    // requested; Failed: why (the transport's or the draw file's error).
     std::string message;
 };
 
 // Brings the draw file up to `today`: one request per draw day after the newest stored draw (or
 // from `emptyStart` when the file holds none; a missing file is created empty), each draw of an
-// answer appended as it is read. Status 500 means the draw is not there yet and other statuses are
-// reported, both without ending the update; a request without a status, a line that is not a draw
-// and a failed append end it. Draws appended before the end stay.
+// answer appended once the answer is checked. Status 500 means the draw is not there yet and other
+// statuses are reported, both without ending the update; a request without a status, a line that
+// is not a draw, a refused answer and a failed append end it. Draws appended before the end stay.
 UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySerial today,
                             DaySerial emptyStart, const HttpTransport &transport,
                             const UpdateEvents &events = {});

@@ -84,10 +84,14 @@ enum class Msg : int {
     KlickwerkInstallCaption = 75,
     // "Der Aufruf des Klickwerks ist zu lang ...": its path or command line over 1023 characters
     KlickwerkCommandTooLong = 76,
+    ServerAnswerTooLarge =
+        77, // "Die Antwort des Zahlen-Servers ist größer als 64 KiB ...:", then the address
+    ServerRedirectNotFollowed = 78, // "Der Zahlen-Server leitet weiter; ...:", then where to
+    ServerAnswerRefused = 79, // "Die Antwort des Zahlen-Servers wurde nicht übernommen, ...:", then why
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 77;
+inline constexpr int kMessageCount = 80;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "core/gameera.h"
 #include "core/textlines.h"
 
 namespace quorix {
@@ -36,6 +37,16 @@ bool isBlank(std::string_view line) {
     return std::all_of(line.begin(), line.end(), [](char c) { return c == ' ' || c == '\t' || c == '\r'; });
 }
 
+// A tag of eight digits is a date; anything else (a letter, nothing) says nothing about the date.
+std::optional<std::string> tagFault(const std::string &tag, DaySerial date) {
+    const bool isDate =
+        tag.size() == 8 && std::all_of(tag.begin(), tag.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!isDate) return std::nullopt;
+    const Ymd ymd = ymdFromSerial(date);
+    if (std::stoi(tag) == ymd.year * 10000 + ymd.month * 100 + ymd.day) return std::nullopt;
+    return "the draw is dated " + tag + ", not the day asked for";
+}
+
 } // namespace
 
 ServerLine parseServerLine(std::string_view line, DaySerial date) {
@@ -44,6 +55,7 @@ ServerLine parseServerLine(std::string_view line, DaySerial date) {
     std::string_view rest = line.substr(tagEnd + 1);
 
     ServerDraw result;
+    result.tag = std::string(line.substr(0, tagEnd));
     Draw &draw = result.draw;
     draw.date = date;
     int *const fields[] = {&draw.numbers[0], &draw.numbers[1], &draw.numbers[2], &draw.numbers[3],
@@ -79,6 +91,37 @@ std::vector<std::string> serverAnswerLines(std::string_view body) {
     std::vector<std::string> lines = decodeTextLines(body, kAnswerLimits);
     std::erase_if(lines, [](const std::string &line) { return isBlank(line); });
     return lines;
+}
+
+ServerAnswer readServerAnswer(std::string_view body, DaySerial date) {
+    ServerAnswer answer;
+    if (body.size() > kMaxServerAnswerBytes) {
+        answer.fault = kServerAnswerTooLarge;
+        return answer;
+    }
+    int draws = 0;
+    for (const std::string &line : serverAnswerLines(body)) {
+        ServerLine parsed = parseServerLine(line, date);
+        if (auto *notice = std::get_if<ServerNotice>(&parsed)) {
+            answer.notice = std::move(*notice);
+            break;
+        }
+        auto &draw = std::get<ServerDraw>(parsed);
+        if (++draws > 1) {
+            answer.fault = "more than one draw";
+        } else if (auto fault = tagFault(draw.tag, date)) {
+            answer.fault = *fault;
+        } else if (auto wrong = drawFaultInEra(draw.draw)) {
+            answer.fault = *wrong;
+        }
+        if (!answer.fault.empty()) break;
+        answer.draw = std::move(draw);
+    }
+    if (!answer.fault.empty()) {
+        answer.draw.reset();
+        answer.notice.reset();
+    }
+    return answer;
 }
 
 std::string serverLineFor(const Draw &draw) {

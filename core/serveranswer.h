@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -12,9 +14,11 @@ namespace quorix {
 
 // One draw line of the number server's answer:
 //   tag,n1,n2,n3,n4,n5,n6,bonus,lucky,replay;joker;anything
-// The tag is ignored and the line carries no date: the draw gets the date that was asked for.
+// The line carries no date: the draw gets the date that was asked for. The tag is often a letter;
+// where it is a date (yyyymmdd), it must be the date asked for.
 struct ServerDraw {
     Draw draw;
+    std::string tag; // field 0 as sent
     // The Joker text as sent: what stood before the second ";", or the rest of the line when there
     // is none. Six digits become the draw's Joker; anything else leaves all six digits 0.
     std::string jokerText;
@@ -38,6 +42,22 @@ ServerLine parseServerLine(std::string_view line, DaySerial date);
 // The answer's lines: split at LF, a CR before it dropped, each decoded to UTF-8 (older servers
 // send Windows-1252). Blank lines carry nothing and are left out.
 std::vector<std::string> serverAnswerLines(std::string_view body);
+
+// A draw day's answer is one line of some forty bytes; a larger answer is no answer of the server.
+// Both HTTP clients stop reading there, and readServerAnswer refuses what is larger.
+inline constexpr std::size_t kMaxServerAnswerBytes = std::size_t{64} << 10;
+inline constexpr const char *kServerAnswerTooLarge = "answer larger than 64 KiB";
+
+// One answer for the draw of `date`, read line by line up to the first line that is no draw (a
+// notice; what follows it is not read). The draw lines before it are checked together before any
+// of them is taken: at most one of them, its date tag (if any) the date asked for, its values those
+// of the game of that date. A fault refuses the whole answer.
+struct ServerAnswer {
+    std::optional<ServerDraw> draw;
+    std::optional<ServerNotice> notice;
+    std::string fault; // what is wrong; empty when the answer may be taken
+};
+ServerAnswer readServerAnswer(std::string_view body, DaySerial date);
 
 // The line `quorix-cli serve` answers for a stored draw, which parseServerLine reads back.
 std::string serverLineFor(const Draw &draw);

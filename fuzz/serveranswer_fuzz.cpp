@@ -1,9 +1,11 @@
-// A hostile answer of the number server: splitting it into lines and reading each line as a draw.
+// A hostile answer of the number server: splitting it into lines, reading each line as a draw, and
+// checking the whole answer against the game of the date asked for (the first two bytes pick it).
 
 #include <cstddef>
 #include <cstdint>
 #include <string_view>
 
+#include "core/gameera.h"
 #include "core/serveranswer.h"
 #include "core/textlines.h"
 #include "fuzzsupport.h"
@@ -11,9 +13,37 @@
 using namespace quorix;
 using quorix::fuzz::check;
 
+namespace {
+
+// What a taken answer must hold: one draw of the date asked for that fits the game of that date.
+void checkAnswer(std::string_view body, DaySerial date) {
+    const ServerAnswer answer = readServerAnswer(body, date);
+    if (!answer.fault.empty()) {
+        check(!answer.draw && !answer.notice, "nothing of a refused answer is taken");
+        return;
+    }
+    if (!answer.draw) return;
+    const Draw &draw = answer.draw->draw;
+    check(draw.date == date, "the draw is dated the day asked for");
+    check(!drawFaultInEra(draw), "a taken draw fits the game of its date");
+    const GameEra &era = gameEraOn(date);
+    for (std::size_t i = 0; i < draw.numbers.size(); ++i) {
+        check(era.numbers().contains(draw.numbers[i]), "a taken number is one of the game's");
+        for (std::size_t j = 0; j < i; ++j)
+            check(draw.numbers[i] != draw.numbers[j], "a taken draw repeats no number");
+    }
+    check(era.hasBonus ? era.numbers().contains(draw.bonus) : draw.bonus == 0, "the additional number fits");
+    check(era.lucky ? era.lucky->contains(draw.lucky) : draw.lucky == 0, "the lucky number fits");
+}
+
+} // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-    const std::string_view body(reinterpret_cast<const char *>(data), size);
-    const DaySerial date = 41738; // 09.04.2014
+    if (size < 2) return 0;
+    // A day from 1970 to about 2059, across every game.
+    const DaySerial date = serialFromYmd(1970, 1, 1) + ((data[0] << 8) | data[1]) / 2;
+    const std::string_view body(reinterpret_cast<const char *>(data) + 2, size - 2);
+    checkAnswer(body, date);
     for (const std::string &line : serverAnswerLines(body)) {
         check(isValidUtf8(line), "an answer line is decoded to UTF-8");
         const ServerLine parsed = parseServerLine(line, date);

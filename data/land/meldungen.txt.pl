@@ -75,3 +75,6 @@ Zatrzymano przedwcześnie po losowaniu z dnia
 Zainstalować Sorvanis Klickwerk?
 Zainstalować Klickwerk teraz?
 Wywołanie programu Klickwerk jest za długie: ścieżka programu i wiersz poleceń mogą mieć najwyżej 1023 znaki każde. Skróć parametry. Nic nie zostało uruchomione.
+Odpowiedź serwera liczb jest większa niż 64 KiB i została odrzucona:
+Serwer liczb przekierowuje; przekierowanie nie jest wykonywane:
+Odpowiedź serwera liczb nie została zapisana, nie jest prawidłowym losowaniem:

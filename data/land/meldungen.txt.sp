@@ -75,3 +75,6 @@ Detenido antes de tiempo tras el sorteo del
 ¿Instalar Sorvanis Klickwerk?
 ¿Instalar Klickwerk ahora?
 La llamada a Klickwerk es demasiado larga: la ruta del programa y la línea de comandos pueden tener como máximo 1023 caracteres cada una. Acorte los parámetros. No se ha iniciado nada.
+La respuesta del servidor de números supera 64 KiB y se ha descartado:
+El servidor de números redirige; la redirección no se sigue:
+La respuesta del servidor de números no se ha guardado, no es un sorteo válido:

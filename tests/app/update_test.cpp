@@ -10,13 +10,19 @@
 #include <QtTest>
 
 #include "app/lottozahlen.h"
+#include "app/scriptupdate.h"
 #include "app/windowupdate.h"
 #include "appfixture.h"
 #include "core/drawfile.h"
+#include "rawserver.h"
 
 using namespace quorix;
 using namespace quorix::testing;
 using namespace Qt::StringLiterals;
+using namespace std::chrono_literals;
+using quorix::test::endlessAnswer;
+using quorix::test::plainAnswer;
+using quorix::test::RawServer;
 
 namespace {
 
@@ -93,6 +99,8 @@ private Q_SLOTS:
     void failuresEndItKeepingWhatCameBefore();
     void statusesAreShownAndTheUpdateGoesOn();
     void proxyFieldsAreUsed();
+    void hostileAnswersAddNothingAndSayWhy();
+    void scriptDownloadIsBounded();
 };
 
 void UpdateTest::bringsTheHistoryUpToDate() {
@@ -232,6 +240,89 @@ void UpdateTest::proxyFieldsAreUsed() {
     s.clickUpdate();
     QVERIFY(s.prompts.asked().empty());
     QCOMPARE(s.draws().size(), 3u);
+}
+
+namespace {
+
+const std::string kOk = "HTTP/1.1 200 OK\r\n";
+const std::string kLine = "A,3,12,19,27,33,41,0,4,8;047119;\r\n";
+
+std::string validLines(std::size_t bytes) {
+    std::string lines;
+    while (lines.size() < bytes)
+        lines += kLine;
+    return lines;
+}
+
+// An endless chunked body of valid lines.
+RawServer::Answer endlessChunks() {
+    const std::string chunk = validLines(4000);
+    return endlessAnswer(kOk + "Transfer-Encoding: chunked\r\n\r\n",
+                         QByteArray::number(qsizetype(chunk.size()), 16).toStdString() + "\r\n" + chunk +
+                             "\r\n");
+}
+
+} // namespace
+
+void UpdateTest::hostileAnswersAddNothingAndSayWhy() {
+    const QString refused =
+        u"Die Antwort des Zahlen-Servers wurde nicht übernommen, sie ist keine gültige Ziehung: "_s;
+    const QString tooLarge = u"Die Antwort des Zahlen-Servers ist größer als 64 KiB und wurde verworfen: "_s;
+    const struct {
+        const char *name;
+        RawServer::Answer answer;
+        QString message; // the start of the box's text
+        bool late = false;
+    } cases[] = {
+        {"every value out of range", plainAnswer(kOk, "A,0,43,99,255,7,7,46,9,200;12345x;\r\n"),
+         refused + u"09.04.2014: number 0 is outside 1..42 (6 from 42 with lucky number)"_s},
+        {"date tag of another day", plainAnswer(kOk, "20991231,3,12,19,27,33,41,0,4,8;047119;\r\n"),
+         refused + u"09.04.2014: the draw is dated 20991231, not the day asked for"_s},
+        {"three equal lines", plainAnswer(kOk, kLine + kLine + kLine),
+         refused + u"09.04.2014: more than one draw"_s},
+        {"10 MB of valid lines", plainAnswer(kOk, validLines(std::size_t{10} << 20)), tooLarge},
+        {"endless chunked body", endlessChunks(), tooLarge},
+        {"a byte at a time", endlessAnswer(kOk + "Content-Length: 1000\r\n\r\n", "A", 50ms),
+         u"Der Zahlen-Server hat nicht rechtzeitig geantwortet: "_s, true},
+        {"redirect", plainAnswer("HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/elsewhere\r\n", "moved"),
+         u"Der Zahlen-Server leitet weiter; der Weiterleitung wird nicht gefolgt: http://127.0.0.1:1/elsewhere"_s},
+        // Qt 6.4 reads headers without a limit of its own: the deadline ends them.
+        {"endless headers", endlessAnswer(kOk, "X-Filler: " + std::string(4000, 'a') + "\r\n"),
+         u"Der Zahlen-Server hat nicht rechtzeitig geantwortet: "_s, true},
+    };
+    for (const auto &c : cases) {
+        RawServer server(c.answer);
+        Session s(QString::fromStdString(server.address()));
+        // Only the slow servers are meant to meet the deadline; the others get time to spare.
+        s.window.drawUpdate().setRequestTimeout(c.late ? 300 : 30000);
+        s.clickUpdate();
+        s.verifyIdle();
+        QVERIFY2(s.draws() == (std::vector<Draw>{kServerHistory[0], kServerHistory[1]}), c.name);
+        QVERIFY2(s.prompts.asked().size() == 1u, c.name);
+        const QString shown = s.prompts.asked()[0].text;
+        QVERIFY2(shown.startsWith(c.message), qPrintable(QString::fromLatin1(c.name) + u": "_s + shown));
+        QCOMPARE(s.window.currentIndex(), 1);
+    }
+}
+
+void UpdateTest::scriptDownloadIsBounded() {
+    const struct {
+        const char *name;
+        RawServer::Answer answer;
+        bool ok;
+    } cases[] = {
+        {"a script", plainAnswer(kOk, "script\r\n"), true},
+        {"endless chunked body", endlessChunks(), false},
+        {"a byte at a time", endlessAnswer(kOk + "Content-Length: 1000\r\n\r\n", "A", 50ms), false},
+        {"redirect", plainAnswer("HTTP/1.1 301 Moved\r\nLocation: http://127.0.0.1:1/x\r\n", "moved"), false},
+    };
+    for (const auto &c : cases) {
+        RawServer server(c.answer);
+        const ScriptDownload download =
+            ScriptUpdate::fetch(QUrl(QString::fromStdString(server.address() + "scripts/a.zqs.txt")),
+                                std::string_view(c.name) == "a byte at a time" ? 300 : 30000);
+        QVERIFY2(download.ok == c.ok, c.name);
+    }
 }
 
 QTEST_MAIN(UpdateTest)

@@ -1,6 +1,7 @@
 // quorix-cli serve and update against each other: the server started on a free port per test.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,10 +15,14 @@
 #include "core/drawfile.h"
 #include "numberserver.h"
 #include "clirun.h"
+#include "rawserver.h"
 
 using namespace quorix;
 using quorix::test::CliRun;
+using quorix::test::endlessAnswer;
 using quorix::test::NumberServerProcess;
+using quorix::test::plainAnswer;
+using quorix::test::RawServer;
 using quorix::test::runCli;
 using quorix::test::slurp;
 namespace fs = std::filesystem;
@@ -231,4 +236,69 @@ TEST_F(ServeUpdate, ServeRefusesBadArguments) {
         EXPECT_EQ(run.code, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;
     }
+}
+
+TEST_F(ServeUpdate, HostileAnswersAddNothingAndEndWithTheirCause) {
+    using namespace std::chrono_literals;
+    const std::string ok = "HTTP/1.1 200 OK\r\n";
+    const std::string line = "A,3,12,19,27,33,41,0,4,8;047119;\r\n";
+    std::string validLines;
+    while (validLines.size() < (std::size_t{10} << 20))
+        validLines += line;
+    std::string chunk;
+    while (chunk.size() < 4000)
+        chunk += line;
+    std::ostringstream hexSize;
+    hexSize << std::hex << chunk.size();
+    const struct {
+        const char *name;
+        RawServer::Answer answer;
+        const char *message;
+    } cases[] = {
+        {"every value out of range", plainAnswer(ok, "20140409,0,43,99,255,7,7,46,9,200;12345x;\r\n"),
+         "number 0 is outside 1..42 (6 from 42 with lucky number)"},
+        {"repeated number", plainAnswer(ok, "A,3,12,19,27,12,41,0,4,8;047119;\r\n"),
+         "number 12 is drawn twice"},
+        {"additional number where the game has none", plainAnswer(ok, "A,3,12,19,27,33,41,9,4,8;047119;\r\n"),
+         "additional number 9 where the game has none"},
+        {"date tag of another day", plainAnswer(ok, "20991231,3,12,19,27,33,41,0,4,8;047119;\r\n"),
+         "the draw is dated 20991231, not the day asked for"},
+        {"three equal lines", plainAnswer(ok, line + line + line), "more than one draw"},
+        {"10 MB of valid lines", plainAnswer(ok, validLines), "answer larger than 64 KiB"},
+        {"endless chunked body",
+         endlessAnswer(ok + "Transfer-Encoding: chunked\r\n\r\n", hexSize.str() + "\r\n" + chunk + "\r\n"),
+         "answer larger than 64 KiB"},
+        {"endless headers", endlessAnswer(ok, "X-Filler: " + std::string(1000, 'a') + "\r\n"),
+         "answer headers larger than 16 KiB"},
+        {"a byte at a time", endlessAnswer(ok + "Content-Length: 1000\r\n\r\n", "A", 50ms),
+         "no complete answer within 300 ms"},
+        {"headers a byte at a time", endlessAnswer("", "H", 50ms), "no complete answer within 300 ms"},
+        {"redirect",
+         plainAnswer("HTTP/1.1 302 Found\r\nLocation: http://127.0.0.1:1/elsewhere\x1b[2J\r\n", "moved"),
+         "redirect to http://127.0.0.1:1/elsewhere?[2J not followed"},
+    };
+    for (const auto &c : cases) {
+        RawServer server(c.answer);
+        // Only the slow servers are meant to meet the deadline; the others get time to spare.
+        const bool slow = std::string_view(c.message).starts_with("no complete answer");
+        const CliRun run = cli("update --draws '" + path("ZahlenCH.dat") + "' --server " + server.address() +
+                               " --today 2014-04-17 --timeout-ms " + (slow ? "300" : "30000"));
+        EXPECT_EQ(run.code, 2) << c.name;
+        EXPECT_NE(run.out.find("{\"requested\":[\"2014-04-09\"],\"appended\":0,\"status\":\"error\""),
+                  std::string::npos)
+            << c.name << ": " << run.out;
+        EXPECT_NE(run.out.find(c.message), std::string::npos) << c.name << ": " << run.out;
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << c.name << ": " << run.err;
+        EXPECT_EQ(playerDraws(), (std::vector<Draw>{kServerHistory[0], kServerHistory[1]})) << c.name;
+    }
+}
+
+TEST_F(ServeUpdate, TodayMayNotLieAfterTheRealDate) {
+    NumberServerProcess server(path("server.dat"), {}, path("serve.log"));
+    ASSERT_TRUE(server.running());
+    const CliRun run = update(server, "--today 2999-01-01");
+    EXPECT_EQ(run.code, 2);
+    EXPECT_TRUE(run.out.empty());
+    EXPECT_NE(run.err.find("--today 2999-01-01 lies after today"), std::string::npos) << run.err;
+    EXPECT_EQ(playerDraws().size(), 2u);
 }

@@ -228,3 +228,39 @@ TEST_F(DrawUpdate, EmptyOrMissingFileStartsFromThePickedDate) {
     EXPECT_EQ(dates, (std::vector<DaySerial>{day(2014, 4, 9), day(2014, 4, 12)}));
     EXPECT_TRUE(draws().empty());
 }
+
+TEST_F(DrawUpdate, RefusedAnswerEndsTheUpdateAndNothingOfItIsStored) {
+    const struct {
+        const char *body;
+        const char *message;
+    } cases[] = {
+        {"A,0,43,99,255,7,7,46,9,200;12345x;\n", "number 0 is outside 1..42 (6 from 42 with lucky number)"},
+        {"A,3,11,17,25,33,40,0,5,7;047119;\nA,3,11,17,25,33,40,0,5,7;047119;\nA,3,11,17,25,33,40,0,5,7;"
+         "047119;\n",
+         "more than one draw"},
+        {"20991231,3,11,17,25,33,40,0,5,7;047119;\n", "the draw is dated 20991231, not the day asked for"},
+        {"A,3,11,17,25,33,40,0,5,7;047119;\nA,3,11,17,25,33,40,0,5,7;047119;\nNotiz\n", "more than one draw"},
+    };
+    for (const auto &c : cases) {
+        ASSERT_TRUE(file().rewrite({stored(day(2014, 4, 5), 1)}));
+        FakeServer server;
+        server.draw(day(2014, 4, 9), "A,2,11,17,25,33,40,0,5,7;047119;\n");
+        server.draw(day(2014, 4, 12), c.body);
+        server.draw(day(2014, 4, 16), "A,5,11,17,25,33,40,0,5,7;047119;\n");
+        int shown = 0;
+        UpdateEvents events;
+        events.appended = [&](const ServerDraw &) { ++shown; };
+
+        const UpdateOutcome outcome =
+            runDrawUpdate(file(), "http://x/", day(2014, 4, 20), 0, server.transport(), events);
+
+        EXPECT_EQ(outcome.end, UpdateOutcome::End::Refused) << c.body;
+        EXPECT_EQ(outcome.message, c.message);
+        EXPECT_EQ(outcome.requested, (std::vector<DaySerial>{day(2014, 4, 9), day(2014, 4, 12)}));
+        EXPECT_EQ(outcome.appended, 1);
+        EXPECT_EQ(shown, 1);
+        const auto all = draws();
+        ASSERT_EQ(all.size(), 2u) << c.body;
+        EXPECT_EQ(all[1].date, day(2014, 4, 9));
+    }
+}

@@ -124,6 +124,83 @@ TEST(ServerAnswer, SplitsLinesDecodesAndSkipsBlankOnes) {
     EXPECT_TRUE(serverAnswerLines("\r\n").empty());
 }
 
+struct AnswerCase {
+    const char *name;
+    std::string body;
+    DaySerial date;
+    int firstNumber; // of the draw taken; 0 when none
+    const char *notice;
+    const char *fault; // the start of what is said; empty when the answer is taken
+};
+void PrintTo(const AnswerCase &c, std::ostream *os) {
+    *os << c.name;
+}
+
+class WholeAnswer : public ::testing::TestWithParam<AnswerCase> {};
+
+TEST_P(WholeAnswer, IsCheckedBeforeAnythingIsTaken) {
+    const AnswerCase &c = GetParam();
+    const ServerAnswer answer = readServerAnswer(c.body, c.date);
+    EXPECT_TRUE(answer.fault.starts_with(c.fault)) << answer.fault;
+    if (*c.fault) {
+        EXPECT_FALSE(answer.draw);
+        EXPECT_FALSE(answer.notice);
+        return;
+    }
+    EXPECT_EQ(answer.draw ? answer.draw->draw.numbers[0] : 0, c.firstNumber);
+    if (answer.draw) {
+        EXPECT_EQ(answer.draw->draw.date, c.date);
+    }
+    EXPECT_EQ(answer.notice ? answer.notice->unread : "", c.notice);
+}
+
+const DaySerial kLuckyDay = serialFromYmd(2025, 7, 2);
+const DaySerial kBonusDay = serialFromYmd(2000, 1, 8);
+
+std::string repeated(const std::string &line, std::size_t bytes) {
+    std::string body;
+    while (body.size() + line.size() <= bytes)
+        body += line;
+    return body;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Hostile, WholeAnswer,
+    ::testing::Values(
+        AnswerCase{"OneDraw", "A,3,11,17,25,33,40,0,5,7;047119;\r\n", kLuckyDay, 3, "", ""},
+        AnswerCase{"DateTagOfTheDay", "20250702,3,11,17,25,33,40,0,5,7;047119;\r\n", kLuckyDay, 3, "", ""},
+        AnswerCase{"NoDrawAtAll", "\r\n", kLuckyDay, 0, "", ""},
+        AnswerCase{"NoticeOnly", "Wartung bis 20 Uhr", kLuckyDay, 0, "Wartung bis 20 Uhr", ""},
+        AnswerCase{
+            "DrawThenNoticeThenAnything",
+            "A,3,11,17,25,33,40,0,5,7;047119;\nGeprueft\nA,0,0,0,0,0,0,0,0,0;\nA,3,11,17,25,33,40,0,5,7;1;\n",
+            kLuckyDay, 3, "Geprueft", ""},
+        AnswerCase{"BonusEraDraw", "A,4,9,17,23,38,45,12,0,0;000000;\n", kBonusDay, 4, "", ""},
+        AnswerCase{"EveryValueOutOfRange", "20250702,0,43,99,255,7,7,46,9,200;12345x;\n", kLuckyDay, 0, "",
+                   "number 0 is outside 1..42"},
+        AnswerCase{"RepeatedNumber", "A,3,11,17,25,11,40,0,5,7;047119;\n", kLuckyDay, 0, "",
+                   "number 11 is drawn twice"},
+        AnswerCase{"BonusWhereTheGameHasNone", "A,3,11,17,25,33,40,8,5,7;047119;\n", kLuckyDay, 0, "",
+                   "additional number 8 where the game has none"},
+        AnswerCase{"LuckyWhereTheGameHasNone", "A,4,9,17,23,38,45,12,3,0;000000;\n", kBonusDay, 0, "",
+                   "lucky number 3 where the game has none"},
+        AnswerCase{"NumberOfTheOlderGame", "A,3,11,17,25,33,45,0,5,7;047119;\n", kLuckyDay, 0, "",
+                   "number 45 is outside 1..42"},
+        AnswerCase{"DateTagOfAnotherDay", "20991231,3,11,17,25,33,40,0,5,7;047119;\n", kLuckyDay, 0, "",
+                   "the draw is dated 20991231, not the day asked for"},
+        AnswerCase{"ThreeEqualLines", repeated("A,3,11,17,25,33,40,0,5,7;047119;\n", 99), kLuckyDay, 0, "",
+                   "more than one draw"},
+        AnswerCase{"SecondDrawBehindABlankLine",
+                   "A,3,11,17,25,33,40,0,5,7;047119;\n\nB,4,11,17,25,33,40,0,5,7;;\n", kLuckyDay, 0, "",
+                   "more than one draw"},
+        AnswerCase{"BadDrawBeforeANotice", "A,3,11,17,25,33,99,0,5,7;047119;\nBitte warten\n", kLuckyDay, 0,
+                   "", "number 99 is outside 1..42"},
+        AnswerCase{"ValidLinesUpToTheCap",
+                   repeated("A,3,11,17,25,33,40,0,5,7;047119;\n", kMaxServerAnswerBytes), kLuckyDay, 0, "",
+                   "more than one draw"},
+        AnswerCase{"LargerThanTheCap", std::string(kMaxServerAnswerBytes + 1, 'x'), kLuckyDay, 0, "",
+                   "answer larger than 64 KiB"}));
+
 TEST(ServerAnswer, ServedLineReadsBack) {
     Draw d;
     d.date = kDate;
