@@ -56,6 +56,26 @@ Result<std::pair<DaySerial, std::string>> datedValue(std::string_view option, st
     return std::pair{*date, std::string(text.substr(eq + 1))};
 }
 
+// --port, --delay-ms and --read-deadline-ms, where given.
+Result<void> readNumbers(const CliArgs &parsed, ServeOptions &options) {
+    if (parsed.has("port")) {
+        auto port = parsed.integer("port", 0, 65535);
+        if (!port) return port.error();
+        options.port = static_cast<int>(*port);
+    }
+    if (parsed.has("delay-ms")) {
+        auto delay = parsed.integer("delay-ms", 0, 600000);
+        if (!delay) return delay.error();
+        options.delayMs = static_cast<int>(*delay);
+    }
+    if (parsed.has("read-deadline-ms")) {
+        auto deadline = parsed.integer("read-deadline-ms", 1, 3600000);
+        if (!deadline) return deadline.error();
+        options.limits.readDeadline = std::chrono::milliseconds(*deadline);
+    }
+    return {};
+}
+
 Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
     ServeOptions options;
     std::vector<char *> rest;
@@ -85,21 +105,7 @@ Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
     if (!draws) return draws.error();
     options.draws = *draws;
     if (parsed->has("bind")) options.bind = *parsed->text("bind");
-    if (parsed->has("port")) {
-        auto port = parsed->integer("port", 0, 65535);
-        if (!port) return port.error();
-        options.port = static_cast<int>(*port);
-    }
-    if (parsed->has("delay-ms")) {
-        auto delay = parsed->integer("delay-ms", 0, 600000);
-        if (!delay) return delay.error();
-        options.delayMs = static_cast<int>(*delay);
-    }
-    if (parsed->has("read-deadline-ms")) {
-        auto deadline = parsed->integer("read-deadline-ms", 1, 3600000);
-        if (!deadline) return deadline.error();
-        options.limits.readDeadline = std::chrono::milliseconds(*deadline);
-    }
+    if (auto numbers = readNumbers(*parsed, options); !numbers) return numbers.error();
     return options;
 }
 
@@ -257,14 +263,13 @@ std::string serveDetails() {
            "stdout names the port; each request is logged on stderr, what the client sent escaped as \\xNN\n"
            "outside printable ASCII. SIGINT or SIGTERM ends it, open connections too.\n"
            "\n"
-           "A connection carries one request. A client has --read-deadline-ms N (default " +
+           "A connection carries one request, which must arrive whole within --read-deadline-ms N\n"
+           "(default " +
            std::to_string(HttpLimits{}.readDeadline.count()) +
-           ") to send it, with a head\n"
-           "(request line and headers) of at most " +
-           std::to_string(HttpLimits{}.headBytes >> 10) + " KiB and a body of at most " +
+           "), with a head (request line and headers) of at most " +
+           std::to_string(HttpLimits{}.headBytes >> 10) + " KiB\nand a body of at most " +
            std::to_string(HttpLimits{}.payloadBytes >> 10) + " KiB; " + std::to_string(HttpLimits{}.threads) +
-           " connections are served at\n"
-           "once, further ones wait their turn.\n"
+           " connections are served at once, further ones wait their turn.\n"
            "\n"
            "Options for testing a client:\n"
            "  --delay-ms N             waits N ms before every answer\n"
