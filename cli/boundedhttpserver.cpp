@@ -44,7 +44,11 @@ public:
     bool is_writable() const override { return waitFor(POLLOUT, writeUntil()); }
 
     ssize_t read(char *ptr, size_t size) override {
-        if (m_begin == m_end && !fill()) return -1;
+        if (size == 0) return 0;
+        if (m_begin == m_end) {
+            const ssize_t got = fill();
+            if (got <= 0) return got;
+        }
         std::size_t n = std::min(size, m_end - m_begin);
         if (!m_headDone) n = 1; // byte by byte through the head, as the library asks for it anyway
         if (!spend(m_buffer + m_begin, n)) return -1;
@@ -58,13 +62,17 @@ public:
             m_writing = true;
             m_writeUntil = Clock::now() + m_limits.writeDeadline;
         }
-        if (!waitFor(POLLOUT, m_writeUntil)) {
-            cut(stopRequested() ? Cut::Stopped : Cut::WriteDeadline);
-            return -1;
+        for (;;) {
+            if (!waitFor(POLLOUT, m_writeUntil)) {
+                cut(stopRequested() ? Cut::Stopped : Cut::WriteDeadline);
+                return -1;
+            }
+            // Never blocking: a client that takes nothing more is left at the deadline.
+            const ssize_t sent = ::send(m_sock, ptr, size, MSG_NOSIGNAL | MSG_DONTWAIT);
+            if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
+            if (sent > 0) m_wrote = true;
+            return sent;
         }
-        const ssize_t sent = ::send(m_sock, ptr, size, MSG_NOSIGNAL);
-        if (sent > 0) m_wrote = true;
-        return sent;
     }
 
     void get_remote_ip_and_port(std::string &ip, int &port) const override {
@@ -107,16 +115,21 @@ private:
         }
     }
 
-    bool fill() {
-        if (!waitFor(POLLIN, m_readUntil)) {
-            cut(stopRequested() ? Cut::Stopped : Cut::ReadDeadline);
-            return false;
+    // The next bytes from the client into the buffer: their count, 0 at its end, -1 on an error
+    // or a cut.
+    ssize_t fill() {
+        for (;;) {
+            if (!waitFor(POLLIN, m_readUntil)) {
+                cut(stopRequested() ? Cut::Stopped : Cut::ReadDeadline);
+                return -1;
+            }
+            const ssize_t got = ::recv(m_sock, m_buffer, sizeof m_buffer, MSG_DONTWAIT);
+            if (got < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
+            if (got <= 0) return got;
+            m_begin = 0;
+            m_end = static_cast<std::size_t>(got);
+            return got;
         }
-        const ssize_t got = ::recv(m_sock, m_buffer, sizeof m_buffer, 0);
-        if (got <= 0) return false;
-        m_begin = 0;
-        m_end = static_cast<std::size_t>(got);
-        return true;
     }
 
     // Counts bytes against the head's or the body's budget. The head ends with its first empty
