@@ -70,7 +70,6 @@ public:
             // Never blocking: a client that takes nothing more is left at the deadline.
             const ssize_t sent = ::send(m_sock, ptr, size, MSG_NOSIGNAL | MSG_DONTWAIT);
             if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) continue;
-            if (sent > 0) m_wrote = true;
             return sent;
         }
     }
@@ -90,7 +89,6 @@ public:
     socket_t socket() const override { return m_sock; }
 
     Cut cutOff() const { return m_cut; }
-    bool answered() const { return m_wrote; }
 
 private:
     bool stopRequested() const {
@@ -165,7 +163,6 @@ private:
     Clock::time_point m_readUntil;
     Clock::time_point m_writeUntil{};
     bool m_writing = false;
-    bool m_wrote = false;
     char m_buffer[4096];
     std::size_t m_begin = 0;
     std::size_t m_end = 0;
@@ -232,7 +229,7 @@ bool BoundedHttpServer::process_and_close_socket(socket_t sock) {
         bool closed = false;
         ok = process_request(stream, true, closed, nullptr);
         const std::string why = cutReason(stream.cutOff(), m_limits);
-        if (!stream.answered() && !why.empty() && m_note) {
+        if (!why.empty() && m_note) {
             std::string address;
             int port = 0;
             stream.get_remote_ip_and_port(address, port);

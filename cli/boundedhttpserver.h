@@ -26,7 +26,8 @@ struct HttpLimits {
 // every connection at once.
 class BoundedHttpServer : public httplib::Server {
 public:
-    // `note` receives a line for a connection closed without an answer (cut off by a limit).
+    // `note` receives a line for every connection a limit cut off, whether it was answered (the
+    // library answers a head it could not read with 400) or not.
     BoundedHttpServer(HttpLimits limits, std::function<void(const std::string &)> note);
     ~BoundedHttpServer() override;
     BoundedHttpServer(const BoundedHttpServer &) = delete;
