@@ -70,6 +70,17 @@ private:
     std::size_t m_longest = 1;
 };
 
+// A text with a line end would split the line it goes into: the automation program would take
+// its second half for a line of the script of its own.
+Result<void> checkLineEnds(std::string_view scriptBytes, const Steps &steps) {
+    for (const auto &[placeholder, replacement] : steps)
+        if (replacement.find_first_of("\r\n") != std::string::npos &&
+            scriptBytes.find(placeholder) != std::string_view::npos)
+            return badInput("the text for " + placeholder +
+                            " holds a line end, which no line of the script can");
+    return {};
+}
+
 std::string codePointName(char32_t u) {
     char name[16];
     std::snprintf(name, sizeof name, "U+%04X", static_cast<unsigned>(u));
@@ -109,6 +120,7 @@ Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipShe
     // No placeholder holds a line end, so filling line by line is filling the whole text.
     const std::vector<std::string> lines = decodeTextLines(scriptBytes);
     const Steps steps = replacements(sheet, choices);
+    if (auto fits = checkLineEnds(scriptBytes, steps); !fits) return fits.error();
     const Placeholders placeholders(steps);
     std::string out;
     out.reserve(scriptBytes.size() + 256);

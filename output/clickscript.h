@@ -70,7 +70,8 @@ struct ClickScript {
     // A script file's bytes filled and encoded as the written file: the lines decoded as text
     // files are (UTF-8 where valid, else Windows-1252), filled, and written in Windows-1252 with
     // CR LF after every line. A character Windows-1252 cannot hold is an error naming its line;
-    // a result above kMaxFilledBytes is an error too.
+    // so are a result above kMaxFilledBytes and a text with a line end for a placeholder the
+    // script holds.
     static Result<std::string> fill(std::string_view scriptBytes, const TipSheet &sheet,
                                     const ClickScriptChoices &choices);
 

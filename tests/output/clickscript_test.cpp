@@ -196,6 +196,16 @@ TEST(ClickScript, FileIsWindows1252WithCrLf) {
     TipSheet odd;
     odd.rows[0].lucky = "\xE2\x98\x98";
     EXPECT_FALSE(ClickScript::fill("[PLUS1]", odd, {}));
+
+    // A text with a line end would add a line of its own to the script: refused where it is used.
+    for (const char *broken : {"3\r\nKLICK", "3\nKLICK", "3\r"}) {
+        TipSheet sheet2;
+        sheet2.rows[1].lucky = broken;
+        const Result<std::string> split = ClickScript::fill("a\n[PLUS2]\n", sheet2, {});
+        ASSERT_FALSE(split) << broken;
+        EXPECT_NE(split.error().message.find("[PLUS2]"), std::string::npos) << split.error().message;
+        EXPECT_TRUE(ClickScript::fill("a\n[PLUS1]\n", sheet2, {}));
+    }
 }
 
 TEST(ClickScript, NamesArgumentsAndTheCommandLimit) {
