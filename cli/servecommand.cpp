@@ -1,9 +1,11 @@
 // quorix-cli serve: the number server's protocol answered from a draw file, for the program's
 // update (and for the tests of it).
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstring>
 #include <map>
 #include <optional>
 #include <string>
@@ -13,6 +15,7 @@
 #include <httplib.h>
 #include <pthread.h>
 
+#include "cli/boundedhttpserver.h"
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 #include "core/drawfile.h"
@@ -29,6 +32,7 @@ struct ServeOptions {
     std::string bind = "127.0.0.1";
     int port = kDefaultServerPort;
     int delayMs = 0;
+    HttpLimits limits;
     std::map<DaySerial, int> statusFor;
     std::multimap<DaySerial, std::string> notices;
 };
@@ -52,6 +56,26 @@ Result<std::pair<DaySerial, std::string>> datedValue(std::string_view option, st
     return std::pair{*date, std::string(text.substr(eq + 1))};
 }
 
+// --port, --delay-ms and --read-deadline-ms, where given.
+Result<void> readNumbers(const CliArgs &parsed, ServeOptions &options) {
+    if (parsed.has("port")) {
+        auto port = parsed.integer("port", 0, 65535);
+        if (!port) return port.error();
+        options.port = static_cast<int>(*port);
+    }
+    if (parsed.has("delay-ms")) {
+        auto delay = parsed.integer("delay-ms", 0, 600000);
+        if (!delay) return delay.error();
+        options.delayMs = static_cast<int>(*delay);
+    }
+    if (parsed.has("read-deadline-ms")) {
+        auto deadline = parsed.integer("read-deadline-ms", 1, 3600000);
+        if (!deadline) return deadline.error();
+        options.limits.readDeadline = std::chrono::milliseconds(*deadline);
+    }
+    return {};
+}
+
 Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
     ServeOptions options;
     std::vector<char *> rest;
@@ -73,7 +97,7 @@ Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
             return badArgument("--status-for needs a status 200..599: " + code);
         options.statusFor[value->first] = std::stoi(code);
     }
-    auto parsed = CliArgs::parse(rest, {"draws", "port", "bind", "delay-ms"}, {});
+    auto parsed = CliArgs::parse(rest, {"draws", "port", "bind", "delay-ms", "read-deadline-ms"}, {});
     if (!parsed) return parsed.error();
     if (!parsed->positionals().empty())
         return badArgument("unexpected argument " + parsed->positionals().front());
@@ -81,24 +105,39 @@ Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
     if (!draws) return draws.error();
     options.draws = *draws;
     if (parsed->has("bind")) options.bind = *parsed->text("bind");
-    if (parsed->has("port")) {
-        auto port = parsed->integer("port", 0, 65535);
-        if (!port) return port.error();
-        options.port = static_cast<int>(*port);
-    }
-    if (parsed->has("delay-ms")) {
-        auto delay = parsed->integer("delay-ms", 0, 600000);
-        if (!delay) return delay.error();
-        options.delayMs = static_cast<int>(*delay);
-    }
+    if (auto numbers = readNumbers(*parsed, options); !numbers) return numbers.error();
     return options;
+}
+
+// What a client sent, fit for a log line: bytes outside printable ASCII, the backslash and the
+// double quote as \xNN (an escape sequence from a request never reaches a terminal), and at most
+// `limit` bytes of it.
+std::string loggable(std::string_view text, std::size_t limit = 512) {
+    std::string out;
+    for (std::size_t i = 0; i < text.size() && i < limit; ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c >= 0x7F || c == '\\' || c == '"') {
+            char escaped[5];
+            std::snprintf(escaped, sizeof escaped, "\\x%02X", c);
+            out += escaped;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    if (text.size() > limit) out += "...";
+    return out;
+}
+
+void logLine(const std::string &text) {
+    std::fprintf(stderr, "%s\n", loggable(text, 4096).c_str());
 }
 
 class NumberServer {
 public:
     explicit NumberServer(ServeOptions options)
         : m_options(std::move(options))
-        , m_file(m_options.draws) {
+        , m_file(m_options.draws)
+        , m_server(m_options.limits, logLine) {
         // A proxy is asked with the whole address ("GET http://host/zahlen/..."): answering that
         // form too lets this server stand in for a proxy in front of any host name.
         m_server.Get(R"((?:https?://[^/]+)?/zahlen/lotto_neu\.asp)",
@@ -106,16 +145,16 @@ public:
                          answer(request, response);
                      });
         m_server.set_logger([](const httplib::Request &request, const httplib::Response &response) {
-            std::fprintf(stderr, "%s \"%s %s\" %d %zu\n", request.remote_addr.c_str(), request.method.c_str(),
-                         request.target.c_str(), response.status, response.body.size());
+            // A request refused before its head was read names no address.
+            const std::string &from = request.remote_addr.empty() ? std::string("-") : request.remote_addr;
+            std::fprintf(stderr, "%s \"%s %s\" %d %zu\n", loggable(from).c_str(),
+                         loggable(request.method).c_str(), loggable(request.target).c_str(), response.status,
+                         response.body.size());
         });
     }
 
-    httplib::Server &server() { return m_server; }
-    void stop() {
-        m_stopping = true;
-        m_server.stop();
-    }
+    BoundedHttpServer &server() { return m_server; }
+    void stop() { m_server.stopServing(); }
 
 private:
     void answer(const httplib::Request &request, httplib::Response &response) {
@@ -133,8 +172,10 @@ private:
         // Read anew for every request: the history may be brought up to date while the server runs.
         auto draws = m_file.readAll();
         if (!draws) {
+            // The cause names the server's own paths: it goes to the log, not to the client.
+            logLine("draw file unavailable: " + draws.error().message);
             response.status = 503;
-            response.set_content(draws.error().message + "\r\n", "text/plain; charset=utf-8");
+            response.set_content("draw file unavailable\r\n", "text/plain; charset=utf-8");
             return;
         }
         std::string body;
@@ -150,15 +191,22 @@ private:
 
     void wait() const {
         const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(m_options.delayMs);
-        while (!m_stopping && std::chrono::steady_clock::now() < until)
+        while (!m_server.stopping() && std::chrono::steady_clock::now() < until)
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 
     ServeOptions m_options;
     DrawFile m_file;
-    httplib::Server m_server;
-    std::atomic<bool> m_stopping{false};
+    BoundedHttpServer m_server;
 };
+
+std::string listenFailure(const std::string &bind, int port, int err) {
+    std::string text = "cannot listen on " + bind + " port " + std::to_string(port);
+    if (err == EADDRINUSE) return text + ": the port is in use (is another server running on it?)";
+    if (err == EADDRNOTAVAIL) return text + ": the address is not one of this machine's";
+    if (err != 0) return text + ": " + std::strerror(err);
+    return text;
+}
 
 } // namespace
 
@@ -178,9 +226,10 @@ int runServe(std::span<char *const> args) {
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
 
+    errno = 0;
     const int port = wanted == 0 ? server.server().bind_to_any_port(bind)
                                  : (server.server().bind_to_port(bind, wanted) ? wanted : -1);
-    if (port <= 0) return fail("cannot listen on " + bind + " port " + std::to_string(wanted));
+    if (port <= 0) return fail(listenFailure(bind, wanted, errno));
     std::printf("{\"address\":\"%s\",\"port\":%d}\n", bind.c_str(), port);
     std::fflush(stdout);
 
@@ -210,8 +259,17 @@ std::string serveDetails() {
            "of that date, 500 when FILE holds none, 400 for a missing or bad date. --port defaults to " +
            std::to_string(kDefaultServerPort) +
            ";\n"
-           "--port 0 takes a free port. The first line on stdout names the port; each request is logged\n"
-           "on stderr. SIGINT or SIGTERM ends it.\n"
+           "--port 0 takes a free port; a port another program listens on is refused. The first line on\n"
+           "stdout names the port; each request is logged on stderr, what the client sent escaped as \\xNN\n"
+           "outside printable ASCII. SIGINT or SIGTERM ends it, open connections too.\n"
+           "\n"
+           "A connection carries one request, which must arrive whole within --read-deadline-ms N\n"
+           "(default " +
+           std::to_string(HttpLimits{}.readDeadline.count()) +
+           "), with a head (request line and headers) of at most " +
+           std::to_string(HttpLimits{}.headBytes >> 10) + " KiB\nand a body of at most " +
+           std::to_string(HttpLimits{}.payloadBytes >> 10) + " KiB; " + std::to_string(HttpLimits{}.threads) +
+           " connections are served at once, further ones wait their turn.\n"
            "\n"
            "Options for testing a client:\n"
            "  --delay-ms N             waits N ms before every answer\n"

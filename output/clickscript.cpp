@@ -1,9 +1,12 @@
 #include "output/clickscript.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
+#include <optional>
+#include <unordered_map>
 
 #include "core/textlines.h"
 #include "output/atomicfile.h"
@@ -21,20 +24,61 @@ const char *yesNo(bool ticked) {
     return ticked ? "JA" : "NEIN";
 }
 
-void replaceAll(std::string &text, std::string_view placeholder, std::string_view replacement) {
-    for (std::size_t at = text.find(placeholder); at != std::string::npos;
-         at = text.find(placeholder, at + replacement.size())) {
-        text.replace(at, placeholder.size(), replacement);
-    }
-}
-
 using Steps = std::vector<std::pair<std::string, std::string>>;
 
-std::string applySteps(std::string_view text, const Steps &steps) {
-    std::string filled(text);
+// The placeholders of the steps, looked up by name. Filling is one pass over the text: each
+// placeholder of the text itself is replaced, and what a replacement puts in is never searched
+// again, so the result grows at most linearly with the text and the replacements. A placeholder
+// begins with "[", ends with the first "]" and holds no bracket between, so two can never overlap
+// and the order of the steps decides nothing.
+class Placeholders {
+public:
+    explicit Placeholders(const Steps &steps) {
+        for (const auto &[placeholder, replacement] : steps) {
+            m_byName.emplace(placeholder, replacement);
+            m_longest = std::max(m_longest, placeholder.size());
+        }
+    }
+
+    // The filled text, or nullopt when it would be longer than `limit` bytes.
+    std::optional<std::string> fill(std::string_view text, std::size_t limit) const {
+        std::string filled;
+        const auto append = [&](std::string_view piece) {
+            if (piece.size() > limit - filled.size()) return false;
+            filled += piece;
+            return true;
+        };
+        std::size_t copied = 0;
+        for (std::size_t open = text.find('['); open != std::string_view::npos;
+             open = text.find('[', open + 1)) {
+            // A bracket further away than the longest name closes none.
+            const std::string_view window = text.substr(open + 1, m_longest - 1);
+            const std::size_t close = window.find_first_of("[]");
+            if (close == std::string_view::npos || window[close] != ']') continue;
+            const auto found = m_byName.find(text.substr(open, close + 2));
+            if (found == m_byName.end()) continue;
+            if (!append(text.substr(copied, open - copied)) || !append(found->second)) return std::nullopt;
+            open += close + 1;
+            copied = open + 1;
+        }
+        if (!append(text.substr(copied))) return std::nullopt;
+        return filled;
+    }
+
+private:
+    std::unordered_map<std::string_view, std::string_view> m_byName;
+    std::size_t m_longest = 1;
+};
+
+// A text with a line end would split the line it goes into: the automation program would take
+// its second half for a line of the script of its own.
+Result<void> checkLineEnds(std::string_view scriptBytes, const Steps &steps) {
     for (const auto &[placeholder, replacement] : steps)
-        replaceAll(filled, placeholder, replacement);
-    return filled;
+        if (replacement.find_first_of("\r\n") != std::string::npos &&
+            scriptBytes.find(placeholder) != std::string_view::npos)
+            return badInput("the text for " + placeholder +
+                            " holds a line end, which no line of the script can");
+    return {};
 }
 
 std::string codePointName(char32_t u) {
@@ -67,18 +111,30 @@ ClickScript::replacements(const TipSheet &sheet, const ClickScriptChoices &choic
 
 std::string ClickScript::fillText(std::string_view text, const TipSheet &sheet,
                                   const ClickScriptChoices &choices) {
-    return applySteps(text, replacements(sheet, choices));
+    const Steps steps = replacements(sheet, choices);
+    return *Placeholders(steps).fill(text, std::string::npos);
 }
 
 Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipSheet &sheet,
                                       const ClickScriptChoices &choices) {
-    // No replacement holds a line end, so filling line by line is filling the whole text.
+    // No placeholder holds a line end, so filling line by line is filling the whole text.
     const std::vector<std::string> lines = decodeTextLines(scriptBytes);
     const Steps steps = replacements(sheet, choices);
+    if (auto fits = checkLineEnds(scriptBytes, steps); !fits) return fits.error();
+    const Placeholders placeholders(steps);
     std::string out;
     out.reserve(scriptBytes.size() + 256);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const Windows1252Text line = utf8ToWindows1252(applySteps(lines[i], steps));
+        // Windows-1252 takes no more bytes than UTF-8: a line within the rest of the limit as
+        // UTF-8 stays within it when encoded, its CR LF counted too.
+        const std::optional<std::string> filled =
+            out.size() + 2 > kMaxFilledBytes ? std::nullopt
+                                             : placeholders.fill(lines[i], kMaxFilledBytes - out.size() - 2);
+        if (!filled)
+            return badInput("the filled script would be larger than " +
+                            std::to_string(kMaxFilledBytes >> 20) + " MiB (line " + std::to_string(i + 1) +
+                            ")");
+        const Windows1252Text line = utf8ToWindows1252(*filled);
         if (!line.ok)
             return badInput("line " + std::to_string(i + 1) + " of the filled script holds the character " +
                             codePointName(line.unencodable) + ", which Windows-1252 cannot hold");

@@ -52,17 +52,26 @@ struct ClickScript {
     // or a wrong file.
     static constexpr std::size_t kMaxCommandChars = 1023;
 
-    // Placeholder and replacement (UTF-8) in the order they are applied: row by row the six
-    // numbers and the lucky box, then the ready message, the days and the Jokers (3, 1, 2).
+    // A filled script larger than this is refused: a few kilobytes of script with tips fill a
+    // few kilobytes more, and this stays far above that while keeping a hostile one small.
+    static constexpr std::size_t kMaxFilledBytes = std::size_t{8} << 20;
+
+    // Placeholder and replacement (UTF-8) in the order the automation program's scripts name
+    // them: row by row the six numbers and the lucky box, then the ready message, the days and the
+    // Jokers (3, 1, 2).
     static std::vector<std::pair<std::string, std::string>> replacements(const TipSheet &sheet,
                                                                          const ClickScriptChoices &choices);
-    // Applies them to a text in turn: what one step puts in, a later step may replace again.
+    // Replaces the placeholders of the text in one pass: what a replacement puts in (a lucky text
+    // may hold "[PLUS2]") is written as it stands, never replaced again, nor joined with the text
+    // around it into a placeholder.
     static std::string fillText(std::string_view text, const TipSheet &sheet,
                                 const ClickScriptChoices &choices);
 
     // A script file's bytes filled and encoded as the written file: the lines decoded as text
     // files are (UTF-8 where valid, else Windows-1252), filled, and written in Windows-1252 with
-    // CR LF after every line. A character Windows-1252 cannot hold is an error naming its line.
+    // CR LF after every line. A character Windows-1252 cannot hold is an error naming its line;
+    // so are a result above kMaxFilledBytes and a text with a line end for a placeholder the
+    // script holds.
     static Result<std::string> fill(std::string_view scriptBytes, const TipSheet &sheet,
                                     const ClickScriptChoices &choices);
 

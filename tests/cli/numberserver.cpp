@@ -52,10 +52,16 @@ NumberServerProcess::NumberServerProcess(const std::string &drawPath, const std:
 }
 
 NumberServerProcess::~NumberServerProcess() {
-    if (m_pid <= 0) return;
+    terminate();
+}
+
+int NumberServerProcess::terminate() {
+    if (m_pid <= 0) return -1;
     ::kill(m_pid, SIGTERM);
     int status = 0;
-    ::waitpid(m_pid, &status, 0);
+    const pid_t ended = ::waitpid(m_pid, &status, 0);
+    m_pid = -1;
+    return ended > 0 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 } // namespace quorix::test

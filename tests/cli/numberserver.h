@@ -18,6 +18,8 @@ public:
     NumberServerProcess &operator=(const NumberServerProcess &) = delete;
 
     bool running() const { return m_port > 0; }
+    // Sends SIGTERM and waits for the server to end: its exit code, -1 when it did not exit.
+    int terminate();
     int port() const { return m_port; }
     std::string address() const { return "http://127.0.0.1:" + std::to_string(m_port) + "/"; }
 

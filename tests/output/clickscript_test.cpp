@@ -75,18 +75,51 @@ TEST(ClickScript, PlaceholdersAreFilledExactly) {
         EXPECT_EQ(ClickScript::fillText(c.script, sheet, c.choices), c.filled) << c.script;
 }
 
-TEST(ClickScript, LaterStepsReplaceWhatEarlierOnesPutIn) {
-    // A row's fields come before its lucky box and before later rows; the days come last.
-    TipSheet sheet;
-    sheet.rows[0].lucky = "[SA]";
-    sheet.rows[0].numbers[0] = "[PLUS2]";
-    sheet.rows[1].numbers[0] = "[Z1_1]"; // row 1 is done when row 2 comes: stays as text
-    EXPECT_EQ(ClickScript::fillText("[PLUS1] [Z1_1] [Z1_2]", sheet, days(true, false)), "JA - [Z1_1]");
-    EXPECT_EQ(ClickScript::fillText("[Z1_1]", sheet, {}), "-");
-    // Within one step the replacement is not searched again.
-    TipSheet self;
-    self.rows[0].lucky = "[PLUS1]";
-    EXPECT_EQ(ClickScript::fillText("[PLUS1]", self, {}), "[PLUS1]");
+TEST(ClickScript, WhatAReplacementPutsInIsNeverReplacedAgain) {
+    // Only the script's own placeholders are replaced: a replacement's text stays as it is, also
+    // when it holds a placeholder or completes one with the text around it.
+    struct Case {
+        const char *script;
+        const char *number11; // row 1, position 1
+        const char *number21; // row 2, position 1
+        const char *lucky1;
+        const char *filled;
+    };
+    const Case cases[] = {
+        {"[PLUS1]", "", "", "[PLUS2]", "[PLUS2]"},
+        {"[PLUS1]|[PLUS2]", "", "", "[PLUS2]", "[PLUS2]|-"},
+        {"[PLUS1]", "", "", "[SA][MELDUNGFERTIG][JOKER2]", "[SA][MELDUNGFERTIG][JOKER2]"},
+        {"[PLUS1]", "", "", "[PLUS1]", "[PLUS1]"},
+        // A number text holding a placeholder, of a later and of an earlier row.
+        {"[Z1_1] [Z1_2]", "[PLUS2]", "[Z1_1]", "3", "[PLUS2] [Z1_1]"},
+        // Halves of a placeholder across a replacement's edge.
+        {"[MI[PLUS1]", "", "", "]", "[MI]"},
+        {"[PLUS1]SA]", "", "", "[", "[SA]"},
+        {"[Z1_1][Z1_2]", "[S", "A]", "3", "[SA]"},
+        {"[Z1_1]Z1_1]", "[", "", "3", "[Z1_1]"},
+        // Brackets around or inside a placeholder of the script: only the inner one is replaced.
+        {"[[SA]] [S[SA] [SA [SA]x", "", "", "3", "[NEIN] [SNEIN [SA NEINx"},
+    };
+    for (const Case &c : cases) {
+        TipSheet sheet;
+        sheet.rows[0].numbers[0] = c.number11;
+        sheet.rows[1].numbers[0] = c.number21;
+        sheet.rows[0].lucky = c.lucky1;
+        EXPECT_EQ(ClickScript::fillText(c.script, sheet, {}), c.filled) << c.script;
+    }
+
+    // Two rows whose lucky texts name the next row once filled 19 MB from a nine-byte script;
+    // now the first lucky text comes out as it stands.
+    TipSheet chain;
+    std::string plus2;
+    for (int i = 0; i < 141; ++i)
+        plus2 += "[PLUS2]";
+    chain.rows[0].lucky = plus2;
+    chain.rows[1].lucky = std::string(1000, '[');
+    const Result<std::string> filled = ClickScript::fill("[PLUS1]\r\n", chain, {});
+    ASSERT_TRUE(filled) << filled.error().message;
+    EXPECT_EQ(*filled, plus2 + "\r\n");
+
     // The order of the steps is the one the automation program's scripts were written for.
     const auto steps = ClickScript::replacements(TipSheet{}, {});
     ASSERT_EQ(steps.size(), 14u * 7u + 7u);
@@ -99,6 +132,32 @@ TEST(ClickScript, LaterStepsReplaceWhatEarlierOnesPutIn) {
         tail.push_back(steps[i].first);
     EXPECT_EQ(tail, (std::vector<std::string>{"[MELDUNGFERTIG]", "[MI]", "[SA]", "[MISA]", "[JOKER3]",
                                               "[JOKER1]", "[JOKER2]"}));
+}
+
+TEST(ClickScript, FilledScriptIsBounded) {
+    // Long lucky texts in many places still fill linearly; past the limit the script is refused
+    // with its line, up to the limit it is written.
+    TipSheet sheet;
+    sheet.rows[0].lucky = std::string(1000, 'x');
+    const std::size_t perLine = 1000;
+    std::string line;
+    for (std::size_t i = 0; i < perLine; ++i)
+        line += "[PLUS1]";
+    const std::size_t linesWithin = ClickScript::kMaxFilledBytes / (perLine * 1000 + 2);
+    std::string script;
+    for (std::size_t i = 0; i < linesWithin; ++i)
+        script += line + "\n";
+    const Result<std::string> within = ClickScript::fill(script, sheet, {});
+    ASSERT_TRUE(within) << within.error().message;
+    EXPECT_EQ(within->size(), linesWithin * (perLine * 1000 + 2));
+
+    script += line + "\n";
+    const Result<std::string> over = ClickScript::fill(script, sheet, {});
+    ASSERT_FALSE(over);
+    EXPECT_EQ(over.error().code, Error::Code::BadInput);
+    EXPECT_NE(over.error().message.find("larger than 8 MiB (line " + std::to_string(linesWithin + 1) + ")"),
+              std::string::npos)
+        << over.error().message;
 }
 
 TEST(ClickScript, FileIsWindows1252WithCrLf) {
@@ -137,6 +196,16 @@ TEST(ClickScript, FileIsWindows1252WithCrLf) {
     TipSheet odd;
     odd.rows[0].lucky = "\xE2\x98\x98";
     EXPECT_FALSE(ClickScript::fill("[PLUS1]", odd, {}));
+
+    // A text with a line end would add a line of its own to the script: refused where it is used.
+    for (const char *broken : {"3\r\nKLICK", "3\nKLICK", "3\r"}) {
+        TipSheet sheet2;
+        sheet2.rows[1].lucky = broken;
+        const Result<std::string> split = ClickScript::fill("a\n[PLUS2]\n", sheet2, {});
+        ASSERT_FALSE(split) << broken;
+        EXPECT_NE(split.error().message.find("[PLUS2]"), std::string::npos) << split.error().message;
+        EXPECT_TRUE(ClickScript::fill("a\n[PLUS1]\n", sheet2, {}));
+    }
 }
 
 TEST(ClickScript, NamesArgumentsAndTheCommandLimit) {
