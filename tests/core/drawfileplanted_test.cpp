@@ -11,6 +11,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/drawcsv.h"
 #include "core/drawfile.h"
 #include "core/drawfilelock.h"
 
@@ -202,9 +203,10 @@ TEST_F(Planted, ADrawFileThatIsNoRegularFileIsRefusedAtOnce) {
         SCOPED_TRACE(name);
         const DrawFile file(m_dir / name);
         EXPECT_FALSE(file.exists());
-        for (const Error &e : {errorOf(file.readAll()), errorOf(file.readLast()),
-                               errorOf(file.scan([](const Draw &, std::size_t) { return true; })),
-                               errorOf(file.checkHistory(serialFromYmd(2024, 6, 1)))})
+        for (const Error &e :
+             {errorOf(file.readAll()), errorOf(file.readLast()),
+              errorOf(file.scan([](const Draw &, std::size_t) { return true; })),
+              errorOf(file.checkHistory(serialFromYmd(2024, 6, 1))), errorOf(readDrawHistory(file.path()))})
             expectRefused(file, e);
     }
     // The writers (a link to a device would put its lock beside the device, which fails anyway).
