@@ -254,7 +254,7 @@ void LottoZahlen::FormShow() {
     const DrawFile file = drawFile();
     const auto legacy = std::filesystem::path(m_programFolder.toStdString()) / DrawFile::kLegacyFileName;
     if (!file.exists() && std::filesystem::exists(legacy)) {
-        if (auto converted = file.convertLegacy(legacy); !converted)
+        if (auto converted = file.convertLegacy(legacy, serialFromDate(QDate::currentDate())); !converted)
             Prompts::message(this, windowTitle(), QString::fromStdString(converted.error().message));
     }
     m_random.seedFromCounter();

@@ -94,15 +94,14 @@ int runMakeSample(std::span<char *const> args) {
         if (!s) return fail(s.error().message);
         seed = static_cast<std::uint32_t>(*s);
     }
-    const DrawFile file(*drawPath);
-    // Never overwrite a history someone keeps; an empty file may be replaced.
-    if (file.exists()) {
-        auto existing = file.readAll();
-        if (!existing) return fail(existing.error().message);
-        if (!existing->empty()) return fail(*drawPath + " already holds draws; not overwriting it");
-    }
+    // Never overwrite a history someone keeps; an empty file may be replaced. Decided under the
+    // lock, so draws another writer puts there meanwhile are never wiped.
     const std::vector<Draw> draws = makeSampleHistory(to, seed);
-    if (auto written = file.rewrite(draws); !written) return fail(written.error().message);
+    const auto intoEmpty = [&](const std::vector<Draw> &existing) -> Result<std::vector<Draw>> {
+        if (!existing.empty()) return badInput(*drawPath + " already holds draws; not overwriting it");
+        return draws;
+    };
+    if (auto written = DrawFile(*drawPath).modify(intoEmpty); !written) return fail(written.error().message);
     auto isoOrNull = [](const Draw *d) { return d ? "\"" + formatIso(d->date) + "\"" : std::string("null"); };
     std::printf("{\"drawCount\":%zu,\"first\":%s,\"last\":%s}\n", draws.size(),
                 isoOrNull(draws.empty() ? nullptr : &draws.front()).c_str(),

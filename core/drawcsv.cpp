@@ -10,8 +10,11 @@
 #include <cerrno>
 #include <cstring>
 
+#include <unistd.h>
+
 #include "core/calendar.h"
 #include "core/drawfile.h"
+#include "core/regularfile.h"
 
 namespace quorix {
 
@@ -204,13 +207,12 @@ bool looksLikeDrawCsv(std::string_view firstBytes) {
 
 Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path) {
     std::array<char, 8> first{};
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Error{errno == ENOENT ? Error::Code::NotFound : Error::Code::Io,
-                     "Cannot open " + path.string() + ": " + std::strerror(errno)};
-    in.read(first.data(), first.size());
-    if (!looksLikeDrawCsv({first.data(), static_cast<std::size_t>(in.gcount())}))
-        return DrawFile(path).readAll();
+    // A FIFO or device in the file's place is refused, never waited on or read for ever.
+    auto file = RegularFile::open(path);
+    if (!file) return file.error();
+    const ssize_t got = ::pread(file->fd(), first.data(), first.size(), 0);
+    if (got < 0) return Error{Error::Code::Io, "Cannot read " + path.string() + ": " + std::strerror(errno)};
+    if (!looksLikeDrawCsv({first.data(), static_cast<std::size_t>(got)})) return DrawFile(path).readAll();
     auto csv = readDrawCsv(path);
     if (!csv) return csv.error();
     if (!csv->rejects.empty())

@@ -3,26 +3,20 @@
 #include <array>
 #include <cerrno>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 #include <deque>
 #include <map>
-#include <memory>
 #include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/regularfile.h"
+
 namespace quorix {
 
 namespace {
-struct FileCloser {
-    void operator()(std::FILE *f) const {
-        if (f) std::fclose(f);
-    }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 using RecordBytes = std::array<std::uint8_t, DrawRecord::kSize>;
 
 Error osError(const std::string &what, const std::filesystem::path &path, int err) {
@@ -30,20 +24,12 @@ Error osError(const std::string &what, const std::filesystem::path &path, int er
             what + " " + path.string() + ": " + std::strerror(err)};
 }
 
-// The whole file as it is on disk.
-Result<std::vector<std::uint8_t>> readBytes(const std::filesystem::path &path) {
-    FilePtr f(std::fopen(path.c_str(), "rb"));
-    if (!f) return osError("Cannot open", path, errno);
-    std::vector<std::uint8_t> bytes;
-    std::array<std::uint8_t, std::size_t{64} * 1024> chunk{};
-    for (;;) {
-        const std::size_t got = std::fread(chunk.data(), 1, chunk.size(), f.get());
-        bytes.insert(bytes.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(got));
-        if (got < chunk.size()) {
-            if (std::ferror(f.get())) return osError("Cannot read", path, errno);
-            return bytes;
-        }
-    }
+// The whole file as it is on disk; a file larger than `maxBytes`, or one that is no regular
+// file, is refused unread.
+Result<std::vector<std::uint8_t>> readBytes(const std::filesystem::path &path, std::size_t maxBytes) {
+    auto text = readRegularFile(path, maxBytes);
+    if (!text) return text.error();
+    return std::vector<std::uint8_t>(text->begin(), text->end());
 }
 
 std::vector<RecordBytes> wholeRecords(const std::vector<std::uint8_t> &bytes) {
@@ -68,21 +54,25 @@ double storedDate(const RecordBytes &bytes) {
     return v;
 }
 
+// Whether `bytes` are whole records of `recordSize` bytes (24, or 16 in the legacy file), each
+// starting with a finite date from 1970 to a year after `today`, in ascending order.
 Result<void> checkRecords(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes,
-                          DaySerial today) {
+                          DaySerial today, std::size_t recordSize = DrawRecord::kSize) {
     const auto refuse = [&](const std::string &why) {
         return badInput(path.string() + " does not look like a draw file (" + why + "); it is left as it is");
     };
-    if (const std::size_t tail = bytes.size() % DrawRecord::kSize; tail != 0)
-        return refuse("its size of " + std::to_string(bytes.size()) +
-                      " bytes is not whole 24-byte records; " + std::to_string(tail) +
+    if (const std::size_t tail = bytes.size() % recordSize; tail != 0)
+        return refuse("its size of " + std::to_string(bytes.size()) + " bytes is not whole " +
+                      std::to_string(recordSize) + "-byte records; " + std::to_string(tail) +
                       " bytes are left over");
     const double earliest = serialFromYmd(1970, 1, 1);
     const double latest = static_cast<double>(today) + 366;
     double previous = earliest;
-    const std::vector<RecordBytes> records = wholeRecords(bytes);
-    for (std::size_t i = 0; i < records.size(); ++i) {
-        const double date = storedDate(records[i]);
+    const std::size_t count = bytes.size() / recordSize;
+    for (std::size_t i = 0; i < count; ++i) {
+        RecordBytes record{};
+        std::memcpy(record.data(), bytes.data() + i * recordSize, sizeof(double));
+        const double date = storedDate(record);
         const std::string which = "record " + std::to_string(i + 1);
         if (!std::isfinite(date) || date < earliest || date > latest)
             return refuse(which + " has no date between 1970 and a year from today");
@@ -133,16 +123,51 @@ void syncFolder(const std::filesystem::path &folder) {
     ::close(fd);
 }
 
-// Replaces `target` (a real file, no link) by `records` through the temporary file `temporary`
-// in the same folder. The caller holds the lock, so a file of that name is a leftover of a
-// writer that was killed and may go.
-Result<void> replaceFile(const std::filesystem::path &target, const std::filesystem::path &temporary,
+// The draw file opened for reading and writing, created when missing. Opening never waits (a FIFO
+// would wait for a reader) and only a regular file is accepted.
+Result<int> openForWriting(const std::filesystem::path &path, const char *what) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
+    if (fd < 0) return osError(what, path, errno);
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return badInput(path.string() + " is not a regular file");
+    }
+    if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
+    return fd;
+}
+
+// A new temporary file beside the draw file, open for writing: `preferred`, else the first free
+// of `preferred` + "1", "2", ... The caller holds the lock, so a regular file of one of these
+// names is a leftover of a writer that was killed and goes; anything else there (a folder, a
+// FIFO, a link someone planted) is left alone, and never written through.
+struct Temporary {
+    int fd = -1;
+    std::filesystem::path path;
+};
+Result<Temporary> createTemporary(const std::filesystem::path &preferred) {
+    constexpr int kNames = 100;
+    std::filesystem::path name = preferred;
+    for (int attempt = 1;; ++attempt) {
+        struct stat st {};
+        if (::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode)) (void)::unlink(name.c_str());
+        // O_EXCL: never write through a link or into a file someone else has open.
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
+        if (fd >= 0) return Temporary{fd, name};
+        const int err = errno;
+        if (err != EEXIST || attempt == kNames) return osError("Cannot create", name, err);
+        name = preferred.string() + std::to_string(attempt);
+    }
+}
+
+// Replaces `target` (a real file, no link) by `records` through a temporary file (see
+// createTemporary) in the same folder.
+Result<void> replaceFile(const std::filesystem::path &target, const std::filesystem::path &preferred,
                          const std::vector<RecordBytes> &records) {
-    std::error_code ignored;
-    std::filesystem::remove(temporary, ignored);
-    // O_EXCL: never write through a link or into a file someone else has open.
-    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0) return osError("Cannot create", temporary, errno);
+    auto created = createTemporary(preferred);
+    if (!created) return created.error();
+    const int fd = created->fd;
+    const std::filesystem::path &temporary = created->path;
     struct stat st {};
     if (::stat(target.c_str(), &st) == 0) {
         (void)::fchmod(fd, st.st_mode & 07777);
@@ -161,7 +186,7 @@ Result<void> replaceFile(const std::filesystem::path &target, const std::filesys
                           std::strerror(err));
     }
     if (!written) {
-        std::filesystem::remove(temporary, ignored);
+        (void)::unlink(temporary.c_str());
         return written;
     }
     syncFolder(target.parent_path());
@@ -177,7 +202,7 @@ std::filesystem::path temporaryFor(const std::filesystem::path &target,
 
 // The stored records, or none when the file is missing.
 Result<std::vector<std::uint8_t>> readIfPresent(const std::filesystem::path &path) {
-    auto bytes = readBytes(path);
+    auto bytes = readBytes(path, DrawFile::kMaxHistoryBytes);
     if (!bytes && bytes.error().code == Error::Code::NotFound) return std::vector<std::uint8_t>{};
     return bytes;
 }
@@ -209,8 +234,9 @@ bool DrawFile::exists() const {
 Result<void> DrawFile::createEmpty() const {
     auto lock = DrawFileLock::acquire(m_path, m_lockWait);
     if (!lock) return lock.error();
-    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return osError("Cannot create", m_path, errno);
+    auto opened = openForWriting(m_path, "Cannot create");
+    if (!opened) return opened.error();
+    const int fd = *opened;
     int err = ::fsync(fd) != 0 ? errno : 0;
     if (::close(fd) != 0 && !err) err = errno;
     if (err) return osError("Cannot write", m_path, err);
@@ -219,22 +245,23 @@ Result<void> DrawFile::createEmpty() const {
 }
 
 Result<void> DrawFile::scan(const std::function<bool(const Draw &, std::size_t)> &visit) const {
-    FilePtr f(std::fopen(m_path.c_str(), "rb"));
-    if (!f) return osError("Cannot open", m_path, errno);
+    auto file = RegularFile::open(m_path);
+    if (!file) return file.error();
     // Blocks of whole records; a torn tail is left unread.
     constexpr std::size_t kBlock = 1024;
     std::vector<std::uint8_t> buffer(kBlock * DrawRecord::kSize);
     std::size_t index = 0;
     std::size_t carry = 0;
     for (;;) {
-        const std::size_t got = std::fread(buffer.data() + carry, 1, buffer.size() - carry, f.get());
-        if (got == 0 && std::ferror(f.get())) return osError("Cannot read", m_path, errno);
-        const std::size_t have = carry + got;
+        const ssize_t got = ::read(file->fd(), buffer.data() + carry, buffer.size() - carry);
+        if (got < 0 && errno == EINTR) continue;
+        if (got < 0) return osError("Cannot read", m_path, errno);
+        if (got == 0) break;
+        const std::size_t have = carry + static_cast<std::size_t>(got);
         const std::size_t whole = have / DrawRecord::kSize;
         if (!visitDrawRecords({buffer.data(), have}, index, visit)) return {};
         index += whole;
         carry = have - whole * DrawRecord::kSize;
-        if (got == 0 || std::feof(f.get())) break;
         std::memmove(buffer.data(), buffer.data() + whole * DrawRecord::kSize, carry);
     }
     return {};
@@ -270,23 +297,36 @@ std::uintmax_t DrawFile::tornTailSize() const {
 }
 
 Result<void> DrawFile::checkHistory(DaySerial today) const {
-    auto bytes = readBytes(m_path);
+    auto bytes = readBytes(m_path, kMaxHistoryBytes);
     if (!bytes) return bytes.error();
     return checkRecords(m_path, *bytes, today);
 }
 
-Result<void> DrawFile::append(const Draw &draw) const {
+Result<AppendResult> DrawFile::append(const Draw &draw) const {
     auto lock = DrawFileLock::acquire(m_path, m_lockWait);
     if (!lock) return lock.error();
-    const int fd = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) return osError("Cannot open", m_path, errno);
-    struct stat st {};
-    if (::fstat(fd, &st) != 0) {
-        const int err = errno;
+    auto opened = openForWriting(m_path, "Cannot open");
+    if (!opened) return opened.error();
+    const int fd = *opened;
+    const auto failed = [&](const char *what, int err) {
         ::close(fd);
-        return osError("Cannot read", m_path, err);
-    }
+        return Result<AppendResult>(osError(what, m_path, err));
+    };
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return failed("Cannot read", errno);
     const off_t whole = st.st_size - st.st_size % static_cast<off_t>(DrawRecord::kSize);
+    if (whole > 0) {
+        // The newest stored draw as it is now, whatever the caller read before it took the lock.
+        DrawRecord last;
+        const off_t at = whole - static_cast<off_t>(DrawRecord::kSize);
+        const ssize_t got = ::pread(fd, last.bytes.data(), last.bytes.size(), at);
+        if (got != static_cast<ssize_t>(last.bytes.size()))
+            return failed("Cannot read", got < 0 ? errno : EIO);
+        if (draw.date <= last.toDraw().date) {
+            ::close(fd);
+            return AppendResult::NotAfterNewest;
+        }
+    }
     const DrawRecord rec = DrawRecord::fromDraw(draw);
     // One write of a whole record at a whole-record offset: a reader, or a kill in between,
     // sees the file without it or with all of it.
@@ -297,13 +337,12 @@ Result<void> DrawFile::append(const Draw &draw) const {
     if (err) {
         if (::ftruncate(fd, st.st_size) != 0) { /* the original error is the one to report */
         }
-        ::close(fd);
-        return osError("Cannot write", m_path, err);
+        return failed("Cannot write", err);
     }
     if (::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && !err) err = errno;
     if (err) return osError("Cannot write", m_path, err);
-    return {};
+    return AppendResult::Appended;
 }
 
 Result<void> DrawFile::rewrite(const std::vector<Draw> &draws, const std::filesystem::path &temporary) const {
@@ -337,12 +376,14 @@ Result<void> DrawFile::modify(const Change &change, std::optional<DaySerial> tod
     return replaceFile(target, temporaryFor(target, {}), recordsFor(*changed, old));
 }
 
-Result<void> DrawFile::convertLegacy(const std::filesystem::path &legacy) const {
+Result<void> DrawFile::convertLegacy(const std::filesystem::path &legacy, DaySerial today) const {
     auto lock = DrawFileLock::acquire(m_path, m_lockWait);
     if (!lock) return lock.error();
-    if (exists()) return {};
-    auto old = readBytes(legacy);
+    std::error_code ec;
+    if (std::filesystem::exists(m_path, ec) || ec) return {};
+    auto old = readBytes(legacy, kMaxLegacyBytes);
     if (!old) return old.error();
+    if (auto checked = checkRecords(legacy, *old, today, DrawRecord::kLegacySize); !checked) return checked;
     std::vector<RecordBytes> records(old->size() / DrawRecord::kLegacySize);
     for (std::size_t i = 0; i < records.size(); ++i) {
         records[i].fill(0);

@@ -22,9 +22,14 @@ namespace quorix {
 bool visitDrawRecords(std::span<const std::uint8_t> bytes, std::size_t firstIndex,
                       const std::function<bool(const Draw &, std::size_t)> &visit);
 
+// What an append did: wrote the record, or left it out because the file's last record is dated
+// the same day or later.
+enum class AppendResult { Appended, NotAfterNewest };
+
 // The draw history file ZahlenCH.dat: 24-byte records in ascending date order, no header.
 // Every operation opens the file and closes it before it returns; failures come back as
-// errors carrying the operating system's message.
+// errors carrying the operating system's message. Only a regular file (or a link to one) is read
+// or written: a FIFO, device or folder in its place is refused, never waited on.
 //
 // Every writer first takes the file's DrawFileLock, so two writers (two windows, the window and
 // quorix-cli) never interleave; one that finds the lock held waits up to lockWait() and then
@@ -35,6 +40,10 @@ class DrawFile {
 public:
     static constexpr const char *kFileName = "ZahlenCH.dat";
     static constexpr const char *kLegacyFileName = "Zahlen.dat";
+    // A history of every draw since 1970 holds well under 10,000 records (240 KB); where a file is
+    // read whole, more than this is refused rather than read.
+    static constexpr std::size_t kMaxHistoryBytes = std::size_t{16} * 1024 * 1024;
+    static constexpr std::size_t kMaxLegacyBytes = std::size_t{16} * 1024 * 1024;
 
     explicit DrawFile(std::filesystem::path path);
     // The draw file inside a program folder.
@@ -62,12 +71,17 @@ public:
     // says what is wrong; a missing file is NotFound.
     Result<void> checkHistory(DaySerial today) const;
 
-    // Writes one record behind the last whole record (a torn tail is overwritten). On failure
-    // the file keeps its previous whole records.
-    Result<void> append(const Draw &draw) const;
+    // Writes one record behind the last whole record (a torn tail is overwritten), provided its
+    // date follows the date of that record: decided under the lock against the file as it is then,
+    // so a draw another writer brought in meanwhile is never stored twice or out of order. A draw
+    // that does not follow is not written (NotAfterNewest, no error). On failure the file keeps
+    // its previous whole records.
+    Result<AppendResult> append(const Draw &draw) const;
     // Writes the whole sequence to a temporary file (named `temporary`'s file name, default the
     // file name with "~"; always beside the file, since only a rename within one folder replaces
     // it in one step), syncs it, and renames it over the draw file, which keeps its mode. A
+    // regular file of the temporary name is a leftover of a killed writer and goes; anything else
+    // of that name (a folder, a FIFO, a link) is left alone and a numbered name ("~1") is used. A
     // draw that equals a stored record is written with that record's bytes, so records the
     // caller did not change stay byte for byte. On any failure the old file is untouched.
     Result<void> rewrite(const std::vector<Draw> &draws, const std::filesystem::path &temporary = {}) const;
@@ -79,7 +93,10 @@ public:
     // Builds this file from a legacy 16-byte-record file: bytes 0..15 copied, 16..23 zero.
     // Written atomically as rewrite does; the legacy file stays in place. When this file exists
     // by the time the lock is held (another copy of the program converted it), nothing is done.
-    Result<void> convertLegacy(const std::filesystem::path &legacy) const;
+    // The legacy file must look like a draw history as checkHistory means it (whole records,
+    // dates from 1970 to a year after `today` in ascending order) and hold at most
+    // kMaxLegacyBytes; otherwise the error says what is wrong and neither file is changed.
+    Result<void> convertLegacy(const std::filesystem::path &legacy, DaySerial today) const;
 
 private:
     std::filesystem::path m_path;

@@ -8,6 +8,7 @@
 
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorix {
@@ -27,6 +28,42 @@ std::filesystem::path DrawFileLock::resolvedTarget(const std::filesystem::path &
     return ec ? p : canonical;
 }
 
+namespace {
+
+Error cannotLock(const std::filesystem::path &drawFile, const std::filesystem::path &lockPath,
+                 const std::string &why) {
+    return ioError("Cannot lock " + drawFile.string() + " (" + lockPath.string() + "): " + why);
+}
+
+// The lock file, created when missing. Read access is enough for flock, so a lock file another
+// user created still serves. Whatever else has the name is refused as it is: a link is not
+// followed (a dangling one would create its target), and a FIFO or device is never waited on.
+Result<int> openLockFile(const std::filesystem::path &drawFile, const std::filesystem::path &lockPath) {
+    const std::string remove = "; remove it to let the draw file be written";
+    const int fd =
+        ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0666);
+    if (fd < 0) {
+        const int err = errno;
+        if (err == ELOOP)
+            return cannotLock(drawFile, lockPath, "it is a symbolic link, not a lock file" + remove);
+        if (err == EISDIR) return cannotLock(drawFile, lockPath, "it is a folder, not a lock file" + remove);
+        return cannotLock(drawFile, lockPath, std::strerror(err));
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) {
+        const int err = errno;
+        ::close(fd);
+        return cannotLock(drawFile, lockPath, std::strerror(err));
+    }
+    if (!S_ISREG(st.st_mode)) {
+        ::close(fd);
+        return cannotLock(drawFile, lockPath, "it is not a regular file" + remove);
+    }
+    return fd;
+}
+
+} // namespace
+
 std::filesystem::path DrawFileLock::lockPathFor(const std::filesystem::path &drawFile) {
     return resolvedTarget(drawFile).string() + ".lock";
 }
@@ -34,13 +71,9 @@ std::filesystem::path DrawFileLock::lockPathFor(const std::filesystem::path &dra
 Result<DrawFileLock> DrawFileLock::acquire(const std::filesystem::path &drawFile,
                                            std::chrono::milliseconds wait) {
     const std::filesystem::path lockPath = lockPathFor(drawFile);
-    // Read access is enough for flock, so a lock file another user created still serves.
-    const int fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (fd < 0) {
-        const int err = errno;
-        return ioError("Cannot lock " + drawFile.string() + " (" + lockPath.string() +
-                       "): " + std::strerror(err));
-    }
+    auto opened = openLockFile(drawFile, lockPath);
+    if (!opened) return opened.error();
+    const int fd = *opened;
     const auto deadline = std::chrono::steady_clock::now() + wait;
     for (;;) {
         if (::flock(fd, LOCK_EX | LOCK_NB) == 0) return DrawFileLock(fd);

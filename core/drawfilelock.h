@@ -16,7 +16,9 @@ public:
     static constexpr std::chrono::milliseconds kDefaultWait{5000};
 
     // Waits up to `wait` for the lock of `drawFile` (the file as it is named; a symbolic link
-    // is followed to the file it points to, so every name of one file shares one lock).
+    // is followed to the file it points to, so every name of one file shares one lock). A lock
+    // name taken by anything but a regular file (a link, a folder, a FIFO) is refused with an
+    // error naming it, never followed or waited on.
     static Result<DrawFileLock> acquire(const std::filesystem::path &drawFile,
                                         std::chrono::milliseconds wait = kDefaultWait);
     // The file the writers replace: `drawFile` with its symbolic links followed.

@@ -24,13 +24,17 @@ bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date,
     }
     if (answer.draw) {
         const ServerDraw &draw = *answer.draw;
-        if (auto written = file.append(draw.draw); !written) {
+        const Result<AppendResult> written = file.append(draw.draw);
+        if (!written) {
             outcome.end = UpdateOutcome::End::Failed;
             outcome.message = written.error().message;
             return false;
         }
-        ++outcome.appended;
-        tell(events.appended, draw);
+        // Another writer stored this date, or a later one, meanwhile: nothing was written.
+        if (*written == AppendResult::Appended) {
+            ++outcome.appended;
+            tell(events.appended, draw);
+        }
     }
     if (answer.notice) {
         outcome.end = UpdateOutcome::End::Notice;
@@ -116,8 +120,20 @@ UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySe
             tell(events.progress, formatDmy(date) + " noch nicht da!");
         } else if (answer.status != 200) {
             tell(events.progress, "Failed : " + std::to_string(answer.status) + " " + answer.statusText);
-        } else if (!appendAnswer(file, answer.body, date, events, outcome)) {
-            return outcome;
+        } else {
+            const int appendedBefore = outcome.appended;
+            if (!appendAnswer(file, answer.body, date, events, outcome)) return outcome;
+            // An answer that added nothing may have found its date brought in by another writer,
+            // with later ones perhaps: go on after the newest stored draw, not through dates
+            // that are there already.
+            if (outcome.appended == appendedBefore) {
+                const auto newest = file.readLast();
+                if (!newest) return fail(newest.error());
+                if (newest->date >= date) {
+                    date = firstRequestDate(newest->date);
+                    continue;
+                }
+            }
         }
         date = nextDrawDay(date);
     }

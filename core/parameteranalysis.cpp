@@ -213,7 +213,15 @@ Result<ParameterAnalysis> walk(WalkSource &source, const ParameterAnalysisReques
             if (Result<void> computed = computeTips(source, rq, random, out); !computed)
                 return computed.error();
         }
+        const BrowsedDraw computedFor = out.current;
         if (Result<void> next = selectDraw(source, out.endDate + step, out); !next) return next.error();
+        // In date order the selected draw never lies before the one the tips were computed for.
+        // In a history out of order it can, and the walk would go round for ever: it ends there.
+        if (out.endDate < computedFor.draw.date) {
+            out.current = computedFor;
+            out.endDate = computedFor.draw.date;
+            break;
+        }
         const SheetCheck check = komplettcheck(true, out.sheet, {}, {}, out.current.draw, kNoJokers);
         ++out.turns;
         winningRows = countTurn(check, out.current.draw, out);

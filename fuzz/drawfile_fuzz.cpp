@@ -69,7 +69,7 @@ void analyse(std::span<const Draw> draws, std::uint8_t choice) {
 }
 
 // The same bytes as a file: reading gives what decoding gives, and an append keeps every whole
-// record and overwrites a torn tail.
+// record, adds its draw only after the last record's date and overwrites a torn tail.
 void throughFile(const std::uint8_t *data, std::size_t size, const std::vector<Draw> &draws) {
     const quorix::fuzz::ScratchFolder folder("drawfile");
     const DrawFile file = DrawFile::inFolder(folder.path());
@@ -89,11 +89,16 @@ void throughFile(const std::uint8_t *data, std::size_t size, const std::vector<D
     Draw added;
     added.date = serialFromYmd(2026, 8, 22);
     added.numbers = {1, 2, 3, 4, 5, 6};
-    check(file.append(added).ok(), "a draw can be appended");
+    const auto appended = file.append(added);
+    check(appended.ok(), "an append of a draw is no error");
+    // Only a draw after the last record's date is written; any other leaves the file as it is.
+    const bool follows = draws.empty() || draws.back().date < added.date;
+    check(*appended == (follows ? AppendResult::Appended : AppendResult::NotAfterNewest),
+          "a draw is appended exactly when it follows the last record");
     std::vector<Draw> expected = draws;
-    expected.push_back(added);
+    if (follows) expected.push_back(added);
     const auto after = file.readAll();
-    check(after && *after == expected, "an append keeps the whole records and adds one");
+    check(after && *after == expected, "an append keeps the whole records and adds one when it follows");
     check(std::filesystem::file_size(file.path()) == expected.size() * DrawRecord::kSize,
           "an append leaves no torn tail");
 }

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <iterator>
 
+#include <sys/stat.h>
+
 #include "core/drawfile.h"
 #include "core/drawfilelock.h"
 
@@ -141,6 +143,52 @@ TEST(DrawFile, TornTailYieldsWholeRecordsAndAppendOverwritesIt) {
     EXPECT_EQ((*all)[2].numbers[0], 13);
 }
 
+// An append writes its draw only when it follows the newest stored draw, as the file is when the
+// lock is held; any other draw leaves every byte (a torn tail too) as it was and is no error.
+TEST(DrawFile, AppendWritesOnlyADrawThatFollowsTheNewest) {
+    TempFolder dir;
+    auto record = [](double date) {
+        DrawRecord r = DrawRecord::fromDraw(makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6}));
+        std::memcpy(r.bytes.data(), &date, 8);
+        return std::string(r.bytes.begin(), r.bytes.end());
+    };
+    const double day = serialFromYmd(2020, 1, 4);
+    const Draw next = makeDraw(2020, 1, 8, {7, 8, 9, 10, 11, 12});
+    struct Case {
+        const char *name;
+        std::string bytes;
+        AppendResult result;
+    };
+    const Case cases[] = {
+        {"empty", "", AppendResult::Appended},
+        {"only a torn tail", "junk", AppendResult::Appended},
+        {"newest before", record(day), AppendResult::Appended},
+        {"newest before, torn tail", record(day) + "junk", AppendResult::Appended},
+        {"unreadable newest date", record(day) + record(std::nan("")), AppendResult::Appended},
+        {"same day", record(day) + record(next.date), AppendResult::NotAfterNewest},
+        {"same day in the evening", record(next.date + 0.75), AppendResult::NotAfterNewest},
+        {"newest later", record(next.date + 3), AppendResult::NotAfterNewest},
+        {"newest later, torn tail", record(next.date + 3) + "junk", AppendResult::NotAfterNewest},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        const DrawFile file(dir.path() / c.name);
+        writeBytes(file.path(), c.bytes);
+        const auto appended = file.append(next);
+        ASSERT_TRUE(appended) << appended.error().message;
+        EXPECT_EQ(*appended, c.result);
+        const std::string whole = c.bytes.substr(0, c.bytes.size() - c.bytes.size() % DrawRecord::kSize);
+        const DrawRecord added = DrawRecord::fromDraw(next);
+        EXPECT_EQ(readBytes(file.path()), c.result == AppendResult::Appended
+                                              ? whole + std::string(added.bytes.begin(), added.bytes.end())
+                                              : c.bytes);
+    }
+    // A missing file is created with the draw.
+    const DrawFile missing(dir.path() / "missing");
+    EXPECT_EQ(*missing.append(next), AppendResult::Appended);
+    EXPECT_EQ(*missing.readAll(), std::vector<Draw>{next});
+}
+
 TEST(DrawFile, EmptyFileHasNoRecordsAndAnAllZeroLastRecord) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
@@ -167,20 +215,12 @@ TEST(DrawFile, FailedRewriteLeavesTheOldFileUntouched) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
     ASSERT_TRUE(file.rewrite({makeDraw(2020, 1, 1, {1, 2, 3, 4, 5, 6})}));
-    const std::string before = readBytes(file.path());
     const std::vector<Draw> next{makeDraw(2021, 1, 1, {7, 8, 9, 10, 11, 12})};
-
-    // The temporary file's name is taken by a folder that cannot be cleared away.
-    fs::create_directories(dir.path() / "tmp~" / "inside");
-    auto r = file.rewrite(next, dir.path() / "tmp~");
-    ASSERT_FALSE(r);
-    EXPECT_NE(r.error().message.find("File exists"), std::string::npos) << r.error().message;
-    EXPECT_EQ(readBytes(file.path()), before);
 
     // The rename itself fails: the draw file's name is a folder now.
     const DrawFile blocked(dir.path() / "blocked");
     fs::create_directories(blocked.path() / "inside");
-    r = blocked.rewrite(next);
+    auto r = blocked.rewrite(next);
     ASSERT_FALSE(r);
     EXPECT_NE(r.error().message.find("Cannot replace"), std::string::npos) << r.error().message;
     EXPECT_EQ(r.error().message.find("Success"), std::string::npos) << r.error().message;
@@ -329,7 +369,7 @@ TEST(DrawFile, CreateEmptyAndLegacyConversionKeepAFileThatExists) {
     const std::string before = readBytes(file.path());
     ASSERT_TRUE(file.createEmpty());
     writeBytes(dir.path() / DrawFile::kLegacyFileName, std::string(32, '\0'));
-    ASSERT_TRUE(file.convertLegacy(dir.path() / DrawFile::kLegacyFileName));
+    ASSERT_TRUE(file.convertLegacy(dir.path() / DrawFile::kLegacyFileName, serialFromYmd(2024, 1, 1)));
     EXPECT_EQ(readBytes(file.path()), before);
 }
 
@@ -340,11 +380,10 @@ TEST(DrawFile, LegacyConversionWidensRecordsAndKeepsTheOldFile) {
         const DrawRecord r = DrawRecord::fromDraw(makeDraw(1995, 1, 7 + 7 * i, {1 + i, 2, 3, 4, 5, 6}, 3));
         legacy.append(reinterpret_cast<const char *>(r.bytes.data()), DrawRecord::kLegacySize);
     }
-    legacy += "torn"; // a partial last record is not converted
     writeBytes(dir.path() / DrawFile::kLegacyFileName, legacy);
 
     const DrawFile file = DrawFile::inFolder(dir.path());
-    ASSERT_TRUE(file.convertLegacy(dir.path() / DrawFile::kLegacyFileName));
+    ASSERT_TRUE(file.convertLegacy(dir.path() / DrawFile::kLegacyFileName, serialFromYmd(2024, 1, 1)));
     const std::string bytes = readBytes(file.path());
     ASSERT_EQ(bytes.size(), 3 * DrawRecord::kSize);
     for (std::size_t i = 0; i < 3; ++i) {
@@ -357,6 +396,74 @@ TEST(DrawFile, LegacyConversionWidensRecordsAndKeepsTheOldFile) {
     EXPECT_EQ((*all)[2].lucky, 3);
     EXPECT_EQ((*all)[2].jokerString(), "000000");
     EXPECT_TRUE(fs::exists(dir.path() / DrawFile::kLegacyFileName));
+}
+
+// Old files that are no plausible history are refused before anything is written: the reason
+// is named, no draw file appears and the old file stays as it is.
+TEST(DrawFile, LegacyConversionRefusesWhatIsNoHistory) {
+    TempFolder dir;
+    const DaySerial today = serialFromYmd(2024, 6, 1);
+    auto record = [](double date) {
+        DrawRecord r = DrawRecord::fromDraw(makeDraw(1995, 1, 7, {1, 2, 3, 4, 5, 6}, 3));
+        std::memcpy(r.bytes.data(), &date, 8);
+        return std::string(reinterpret_cast<const char *>(r.bytes.data()), DrawRecord::kLegacySize);
+    };
+    const double day = serialFromYmd(1995, 1, 7);
+    std::string noise(1600, '\0');
+    std::uint32_t x = 20240601;
+    for (char &c : noise) {
+        x = x * 1103515245u + 12345u;
+        c = static_cast<char>(x >> 24);
+    }
+    struct Case {
+        const char *name;
+        std::string bytes;
+        const char *reasonPart;
+    };
+    const Case cases[] = {
+        {"random bytes", noise, "record 1 has no date"},
+        {"torn tail", record(day) + record(day + 7) + "torn", "not whole 16-byte records; 4 bytes"},
+        {"not a number at the end", record(day) + record(std::nan("")), "record 2 has no date"},
+        {"1899 at the end", record(day) + record(0.0), "record 2 has no date"},
+        {"1e300 at the end", record(day) + record(1e300), "record 2 has no date"},
+        {"infinite", record(INFINITY), "record 1 has no date"},
+        {"before 1970", record(serialFromYmd(1969, 12, 31)), "record 1 has no date"},
+        {"more than a year ahead", record(day) + record(today + 400), "record 2 has no date"},
+        {"descending", record(day + 7) + record(day), "record 2 is dated before"},
+    };
+    const fs::path legacy = dir.path() / DrawFile::kLegacyFileName;
+    const DrawFile file = DrawFile::inFolder(dir.path());
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.name);
+        writeBytes(legacy, c.bytes);
+        const auto converted = file.convertLegacy(legacy, today);
+        ASSERT_FALSE(converted);
+        EXPECT_EQ(converted.error().code, Error::Code::BadInput);
+        EXPECT_NE(converted.error().message.find(c.reasonPart), std::string::npos)
+            << converted.error().message;
+        EXPECT_NE(converted.error().message.find(legacy.string()), std::string::npos)
+            << converted.error().message;
+        EXPECT_FALSE(fs::exists(file.path()));
+        EXPECT_EQ(readBytes(legacy), c.bytes);
+    }
+
+    // Too large to be a history: refused unread (a sparse file costs no disk space).
+    writeBytes(legacy, record(day));
+    fs::resize_file(legacy, DrawFile::kMaxLegacyBytes + DrawRecord::kLegacySize);
+    auto converted = file.convertLegacy(legacy, today);
+    ASSERT_FALSE(converted);
+    EXPECT_NE(converted.error().message.find("is larger than 16 MiB"), std::string::npos)
+        << converted.error().message;
+    EXPECT_FALSE(fs::exists(file.path()));
+
+    // Something else in the old file's place is refused, never waited on.
+    fs::remove(legacy);
+    ASSERT_EQ(::mkfifo(legacy.c_str(), 0600), 0);
+    converted = file.convertLegacy(legacy, today);
+    ASSERT_FALSE(converted);
+    EXPECT_NE(converted.error().message.find("is not a regular file"), std::string::npos)
+        << converted.error().message;
+    EXPECT_FALSE(fs::exists(file.path()));
 }
 
 TEST(Calendar, SerialsWeekdaysAndDrawDays) {

@@ -264,3 +264,76 @@ TEST_F(DrawUpdate, RefusedAnswerEndsTheUpdateAndNothingOfItIsStored) {
         EXPECT_EQ(all[1].date, day(2014, 4, 9));
     }
 }
+
+// Another writer brings in the date asked for, and a later one, while the update waits for its
+// answer: nothing is stored twice, nothing is reported that this update did not write, and the
+// update goes on after the newest stored draw.
+TEST_F(DrawUpdate, ADateAnotherWriterBroughtInMeanwhileIsNeitherAppendedNorReported) {
+    ASSERT_TRUE(file().rewrite({stored(day(2014, 4, 5), 1)}));
+    FakeServer server;
+    for (DaySerial d : {day(2014, 4, 9), day(2014, 4, 12), day(2014, 4, 16), day(2014, 4, 19)})
+        server.draw(d, "A,3,11,17,25,33,40,0,5,7;047119;\n");
+    const HttpTransport transport = [&](const std::string &url) {
+        if (url.ends_with("20140409")) {
+            const auto imported = file().modify([](const std::vector<Draw> &history) {
+                std::vector<Draw> more = history;
+                more.push_back(stored(day(2014, 4, 9), 2));
+                more.push_back(stored(day(2014, 4, 12), 2));
+                return Result<std::vector<Draw>>(more);
+            });
+            EXPECT_TRUE(imported);
+        }
+        return server.transport()(url);
+    };
+    std::vector<DaySerial> told;
+    UpdateEvents events;
+    events.appended = [&](const ServerDraw &d) { told.push_back(d.draw.date); };
+
+    const UpdateOutcome outcome = runDrawUpdate(file(), "http://x/", day(2014, 4, 20), 0, transport, events);
+
+    EXPECT_EQ(outcome.end, UpdateOutcome::End::Done);
+    EXPECT_EQ(outcome.requested,
+              (std::vector<DaySerial>{day(2014, 4, 9), day(2014, 4, 16), day(2014, 4, 19)}));
+    EXPECT_EQ(outcome.appended, 2);
+    EXPECT_EQ(told, (std::vector<DaySerial>{day(2014, 4, 16), day(2014, 4, 19)}));
+    const auto all = draws();
+    ASSERT_EQ(all.size(), 5u);
+    EXPECT_EQ(all[1], stored(day(2014, 4, 9), 2)); // the other writer's draw stays as it wrote it
+    EXPECT_EQ(all[2].date, day(2014, 4, 12));
+    EXPECT_EQ(all[4].date, day(2014, 4, 19));
+}
+
+// A second update runs to its end while the first waits for its first answer: each draw is
+// stored once, and the first update reports none of them as its own.
+TEST_F(DrawUpdate, TwoUpdatesAtOnceStoreEachDrawOnce) {
+    ASSERT_TRUE(file().rewrite({stored(day(2014, 4, 5), 1)}));
+    FakeServer server;
+    for (DaySerial d : {day(2014, 4, 9), day(2014, 4, 12), day(2014, 4, 16)})
+        server.draw(d, "A,3,11,17,25,33,40,0,5,7;047119;\n");
+    UpdateOutcome second;
+    bool secondRan = false;
+    const HttpTransport transport = [&](const std::string &url) {
+        if (!secondRan) {
+            secondRan = true;
+            second = runDrawUpdate(file(), "http://x/", day(2014, 4, 18), 0, server.transport());
+        }
+        return server.transport()(url);
+    };
+    int told = 0;
+    UpdateEvents events;
+    events.appended = [&](const ServerDraw &) { ++told; };
+
+    const UpdateOutcome first = runDrawUpdate(file(), "http://x/", day(2014, 4, 18), 0, transport, events);
+
+    EXPECT_EQ(second.end, UpdateOutcome::End::Done);
+    EXPECT_EQ(second.appended, 3);
+    EXPECT_EQ(first.end, UpdateOutcome::End::Done);
+    EXPECT_EQ(first.appended, 0);
+    EXPECT_EQ(told, 0);
+    EXPECT_EQ(first.requested, std::vector<DaySerial>{day(2014, 4, 9)});
+    std::vector<DaySerial> dates;
+    for (const Draw &d : draws())
+        dates.push_back(d.date);
+    EXPECT_EQ(dates,
+              (std::vector<DaySerial>{day(2014, 4, 5), day(2014, 4, 9), day(2014, 4, 12), day(2014, 4, 16)}));
+}

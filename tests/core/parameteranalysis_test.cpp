@@ -2,13 +2,16 @@
 
 #include <bit>
 #include <cmath>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <numeric>
 
 #include <unistd.h>
 
 #include "core/drawfile.h"
 #include "core/parameteranalysis.h"
+#include "core/repetitionanalysis.h"
 #include "reference.h"
 
 using namespace quorix;
@@ -440,4 +443,67 @@ TEST(GrowingHistory, StatisticsAndTableEqualFreshOnesAtEveryEnd) {
                       freshTable.noRecentHits(tip, hits - 1, 300, bonus));
         }
     }
+}
+
+// Histories out of date order (a converted file of garbage, a record whose date decodes to day 0
+// at the end): every walk ends, the literal one on the file as the fast one in memory, and so does
+// the repetition analysis, which steps through the same files.
+TEST(ParameterAnalysis, EveryWalkEndsOnAHistoryOutOfDateOrder) {
+    const std::vector<Draw> sound(history().begin(), history().begin() + 16);
+    const auto withDateAtEnd = [&](double date) {
+        std::string bytes;
+        for (const Draw &d : sound) {
+            const DrawRecord r = DrawRecord::fromDraw(d);
+            bytes.append(r.bytes.begin(), r.bytes.end());
+        }
+        DrawRecord last = DrawRecord::fromDraw(sound.front());
+        std::memcpy(last.bytes.data(), &date, sizeof date);
+        return bytes + std::string(last.bytes.begin(), last.bytes.end());
+    };
+    std::string shuffled;
+    for (std::size_t i = 0; i < sound.size(); ++i) {
+        const DrawRecord r = DrawRecord::fromDraw(sound[(i * 7) % sound.size()]);
+        shuffled.append(r.bytes.begin(), r.bytes.end());
+    }
+    const struct {
+        const char *name;
+        std::string bytes;
+    } cases[] = {
+        {"1899 at the end", withDateAtEnd(0.0)},
+        {"not a number at the end", withDateAtEnd(std::nan(""))},
+        {"1e300 at the end", withDateAtEnd(1e300)},
+        {"an earlier draw at the end", withDateAtEnd(sound[3].date)},
+        {"shuffled", shuffled},
+    };
+    const auto folder =
+        std::filesystem::temp_directory_path() / ("quorix-unordered-" + std::to_string(::getpid()));
+    std::filesystem::create_directories(folder);
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const DrawFile file(folder / "ZahlenCH.dat");
+        std::ofstream(file.path(), std::ios::binary | std::ios::trunc) << c.bytes;
+        const std::vector<Draw> draws = *file.readAll();
+        for (DaySerial from : {sound.front().date, sound[8].date, sound.back().date + 1}) {
+            RepetitionSettings settings;
+            settings.startDate = kEarliestStartDate;
+            settings.fromDate = from;
+            settings.threshold = 3;
+            const RepetitionOutcome repetition = analyseRepetition(draws, settings, {});
+            EXPECT_LE(repetition.turns, static_cast<int>(draws.size()));
+
+            // Starting on a record without a date is refused as a history without draws.
+            const ParameterAnalysisRequest rq = baseRequest(from);
+            Random random(1);
+            const auto fast = analyseParameters(draws, rq, random);
+            Random again(1);
+            const auto literal = analyseParametersLiteral(file, rq, again);
+            ASSERT_EQ(literal.ok(), fast.ok());
+            if (!fast) continue;
+            EXPECT_GE(fast->turns, 1);
+            EXPECT_LE(fast->turns, static_cast<int>(draws.size()) + 1);
+            EXPECT_EQ(literal->turns, fast->turns);
+            EXPECT_EQ(literal->table, fast->table);
+        }
+    }
+    std::filesystem::remove_all(folder);
 }
