@@ -84,10 +84,18 @@ enum class Msg : int {
     KlickwerkInstallCaption = 75,
     // "Der Aufruf des Klickwerks ist zu lang ...": its path or command line over 1023 characters
     KlickwerkCommandTooLong = 76,
+    // "%1 ist grösser als %2 und wird nicht gelesen.": a file beyond its reader's limit; %1 the
+    // file, %2 the limit ("1 MiB")
+    FileTooLarge = 77,
+    // "%1 ist keine gewöhnliche Datei ... und wird nicht gelesen.": a folder, device or FIFO
+    // where a file was expected; %1 the file
+    NotARegularFile = 78,
+    // "Die Einstellungen konnten nicht gespeichert werden: %1", %1 the system's reason
+    SettingsNotSaved = 79,
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 77;
+inline constexpr int kMessageCount = 80;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

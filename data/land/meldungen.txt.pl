@@ -75,3 +75,6 @@ Zatrzymano przedwcześnie po losowaniu z dnia
 Zainstalować Sorvanis Klickwerk?
 Zainstalować Klickwerk teraz?
 Wywołanie programu Klickwerk jest za długie: ścieżka programu i wiersz poleceń mogą mieć najwyżej 1023 znaki każde. Skróć parametry. Nic nie zostało uruchomione.
+%1 jest większy niż %2 i nie zostanie wczytany.
+%1 nie jest zwykłym plikiem (lecz np. folderem, urządzeniem lub potokiem) i nie zostanie wczytany.
+Nie udało się zapisać ustawień: %1

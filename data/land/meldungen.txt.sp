@@ -75,3 +75,6 @@ Detenido antes de tiempo tras el sorteo del
 ¿Instalar Sorvanis Klickwerk?
 ¿Instalar Klickwerk ahora?
 La llamada a Klickwerk es demasiado larga: la ruta del programa y la línea de comandos pueden tener como máximo 1023 caracteres cada una. Acorte los parámetros. No se ha iniciado nada.
+%1 supera %2 y no se lee.
+%1 no es un archivo normal (sino, por ejemplo, una carpeta, un dispositivo o una tubería) y no se lee.
+No se pudo guardar la configuración: %1
