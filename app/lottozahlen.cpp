@@ -277,14 +277,21 @@ void LottoZahlen::fixProcessFormats() {
 }
 
 // The program holds no message text of its own: without a complete message file many captions,
-// titles and questions stay empty. Say so once, in technical terms, and go on.
+// titles and questions stay empty. Say so once, in technical terms, and go on. A language file
+// that is there but refused (a folder, a FIFO, a device, beyond its size limit) is named with
+// the reason, in the language where the message table has the words.
 void LottoZahlen::reportMessageFile(bool read) {
+    if (!m_languageFileProblem.isEmpty()) {
+        setStatusText(1, m_languageFileProblem);
+        return;
+    }
     if (read && m_messages.size() >= kMessageCount) return;
-    const QString path =
-        QDir::toNativeSeparators(MessageTable::pathFor(m_programFolder, languageCode(m_language)));
-    setStatusText(
-        1, !read ? path + QStringLiteral(": missing")
-                 : QStringLiteral("%1: %2 of %3 lines").arg(path).arg(m_messages.size()).arg(kMessageCount));
+    const QString path = MessageTable::pathFor(m_programFolder, languageCode(m_language));
+    setStatusText(1, !read ? m_messages.unreadText(path, m_messages.lastRead())
+                           : QStringLiteral("%1: %2 of %3 lines")
+                                 .arg(QDir::toNativeSeparators(path))
+                                 .arg(m_messages.size())
+                                 .arg(kMessageCount));
 }
 
 void LottoZahlen::FormClose() {

@@ -397,6 +397,8 @@ private:
     std::vector<QWidget *> m_windows;
 
     int m_language = 0;
+    // The language file the last load could not read, and why (status bar text); empty when none.
+    QString m_languageFileProblem;
     bool m_started = false;
     int m_lastHeight = 0;
     double m_scale = 1.0;

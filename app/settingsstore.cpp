@@ -1,66 +1,26 @@
 #include "app/settingsstore.h"
 
-#include <limits>
-
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QIODevice>
 #include <QStandardPaths>
 
-#include "output/settingsfile.h"
+#include <sys/stat.h>
+
+#include "core/regularfile.h"
+#include "output/atomicfile.h"
 
 namespace quorix {
 
 namespace {
 
-// QSettings hands over what the file holds as a flat map of names to values; these two turn it
-// into the file's text and back. A value of a type the file cannot hold refuses the write, which
-// QSettings reports as an access error and leaves the earlier file in place.
-bool readSettingsFile(QIODevice &device, QSettings::SettingsMap &map) {
-    const QByteArray bytes = device.read(static_cast<qint64>(SettingsFile::kMaxFileBytes) + 1);
-    auto parsed =
-        SettingsFile::parse(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!parsed) return false;
-    for (const auto &[name, value] : *parsed) {
-        const QString key = QString::fromStdString(name);
-        if (const auto *number = std::get_if<std::int32_t>(&value))
-            map.insert(key, QVariant(static_cast<int>(*number)));
-        else if (const auto *text = std::get_if<std::string>(&value))
-            map.insert(key, QVariant(QString::fromStdString(*text)));
-        else
-            map.insert(key, QVariant(QByteArray::fromStdString(std::get<SettingsFile::Binary>(value).bytes)));
-    }
-    return true;
+std::filesystem::path localPath(const QString &path) {
+    return std::filesystem::path(QFile::encodeName(path).toStdString());
 }
 
-bool writeSettingsFile(QIODevice &device, const QSettings::SettingsMap &map) {
-    SettingsFile::Map values;
-    for (auto it = map.cbegin(); it != map.cend(); ++it) {
-        const QVariant &value = it.value();
-        SettingsFile::Value stored;
-        switch (value.typeId()) {
-        case QMetaType::Int:
-            stored = static_cast<std::int32_t>(value.toInt());
-            break;
-        case QMetaType::Bool:
-            stored = std::int32_t{value.toBool() ? 1 : 0};
-            break;
-        case QMetaType::QString:
-            stored = value.toString().toStdString();
-            break;
-        case QMetaType::QByteArray:
-            stored = SettingsFile::Binary{value.toByteArray().toStdString()};
-            break;
-        default:
-            return false;
-        }
-        values.emplace(it.key().toStdString(), std::move(stored));
-    }
-    const auto text = SettingsFile::format(values);
-    if (!text) return false;
-    return device.write(text->data(), static_cast<qint64>(text->size())) == static_cast<qint64>(text->size());
+std::string key(const QString &name) {
+    return name.toStdString();
 }
 
 } // namespace
@@ -70,49 +30,74 @@ QString SettingsStore::defaultPath(const QString &application) {
     return QDir(config).filePath(QStringLiteral("Sorvani/") + application + QStringLiteral(".json"));
 }
 
-QSettings::Format SettingsStore::format() {
-    static const QSettings::Format registered =
-        QSettings::registerFormat(QStringLiteral("json"), readSettingsFile, writeSettingsFile);
-    return registered;
-}
-
 SettingsStore::SettingsStore(const QString &path)
     : m_path(path) {
-    open();
+    QString problem;
+    if (readFile(m_values, problem) == Opened::Unusable) keepDamagedFile(problem);
 }
 
-SettingsStore::~SettingsStore() = default;
-
-void SettingsStore::open() {
-    m_settings = std::make_unique<QSettings>(m_path, format());
-    if (m_settings->status() != QSettings::FormatError) return;
-    keepDamagedFile();
-    m_settings = std::make_unique<QSettings>(m_path, format());
+// Values: the file was read. Missing: nothing there (or a link to nothing). NotAFile: a folder,
+// FIFO or device (or a link to one), never opened for reading beyond a look. Unusable: a file
+// that is there but cannot be read or is no settings file.
+SettingsStore::Opened SettingsStore::readFile(SettingsFile::Map &values, QString &problem) const {
+    const Result<RegularFile> file = RegularFile::open(localPath(m_path));
+    if (!file) {
+        problem = QString::fromStdString(file.error().message);
+        if (file.error().code == Error::Code::NotFound) return Opened::Missing;
+        return file.error().code == Error::Code::BadInput ? Opened::NotAFile : Opened::Unusable;
+    }
+    const Result<std::string> bytes = file->readAll(SettingsFile::kMaxFileBytes);
+    if (!bytes) {
+        problem = QString::fromStdString(bytes.error().message);
+        return Opened::Unusable;
+    }
+    Result<SettingsFile::Map> parsed = SettingsFile::parse(*bytes);
+    if (!parsed) {
+        problem = QString::fromStdString(parsed.error().message);
+        return Opened::Unusable;
+    }
+    values = std::move(*parsed);
+    return Opened::Values;
 }
 
 // A file that cannot be read is kept for whoever wants to look at it or mend it; the next save
-// writes a new one beside it.
-void SettingsStore::keepDamagedFile() {
+// writes a new one beside it. What is moved is the name: a link is kept as the link.
+void SettingsStore::keepDamagedFile(const QString &problem) {
     const QString stem = m_path + QStringLiteral(".damaged-") +
                          QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
     QString kept = stem;
-    for (int n = 1; QFileInfo::exists(kept); ++n)
+    // QFileInfo::exists follows links: a dangling link of that name is taken too.
+    for (int n = 1; QFileInfo::exists(kept) || QFileInfo(kept).isSymLink(); ++n)
         kept = stem + QLatin1Char('-') + QString::number(n);
     if (QFile::rename(m_path, kept)) {
         m_damaged = kept;
-        qWarning("settings file %s cannot be read; kept as %s", qPrintable(m_path), qPrintable(kept));
+        qWarning("settings file %s cannot be used (%s); kept as %s", qPrintable(m_path), qPrintable(problem),
+                 qPrintable(kept));
     } else {
-        qWarning("settings file %s cannot be read nor moved aside", qPrintable(m_path));
+        qWarning("settings file %s cannot be used (%s) nor moved aside", qPrintable(m_path),
+                 qPrintable(problem));
     }
 }
 
 template <class T> using Read = SettingsStore::Read<T>;
 
+namespace {
+
+const SettingsFile::Value *find(const SettingsFile::Map &changes, const SettingsFile::Map &values,
+                                const std::string &name) {
+    if (const auto it = changes.find(name); it != changes.end()) return &it->second;
+    if (const auto it = values.find(name); it != values.end()) return &it->second;
+    return nullptr;
+}
+
+} // namespace
+
 Read<int> SettingsStore::integer(const QString &name) const {
-    if (!m_settings->contains(name)) return {};
-    const QVariant value = m_settings->value(name);
-    if (value.typeId() != QMetaType::Int) return {Found::WrongType};
-    return {Found::Value, value.toInt()};
+    const SettingsFile::Value *value = find(m_changes, m_values, key(name));
+    if (!value) return {};
+    const auto *number = std::get_if<std::int32_t>(value);
+    if (!number) return {Found::WrongType};
+    return {Found::Value, static_cast<int>(*number)};
 }
 
 Read<bool> SettingsStore::flag(const QString &name) const {
@@ -121,57 +106,69 @@ Read<bool> SettingsStore::flag(const QString &name) const {
 }
 
 Read<QString> SettingsStore::text(const QString &name) const {
-    if (!m_settings->contains(name)) return {};
-    const QVariant value = m_settings->value(name);
-    if (value.typeId() != QMetaType::QString) return {Found::WrongType};
-    return {Found::Value, value.toString()};
+    const SettingsFile::Value *value = find(m_changes, m_values, key(name));
+    if (!value) return {};
+    const auto *text = std::get_if<std::string>(value);
+    if (!text) return {Found::WrongType};
+    return {Found::Value, QString::fromStdString(*text)};
 }
 
 Read<double> SettingsStore::real(const QString &name) const {
-    if (!m_settings->contains(name)) return {};
-    const QVariant value = m_settings->value(name);
-    if (value.typeId() != QMetaType::QByteArray) return {Found::WrongType};
-    const QByteArray bytes = value.toByteArray();
-    const auto number = SettingsFile::doubleFromBytes(
-        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    const SettingsFile::Value *value = find(m_changes, m_values, key(name));
+    if (!value) return {};
+    const auto *binary = std::get_if<SettingsFile::Binary>(value);
+    if (!binary) return {Found::WrongType};
+    const auto number = SettingsFile::doubleFromBytes(binary->bytes);
     if (!number) return {Found::WrongType};
     return {Found::Value, *number};
 }
 
 void SettingsStore::setInteger(const QString &name, int value) {
-    m_settings->setValue(name, value);
+    m_changes[key(name)] = std::int32_t{value};
 }
 
 void SettingsStore::setFlag(const QString &name, bool value) {
-    m_settings->setValue(name, value ? 1 : 0);
+    m_changes[key(name)] = std::int32_t{value ? 1 : 0};
 }
 
 void SettingsStore::setText(const QString &name, const QString &value) {
-    m_settings->setValue(name, value);
+    m_changes[key(name)] = value.toStdString();
 }
 
 void SettingsStore::setReal(const QString &name, double value) {
-    m_settings->setValue(name, QByteArray::fromStdString(SettingsFile::doubleBytes(value)));
-}
-
-// QSettings replaces the file through a temporary file and a rename, and the new file takes the
-// permissions of the one it replaces: a file created here with mode 0600 keeps the settings
-// private from then on.
-bool SettingsStore::prepareFile() const {
-    const QFileInfo info(m_path);
-    if (!QDir().mkpath(info.absolutePath())) return false;
-    const QFile::Permissions privateMode = QFile::ReadOwner | QFile::WriteOwner;
-    if (!info.exists()) {
-        QFile file(m_path);
-        return file.open(QIODevice::WriteOnly | QIODevice::NewOnly, privateMode);
-    }
-    return QFile::setPermissions(m_path, privateMode);
+    m_changes[key(name)] = SettingsFile::Binary{SettingsFile::doubleBytes(value)};
 }
 
 bool SettingsStore::save() {
-    if (!prepareFile()) return false;
-    m_settings->sync();
-    return m_settings->status() == QSettings::NoError;
+    m_saveError.clear();
+    const auto failed = [this](const QString &why) {
+        m_saveError = why;
+        return false;
+    };
+    if (!QDir().mkpath(QFileInfo(m_path).absolutePath()))
+        return failed(QFileInfo(m_path).absolutePath() + QStringLiteral(": cannot make the folder"));
+    // Only our file or a link is replaced; a folder, FIFO or device in its place is not ours.
+    struct stat st {};
+    if (::lstat(QFile::encodeName(m_path).constData(), &st) == 0 && !S_ISREG(st.st_mode) &&
+        !S_ISLNK(st.st_mode))
+        return failed(m_path + QStringLiteral(" is not a regular file"));
+
+    // The values as the file holds them now, so that what another writer stored since the store
+    // was opened stays; a file that cannot be used now counts as what was read on opening.
+    SettingsFile::Map merged;
+    QString problem;
+    const Opened now = readFile(merged, problem);
+    if (now == Opened::Unusable) keepDamagedFile(problem);
+    if (now != Opened::Values) merged = m_values;
+    for (const auto &[name, value] : m_changes)
+        merged[name] = value;
+    const Result<std::string> text = SettingsFile::format(merged);
+    if (!text) return failed(m_path + QStringLiteral(": ") + QString::fromStdString(text.error().message));
+    if (const Result<void> written = writeAtomically(localPath(m_path), *text, 0600); !written)
+        return failed(QString::fromStdString(written.error().message));
+    m_values = std::move(merged);
+    m_changes.clear();
+    return true;
 }
 
 } // namespace quorix

@@ -1,27 +1,26 @@
 #pragma once
 
-#include <memory>
-
-#include <QSettings>
 #include <QString>
+
+#include "output/settingsfile.h"
 
 namespace quorix {
 
-// The per-user settings store: QSettings over a JSON file of its own format (output/settingsfile.h)
-// that keeps integers, texts and binary data apart, so a value stored with another type than the
-// one asked for is seen as such. Booleans are stored as the integers 0 and 1, doubles as 8 bytes.
+// The per-user settings store: a JSON file of its own format (output/settingsfile.h) that keeps
+// integers, texts and binary data apart, so a value stored with another type than the one asked
+// for is seen as such. Booleans are stored as the integers 0 and 1, doubles as 8 bytes.
 //
-// Opening never fails: a missing file holds no values, and a damaged one is moved aside (kept
-// as "<file>.damaged-<time>") and counts as missing, so the next save cannot overwrite it.
+// Opening never fails: a missing file holds no values, and one that cannot be used (damaged,
+// unreadable, larger than the format allows) is moved aside (kept as "<file>.damaged-<time>")
+// and counts as missing, so the next save cannot overwrite it. Something that is not a file in
+// its place (a folder, a FIFO, a device) holds no values and is left alone; saving then fails.
+// Only a regular file, or a link to one, is ever read, and opening never blocks.
 class SettingsStore {
 public:
     // "$XDG_CONFIG_HOME/Sorvani/<application>.json", by default ~/.config/Sorvani/Quorix.json.
     static QString defaultPath(const QString &application = QStringLiteral("Quorix"));
-    // The registered format; registered on first use.
-    static QSettings::Format format();
 
     explicit SettingsStore(const QString &path = defaultPath());
-    ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
@@ -45,18 +44,24 @@ public:
     void setText(const QString &name, const QString &value);
     void setReal(const QString &name, double value);
 
-    // Writes the file with every value set so far and the stored ones not set again. The file is
-    // replaced as a whole (mode 0600): when that fails the earlier file stays as it was.
+    // Writes the file with every value set so far and the stored ones not set again (as the file
+    // holds them now). The file is replaced as a whole by a new regular file of mode 0600: a link
+    // in its place is replaced (its target neither written nor re-moded); a folder, FIFO or
+    // device in its place is left alone and the save fails. When it fails, the earlier file stays
+    // as it was and saveError() says why, naming the file.
     bool save();
+    const QString &saveError() const { return m_saveError; }
 
 private:
-    void open();
-    void keepDamagedFile();
-    bool prepareFile() const;
+    enum class Opened { Values, Missing, NotAFile, Unusable };
+    Opened readFile(SettingsFile::Map &values, QString &problem) const;
+    void keepDamagedFile(const QString &problem);
 
     QString m_path;
     QString m_damaged;
-    std::unique_ptr<QSettings> m_settings;
+    QString m_saveError;
+    SettingsFile::Map m_values;  // as read on opening
+    SettingsFile::Map m_changes; // set since
 };
 
 } // namespace quorix

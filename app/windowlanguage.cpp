@@ -5,7 +5,6 @@
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QDir>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -236,27 +235,31 @@ void applyTexts(const Component &c, const EntryTexts &texts) {
         c.object->setProperty("Charset", *charset);
 }
 
-std::optional<std::vector<std::string>> readLanguageFile(const QString &path) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    // A base file is a few dozen kilobytes; of a file of gigabytes only the start is read.
-    constexpr qint64 kMaxBytes = qint64{16} * 1024 * 1024;
-    const QByteArray bytes = file.read(kMaxBytes);
-    return decodeLanguageFile(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+// A base file is a few dozen kilobytes, a translation in UTF-16 twice that: 4 MiB only stops
+// files nobody wrote by hand.
+constexpr std::size_t kMaxLanguageFileBytes = std::size_t{4} << 20;
+
+// The lines of a language file; `read` says why there are none.
+std::optional<std::vector<std::string>> readLanguageFile(const QString &path, TextFileRead &read) {
+    std::string bytes;
+    read = readWholeFile(path, kMaxLanguageFileBytes, bytes);
+    if (!read) return std::nullopt;
+    return decodeLanguageFile(bytes);
 }
 
 // The items of an option group, named "<group>Item<n>", get the lines of its item file in
 // order. The items are fixed settings, so a file's extra lines add none and a short file leaves
 // the rest as they are.
-void loadOptionItems(const LottoZahlen &window, const QString &group, const QString &path) {
-    QStringList lines;
+TextFileRead loadOptionItems(const LottoZahlen &window, const QString &group, const QString &path) {
     QWidget *box = window.control(group);
-    if (!box || !readTextLines(path, lines, kMessageFileLimits)) return;
-    for (int i = 0; i < lines.size(); ++i) {
+    if (!box) return {};
+    TextFileRead read = readTextLines(path, kMessageFileLimits);
+    for (int i = 0; i < read.lines.size(); ++i) {
         auto *item = box->findChild<QRadioButton *>(group + QStringLiteral("Item") + QString::number(i));
         if (!item) break;
-        item->setText(lines.at(i));
+        item->setText(read.lines.at(i));
     }
+    return read;
 }
 
 // Kept on one line each: a line break would shift every following entry of the file.
@@ -408,13 +411,30 @@ void LottoZahlen::Italienisch1Click() {
     reportMessageFile(languageCommand(9));
 }
 
+// A file of the language that is there but cannot be read (a folder, a device, too large) is
+// said in the status bar; a missing translation or item file only means the base texts stay.
 bool LottoZahlen::DateiLaden1Click(const QString &basePath, const QString &code) {
-    const std::optional<std::vector<std::string>> baseLines = readLanguageFile(basePath);
-    if (!baseLines) return false;
+    m_languageFileProblem.clear();
+    // The first file refused, said once the language's messages are there to say it.
+    QString problemPath;
+    TextFileRead problem;
+    const auto note = [&](const QString &path, const TextFileRead &read) {
+        if (!read && read.status != TextFileRead::Status::Missing && problemPath.isEmpty()) {
+            problemPath = path;
+            problem = read;
+        }
+    };
+    TextFileRead read;
+    const std::optional<std::vector<std::string>> baseLines = readLanguageFile(basePath, read);
+    if (!baseLines) {
+        m_languageFileProblem = m_messages.unreadText(basePath, read);
+        return false;
+    }
     const std::vector<BaseEntry> base = parseBaseEntries(*baseLines);
     std::optional<std::vector<TranslationEntry>> translation;
-    if (auto lines = readLanguageFile(basePath + QLatin1Char('.') + code))
-        translation = parseTranslationEntries(*lines);
+    const QString translationPath = basePath + QLatin1Char('.') + code;
+    if (auto lines = readLanguageFile(translationPath, read)) translation = parseTranslationEntries(*lines);
+    note(translationPath, read);
 
     std::size_t cursor = 0;
     for (const Component &component : enumerateComponents(*this)) {
@@ -428,10 +448,12 @@ bool LottoZahlen::DateiLaden1Click(const QString &basePath, const QString &code)
     }
 
     const QDir land = QFileInfo(basePath).dir();
-    for (int group = 1; group <= 3; ++group)
-        loadOptionItems(*this, QStringLiteral("RadioGroup%1").arg(group),
-                        land.filePath(QStringLiteral("Radio%1.txt.").arg(group) + code));
+    for (int group = 1; group <= 3; ++group) {
+        const QString itemPath = land.filePath(QStringLiteral("Radio%1.txt.").arg(group) + code);
+        note(itemPath, loadOptionItems(*this, QStringLiteral("RadioGroup%1").arg(group), itemPath));
+    }
     const bool messagesRead = m_messages.load(land.filePath(QStringLiteral("meldungen.txt.") + code));
+    if (!problemPath.isEmpty()) m_languageFileProblem = m_messages.unreadText(problemPath, problem);
 
     // Texts built from messages follow the language at once.
     m_ui.replay->setText(replayCaption());

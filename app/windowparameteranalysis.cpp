@@ -11,13 +11,14 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QLocale>
-#include <QSaveFile>
+#include <QFile>
 
 #include "app/lottozahlen.h"
 #include "app/prompts.h"
 #include "app/uihelpers.h"
 #include "app/windowcomputation.h"
 #include "core/parameteranalysis.h"
+#include "output/atomicfile.h"
 
 namespace quorix {
 
@@ -64,11 +65,10 @@ std::optional<std::uint32_t> seedFromText(const QString &text) {
     return static_cast<std::uint32_t>(value);
 }
 
-bool writeReport(const QString &path, const std::string &text) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) return false;
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return file.commit();
+// Replaced as a whole like the other reports: a file or link planted under the name is replaced,
+// never written through.
+Result<void> writeReport(const QString &path, const std::string &text) {
+    return writeAtomically(std::filesystem::path(QFile::encodeName(path).toStdString()), text);
 }
 
 // The walk's request: the computation's inputs as the compute button would take them, from the
@@ -148,10 +148,16 @@ void LottoZahlen::BitBtn9Click() {
         });
     const bool closeAfter = m_computation->endOuterRun();
 
-    const QString path = QDir::current().filePath(QString::fromLatin1(kReportName));
-    if (!analysis || !writeReport(path, parameterReportText(*analysis, reportTexts(*this)))) {
+    const QString path = QDir(m_programFolder).filePath(QString::fromLatin1(kReportName));
+    const Result<void> written = analysis
+                                     ? writeReport(path, parameterReportText(*analysis, reportTexts(*this)))
+                                     : Result<void>(analysis.error());
+    if (!written) {
         setStatusText(0, QString());
-        Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));
+        // A report that cannot be written is named as the repetition analysis names its own.
+        Prompts::message(this, windowTitle(),
+                         analysis ? QString::fromStdString(written.error().message)
+                                  : message(Msg::AnalysisFailed));
     } else {
         setStatusText(0, u"%1 %2  %3"_s.arg(analysis->turns).arg(message(Msg::Draws)).arg(seconds(elapsed)));
         // The sheet keeps the last computation's tips; the current draw is the last one checked.

@@ -3,6 +3,7 @@
 // written from them once.
 #include "app/lottozahlen.h"
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 #include <span>
@@ -12,10 +13,13 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSpinBox>
 
 #include "app/controlnames.h"
+#include "app/prompts.h"
 #include "app/settingsnames.h"
 #include "app/settingsstore.h"
 #include "app/uihelpers.h"
@@ -108,6 +112,15 @@ void restoreFamily(GroupReader &group, const LottoZahlen &window, std::span<cons
         restoreControl(group, window, stored);
 }
 
+// The largest size a stored one may give the window: the screen's available area, or the
+// window's design size where the screen is smaller than that. A larger stored size (a hand-edited
+// file, a larger screen before) is cut to it, so a window never costs more than the screen.
+QSize largestSize(const QWidget &window) {
+    const QScreen *screen = window.screen() ? window.screen() : QGuiApplication::primaryScreen();
+    const QSize available = screen ? screen->availableGeometry().size() : QSize(1920, 1080);
+    return available.expandedTo(window.size());
+}
+
 // Group 1: the check boxes, the paper format, the window's size and the print offsets. With
 // neither weekday box ticked no draw would count, so both are ticked then.
 void restoreFirstGroup(const SettingsStore &store, LottoZahlen &window) {
@@ -123,8 +136,11 @@ void restoreFirstGroup(const SettingsStore &store, LottoZahlen &window) {
     }
     PrintSettings &print = window.printSettings();
     if (const auto paper = group.integer(name(settingname::kPaperFormat))) print.paperFormat = *paper;
-    if (const auto height = group.integer(name(settingname::kHeight))) window.resize(window.width(), *height);
-    if (const auto width = group.integer(name(settingname::kWidth))) window.resize(*width, window.height());
+    const QSize largest = largestSize(window);
+    if (const auto height = group.integer(name(settingname::kHeight)))
+        window.resize(window.width(), std::max(window.minimumHeight(), std::min(*height, largest.height())));
+    if (const auto width = group.integer(name(settingname::kWidth)))
+        window.resize(std::max(window.minimumWidth(), std::min(*width, largest.width())), window.height());
     if (const auto top = group.integer(name(settingname::kTop))) print.top = *top;
     if (const auto left = group.integer(name(settingname::kLeft))) print.left = *left;
 }
@@ -203,7 +219,7 @@ void LottoZahlen::restoreLateSettings() {
 }
 
 // The file is replaced as a whole, so a save that fails anywhere leaves the earlier file, every
-// value of it, as it was. A failed save is not reported: the program closes regardless.
+// value of it, as it was. A failed save is said in a box (the program closes regardless).
 void LottoZahlen::saveSettings() {
     // A window whose start-up never ran holds design values, not the player's settings.
     if (!m_started) return;
@@ -224,7 +240,10 @@ void LottoZahlen::saveSettings() {
         saveFamily(store, *this, family);
     saveControl(store, *this, storedStartDate());
     saveJokers(store, m_jokers);
-    store.save();
+    if (store.save()) return;
+    QString text = m_messages.filled(Msg::SettingsNotSaved, store.saveError());
+    if (text.isEmpty()) text = QStringLiteral("The settings could not be saved: ") + store.saveError();
+    Prompts::message(this, windowTitle(), text);
 }
 
 } // namespace quorix

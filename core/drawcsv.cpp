@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <fstream>
 #include <iterator>
 #include <map>
 #include <optional>
@@ -164,37 +163,9 @@ Result<DrawCsv> parseDrawCsv(std::string_view text) {
 }
 
 Result<DrawCsv> readDrawCsv(const std::filesystem::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        return Error{errno == ENOENT ? Error::Code::NotFound : Error::Code::Io,
-                     "Cannot open " + path.string() + ": " + std::strerror(errno)};
-    CsvLines lines;
-    std::string line;
-    bool tooLong = false;
-    bool pending = false; // bytes of a line without its LF yet
-    std::array<char, std::size_t{64} * 1024> chunk{};
-    while (in) {
-        in.read(chunk.data(), chunk.size());
-        const std::string_view got(chunk.data(), static_cast<std::size_t>(in.gcount()));
-        std::size_t start = 0;
-        while (start < got.size()) {
-            const std::size_t end = got.find('\n', start);
-            const std::string_view piece =
-                got.substr(start, end == std::string_view::npos ? end : end - start);
-            const std::size_t room = kLineCap - std::min(kLineCap, line.size());
-            line.append(piece.substr(0, room));
-            tooLong = tooLong || piece.size() > room;
-            pending = true;
-            if (end == std::string_view::npos) break;
-            lines.take(line, tooLong);
-            line.clear();
-            tooLong = pending = false;
-            start = end + 1;
-        }
-    }
-    if (in.bad()) return ioError("Cannot read " + path.string() + ": " + std::strerror(errno));
-    if (pending) lines.take(line, tooLong);
-    return lines.finish();
+    const Result<std::string> text = readRegularFile(path, kMaxDrawCsvFileBytes);
+    if (!text) return text.error();
+    return parseDrawCsv(*text);
 }
 
 bool looksLikeDrawCsv(std::string_view firstBytes) {
@@ -206,13 +177,17 @@ bool looksLikeDrawCsv(std::string_view firstBytes) {
 }
 
 Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path) {
-    std::array<char, 8> first{};
-    // A FIFO or device in the file's place is refused, never waited on or read for ever.
-    auto file = RegularFile::open(path);
-    if (!file) return file.error();
-    const ssize_t got = ::pread(file->fd(), first.data(), first.size(), 0);
-    if (got < 0) return Error{Error::Code::Io, "Cannot read " + path.string() + ": " + std::strerror(errno)};
-    if (!looksLikeDrawCsv({first.data(), static_cast<std::size_t>(got)})) return DrawFile(path).readAll();
+    {
+        const Result<RegularFile> file = RegularFile::open(path);
+        if (!file) return file.error();
+        std::array<char, 8> first{};
+        ssize_t got = -1;
+        do {
+            got = ::pread(file->fd(), first.data(), first.size(), 0);
+        } while (got < 0 && errno == EINTR);
+        if (got < 0) return ioError("Cannot read " + path.string() + ": " + std::strerror(errno));
+        if (!looksLikeDrawCsv({first.data(), static_cast<std::size_t>(got)})) return DrawFile(path).readAll();
+    }
     auto csv = readDrawCsv(path);
     if (!csv) return csv.error();
     if (!csv->rejects.empty())

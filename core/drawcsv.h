@@ -18,6 +18,9 @@ inline constexpr std::string_view kDrawCsvHeader = "date,n1,n2,n3,n4,n5,n6,bonus
 // A good line has well under a hundred bytes; a longer one is rejected unread, so a hostile file
 // of one huge line costs no memory.
 inline constexpr std::size_t kMaxDrawCsvLineBytes = 1000;
+// A whole history since 1970 has about 6,000 lines of under 40 bytes; a file beyond 16 MiB is
+// refused unread.
+inline constexpr std::size_t kMaxDrawCsvFileBytes = std::size_t{16} << 20;
 
 struct CsvReject {
     std::size_t line = 0; // 1-based; the header is line 1
@@ -37,14 +40,16 @@ Result<Draw> parseDrawCsvLine(std::string_view line);
 // are accepted); blank lines are skipped; every other line is a draw or a reject. A line longer
 // than kMaxDrawCsvLineBytes is a reject.
 Result<DrawCsv> parseDrawCsv(std::string_view text);
-// The same from a file, read piece by piece: memory grows with the draws, not with the lines.
+// The same from a file: a regular file (or a link to one) of at most kMaxDrawCsvFileBytes; a
+// FIFO or device is refused, never waited on. The error names the file.
 Result<DrawCsv> readDrawCsv(const std::filesystem::path &path);
 
 // Whether the first bytes of a file are text (a draw CSV, or a text file meant as one) rather
 // than draw records: a record starts with the bytes of a date, which are never all printable.
 bool looksLikeDrawCsv(std::string_view firstBytes);
 // The draws of a file given as a draw history: a draw CSV when its content is text, else a draw
-// file. A CSV with a rejected line is an error naming the first one.
+// file. A CSV with a rejected line is an error naming the first one. Only a regular file (or a
+// link to one) is looked at.
 Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path);
 
 // One line without line end. A Joker of all zeros is written empty: the draw file cannot tell it

@@ -85,13 +85,21 @@ enum class Msg : int {
     // "Der Aufruf des Klickwerks ist zu lang ...": its path or command line over 1023 characters
     KlickwerkCommandTooLong = 76,
     ServerAnswerTooLarge =
-        77, // "Die Antwort des Zahlen-Servers ist größer als 64 KiB ...:", then the address
+        77, // "Die Antwort des Zahlen-Servers ist grösser als 64 KiB ...:", then the address
     ServerRedirectNotFollowed = 78, // "Der Zahlen-Server leitet weiter; ...:", then where to
     ServerAnswerRefused = 79, // "Die Antwort des Zahlen-Servers wurde nicht übernommen, ...:", then why
+    // "%1 ist grösser als %2 und wird nicht gelesen.": a file beyond its reader's limit; %1 the
+    // file, %2 the limit ("1 MiB")
+    FileTooLarge = 80,
+    // "%1 ist keine gewöhnliche Datei ... und wird nicht gelesen.": a folder, device or FIFO
+    // where a file was expected; %1 the file
+    NotARegularFile = 81,
+    // "Die Einstellungen konnten nicht gespeichert werden: %1", %1 the system's reason
+    SettingsNotSaved = 82,
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 80;
+inline constexpr int kMessageCount = 83;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

@@ -1,6 +1,6 @@
 // A hostile draw history CSV: parsing it, and what an import does with the draws it accepts
 // (merging them into the history, storing them in the draw file, exporting them again), and
-// reading the same bytes from a file in pieces.
+// reading the same bytes from a file.
 
 #include <algorithm>
 #include <cstddef>
@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     (void)parseDrawCsvLine(text);
     const auto csv = parseDrawCsv(text);
 
-    // The file reader takes the file in pieces and caps each line; it must agree with the text.
+    // The file reader must agree with the text parser.
     const quorix::fuzz::ScratchFolder folder("drawcsv");
     quorix::fuzz::writeFile(folder.path() / "in.csv", data, size);
     const auto fromFile = readDrawCsv(folder.path() / "in.csv");

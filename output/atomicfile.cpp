@@ -19,14 +19,14 @@ Error fileError(const char *what, const std::filesystem::path &path, int err) {
 
 } // namespace
 
-Result<void> writeAtomically(const std::filesystem::path &target, std::string_view bytes) {
+Result<void> writeAtomically(const std::filesystem::path &target, std::string_view bytes, unsigned mode) {
     const std::filesystem::path folder = target.parent_path();
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
         temporary = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
                               std::to_string(attempt));
-        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
         if (fd < 0 && errno != EEXIST) break;
     }
     if (fd < 0) return fileError("Cannot create", target, errno);

@@ -1,11 +1,9 @@
 #include "output/tipfile.h"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
 
+#include "core/regularfile.h"
 #include "core/textlines.h"
 #include "output/atomicfile.h"
 
@@ -18,12 +16,6 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 // A written line is six short numbers and a lucky digit; the limits only stop hostile files from
 // growing into huge texts. A lone CR ends a line too, so no field ever holds one.
 constexpr TextLimits kTipFileLimits{1000, kTipRowCount, true};
-constexpr std::size_t kMaxTipFileBytes = std::size_t{64} * 1024;
-
-Error fileError(const char *what, const std::filesystem::path &path, int err) {
-    return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
-            std::string(what) + " " + path.string() + ": " + std::strerror(err)};
-}
 
 // The text before the first "," (or all of it) and what follows the comma.
 struct Split {
@@ -87,14 +79,9 @@ TipSheet TipFile::parse(std::string_view bytes) {
 }
 
 Result<TipSheet> TipFile::read(const std::filesystem::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return fileError("Cannot open", path, errno);
-    // Fourteen short lines never come near this; a huge file is read no further.
-    std::string bytes(kMaxTipFileBytes, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return fileError("Cannot read", path, errno);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    return parse(bytes);
+    const Result<std::string> bytes = readRegularFile(path, kMaxFileBytes);
+    if (!bytes) return bytes.error();
+    return parse(*bytes);
 }
 
 std::string TipFile::proposedName(DaySerial endDate, DaySerial today) {

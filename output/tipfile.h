@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -29,6 +30,9 @@ struct TipFile {
     // Line r fills row r; missing lines read as empty, lines after the 14th are ignored. A line
     // that is not UTF-8 is read as Windows-1252. No row comes back locked.
     static TipSheet parse(std::string_view bytes);
+    // Fourteen lines of at most 1000 characters fit many times over; a larger file, a folder, a
+    // FIFO or a device is refused with an error naming the file.
+    static constexpr std::size_t kMaxFileBytes = std::size_t{64} * 1024;
     static Result<TipSheet> read(const std::filesystem::path &path);
 
     // The proposed file name "yyyymmdd.zqt": the next draw day when the end date is a Sunday,

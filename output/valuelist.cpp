@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/regularfile.h"
 #include "core/textlines.h"
 
 namespace quorix {
@@ -80,14 +81,9 @@ NumberList ValueListFile::parse(std::string_view text) {
 }
 
 Result<NumberList> ValueListFile::read(const std::filesystem::path &path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ioError(path.string() + ": " + std::strerror(errno));
-    // 45 lines of weights never come near this; a huge file is read no further.
-    std::string text(std::size_t{64} * 1024, '\0');
-    in.read(text.data(), static_cast<std::streamsize>(text.size()));
-    if (in.bad()) return ioError(path.string() + ": " + std::strerror(errno));
-    text.resize(static_cast<std::size_t>(in.gcount()));
-    return parse(text);
+    const Result<std::string> text = readRegularFile(path, kMaxFileBytes);
+    if (!text) return text.error();
+    return parse(*text);
 }
 
 std::string ValueListFile::proposedName(int year, int month, int day) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -24,7 +25,10 @@ struct ValueListFile {
     // weight "1". Lines beyond 45 are ignored. A line that is not UTF-8 is read as Windows-1252; a
     // byte-order mark at the start is dropped once. CR LF, LF and a lone CR end a line.
     static NumberList parse(std::string_view text);
-    // A file that cannot be read leaves nothing changed: the error comes back instead.
+    // A file that cannot be read leaves nothing changed: the error comes back instead. 45 lines
+    // of weights fit many times over in 64 KiB; a larger file, a folder, a FIFO or a device is
+    // refused with an error naming the file.
+    static constexpr std::size_t kMaxFileBytes = std::size_t{64} * 1024;
     static Result<NumberList> read(const std::filesystem::path &path);
 
     // The proposed file name: the date as yyyymmdd and ".zqw".

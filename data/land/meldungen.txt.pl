@@ -78,3 +78,6 @@ Wywołanie programu Klickwerk jest za długie: ścieżka programu i wiersz polec
 Odpowiedź serwera liczb jest większa niż 64 KiB i została odrzucona:
 Serwer liczb przekierowuje; przekierowanie nie jest wykonywane:
 Odpowiedź serwera liczb nie została zapisana, nie jest prawidłowym losowaniem:
+%1 jest większy niż %2 i nie zostanie wczytany.
+%1 nie jest zwykłym plikiem (lecz np. folderem, urządzeniem lub potokiem) i nie zostanie wczytany.
+Nie udało się zapisać ustawień: %1

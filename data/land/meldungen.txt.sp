@@ -78,3 +78,6 @@ La llamada a Klickwerk es demasiado larga: la ruta del programa y la línea de c
 La respuesta del servidor de números supera 64 KiB y se ha descartado:
 El servidor de números redirige; la redirección no se sigue:
 La respuesta del servidor de números no se ha guardado, no es un sorteo válido:
+%1 supera %2 y no se lee.
+%1 no es un archivo normal (sino, por ejemplo, una carpeta, un dispositivo o una tubería) y no se lee.
+No se pudo guardar la configuración: %1

@@ -17,6 +17,8 @@
 #include <QStringDecoder>
 #include <QtTest>
 
+#include <sys/stat.h>
+
 #include "app/lottozahlen.h"
 #include "app/numberdialog.h"
 #include "app/statisticschart.h"
@@ -127,6 +129,8 @@ private Q_SLOTS:
     void exportReloadsAsBaseFile();
     void hostileFilesLoadWithoutHarm_data();
     void hostileFilesLoadWithoutHarm();
+    void refusedLanguageFilesAreNamed_data();
+    void refusedLanguageFilesAreNamed();
 };
 
 // The shipped base file must list the window's texts in the order the window enumerates them, or
@@ -481,6 +485,89 @@ void LanguageTest::hostileFilesLoadWithoutHarm() {
     w.DateiLaden1Click(path, u"en"_s);
     QCOMPARE(textOf(w, "SpeedButton15"), saveCaption);
     QCOMPARE(textOf(w, "Loeschen"), u"Löschen"_s);
+}
+
+enum class Planted { Fifo, Folder, DevZero, Oversize, Dangling };
+Q_DECLARE_METATYPE(Planted)
+
+void LanguageTest::refusedLanguageFilesAreNamed_data() {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Planted>("planted");
+    // How the status bar names it: "english" (no messages at hand), "german" or "nothing".
+    QTest::addColumn<QString>("said");
+    QTest::addColumn<QString>("limit");
+    const std::pair<const char *, Planted> kinds[] = {{"FIFO", Planted::Fifo},
+                                                      {"folder", Planted::Folder},
+                                                      {"link to /dev/zero", Planted::DevZero},
+                                                      {"one byte too many", Planted::Oversize},
+                                                      {"dangling link", Planted::Dangling}};
+    struct File {
+        const char *name;
+        const char *said;        // how a refusal is said
+        const char *saidMissing; // how a missing file is said
+        const char *limit;
+    };
+    // The messages come last: a refused base file leaves none, a refused message file too.
+    const File files[] = {{"meldungen.txt.de", "english", "english", "1 MiB"},
+                          {"bezeichch.txt", "english", "english", "4 MiB"},
+                          {"bezeichch.txt.de", "german", "nothing", "4 MiB"},
+                          {"Radio1.txt.de", "german", "nothing", "1 MiB"}};
+    for (const File &f : files)
+        for (const auto &[what, planted] : kinds)
+            QTest::addRow("%s %s", f.name, what)
+                << QString::fromLatin1(f.name) << planted
+                << QString::fromLatin1(planted == Planted::Dangling ? f.saidMissing : f.said)
+                << QString::fromLatin1(f.limit);
+}
+
+// A FIFO, a device or a file of gigabytes in land/ is refused at once: the window comes up and
+// the status bar names the file and why, in the language where its messages are at hand.
+void LanguageTest::refusedLanguageFilesAreNamed() {
+    QFETCH(QString, file);
+    QFETCH(Planted, planted);
+    QFETCH(QString, said);
+    QFETCH(QString, limit);
+    TempHome home;
+    PromptScript prompts;
+    home.writeDraws({makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41})});
+    const QString path = QDir(home.path()).filePath(u"land/"_s + file);
+    QVERIFY(QFile::remove(path));
+    const QByteArray local = QFile::encodeName(path);
+    switch (planted) {
+    case Planted::Fifo:
+        QCOMPARE(::mkfifo(local.constData(), 0600), 0);
+        break;
+    case Planted::Folder:
+        QVERIFY(QDir().mkdir(path));
+        break;
+    case Planted::DevZero:
+        QVERIFY(QFile::link(u"/dev/zero"_s, path));
+        break;
+    case Planted::Oversize: {
+        const qint64 bytes = (limit == u"1 MiB"_s ? qint64{1} << 20 : qint64{4} << 20) + 1;
+        writeBytes(path, QByteArray(bytes, '\n'));
+        break;
+    }
+    case Planted::Dangling:
+        QVERIFY(QFile::link(path + u".nowhere"_s, path));
+        break;
+    }
+
+    LottoZahlen window;
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QString shown = QDir::toNativeSeparators(path);
+    QString expected;
+    if (said == u"english") {
+        expected = shown + (planted == Planted::Dangling   ? u": missing"_s
+                            : planted == Planted::Oversize ? u": larger than "_s + limit
+                                                           : u": not a regular file"_s);
+    } else if (said == u"german") {
+        expected = planted == Planted::Oversize ? window.message(Msg::FileTooLarge).arg(shown, limit)
+                                                : window.message(Msg::NotARegularFile).arg(shown);
+        QVERIFY(expected.contains(u"wird nicht gelesen"_s));
+    }
+    QCOMPARE(window.statusPanel(1)->text(), expected);
 }
 
 QTEST_MAIN(LanguageTest)

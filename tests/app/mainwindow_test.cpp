@@ -258,8 +258,9 @@ void MainWindowTest::incompleteMessageFileIsReported() {
         int lines; // -1: no file
         const char *report;
     };
-    const Case cases[] = {
-        {"missing", -1, ": missing"}, {"empty", 0, ": 0 of %1 lines"}, {"short", 3, ": 3 of %1 lines"}};
+    const Case cases[] = {{"a folder in its place", -1, ": not a regular file"},
+                          {"empty", 0, ": 0 of %1 lines"},
+                          {"short", 3, ": 3 of %1 lines"}};
     for (const Case &c : cases) {
         TempHome home;
         PromptScript prompts;

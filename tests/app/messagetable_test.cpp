@@ -115,9 +115,9 @@ void MessageTableTest::seedingFillsOnlyWhatIsMissing() {
     write(target.filePath(QStringLiteral("land/meldungen.txt.de")), "eigene\n");
 
     ProgramFolder::seed(source.path(), target.path());
-    QStringList lines;
-    QVERIFY(readTextLines(target.filePath(QStringLiteral("land/meldungen.txt.de")), lines));
-    QCOMPARE(lines, QStringList{QStringLiteral("eigene")}); // the user's file stays
+    const TextFileRead read = readTextLines(target.filePath(QStringLiteral("land/meldungen.txt.de")));
+    QVERIFY(read);
+    QCOMPARE(read.lines, QStringList{QStringLiteral("eigene")}); // the user's file stays
     QVERIFY(QFile::exists(target.filePath(QStringLiteral("land/meldungen.txt.en"))));
     QVERIFY(QFile::exists(target.filePath(QStringLiteral("yippee.wav"))));
     QVERIFY(!QFile::exists(target.filePath(QStringLiteral("ZahlenCH.dat"))));

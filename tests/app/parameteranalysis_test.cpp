@@ -5,10 +5,12 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -45,11 +47,14 @@ private Q_SLOTS:
     void stopEndsAfterTheTurnAndStillReports_data();
     void stopEndsAfterTheTurnAndStillReports();
     void closingDuringTheWalkStopsItThenCloses();
+    void reportReplacesWhatIsPlantedUnderItsName();
 
 private:
     std::unique_ptr<TempHome> m_home;
     std::unique_ptr<PromptScript> m_prompts;
     std::unique_ptr<LottoZahlen> m_window;
+    // The current folder during a test: not the program folder, so nothing may land here.
+    std::unique_ptr<QTemporaryDir> m_current;
     QString m_oldCurrent;
     QStringList m_opened;
 
@@ -94,7 +99,8 @@ void ParameterAnalysisTest::init() {
     m_home = std::make_unique<TempHome>();
     m_prompts = std::make_unique<PromptScript>();
     m_oldCurrent = QDir::currentPath();
-    QDir::setCurrent(m_home->path());
+    m_current = std::make_unique<QTemporaryDir>();
+    QDir::setCurrent(m_current->path());
     m_opened.clear();
 }
 
@@ -102,6 +108,9 @@ void ParameterAnalysisTest::cleanup() {
     m_window.reset();
     m_prompts.reset();
     QDir::setCurrent(m_oldCurrent);
+    QVERIFY2(QDir(m_current->path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+             "something was written to the current folder");
+    m_current.reset();
     m_home.reset();
 }
 
@@ -234,6 +243,41 @@ void ParameterAnalysisTest::closingDuringTheWalkStopsItThenCloses() {
     const QByteArray stored = settings.readAll();
     QVERIFY2(QString::fromUtf8(stored).contains(QRegularExpression(u"\"Chekcbox20\":\\s*(1|true)"_s)),
              stored.constData());
+}
+
+// Test.txt is replaced as a whole: a link planted under its name is replaced and its target left
+// as it was; what cannot be replaced (a folder) is named in a box and no report is opened.
+void ParameterAnalysisTest::reportReplacesWhatIsPlantedUnderItsName() {
+    LottoZahlen &window = start();
+    QTemporaryDir elsewhere;
+    const QString foreign = elsewhere.filePath(u"foreign.txt"_s);
+    {
+        QFile file(foreign);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("not yours");
+    }
+    QVERIFY(QFile::link(foreign, reportPath()));
+    m_prompts->answer(true, u"4711"_s);
+    analyse();
+    QCOMPARE(m_opened, QStringList{reportPath()});
+    QVERIFY(!QFileInfo(reportPath()).isSymLink());
+    QCOMPARE(report(), QString::fromStdString(parameterReportText(expectedWalk(4711), texts())));
+    QFile target(foreign);
+    QVERIFY(target.open(QIODevice::ReadOnly));
+    QCOMPARE(target.readAll(), QByteArray("not yours"));
+
+    QVERIFY(QFile::remove(reportPath()));
+    QVERIFY(QDir().mkpath(reportPath() + u"/inside"_s));
+    m_opened.clear();
+    window.ui().endDate->setDate(kFrom);
+    m_prompts->answer(true, u"4711"_s);
+    analyse();
+    const auto &asked = m_prompts->asked();
+    QCOMPARE(asked.size(), std::size_t{3});
+    QCOMPARE(asked[2].kind, Prompts::Kind::Message);
+    QVERIFY2(asked[2].text.contains(reportPath()), qPrintable(asked[2].text));
+    QVERIFY(m_opened.isEmpty());
+    QVERIFY(QFileInfo(reportPath() + u"/inside"_s).isDir());
 }
 
 QTEST_MAIN(ParameterAnalysisTest)

@@ -1,6 +1,8 @@
 // The settings store through the real window: what start-up reads from the settings file into
 // the controls, and what closing writes back.
 #include <functional>
+#include <limits>
+#include <memory>
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -8,14 +10,19 @@
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QScreen>
+#include <QTemporaryDir>
 #include <QLineEdit>
 #include <QSpinBox>
 #include <QtTest>
 
+#include <sys/fsuid.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include "app/lottozahlen.h"
 #include "app/settingsnames.h"
+#include "app/settingsstore.h"
 #include "app/uihelpers.h"
 #include "appfixture.h"
 #include "output/settingsfile.h"
@@ -134,6 +141,10 @@ private Q_SLOTS:
     void damagedFileIsKeptAndStartUpGoesOn();
     void closingMaximisedKeepsTheNormalSize();
     void everyValueSurvivesARestart();
+    void unreadableFileIsKeptAside();
+    void aLinkInItsPlaceIsReplacedNotWrittenThrough();
+    void somethingElseInItsPlaceIsLeftAndTheFailedSaveSaid();
+    void storedSizeIsCutToTheScreen();
 };
 
 void SettingsTest::storedNamesAreTheFilesAndNameControlsOfTheirKind() {
@@ -457,9 +468,11 @@ void SettingsTest::everyValueSurvivesARestart() {
                                          JokerTicket{true, {0, 0, 0, 0, 0, 1}}};
         window.setReplayNumber(QStringLiteral("654321"));
         window.selectLanguage(1);
-        const QSize bigger = window.size() + QSize(41, 29);
-        window.resize(bigger);
-        QTRY_COMPARE(window.size(), bigger);
+        // Smaller than designed: the test screen leaves no room for a larger window.
+        const QSize other = (window.size() - QSize(41, 29)).expandedTo(window.minimumSizeHint());
+        QVERIFY(other != window.size());
+        window.resize(other);
+        QTRY_COMPARE(window.size(), other);
         changed = snapshot(window);
         window.close();
     }
@@ -472,6 +485,178 @@ void SettingsTest::everyValueSurvivesARestart() {
     LottoZahlen window;
     start(window);
     QCOMPARE(snapshot(window), changed);
+}
+
+namespace {
+
+struct stat lstatOf(const QString &path) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0) info.st_mode = 0;
+    return info;
+}
+
+} // namespace
+
+// A file the program may not read (mode 000) is kept aside as a damaged one is, not overwritten at
+// close. As root the store is opened with a file-system user id that has no root rights.
+void SettingsTest::unreadableFileIsKeptAside() {
+    QTemporaryDir dir;
+    QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                  QFile::ExeGroup | QFile::ExeOther));
+    const QString folder = dir.filePath(QStringLiteral("config"));
+    QVERIFY(QDir().mkpath(folder));
+    const QString path = QDir(folder).filePath(QStringLiteral("Quorix.json"));
+    const std::string stored = SettingsFile::format(Map{{"UpDown7", 9}}).value();
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(stored.data(), static_cast<qint64>(stored.size()));
+    }
+    QVERIFY(QFile::setPermissions(path, {}));
+    const bool root = ::geteuid() == 0;
+    constexpr uid_t kNobody = 65534;
+    if (root) {
+        QCOMPARE(::chown(QFile::encodeName(folder).constData(), kNobody, kNobody), 0);
+        QCOMPARE(::chown(QFile::encodeName(path).constData(), kNobody, kNobody), 0);
+        ::setfsuid(kNobody);
+        if (::setfsuid(static_cast<uid_t>(-1)) != static_cast<int>(kNobody))
+            QSKIP("cannot drop root's rights");
+    }
+    auto store = std::make_unique<SettingsStore>(path);
+    if (root) ::setfsuid(0);
+
+    QVERIFY(!store->integer(QStringLiteral("UpDown7")));
+    const QString kept = store->keptDamagedFile();
+    QVERIFY2(kept.startsWith(path + QStringLiteral(".damaged-")), qPrintable(kept));
+    QCOMPARE(fileBytes(kept).toStdString(), stored);
+    QCOMPARE(lstatOf(kept).st_mode & 07777U, 0U); // kept as it was
+    store->setInteger(QStringLiteral("UpDown7"), 5);
+    QVERIFY2(store->save(), qPrintable(store->saveError()));
+    QCOMPARE(fileBytes(path).toStdString(), SettingsFile::format(Map{{"UpDown7", 5}}).value());
+    QCOMPARE(fileBytes(kept).toStdString(), stored);
+}
+
+// A link in the settings file's place is read through when it leads to a file, and replaced by a
+// file of our own at close: its target is neither written nor re-moded, and a link to nothing
+// gets no target.
+void SettingsTest::aLinkInItsPlaceIsReplacedNotWrittenThrough() {
+    struct Case {
+        const char *what;
+        const char *target; // relative: a file beside the home; absolute: as it is
+        bool targetIsSettings;
+        int upDown7; // what the window shows
+    };
+    const Case cases[] = {
+        {"link to a settings file", "elsewhere.json", true, 9},
+        {"dangling link", "nowhere.json", false, 50},
+        {"link to /dev/zero", "/dev/zero", false, 50},
+    };
+    for (const Case &c : cases) {
+        TempHome home;
+        PromptScript prompts;
+        home.writeDraws({makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41})}); // no box about a missing history
+        const QString target = QDir::isAbsolutePath(QString::fromLatin1(c.target))
+                                   ? QString::fromLatin1(c.target)
+                                   : QDir(home.path()).filePath(QString::fromLatin1(c.target));
+        const std::string stored = SettingsFile::format(Map{{"UpDown7", 9}}).value();
+        if (c.targetIsSettings) {
+            QFile file(target);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(stored.data(), static_cast<qint64>(stored.size()));
+            file.close();
+            QVERIFY(QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                                      QFile::ReadOther));
+        }
+        QVERIFY(QDir().mkpath(QFileInfo(home.settingsFile()).absolutePath()));
+        QVERIFY(QFile::link(target, home.settingsFile()));
+        {
+            LottoZahlen window;
+            start(window);
+            QCOMPARE(window.control<QSpinBox>(QStringLiteral("UpDown7"))->value(), c.upDown7);
+            window.close();
+        }
+        QVERIFY2(prompts.asked().empty(), c.what);
+        const struct stat written = lstatOf(home.settingsFile());
+        QVERIFY2(S_ISREG(written.st_mode), c.what);
+        QCOMPARE(written.st_mode & 0777U, 0600U);
+        QCOMPARE(readSettings(home).size(), std::size_t(everySettingName().size()));
+        if (c.targetIsSettings) {
+            QCOMPARE(fileBytes(target).toStdString(), stored);
+            QCOMPARE(lstatOf(target).st_mode & 0777U, 0644U);
+        } else if (!QDir::isAbsolutePath(QString::fromLatin1(c.target))) {
+            QVERIFY2(!QFileInfo::exists(target), c.what);
+        }
+    }
+}
+
+// A folder or FIFO in the settings file's place (or a file where its folder should be) is not
+// ours: start-up neither blocks nor changes it, and the save that cannot be made is said.
+void SettingsTest::somethingElseInItsPlaceIsLeftAndTheFailedSaveSaid() {
+    enum class Plant { Folder, Fifo, FileAsFolder };
+    const std::pair<const char *, Plant> cases[] = {{"folder", Plant::Folder},
+                                                    {"FIFO", Plant::Fifo},
+                                                    {"a file where the folder goes", Plant::FileAsFolder}};
+    for (const auto &[what, plant] : cases) {
+        TempHome home;
+        PromptScript prompts;
+        home.writeDraws({makeDraw("2024-03-02", {1, 9, 14, 22, 30, 41})});
+        const QString path = home.settingsFile();
+        const QString folder = QFileInfo(path).absolutePath();
+        QString planted = path;
+        switch (plant) {
+        case Plant::Folder:
+            QVERIFY(QDir().mkpath(path + QStringLiteral("/inside")));
+            QVERIFY(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                    QFile::ReadOther | QFile::ExeOther));
+            break;
+        case Plant::Fifo:
+            QVERIFY(QDir().mkpath(folder));
+            QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0604), 0);
+            break;
+        case Plant::FileAsFolder: {
+            QVERIFY(QDir().mkpath(QFileInfo(folder).absolutePath()));
+            QFile file(folder);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            planted = folder;
+            break;
+        }
+        }
+        const struct stat before = lstatOf(planted);
+        {
+            LottoZahlen window;
+            start(window);
+            QCOMPARE(window.control<QSpinBox>(QStringLiteral("UpDown7"))->value(), 50);
+            QVERIFY2(prompts.asked().empty(), what);
+            window.close();
+            const QString prefix = window.message(Msg::SettingsNotSaved).section(QStringLiteral("%1"), 0, 0);
+            QVERIFY(!prefix.isEmpty());
+            QCOMPARE(prompts.asked().size(), std::size_t{1});
+            QCOMPARE(prompts.asked().front().kind, Prompts::Kind::Message);
+            const QString text = prompts.asked().front().text;
+            QVERIFY2(text.startsWith(prefix) && text.contains(folder), qPrintable(text));
+        }
+        const struct stat after = lstatOf(planted);
+        QCOMPARE(after.st_mode, before.st_mode);
+        QCOMPARE(after.st_ino, before.st_ino);
+        if (plant == Plant::Folder) QVERIFY(QFileInfo(path + QStringLiteral("/inside")).isDir());
+    }
+}
+
+// A size beyond the screen (2147483647 made a window of 32767 pixels and gigabytes of backing
+// store) is cut to the screen's available area; the window's least size still wins (the test
+// screen is narrower than that).
+void SettingsTest::storedSizeIsCutToTheScreen() {
+    TempHome home;
+    PromptScript prompts;
+    constexpr int kHuge = std::numeric_limits<int>::max();
+    writeSettings(home, Map{{"height", kHuge}, {"width", kHuge}});
+    LottoZahlen window;
+    start(window);
+    const QSize largest = window.screen()->availableGeometry().size().expandedTo(window.minimumSizeHint());
+    QVERIFY2(window.width() <= largest.width() && window.height() <= largest.height(),
+             qPrintable(QStringLiteral("%1x%2").arg(window.width()).arg(window.height())));
+    window.close();
+    QVERIFY(std::get<std::int32_t>(readSettings(home).at("width")) <= largest.width());
 }
 
 QTEST_MAIN(SettingsTest)

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "core/drawcsv.h"
+#include "core/hostilefiles.h"
 #include "core/drawfile.h"
 #include "core/random.h"
 
@@ -92,7 +93,7 @@ TEST(DrawCsv, WholeTextKeepsLineNumbers) {
     EXPECT_TRUE(headerOnly->draws.empty());
 }
 
-// A huge line is a reject with its number, read from text or from a file in pieces; the lines
+// A huge line is a reject with its number, read from text or from a file; the lines
 // after it keep their numbers.
 TEST(DrawCsv, OverlongLineIsARejectAndTheRestIsRead) {
     const std::string good = "2014-04-05,3,11,17,25,33,40,0,5,7,\n";
@@ -116,6 +117,17 @@ TEST(DrawCsv, OverlongLineIsARejectAndTheRestIsRead) {
     }
     // A header line that never ends is no header.
     EXPECT_FALSE(parseDrawCsv(std::string(kHeader) + std::string(5000, 'x')));
+}
+
+// Only a regular file within the limit is read, as CSV or as a history; a FIFO or /dev/zero is
+// refused at once, not waited on or read without end.
+TEST(DrawCsv, HostileFilesAreRefusedNamingThem) {
+    quorix::testing::expectHostileFilesRefused(kMaxDrawCsvFileBytes, [](const std::filesystem::path &path) {
+        return quorix::testing::errorOf(readDrawCsv(path));
+    });
+    quorix::testing::expectHostileFilesRefused(kMaxDrawCsvFileBytes, [](const std::filesystem::path &path) {
+        return quorix::testing::errorOf(readDrawHistory(path));
+    });
 }
 
 TEST(DrawCsv, TextIsToldApartFromDrawRecords) {

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "core/calendar.h"
+#include "core/hostilefiles.h"
 #include "output/tipfile.h"
 
 using namespace quorix;
@@ -164,6 +165,12 @@ TEST(TipFile, FailedSaveOrLoadReportsAndLeavesNothing) {
     const Result<TipSheet> unread = TipFile::read(folder.path() / "none.zqt");
     ASSERT_FALSE(unread.ok());
     EXPECT_EQ(unread.error().code, Error::Code::NotFound);
+}
+
+TEST(TipFile, HostileFilesAreRefusedNamingThem) {
+    quorix::testing::expectHostileFilesRefused(TipFile::kMaxFileBytes, [](const fs::path &path) {
+        return quorix::testing::errorOf(TipFile::read(path));
+    });
 }
 
 TEST(TipFile, ProposedNameFollowsTheEndDate) {

@@ -5,6 +5,7 @@
 
 #include <unistd.h>
 
+#include "core/hostilefiles.h"
 #include "output/valuelist.h"
 
 using namespace quorix;
@@ -99,6 +100,12 @@ TEST(ValueList, FileRoundTripAndErrors) {
     EXPECT_EQ(unsaved[2].weight, "") << "a failed save changes nothing";
     EXPECT_FALSE(ValueListFile::read(dir / "missing.zqw").ok());
     fs::remove_all(dir);
+}
+
+TEST(ValueList, HostileFilesAreRefusedNamingThem) {
+    quorix::testing::expectHostileFilesRefused(ValueListFile::kMaxFileBytes, [](const fs::path &path) {
+        return quorix::testing::errorOf(ValueListFile::read(path));
+    });
 }
 
 TEST(ValueList, SaveAndReloadGiveTheSameList) {
