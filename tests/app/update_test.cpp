@@ -267,7 +267,7 @@ RawServer::Answer endlessChunks() {
 void UpdateTest::hostileAnswersAddNothingAndSayWhy() {
     const QString refused =
         u"Die Antwort des Zahlen-Servers wurde nicht übernommen, sie ist keine gültige Ziehung: "_s;
-    const QString tooLarge = u"Die Antwort des Zahlen-Servers ist größer als 64 KiB und wurde verworfen: "_s;
+    const QString tooLarge = u"Die Antwort des Zahlen-Servers ist grösser als 64 KiB und wurde verworfen: "_s;
     const struct {
         const char *name;
         RawServer::Answer answer;
