@@ -1,24 +1,18 @@
 #include "output/clickscript.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <unordered_map>
 
+#include "core/regularfile.h"
 #include "core/textlines.h"
 #include "output/atomicfile.h"
 
 namespace quorix {
 
 namespace {
-
-Error fileError(const char *what, const std::filesystem::path &path, int err) {
-    return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
-            std::string(what) + " " + path.string() + ": " + std::strerror(err)};
-}
 
 const char *yesNo(bool ticked) {
     return ticked ? "JA" : "NEIN";
@@ -146,18 +140,8 @@ Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipShe
 
 Result<std::string> ClickScript::read(const std::filesystem::path &path) {
     if (path.empty()) return Error{Error::Code::NotFound, "No click script chosen"};
-    std::error_code ec;
-    if (std::filesystem::is_directory(path, ec)) return fileError("Cannot read", path, EISDIR);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return fileError("Cannot open", path, errno);
-    std::string bytes(kMaxScriptBytes + 1, '\0');
-    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad()) return fileError("Cannot read", path, errno);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
-    if (bytes.size() > kMaxScriptBytes)
-        return badInput(path.string() + " is larger than " + std::to_string(kMaxScriptBytes >> 20) +
-                        " MiB and no click script");
-    return bytes;
+    // A FIFO or device in the script's place is refused, never waited on or read for ever.
+    return readRegularFile(path, kMaxScriptBytes);
 }
 
 // Replaced atomically: the target is either the old file or the new one, never half of it.

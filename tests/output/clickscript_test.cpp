@@ -8,6 +8,7 @@
 
 #include "core/calendar.h"
 #include "output/clickscript.h"
+#include "core/hostilefiles.h"
 
 using namespace quorix;
 namespace fs = std::filesystem;
@@ -264,4 +265,7 @@ TEST(ClickScript, ReadsAndReplacesFiles) {
     ASSERT_FALSE(huge);
     EXPECT_EQ(huge.error().code, Error::Code::BadInput);
     fs::remove_all(dir);
+    quorix::testing::expectHostileFilesRefused(ClickScript::kMaxScriptBytes, [](const fs::path &p) {
+        return quorix::testing::errorOf(ClickScript::read(p));
+    });
 }
