@@ -1,13 +1,10 @@
 #include "output/valuelist.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "core/regularfile.h"
 #include "core/textlines.h"
+#include "output/atomicfile.h"
 
 namespace quorix {
 
@@ -56,11 +53,9 @@ std::string ValueListFile::format(NumberList &list) {
 Result<void> ValueListFile::write(const std::filesystem::path &path, NumberList &list) {
     NumberList saved = list;
     const std::string text = format(saved);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) return ioError(path.string() + ": " + std::strerror(errno));
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    if (!out) return ioError(path.string() + ": " + std::strerror(errno));
+    // Replaced as a whole: a write that fails (a full disk) leaves the earlier list as it was, and a
+    // link in the list's place is replaced, its target untouched.
+    if (auto written = writeAtomically(path, text); !written) return written;
     list = saved;
     return {};
 }

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
+#include <string>
 
 #include <unistd.h>
 
@@ -99,6 +101,14 @@ TEST(ValueList, FileRoundTripAndErrors) {
     EXPECT_FALSE(failed.ok());
     EXPECT_EQ(unsaved[2].weight, "") << "a failed save changes nothing";
     EXPECT_FALSE(ValueListFile::read(dir / "missing.zqw").ok());
+
+    // A link planted in the list's place is replaced; what it points to stays as it was.
+    std::ofstream(dir / "someone-elses", std::ios::binary) << "keep";
+    fs::create_symlink(dir / "someone-elses", dir / "linked.zqw");
+    ASSERT_TRUE(ValueListFile::write(dir / "linked.zqw", list).ok());
+    EXPECT_FALSE(fs::is_symlink(dir / "linked.zqw"));
+    std::ifstream kept(dir / "someone-elses", std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(kept), {}), "keep");
     fs::remove_all(dir);
 }
 
