@@ -103,8 +103,10 @@ template <class Table, class Format> std::string tableJson(const Table &table, F
     for (std::size_t x = 0; x < table.size(); ++x) {
         if (x > 0) out += ',';
         out += '[';
-        for (std::size_t c = 0; c < table[x].size(); ++c)
-            out += (c > 0 ? "," : "") + format(table[x][c]);
+        for (std::size_t c = 0; c < table[x].size(); ++c) {
+            if (c > 0) out += ',';
+            out += format(table[x][c]);
+        }
         out += ']';
     }
     return out + "]";

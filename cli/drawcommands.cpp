@@ -102,7 +102,13 @@ int runMakeSample(std::span<char *const> args) {
         return draws;
     };
     if (auto written = DrawFile(*drawPath).modify(intoEmpty); !written) return fail(written.error().message);
-    auto isoOrNull = [](const Draw *d) { return d ? "\"" + formatIso(d->date) + "\"" : std::string("null"); };
+    auto isoOrNull = [](const Draw *d) {
+        if (!d) return std::string("null");
+        std::string iso(1, '"');
+        iso += formatIso(d->date);
+        iso += '"';
+        return iso;
+    };
     std::printf("{\"drawCount\":%zu,\"first\":%s,\"last\":%s}\n", draws.size(),
                 isoOrNull(draws.empty() ? nullptr : &draws.front()).c_str(),
                 isoOrNull(draws.empty() ? nullptr : &draws.back()).c_str());

@@ -63,8 +63,10 @@ int runJokerStats(std::span<char *const> args) {
     if (!draws) return fail(draws.error().message);
     const JokerDigitStatistic s = computeJokerDigits(static_cast<int>(*position), mode, *start, *end, *draws);
     std::string json = "{\"counts\":[";
-    for (std::size_t i = 0; i < s.counts.size(); ++i)
-        json += (i ? "," : "") + std::to_string(s.counts[i]);
+    for (std::size_t i = 0; i < s.counts.size(); ++i) {
+        if (i) json += ',';
+        json += std::to_string(s.counts[i]);
+    }
     json += "],\"drawCount\":" + std::to_string(s.drawCount) +
             ",\"digitTotal\":" + std::to_string(s.digitTotal) + "}";
     std::printf("%s\n", json.c_str());
@@ -81,7 +83,13 @@ int runJokerFind(std::span<char *const> args) {
     auto draws = readDrawHistory(*drawPath);
     if (!draws) return fail(draws.error().message);
     const auto found = findJokerNumber(*digits, *draws);
-    std::printf("{\"date\":%s}\n", found ? ("\"" + formatIso(found->date) + "\"").c_str() : "null");
+    std::string date = "null";
+    if (found) {
+        date.assign(1, '"');
+        date += formatIso(found->date);
+        date += '"';
+    }
+    std::printf("{\"date\":%s}\n", date.c_str());
     return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
 }
 

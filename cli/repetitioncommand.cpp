@@ -39,8 +39,10 @@ Result<RepetitionSettings> repetitionSettings(const CliArgs &args) {
 
 std::string countsJson(const ShareCounts &counts) {
     std::string json = "[";
-    for (std::size_t i = 0; i < counts.size(); ++i)
-        json += (i ? "," : "") + std::to_string(counts[i]);
+    for (std::size_t i = 0; i < counts.size(); ++i) {
+        if (i) json += ',';
+        json += std::to_string(counts[i]);
+    }
     return json + "]";
 }
 

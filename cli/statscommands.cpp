@@ -42,7 +42,11 @@ static std::string statisticsJson(const NumberStatistics &s) {
     json += ",\"entries\":[";
     for (std::size_t i = 0; i < s.entries.size(); ++i) {
         if (i) json += ',';
-        json += "[" + std::to_string(s.entries[i].x) + "," + std::to_string(s.entries[i].y) + "]";
+        json += '[';
+        json += std::to_string(s.entries[i].x);
+        json += ',';
+        json += std::to_string(s.entries[i].y);
+        json += ']';
     }
     return json + "]}";
 }

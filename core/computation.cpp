@@ -285,7 +285,7 @@ void Run::generateRows() {
     for (int r = 1; r <= kTipRowCount; ++r) {
         ComputedRow &row = m_result.rows[static_cast<std::size_t>(r - 1)];
         if (row.locked) {
-            row.lucky = "-";
+            row.lucky.assign(1, '-');
         } else {
             if (m_runs < m_budget && (r == 1 || m_p.tipCount >= r)) computeRow(r, row);
             row.lucky = chooseLucky(m_p, m_random, luckySource);

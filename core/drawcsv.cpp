@@ -77,7 +77,8 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
         return *v;
     };
     for (std::size_t i = 0; i < 6; ++i) {
-        const std::string name = "n" + std::to_string(i + 1);
+        std::string name(1, 'n');
+        name += std::to_string(i + 1);
         auto v = number(1 + i, {name.c_str(), 1, 45});
         if (!v) return v.error();
         if (std::find(d.numbers.begin(), d.numbers.begin() + static_cast<std::ptrdiff_t>(i), *v) !=
@@ -198,10 +199,16 @@ Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path) {
 
 std::string drawCsvLine(const Draw &draw) {
     std::string line = formatIso(draw.date);
-    for (int n : draw.numbers)
-        line += "," + std::to_string(n);
-    line += "," + std::to_string(draw.bonus) + "," + std::to_string(draw.lucky) + "," +
-            std::to_string(draw.replay) + ",";
+    // Appended piece by piece: GCC 12 reports a false -Wrestrict overlap for "," + std::to_string(n).
+    for (int n : draw.numbers) {
+        line += ',';
+        line += std::to_string(n);
+    }
+    for (int n : {draw.bonus, draw.lucky, draw.replay}) {
+        line += ',';
+        line += std::to_string(n);
+    }
+    line += ',';
     if (std::any_of(draw.joker.begin(), draw.joker.end(), [](int d) { return d != 0; }))
         line += draw.jokerString();
     return line;

@@ -127,10 +127,15 @@ ServerAnswer readServerAnswer(std::string_view body, DaySerial date) {
 std::string serverLineFor(const Draw &draw) {
     const Ymd ymd = ymdFromSerial(draw.date);
     std::string line = std::to_string(ymd.year * 10000 + ymd.month * 100 + ymd.day);
-    for (int n : draw.numbers)
-        line += "," + std::to_string(n);
-    line += "," + std::to_string(draw.bonus) + "," + std::to_string(draw.lucky) + "," +
-            std::to_string(draw.replay) + ";";
+    for (int n : draw.numbers) {
+        line += ',';
+        line += std::to_string(n);
+    }
+    for (int n : {draw.bonus, draw.lucky, draw.replay}) {
+        line += ',';
+        line += std::to_string(n);
+    }
+    line += ';';
     for (int d : draw.joker)
         line += std::to_string(d);
     return line + ";";

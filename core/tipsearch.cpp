@@ -1,6 +1,7 @@
 #include "core/tipsearch.h"
 
 #include <string>
+#include <utility>
 
 namespace quorix {
 
@@ -13,7 +14,10 @@ bool searchesDate(const StatisticsWindow &window, DaySerial date) {
 
 Result<int> searchThreshold(std::string_view text) {
     if (const std::optional<int> value = tipInteger(text)) return *value;
-    return badInput("'" + std::string(text) + "' is not a valid integer value");
+    std::string message(1, '\'');
+    message += text;
+    message += "' is not a valid integer value";
+    return badInput(std::move(message));
 }
 
 SearchOutcome searchTips(const TipSheet &sheet, const StatisticsWindow &window, int threshold,

@@ -24,8 +24,10 @@ Result<void> writeAtomically(const std::filesystem::path &target, std::string_vi
     std::filesystem::path temporary;
     int fd = -1;
     for (int attempt = 0; fd < 0 && attempt < 100; ++attempt) {
-        temporary = folder / ("." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-" +
-                              std::to_string(attempt));
+        std::string name(1, '.');
+        name += target.filename().string();
+        name += ".tmp" + std::to_string(::getpid()) + "-" + std::to_string(attempt);
+        temporary = folder / name;
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, static_cast<mode_t>(mode));
         if (fd < 0 && errno != EEXIST) break;
     }

@@ -103,7 +103,8 @@ std::string TipList::title(std::string_view product, DaySerial nextDraw, std::st
     std::string title(product);
     title += " Tipp für ";
     title += weekdayName;
-    title += " " + formatShortDmy(nextDraw);
+    title += ' ';
+    title += formatShortDmy(nextDraw);
     return title;
 }
 

@@ -207,7 +207,20 @@ void ChartsTest::emptyHistoryKeepsTheAxisTitleOnOneLine() {
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         StatisticsChart chart(view.chart(), longMessages);
         chart.show(stats);
-        QTest::qWait(50); // the plot-area change is handled queued
+        // The plot-area change is handled queued: wait until the title has been fitted to it and
+        // the scene shows it.
+        const auto titleFitted = [&] {
+            const double plotWidth = view.chart()->plotArea().width();
+            const QList<QGraphicsItem *> shown = view.scene()->items();
+            return plotWidth > 0 &&
+                   QFontMetricsF(chart.categoryAxis()->titleFont())
+                           .horizontalAdvance(chart.categoryAxis()->titleText()) <= plotWidth &&
+                   std::any_of(shown.begin(), shown.end(), [](QGraphicsItem *item) {
+                       auto *text = dynamic_cast<QGraphicsTextItem *>(item);
+                       return text && text->toPlainText().startsWith(u"Verteilung"_s);
+                   });
+        };
+        QTRY_VERIFY(titleFitted());
         QVERIFY(chart.valueAxis()->max() > chart.valueAxis()->min());
         const QRectF plot = view.chart()->plotArea();
         QVERIFY(plot.width() > 0);

@@ -10,6 +10,7 @@
 #include <random>
 #include <thread>
 
+#include <poll.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -61,20 +62,85 @@ std::string bytesOf(const std::vector<Draw> &draws) {
     return bytes;
 }
 
-// Runs `body` in a child process, which ends with body's result and never returns into the test.
-template <class Body> pid_t spawn(Body body) {
-    const pid_t pid = ::fork();
-    if (pid == 0) ::_exit(body());
-    return pid;
-}
+// How long a test waits for a child's signal or end before it counts the child as hung. Only a
+// guard against hanging the test run: a healthy child answers at once.
+constexpr std::chrono::seconds kHangGuard{120};
 
-int exitCodeOf(pid_t pid) {
-    int status = 0;
-    if (::waitpid(pid, &status, 0) != pid) return -1;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+// The child processes of one test. Every child still alive when the guard goes out of scope (a
+// failed assertion returned early, a child hung) is killed and reaped, so no test leaves a process
+// behind that holds the test's output open.
+class Children {
+public:
+    Children() = default;
+    Children(const Children &) = delete;
+    Children &operator=(const Children &) = delete;
+    ~Children() {
+        for (const pid_t pid : m_alive) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+    }
 
+    // Runs `body` in a child process, which ends with body's result and never returns into the test.
+    template <class Body> pid_t spawn(Body body) {
+        const pid_t pid = ::fork();
+        if (pid == 0) ::_exit(body());
+        if (pid > 0) m_alive.push_back(pid);
+        return pid;
+    }
+
+    // The exit code of the child; -1 when a signal ended it, -2 when it was still running after
+    // kHangGuard (it is killed then).
+    int exitCodeOf(pid_t pid) {
+        const auto deadline = std::chrono::steady_clock::now() + kHangGuard;
+        int status = 0;
+        pid_t ended = 0;
+        while ((ended = ::waitpid(pid, &status, WNOHANG)) == 0 && std::chrono::steady_clock::now() < deadline)
+            std::this_thread::sleep_for(2ms);
+        if (ended == 0) {
+            ::kill(pid, SIGKILL);
+            ::waitpid(pid, nullptr, 0);
+        }
+        m_alive.erase(std::remove(m_alive.begin(), m_alive.end(), pid), m_alive.end());
+        if (ended != pid) return -2;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+
+private:
+    std::vector<pid_t> m_alive;
+};
+
+// A pipe whose ends are closed on scope exit. The test closes the write end it does not use right
+// after the fork, so that a child that dies without writing is read as an end, not waited for.
+class Pipe {
+public:
+    Pipe() {
+        if (::pipe(m_fd) != 0) m_fd[0] = m_fd[1] = -1;
+    }
+    Pipe(const Pipe &) = delete;
+    Pipe &operator=(const Pipe &) = delete;
+    ~Pipe() {
+        closeReadEnd();
+        closeWriteEnd();
+    }
+    bool ok() const { return m_fd[0] >= 0; }
+    int readEnd() const { return m_fd[0]; }
+    int writeEnd() const { return m_fd[1]; }
+    void closeReadEnd() { closeEnd(0); }
+    void closeWriteEnd() { closeEnd(1); }
+
+private:
+    void closeEnd(int i) {
+        if (m_fd[i] >= 0) ::close(m_fd[i]);
+        m_fd[i] = -1;
+    }
+    int m_fd[2]{-1, -1};
+};
+
+// One byte from fd, or '\0' when the writer closed its end or nothing came within kHangGuard.
 char receive(int fd) {
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, static_cast<int>(std::chrono::milliseconds(kHangGuard).count())) != 1) return '\0';
     char c = 0;
     return ::read(fd, &c, 1) == 1 ? c : '\0';
 }
@@ -94,18 +160,20 @@ TEST(DrawFileWriters, ASecondWriterWaitsAndThenFailsNamingTheFile) {
     ASSERT_TRUE(file.rewrite({drawOn(kBase, 1)}));
     const std::string before = readBytes(file.path());
 
-    int held[2];
-    int release[2];
-    ASSERT_EQ(::pipe(held), 0);
-    ASSERT_EQ(::pipe(release), 0);
-    const pid_t holder = spawn([&] {
+    Pipe held;
+    Pipe release;
+    ASSERT_TRUE(held.ok() && release.ok());
+    Children children;
+    const pid_t holder = children.spawn([&] {
+        release.closeWriteEnd();
         auto lock = DrawFileLock::acquire(file.path());
         if (!lock) return 1;
-        send(held[1]);
-        receive(release[0]);
+        send(held.writeEnd());
+        receive(release.readEnd());
         return 0;
     });
-    ASSERT_EQ(receive(held[0]), 'x');
+    held.closeWriteEnd();
+    ASSERT_EQ(receive(held.readEnd()), 'x');
 
     DrawFile impatient = file;
     impatient.setLockWait(200ms);
@@ -127,37 +195,35 @@ TEST(DrawFileWriters, ASecondWriterWaitsAndThenFailsNamingTheFile) {
     // A writer that waits long enough goes ahead once the other one is done.
     std::thread releaser([&] {
         std::this_thread::sleep_for(100ms);
-        send(release[1]);
+        send(release.writeEnd());
     });
     EXPECT_TRUE(file.append(drawOn(kBase + 3, 2)));
     releaser.join();
-    EXPECT_EQ(exitCodeOf(holder), 0);
+    EXPECT_EQ(children.exitCodeOf(holder), 0);
     EXPECT_EQ(readBytes(file.path()), bytesOf({drawOn(kBase, 1), drawOn(kBase + 3, 2)}));
-    for (int fd : {held[0], held[1], release[0], release[1]})
-        ::close(fd);
 }
 
 TEST(DrawFileWriters, AKilledHolderLeavesNoStaleLock) {
     TempFolder dir;
     const DrawFile file = DrawFile::inFolder(dir.path());
-    int held[2];
-    ASSERT_EQ(::pipe(held), 0);
-    const pid_t holder = spawn([&] {
+    Pipe held;
+    ASSERT_TRUE(held.ok());
+    Children children;
+    const pid_t holder = children.spawn([&] {
         auto lock = DrawFileLock::acquire(file.path());
         if (!lock) return 1;
-        send(held[1]);
+        send(held.writeEnd());
         for (;;)
             ::pause();
     });
-    ASSERT_EQ(receive(held[0]), 'x');
+    held.closeWriteEnd();
+    ASSERT_EQ(receive(held.readEnd()), 'x');
     ::kill(holder, SIGKILL);
-    EXPECT_EQ(exitCodeOf(holder), -1);
+    EXPECT_EQ(children.exitCodeOf(holder), -1);
 
     DrawFile impatient = file;
     impatient.setLockWait(0ms);
     EXPECT_TRUE(impatient.append(drawOn(kBase, 1)));
-    ::close(held[0]);
-    ::close(held[1]);
 }
 
 // Two processes change the file at the same time, by read-merge-write and by append: every
@@ -172,7 +238,8 @@ TEST(DrawFileWriters, TwoWritersAtOnceLoseNothing) {
             return mergeDraws(draws, {drawOn(date, first)});
         });
     };
-    const pid_t other = spawn([&] {
+    Children children;
+    const pid_t other = children.spawn([&] {
         for (int i = 0; i < kEach; ++i)
             if (!insert(kBase + 7 * i, 1)) return 1;
         return 0;
@@ -191,7 +258,7 @@ TEST(DrawFileWriters, TwoWritersAtOnceLoseNothing) {
             EXPECT_TRUE(insert(date, 2));
         }
     }
-    EXPECT_EQ(exitCodeOf(other), 0);
+    EXPECT_EQ(children.exitCodeOf(other), 0);
     std::printf("appends overtaken by the other writer: %d of %d\n", overtaken, (kEach + 1) / 2);
 
     auto all = file.readAll();
@@ -240,11 +307,12 @@ TEST(DrawFileWriters, AKilledWriterLeavesTheOldOrTheNewHistory) {
     std::uniform_int_distribution<int> delayMicroseconds(0, 25000);
     std::vector<int> seen(valid.size(), 0);
     constexpr int kKills = 300;
+    Children children;
     for (int kill = 0; kill < kKills; ++kill) {
-        const pid_t writer = spawn(writeForever);
+        const pid_t writer = children.spawn(writeForever);
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         ::kill(writer, SIGKILL);
-        ASSERT_EQ(exitCodeOf(writer), -1) << "the writer stopped by itself at kill " << kill;
+        ASSERT_EQ(children.exitCodeOf(writer), -1) << "the writer stopped by itself at kill " << kill;
         const std::string now = readBytes(file.path());
         const auto found = std::find(valid.begin(), valid.end(), now);
         ASSERT_NE(found, valid.end()) << "kill " << kill << " left " << now.size() << " bytes of no history";

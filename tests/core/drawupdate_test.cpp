@@ -129,6 +129,77 @@ TEST_F(DrawUpdate, NewestDrawOfTodayAsksNothing) {
     EXPECT_EQ(draws().size(), 1u);
 }
 
+// Today is a draw day: its draw is asked for, and taken when it is there; when it is not (500) the
+// update ends without it.
+TEST_F(DrawUpdate, TodayOnADrawDayIsAskedForAndTakenWhenItIsThere) {
+    const DaySerial wednesday = day(2014, 4, 9);
+    const DaySerial saturday = day(2014, 4, 12);
+    const struct {
+        const char *name;
+        DaySerial today;
+        bool todaysDrawThere;
+        std::vector<DaySerial> requested, appended;
+        std::vector<std::string> progress;
+    } cases[] = {
+        {"Wednesday, there", wednesday, true, {wednesday}, {wednesday}, {"Loading", "Received 34 bytes"}},
+        {"Wednesday, not yet",
+         wednesday,
+         false,
+         {wednesday},
+         {},
+         {"Loading", "Received 0 bytes", "09.04.2014 noch nicht da!"}},
+        {"Saturday, there",
+         saturday,
+         true,
+         {wednesday, saturday},
+         {wednesday, saturday},
+         {"Loading", "Received 34 bytes", "Loading", "Received 34 bytes"}},
+        {"Saturday, not yet",
+         saturday,
+         false,
+         {wednesday, saturday},
+         {wednesday},
+         {"Loading", "Received 34 bytes", "Loading", "Received 0 bytes", "12.04.2014 noch nicht da!"}},
+    };
+    for (const auto &c : cases) {
+        SCOPED_TRACE(c.name);
+        const Draw saturdayBefore = stored(day(2014, 4, 5), 1);
+        ASSERT_TRUE(file().rewrite({saturdayBefore}));
+        FakeServer server;
+        if (c.today == saturday) server.draw(wednesday, "A,2,11,17,25,33,40,0,5,7;047119;\r\n");
+        if (c.todaysDrawThere)
+            server.draw(c.today, "A," + std::to_string(c.today == saturday ? 3 : 2) +
+                                     ",11,17,25,33,40,0,5,7;047119;\r\n");
+        std::vector<std::string> progress;
+        std::vector<DaySerial> appended;
+        UpdateEvents events;
+        events.progress = [&](const std::string &text) { progress.push_back(text); };
+        events.appended = [&](const ServerDraw &d) { appended.push_back(d.draw.date); };
+
+        const UpdateOutcome outcome =
+            runDrawUpdate(file(), "http://127.0.0.1:6042/", c.today, 0, server.transport(), events);
+
+        EXPECT_EQ(outcome.end, UpdateOutcome::End::Done);
+        EXPECT_EQ(outcome.requested, c.requested);
+        std::vector<std::string> urls;
+        for (const DaySerial date : c.requested)
+            urls.push_back("http://127.0.0.1:6042/zahlen/lotto_neu.asp?Programm=Quorix&Datum=" +
+                           compactDate(date));
+        EXPECT_EQ(server.urls, urls);
+        EXPECT_EQ(progress, c.progress);
+        EXPECT_EQ(appended, c.appended);
+        EXPECT_EQ(outcome.appended, static_cast<int>(c.appended.size()));
+        std::vector<Draw> want{saturdayBefore};
+        for (const DaySerial date : c.appended) {
+            Draw d = stored(date, date == saturday ? 3 : 2);
+            d.replay = 7;
+            d.joker = {0, 4, 7, 1, 1, 9};
+            want.push_back(d);
+        }
+        EXPECT_EQ(draws(), want);
+    }
+}
+
 TEST_F(DrawUpdate, ErrorStatusesAreReportedAndTheUpdateGoesOn) {
     ASSERT_TRUE(file().rewrite({stored(day(2014, 4, 5), 1)}));
     FakeServer server;

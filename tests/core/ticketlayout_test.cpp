@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -134,6 +136,39 @@ TEST(TicketLayout, FullSheetOrderAndOffsets) {
     // row 11 (slot 10) is upper, row 12 (slot 11) lower by 144.
     EXPECT_EQ(find(marks, Kind::Number, 11, 1)->top, 10 + 16 * 3);
     EXPECT_EQ(find(marks, Kind::Number, 12, 1)->top, 10 + 16 * 3 + 144);
+}
+
+// Rows 9 and 11 in lower blocks, every mark written out by hand from the ticket's geometry: box
+// 14 wide and 16 high, block columns 81 apart, numbers of these rows 147 below the upper block,
+// their lucky marks 144 below it plus the lucky line 128. Rows 1..7, 9, 10, 11 filled: row 9 takes
+// slot 7 (lower block of column 3), row 11 slot 9 (lower block of column 4).
+TEST(TicketLayout, Rows9And11InLowerBlocks) {
+    TipSheet sheet;
+    for (const int r : {1, 2, 3, 4, 5, 6, 7, 10})
+        sheet.rows[static_cast<std::size_t>(r - 1)] = fullTip(1);
+    sheet.rows[8] = tip({"1", "8", "15", "22", "36", "42"}, "3");
+    sheet.rows[10] = tip({"6", "7", "20", "29", "31", "41"}, "6");
+    const std::vector<TicketMark> want9 = {
+        {Kind::Number, 9, 1, 275, 200}, {Kind::Number, 9, 2, 289, 216}, {Kind::Number, 9, 3, 303, 232},
+        {Kind::Number, 9, 4, 317, 248}, {Kind::Number, 9, 5, 345, 280}, {Kind::Number, 9, 6, 345, 296},
+        {Kind::Lucky, 9, 0, 309, 325},
+    };
+    const std::vector<TicketMark> want11 = {
+        {Kind::Number, 11, 1, 426, 200}, {Kind::Number, 11, 2, 356, 216}, {Kind::Number, 11, 3, 370, 248},
+        {Kind::Number, 11, 4, 412, 264}, {Kind::Number, 11, 5, 356, 280}, {Kind::Number, 11, 6, 412, 296},
+        {Kind::Lucky, 11, 0, 438, 325},
+    };
+    const std::vector<TicketMark> marks = marksOf(sheet);
+    const auto ofRow = [&](int row) {
+        std::vector<TicketMark> out;
+        std::copy_if(marks.begin(), marks.end(), std::back_inserter(out),
+                     [row](const TicketMark &m) { return m.row == row; });
+        return out;
+    };
+    EXPECT_EQ(ofRow(9), want9);
+    EXPECT_EQ(ofRow(11), want11);
+    // Row 10 between them sits in the upper block of column 4.
+    EXPECT_EQ(*find(marks, Kind::Number, 10, 1), (TicketMark{Kind::Number, 10, 1, 356, 53}));
 }
 
 TEST(TicketLayout, DayAndJokerMarks) {

@@ -65,6 +65,30 @@ TEST(SettingsFile, WritesOneValueALineAndReadsItBack) {
     EXPECT_EQ(SettingsFile::parse("\xEF\xBB\xBF{\"a\": 1}").value(), (Map{{"a", 1}}));
 }
 
+// Every ASCII character, control characters and quote and backslash included, comes back as it
+// was: alone as a text, as a name, and all of them in one text. A character written raw where it
+// must be escaped would make the whole file unreadable.
+TEST(SettingsFile, EveryAsciiCharacterSurvivesARoundTrip) {
+    std::string all;
+    for (int c = 0x00; c <= 0x7F; ++c) {
+        const std::string one(1, static_cast<char>(c));
+        all += one;
+        const Map values = {{"Edit1", one}, {"Name" + one, 1}, {one, 2}};
+        const auto text = SettingsFile::format(values);
+        ASSERT_TRUE(text.ok()) << "character " << c;
+        const auto read = SettingsFile::parse(*text);
+        ASSERT_TRUE(read.ok()) << "character " << c << ": " << read.error().message << "\n" << *text;
+        EXPECT_EQ(*read, values) << "character " << c;
+    }
+    ASSERT_EQ(all.size(), 0x80u);
+    const Map values = {{"All", all}, {"Edit1", std::string("7")}};
+    const auto text = SettingsFile::format(values);
+    ASSERT_TRUE(text.ok());
+    const auto read = SettingsFile::parse(*text);
+    ASSERT_TRUE(read.ok()) << read.error().message;
+    EXPECT_EQ(*read, values);
+}
+
 TEST(SettingsFile, RefusesTextItCouldNotReadBack) {
     EXPECT_FALSE(SettingsFile::format({{"Edit1", std::string("\xFF")}}).ok());
     EXPECT_FALSE(SettingsFile::format({{"\xC3", 1}}).ok());
