@@ -13,6 +13,7 @@
 
 #include "app/dateedit.h"
 #include "app/uihelpers.h"
+#include "core/game.h"
 
 namespace quorix {
 
@@ -20,8 +21,7 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kHighestEntered = 45;
-constexpr int kHighestLucky = 6;
+constexpr int kHighestEntered = kHighestNumberOfAnyEra;
 
 QSpinBox *makeSpin(QWidget *parent, const QString &name, int minimum, int maximum) {
     auto *spin = new QSpinBox(parent);

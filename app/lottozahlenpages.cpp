@@ -422,8 +422,9 @@ QComboBox *LottoZahlen::makeLuckyBox(const char *name) {
     auto *lucky = new QComboBox;
     addControl(lucky, u8(name));
     lucky->setEditable(true);
-    lucky->addItems({QStringLiteral("-"), QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"),
-                     QStringLiteral("4"), QStringLiteral("5"), QStringLiteral("6")});
+    lucky->addItem(QStringLiteral("-"));
+    for (int n = kLowestLucky; n <= kHighestLucky; ++n)
+        lucky->addItem(QString::number(n));
     lucky->setCurrentIndex(0);
     fixWidth(lucky, 44);
     return lucky;

@@ -28,7 +28,7 @@ class NumberDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kEntries = 45;
+    static constexpr int kEntries = kHighestNumberOfAnyEra;
     static constexpr int kTipNumbers = kHighestNumber; // only these are lottery numbers
     static constexpr int kMaxPicks = 26;
     // "&Rechnen": compute from the list as it stands.

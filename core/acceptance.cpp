@@ -16,20 +16,20 @@ constexpr NumberMask kPrimes = [] {
 
 constexpr NumberMask kEven = [] {
     NumberMask m = 0;
-    for (int n = 2; n <= 44; n += 2)
+    for (int n = 2; n <= kHighestNumberOfAnyEra; n += 2)
         m |= NumberMask{1} << n;
     return m;
 }();
 
 constexpr NumberMask kOdd = [] {
     NumberMask m = 0;
-    for (int n = 1; n <= 45; n += 2)
+    for (int n = 1; n <= kHighestNumberOfAnyEra; n += 2)
         m |= NumberMask{1} << n;
     return m;
 }();
 
 bool inMask(NumberMask m, int n) {
-    return n >= 1 && n <= 45 && ((m >> n) & 1u) != 0;
+    return n >= 1 && n <= kHighestNumberOfAnyEra && ((m >> n) & 1u) != 0;
 }
 
 } // namespace
@@ -46,7 +46,8 @@ void CandidateFilter::refresh() {
     const Draw *d[] = {&m_draws.last, &m_draws.previous, &m_draws.thirdLast};
     for (std::size_t i = 0; i < 3; ++i) {
         NumberMask m = maskOf(d[i]->numbers);
-        if (m_p.countBonusHit && d[i]->bonus >= 1 && d[i]->bonus <= 45) m |= NumberMask{1} << d[i]->bonus;
+        if (m_p.countBonusHit && d[i]->bonus >= 1 && d[i]->bonus <= kHighestNumberOfAnyEra)
+            m |= NumberMask{1} << d[i]->bonus;
         m_reference[i] = m;
     }
 }
@@ -55,7 +56,7 @@ void CandidateFilter::addCommitted(const TipNumbers &row) {
     const NumberMask mask = maskOf(row);
     int inRange = 0;
     for (int n : row)
-        inRange += n >= 1 && n <= 45;
+        inRange += n >= 1 && n <= kHighestNumberOfAnyEra;
     m_rows.push_back({mask, row, std::popcount(mask) != inRange});
 }
 

@@ -57,10 +57,10 @@ int weekdayOf(DaySerial serial) {
 
 DaySerial nextDrawDay(DaySerial serial) {
     switch (weekdayOf(serial)) {
-    case 1:
-    case 4:
+    case kSunday:
+    case kWednesday:
         return serial + 3;
-    case 7:
+    case kSaturday:
         return serial + 4;
     default:
         return serial;

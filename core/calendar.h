@@ -22,6 +22,10 @@ Ymd ymdFromSerial(DaySerial serial);
 
 // 1 = Sunday .. 7 = Saturday.
 int weekdayOf(DaySerial serial);
+inline constexpr int kSunday = 1;
+inline constexpr int kWednesday = 4;
+inline constexpr int kThursday = 5;
+inline constexpr int kSaturday = 7;
 
 // The draw-day rule: Sunday -> Wednesday, Wednesday -> Saturday, Saturday -> Wednesday,
 // any other weekday unchanged.

@@ -262,7 +262,7 @@ bool Run::preparePool() {
     // A replaced pool comes from the number list; anything outside 1..45 cannot be a tip number.
     NumberMask distinct = 0;
     for (std::uint8_t e : pool.entries()) {
-        if (e < 1 || e > 45) continue;
+        if (e < 1 || e > kHighestNumberOfAnyEra) continue;
         m_pool.entries.push_back(e);
         distinct |= NumberMask{1} << e;
     }

@@ -3,14 +3,12 @@
 #include <algorithm>
 
 #include "core/drawfile.h"
+#include "core/game.h"
 
 namespace quorix {
 
 bool WeekdayFilter::excludes(DaySerial date) const {
-    if (!saturday && !wednesday) return false;
-    const int weekday = weekdayOf(date);
-    if (!saturday && (weekday == 7 || weekday == 1)) return true;
-    return !wednesday && weekday == 4;
+    return !drawDayIncluded(weekdayOf(date), saturday, wednesday, WeekdayRule::Browser);
 }
 
 namespace {

@@ -13,6 +13,7 @@
 
 #include "core/calendar.h"
 #include "core/drawfile.h"
+#include "core/game.h"
 #include "core/regularfile.h"
 
 namespace quorix {
@@ -79,16 +80,16 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     for (std::size_t i = 0; i < 6; ++i) {
         std::string name(1, 'n');
         name += std::to_string(i + 1);
-        auto v = number(1 + i, {name.c_str(), 1, 45});
+        auto v = number(1 + i, {name.c_str(), 1, kHighestNumberOfAnyEra});
         if (!v) return v.error();
         if (std::find(d.numbers.begin(), d.numbers.begin() + static_cast<std::ptrdiff_t>(i), *v) !=
             d.numbers.begin() + static_cast<std::ptrdiff_t>(i))
             return reject("number " + std::to_string(*v) + " occurs twice");
         d.numbers[i] = *v;
     }
-    auto bonus = number(7, {"bonus", 0, 45});
+    auto bonus = number(7, {"bonus", 0, kHighestNumberOfAnyEra});
     if (!bonus) return bonus.error();
-    auto lucky = number(8, {"lucky", 0, 6});
+    auto lucky = number(8, {"lucky", 0, kHighestLucky});
     if (!lucky) return lucky.error();
     auto replay = number(9, {"replay", 0, 255});
     if (!replay) return replay.error();

@@ -7,8 +7,6 @@ namespace quorix {
 
 namespace {
 
-constexpr int kWednesday = 4;
-
 bool isBlank(char c) {
     return c == ' ' || c == '\t';
 }

@@ -3,19 +3,18 @@
 #include <algorithm>
 #include <numeric>
 
+#include "core/game.h"
+
 namespace quorix {
 
 namespace {
 
 bool passesWeekdays(const StatisticsWindow &w, DaySerial date) {
-    if (w.saturday && w.wednesday) return true;
-    const int weekday = weekdayOf(date);
-    if (w.saturday && (weekday == 7 || weekday == 1)) return true;
-    return w.wednesday && weekday == 4;
+    return drawDayIncluded(weekdayOf(date), w.saturday, w.wednesday, WeekdayRule::Statistics);
 }
 
 NumberMask bit(int n) {
-    return n >= 1 && n <= 45 ? NumberMask{1} << n : 0;
+    return n >= 1 && n <= kHighestNumberOfAnyEra ? NumberMask{1} << n : 0;
 }
 
 } // namespace
@@ -94,9 +93,9 @@ constexpr std::size_t kScanLimit = 64;
 constexpr std::uint32_t kQueriesBeforeIndex = 256;
 
 struct Binomials {
-    std::array<std::array<std::int32_t, 7>, 46> c{};
+    std::array<std::array<std::int32_t, 7>, kHighestNumberOfAnyEra + 1> c{};
     constexpr Binomials() {
-        for (int n = 0; n < 46; ++n) {
+        for (int n = 0; n <= kHighestNumberOfAnyEra; ++n) {
             c[static_cast<std::size_t>(n)][0] = 1;
             for (int k = 1; k < 7; ++k)
                 c[static_cast<std::size_t>(n)][static_cast<std::size_t>(k)] =
@@ -154,7 +153,9 @@ const DrawTable::SubsetIndex *DrawTable::subsetIndex(int hits, bool countBonus) 
     if (++index.queries < kQueriesBeforeIndex) return nullptr;
     const std::vector<NumberMask> &masks = countBonus ? m_withBonus : m_main;
     if (hits <= 5)
-        index.latest.assign(static_cast<std::size_t>(kBinomials.c[45][static_cast<std::size_t>(hits)]), -1);
+        index.latest.assign(
+            static_cast<std::size_t>(kBinomials.c[kHighestNumberOfAnyEra][static_cast<std::size_t>(hits)]),
+            -1);
     for (std::size_t i = 0; i < masks.size(); ++i)
         addToIndex(index, hits, masks[i], i);
     index.built = true;

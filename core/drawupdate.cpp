@@ -63,7 +63,7 @@ DaySerial firstRequestDate(DaySerial date) {
     DaySerial next = nextDrawDay(date);
     // The draw-day rule leaves days without a draw where they are; asking for one of them again and
     // again would never get anywhere.
-    while (weekdayOf(next) != 4 && weekdayOf(next) != 7)
+    while (weekdayOf(next) != kWednesday && weekdayOf(next) != kSaturday)
         ++next;
     return next;
 }

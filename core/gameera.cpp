@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+#include "core/game.h"
+
 namespace quorix {
 
 namespace {
@@ -48,8 +50,8 @@ std::span<const GameEra> gameEras() {
         {0, "6 from 40 with additional number", 40, true, std::nullopt, std::nullopt},
         {serialFromYmd(1979, 4, 1), "6 from 42 with additional number", 42, true, std::nullopt, std::nullopt},
         {serialFromYmd(1986, 1, 1), "6 from 45 with additional number", 45, true, std::nullopt, std::nullopt},
-        {serialFromYmd(2013, 1, 12), "6 from 42 with lucky number", 42, false, NumberRange{1, 6},
-         NumberRange{0, 13}},
+        {serialFromYmd(2013, 1, 12), "6 from 42 with lucky number", 42, false,
+         NumberRange{kLowestLucky, kHighestLucky}, NumberRange{0, 13}},
     }};
     return eras;
 }

@@ -8,7 +8,7 @@ namespace {
 
 template <class Better> int pickLucky(const NumberStatistics &s, Better better) {
     int best = 1;
-    for (std::size_t i = 0; i < s.entries.size() && i < 6; ++i) {
+    for (std::size_t i = 0; i < s.entries.size() && i < static_cast<std::size_t>(kHighestLucky); ++i) {
         if (better(s.entries[i].y, s.entries[static_cast<std::size_t>(best - 1)].y))
             best = static_cast<int>(i) + 1;
     }
@@ -33,7 +33,7 @@ std::string chooseLucky(const TipParameters &p, Random &random, const StatisticS
             statistics(rarest ? StatisticKind::LuckyFrequency : StatisticKind::LuckyOutstanding);
         return std::to_string(rarest ? rarestLucky(s) : longestOutstandingLucky(s));
     }
-    return std::to_string(random.below(6) + 1);
+    return std::to_string(random.below(kHighestLucky - kLowestLucky + 1) + kLowestLucky);
 }
 
 std::optional<int> seedFromAnswer(Random &random, std::string_view answer) {

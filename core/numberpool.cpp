@@ -42,7 +42,7 @@ int NumberPool::distinctCount() const {
 
 NumberList NumberPool::toList() const {
     NumberList list;
-    for (int n = 1; n <= 45; ++n) {
+    for (int n = 1; n <= kHighestNumberOfAnyEra; ++n) {
         const int c = countOf(n);
         list[static_cast<std::size_t>(n - 1)] = {c > 0, std::to_string(c)};
     }
@@ -51,7 +51,7 @@ NumberList NumberPool::toList() const {
 
 NumberPool NumberPool::fromList(const NumberList &list) {
     NumberPool pool;
-    for (int n = 1; n <= 45; ++n) {
+    for (int n = 1; n <= kHighestNumberOfAnyEra; ++n) {
         const NumberListEntry &entry = list[static_cast<std::size_t>(n - 1)];
         if (!entry.ticked) continue;
         const std::string &text = entry.weight;
@@ -191,7 +191,7 @@ void addNeighbours(NumberPool &pool, const Draw &last, const PoolObserver &obser
     if (last.bonus != 0) values.push_back(last.bonus);
     for (int v : values) {
         // Numbers above 45 only come from a damaged draw file; the pool never holds them.
-        if (v > 1 && v - 1 <= 45) pool.add(v - 1, 4);
+        if (v > 1 && v - 1 <= kHighestNumberOfAnyEra) pool.add(v - 1, 4);
         if (v < kHighestNumber) pool.add(v + 1, 4);
     }
 }

@@ -29,7 +29,7 @@ struct NumberListEntry {
     bool ticked = false;
     std::string weight;
 };
-using NumberList = std::array<NumberListEntry, 45>;
+using NumberList = std::array<NumberListEntry, kHighestNumberOfAnyEra>;
 
 // The bag of numbers a candidate is drawn from: a number's weight is how many entries it has.
 // Entries keep the order in which they were added, because a draw picks one by index.

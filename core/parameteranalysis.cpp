@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "core/drawfile.h"
+#include "core/game.h"
 
 namespace quorix {
 
@@ -127,11 +128,6 @@ TipSheet sheetAfter(const ComputationResult &result, const TipSheet &before) {
 
 const std::array<JokerTicket, 3> kNoJokers{};
 
-bool isSaturdayDraw(DaySerial date) {
-    const int weekday = weekdayOf(date);
-    return weekday == 7 || weekday == 1;
-}
-
 // Adds what random rows would reach: the chances for every row the check compared.
 void addExpected(ExpectedTable &expected, const SheetCheck &check, const Draw &draw, std::size_t column) {
     const int highest = gameHighestNumber(draw.date);
@@ -168,7 +164,7 @@ Result<void> computeTips(WalkSource &source, const ParameterAnalysisRequest &rq,
 // Adds the check of one turn to the column pair of its draw's weekday; answers the rows with
 // three hits or more.
 int countTurn(const SheetCheck &check, const Draw &draw, ParameterAnalysis &out) {
-    const std::size_t column = isSaturdayDraw(draw.date) ? SaturdayPlain : WednesdayPlain;
+    const std::size_t column = isSaturdayDraw(weekdayOf(draw.date)) ? SaturdayPlain : WednesdayPlain;
     int winningRows = 0;
     for (int i = 0; i <= 6; ++i) {
         const auto k = static_cast<std::size_t>(i);

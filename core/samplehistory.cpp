@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/game.h"
+#include "core/gameera.h"
 #include "core/random.h"
 
 namespace quorix {
@@ -24,21 +25,24 @@ std::vector<int> distinctNumbers(Random &random, int k, int pool) {
 std::vector<Draw> makeSampleHistory(DaySerial to, std::uint32_t seed) {
     const DaySerial firstSaturday = serialFromYmd(1990, 1, 6);
     const DaySerial wednesdaysFrom = serialFromYmd(1997, 1, 1);
-    const DaySerial luckyEraFrom = serialFromYmd(2013, 1, 12);
     Random random(seed);
     std::vector<Draw> draws;
     for (DaySerial saturday = firstSaturday; saturday - 3 <= to; saturday += 7) {
         for (DaySerial date : {saturday - 3, saturday}) {
             if (date > to || date < firstSaturday) continue;
-            if (weekdayOf(date) == 4 && date < wednesdaysFrom) continue;
+            if (weekdayOf(date) == kWednesday && date < wednesdaysFrom) continue;
             Draw d;
             d.date = date;
-            const bool luckyEra = date >= luckyEraFrom;
-            std::vector<int> numbers = distinctNumbers(random, 7, luckyEra ? kHighestNumber : 45);
+            const GameEra &era = gameEraOn(date);
+            const bool luckyEra = era.lucky.has_value();
+            std::vector<int> numbers = distinctNumbers(random, 7, era.poolSize);
             std::sort(numbers.begin(), numbers.begin() + 6);
             std::copy_n(numbers.begin(), 6, d.numbers.begin());
             if (luckyEra) {
-                d.lucky = static_cast<int>(random.below(6)) + 1;
+                const NumberRange lucky = *era.lucky;
+                d.lucky = static_cast<int>(
+                              random.below(static_cast<std::uint32_t>(lucky.highest - lucky.lowest + 1))) +
+                          lucky.lowest;
                 d.replay = static_cast<int>(random.below(13)) + 1;
                 for (int &digit : d.joker)
                     digit = static_cast<int>(random.below(10));

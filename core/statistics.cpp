@@ -30,9 +30,7 @@ const DaySerial kLuckyWednesdayStart = serialFromYmd(1995, 12, 1);
 const DaySerial kLuckyOutstandingStart = serialFromYmd(1995, 8, 1);
 
 bool passesWeekdays(const StatisticsWindow &w, int weekday) {
-    if (w.saturday && w.wednesday) return true;
-    if (w.saturday && (weekday == 7 || weekday == 1)) return true;
-    return w.wednesday && weekday == 4;
+    return drawDayIncluded(weekday, w.saturday, w.wednesday, WeekdayRule::Statistics);
 }
 
 bool passes(StatisticKind kind, const StatisticsWindow &w, DaySerial date) {
@@ -43,8 +41,9 @@ bool passes(StatisticKind kind, const StatisticsWindow &w, DaySerial date) {
         return date >= w.startDate && passesWeekdays(w, weekday);
     case StatisticKind::LuckyFrequency:
         // Its own rule: Sunday draws never count here, and "both boxes" admits no other weekday.
-        if (w.saturday && weekday == 7 && date >= std::max(w.startDate, kLuckySaturdayStart)) return true;
-        return w.wednesday && weekday == 4 && date >= std::max(w.startDate, kLuckyWednesdayStart);
+        if (w.saturday && weekday == kSaturday && date >= std::max(w.startDate, kLuckySaturdayStart))
+            return true;
+        return w.wednesday && isWednesdayDraw(weekday) && date >= std::max(w.startDate, kLuckyWednesdayStart);
     case StatisticKind::LuckyOutstanding:
         return date > std::max(w.startDate, kLuckyOutstandingStart) && passesWeekdays(w, weekday);
     default:
@@ -188,9 +187,10 @@ void countCrossSum(Tally &t, const Draw &d) {
 }
 
 void countLuckyOutstanding(Tally &t, const Draw &d) {
-    for (int g = 1; g <= 6; ++g)
+    for (int g = kLowestLucky; g <= kHighestLucky; ++g)
         ++t.counters[static_cast<std::size_t>(g)];
-    if (d.lucky >= 1 && d.lucky <= 6) t.counters[static_cast<std::size_t>(d.lucky)] = 1;
+    if (d.lucky >= kLowestLucky && d.lucky <= kHighestLucky)
+        t.counters[static_cast<std::size_t>(d.lucky)] = 1;
 }
 
 void countDraw(StatisticKind kind, Tally &t, const Draw &d) {
@@ -280,7 +280,7 @@ void listEntries(StatisticKind kind, const Tally &t, NumberStatistics &result) {
     }
     case StatisticKind::LuckyFrequency:
     case StatisticKind::LuckyOutstanding:
-        addEntries(1, 6);
+        addEntries(kLowestLucky, kHighestLucky);
         break;
     }
 }

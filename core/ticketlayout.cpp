@@ -130,7 +130,6 @@ std::optional<PaperFormat> paperFormat(int index) {
 }
 
 bool ticketForSaturday(DaySerial today) {
-    constexpr int kThursday = 5;
     return weekdayOf(today) >= kThursday;
 }
 

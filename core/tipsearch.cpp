@@ -3,13 +3,13 @@
 #include <string>
 #include <utility>
 
+#include "core/game.h"
+
 namespace quorix {
 
 bool searchesDate(const StatisticsWindow &window, DaySerial date) {
     if (date < window.startDate || date > window.endDate) return false;
-    const int weekday = weekdayOf(date);
-    if (window.saturday && (weekday == 7 || weekday == 1)) return true;
-    return window.wednesday && weekday == 4;
+    return drawDayIncluded(weekdayOf(date), window.saturday, window.wednesday, WeekdayRule::Search);
 }
 
 Result<int> searchThreshold(std::string_view text) {

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/game.h"
 #include "core/regularfile.h"
 #include "core/textlines.h"
 #include "output/atomicfile.h"
@@ -86,7 +87,7 @@ Result<TipSheet> TipFile::read(const std::filesystem::path &path) {
 
 std::string TipFile::proposedName(DaySerial endDate, DaySerial today) {
     const int weekday = weekdayOf(endDate);
-    const bool drawWeekday = weekday == 1 || weekday == 4 || weekday == 7;
+    const bool drawWeekday = isSaturdayDraw(weekday) || isWednesdayDraw(weekday);
     const Ymd date = ymdFromSerial(drawWeekday ? nextDrawDay(endDate) : today);
     char name[32];
     std::snprintf(name, sizeof name, "%04d%02d%02d.%s", date.year, date.month, date.day, kExtension);
@@ -94,7 +95,6 @@ std::string TipFile::proposedName(DaySerial endDate, DaySerial today) {
 }
 
 DaySerial TipList::nextDrawDate(DaySerial shown, bool saturdays, bool wednesdays) {
-    constexpr int kWednesday = 4;
     if (saturdays && wednesdays) return shown + (weekdayOf(shown) == kWednesday ? 3 : 4);
     return shown + 7;
 }

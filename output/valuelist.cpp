@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/game.h"
 #include "core/regularfile.h"
 #include "core/textlines.h"
 #include "output/atomicfile.h"
@@ -13,7 +14,7 @@ namespace {
 // Longest weight text kept, in characters; anything longer is not a weight anybody typed.
 constexpr std::size_t kMaxWeightChars = 64;
 
-constexpr TextLimits kValueListLimits{TextLimits::kUnlimited, 45, true};
+constexpr TextLimits kValueListLimits{TextLimits::kUnlimited, kHighestNumberOfAnyEra, true};
 
 // What a weight can hold so that saving and loading it gives it back unchanged: no control
 // characters (they could end the line), no zero-width no-break space (a leading one would be
