@@ -20,6 +20,15 @@ std::string Draw::jokerString() const {
     return s;
 }
 
+void Draw::appendValueFields(std::string &line) const {
+    // Piece by piece: GCC 12 reports a false -Wrestrict overlap for "," + std::to_string(n).
+    for (int n :
+         {numbers[0], numbers[1], numbers[2], numbers[3], numbers[4], numbers[5], bonus, lucky, replay}) {
+        line += ',';
+        line += std::to_string(n);
+    }
+}
+
 namespace {
 std::uint8_t toByte(int v) {
     return static_cast<std::uint8_t>(v & 0xFF);

@@ -20,6 +20,9 @@ struct Draw {
     int crossSum() const;
     // The six Joker digits concatenated; leading zeros are kept.
     std::string jokerString() const;
+    // Appends ",n1,...,n6,bonus,lucky,replay" to `line`: the fields the CSV and the number
+    // server's lines share.
+    void appendValueFields(std::string &line) const;
     bool operator==(const Draw &) const = default;
 };
 

@@ -200,15 +200,7 @@ Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path) {
 
 std::string drawCsvLine(const Draw &draw) {
     std::string line = formatIso(draw.date);
-    // Appended piece by piece: GCC 12 reports a false -Wrestrict overlap for "," + std::to_string(n).
-    for (int n : draw.numbers) {
-        line += ',';
-        line += std::to_string(n);
-    }
-    for (int n : {draw.bonus, draw.lucky, draw.replay}) {
-        line += ',';
-        line += std::to_string(n);
-    }
+    draw.appendValueFields(line);
     line += ',';
     if (std::any_of(draw.joker.begin(), draw.joker.end(), [](int d) { return d != 0; }))
         line += draw.jokerString();

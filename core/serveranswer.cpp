@@ -127,18 +127,11 @@ ServerAnswer readServerAnswer(std::string_view body, DaySerial date) {
 std::string serverLineFor(const Draw &draw) {
     const Ymd ymd = ymdFromSerial(draw.date);
     std::string line = std::to_string(ymd.year * 10000 + ymd.month * 100 + ymd.day);
-    for (int n : draw.numbers) {
-        line += ',';
-        line += std::to_string(n);
-    }
-    for (int n : {draw.bonus, draw.lucky, draw.replay}) {
-        line += ',';
-        line += std::to_string(n);
-    }
+    draw.appendValueFields(line);
     line += ';';
-    for (int d : draw.joker)
-        line += std::to_string(d);
-    return line + ";";
+    line += draw.jokerString();
+    line += ';';
+    return line;
 }
 
 } // namespace quorix
