@@ -2,7 +2,7 @@
 #include <QFont>
 #include <QStringList>
 
-#include "app/lottozahlen.h"
+#include "app/mainwindow/mainwindow.h"
 
 int main(int argc, char *argv[]) {
     QApplication app(argc, argv);

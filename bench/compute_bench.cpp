@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <filesystem>
 
-#include "core/computation.h"
+#include "core/compute/computation.h"
 #include "benchhistory.h"
 #include "reference.h"
 

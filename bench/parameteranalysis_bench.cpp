@@ -6,8 +6,8 @@
 
 #include <filesystem>
 
-#include "core/drawfile.h"
-#include "core/parameteranalysis.h"
+#include "core/history/drawfile.h"
+#include "core/analysis/parameteranalysis.h"
 #include "benchhistory.h"
 #include "reference.h"
 

@@ -9,7 +9,7 @@
 
 #include <filesystem>
 
-#include "core/repetitionanalysis.h"
+#include "core/analysis/repetitionanalysis.h"
 #include "benchhistory.h"
 #include "reference.h"
 #include "referencerepetition.h"

@@ -12,9 +12,9 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 #include "cli/compute.h"
-#include "core/drawcsv.h"
-#include "core/game.h"
-#include "core/parameteranalysis.h"
+#include "core/history/drawcsv.h"
+#include "core/game/game.h"
+#include "core/analysis/parameteranalysis.h"
 
 namespace quorix::cli {
 

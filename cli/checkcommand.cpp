@@ -5,10 +5,10 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawbrowser.h"
-#include "core/drawfile.h"
-#include "core/tipcheck.h"
-#include "core/tipsheet.h"
+#include "core/history/drawbrowser.h"
+#include "core/history/drawfile.h"
+#include "core/game/tipcheck.h"
+#include "core/game/tipsheet.h"
 #include "output/tipfile.h"
 
 namespace quorix::cli {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calendar.h"
-#include "core/result.h"
+#include "core/base/calendar.h"
+#include "core/base/result.h"
 
 namespace quorix::cli {
 

@@ -12,10 +12,10 @@
 #include <vector>
 
 #include "cli/cliargs.h"
-#include "core/computation.h"
-#include "core/drawcsv.h"
-#include "core/game.h"
-#include "core/tipparameters.h"
+#include "core/compute/computation.h"
+#include "core/history/drawcsv.h"
+#include "core/game/game.h"
+#include "core/compute/tipparameters.h"
 
 namespace quorix::cli {
 

@@ -8,9 +8,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/result.h"
-#include "core/tipparameters.h"
-#include "core/tipsheet.h"
+#include "core/base/result.h"
+#include "core/compute/tipparameters.h"
+#include "core/game/tipsheet.h"
 
 namespace quorix::cli {
 

@@ -5,9 +5,9 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawcsv.h"
-#include "core/drawfile.h"
-#include "core/samplehistory.h"
+#include "core/history/drawcsv.h"
+#include "core/history/drawfile.h"
+#include "core/history/samplehistory.h"
 
 namespace quorix::cli {
 

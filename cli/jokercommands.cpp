@@ -4,9 +4,9 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawcsv.h"
-#include "core/jokerstatistics.h"
-#include "core/random.h"
+#include "core/history/drawcsv.h"
+#include "core/statistics/jokerstatistics.h"
+#include "core/base/random.h"
 
 namespace quorix::cli {
 

@@ -5,10 +5,10 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawcsv.h"
-#include "core/game.h"
-#include "core/repetitionanalysis.h"
-#include "core/tipsearch.h"
+#include "core/history/drawcsv.h"
+#include "core/game/game.h"
+#include "core/analysis/repetitionanalysis.h"
+#include "core/analysis/tipsearch.h"
 
 namespace quorix::cli {
 

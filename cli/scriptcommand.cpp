@@ -7,7 +7,7 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/tipsheet.h"
+#include "core/game/tipsheet.h"
 #include "output/clickscript.h"
 #include "output/tipfile.h"
 

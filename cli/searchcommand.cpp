@@ -10,9 +10,9 @@
 #include "cli/cliargs.h"
 #include "cli/commands.h"
 #include "cli/compute.h"
-#include "core/drawcsv.h"
-#include "core/game.h"
-#include "core/tipsearch.h"
+#include "core/history/drawcsv.h"
+#include "core/game/game.h"
+#include "core/analysis/tipsearch.h"
 
 namespace quorix::cli {
 

@@ -18,9 +18,9 @@
 #include "cli/boundedhttpserver.h"
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawfile.h"
-#include "core/drawupdate.h"
-#include "core/serveranswer.h"
+#include "core/history/drawfile.h"
+#include "core/history/drawupdate.h"
+#include "core/history/serveranswer.h"
 
 namespace quorix::cli {
 

@@ -5,10 +5,10 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawcsv.h"
-#include "core/game.h"
-#include "core/random.h"
-#include "core/statistics.h"
+#include "core/history/drawcsv.h"
+#include "core/game/game.h"
+#include "core/base/random.h"
+#include "core/statistics/statistics.h"
 
 namespace quorix::cli {
 

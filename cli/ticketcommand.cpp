@@ -6,8 +6,8 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/ticketlayout.h"
-#include "core/tipsheet.h"
+#include "core/game/ticketlayout.h"
+#include "core/game/tipsheet.h"
 #include "output/tipfile.h"
 
 namespace quorix::cli {

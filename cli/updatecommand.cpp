@@ -17,8 +17,8 @@
 
 #include "cli/cliargs.h"
 #include "cli/commands.h"
-#include "core/drawfile.h"
-#include "core/drawupdate.h"
+#include "core/history/drawfile.h"
+#include "core/history/drawupdate.h"
 
 namespace quorix::cli {
 

@@ -29,20 +29,30 @@ endif()
 # a clean clone runs every test.
 set(QUORIX_REAL_DRAWS_CSV "${PROJECT_SOURCE_DIR}/tests/data/swiss-lotto-draws.csv")
 
-# quorix_add_test(NAME name SOURCES ... LIBS ... [GUI])
-# One executable per test file, one ctest entry, environment pinned.
+# quorix_add_test(NAME name SOURCES ... LIBS ... [GUI] [COST n])
+# One executable per test file, environment pinned. A GoogleTest executable becomes one ctest
+# entry per case ("name.Suite.Case"), found when ctest runs; a GUI (QtTest) executable is one entry.
 function(quorix_add_test)
-  cmake_parse_arguments(T "GUI" "NAME" "SOURCES;LIBS" ${ARGN})
+  cmake_parse_arguments(T "GUI" "NAME;COST" "SOURCES;LIBS" ${ARGN})
   add_executable(${T_NAME} ${T_SOURCES})
   target_link_libraries(${T_NAME} PRIVATE quorix_settings ${T_LIBS})
   target_compile_definitions(${T_NAME} PRIVATE
     QUORIX_REAL_DRAWS="${QUORIX_REAL_DRAWS_CSV}"
     QUORIX_DATA_DIR="${PROJECT_SOURCE_DIR}/data")
-  add_test(NAME ${T_NAME} COMMAND ${T_NAME})
   set(env "LANG=C.UTF-8" "LC_ALL=C.UTF-8" ${QUORIX_SANITIZER_ENV})
+  if(NOT T_COST)
+    set(T_COST 0)
+  endif()
   if(T_GUI)
     # Windows read and write the per-user settings: never the user's own, even without TempHome.
     list(APPEND env "QT_QPA_PLATFORM=offscreen" "XDG_CONFIG_HOME=${CMAKE_CURRENT_BINARY_DIR}/${T_NAME}-config")
+    add_test(NAME ${T_NAME} COMMAND ${T_NAME})
+    set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600 COST ${T_COST})
+  else()
+    # The discovered tests' properties reach ctest as one flat list, which would split the
+    # environment: each case runs through `cmake -E env` instead (listing the cases too).
+    set_target_properties(${T_NAME} PROPERTIES CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${env}")
+    gtest_discover_tests(${T_NAME} TEST_PREFIX "${T_NAME}." DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+                         PROPERTIES TIMEOUT 600 COST ${T_COST})
   endif()
-  set_tests_properties(${T_NAME} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 600)
 endfunction()

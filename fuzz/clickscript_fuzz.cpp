@@ -14,7 +14,7 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "core/textlines.h"
+#include "core/text/textlines.h"
 #include "fuzzsupport.h"
 #include "output/clickscript.h"
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/drawcsv.h"
-#include "core/drawfile.h"
+#include "core/history/drawcsv.h"
+#include "core/history/drawfile.h"
 #include "fuzzsupport.h"
 
 using namespace quorix;

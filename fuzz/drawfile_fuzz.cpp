@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "core/calendar.h"
-#include "core/drawbrowser.h"
-#include "core/drawcsv.h"
-#include "core/drawfile.h"
-#include "core/drawtable.h"
-#include "core/statistics.h"
+#include "core/base/calendar.h"
+#include "core/history/drawbrowser.h"
+#include "core/history/drawcsv.h"
+#include "core/history/drawfile.h"
+#include "core/history/drawtable.h"
+#include "core/statistics/statistics.h"
 #include "fuzzsupport.h"
 
 using namespace quorix;

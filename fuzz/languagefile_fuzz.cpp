@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/languagefile.h"
+#include "core/text/languagefile.h"
 
 using namespace quorix;
 

@@ -10,7 +10,7 @@
 #include <iterator>
 #include <string>
 
-#include "core/drawfile.h"
+#include "core/history/drawfile.h"
 #include "fuzzsupport.h"
 
 using namespace quorix;

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/textlines.h"
+#include "core/text/textlines.h"
 
 using namespace quorix;
 

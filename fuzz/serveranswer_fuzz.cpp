@@ -5,9 +5,9 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/gameera.h"
-#include "core/serveranswer.h"
-#include "core/textlines.h"
+#include "core/game/gameera.h"
+#include "core/history/serveranswer.h"
+#include "core/text/textlines.h"
 #include "fuzzsupport.h"
 
 using namespace quorix;

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "core/textlines.h"
+#include "core/text/textlines.h"
 #include "fuzzsupport.h"
 #include "output/tipfile.h"
 

@@ -4,7 +4,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/textlines.h"
+#include "core/text/textlines.h"
 #include "output/valuelist.h"
 
 using namespace quorix;

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <string_view>
 
-#include "core/result.h"
+#include "core/base/result.h"
 
 namespace quorix {
 

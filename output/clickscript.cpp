@@ -6,8 +6,8 @@
 #include <optional>
 #include <unordered_map>
 
-#include "core/regularfile.h"
-#include "core/textlines.h"
+#include "core/base/regularfile.h"
+#include "core/text/textlines.h"
 #include "output/atomicfile.h"
 
 namespace quorix {

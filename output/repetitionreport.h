@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/repetitionanalysis.h"
+#include "core/analysis/repetitionanalysis.h"
 
 namespace quorix {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "core/textlines.h"
+#include "core/text/textlines.h"
 #include "output/atomicfile.h"
 
 namespace quorix {

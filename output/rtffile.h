@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/result.h"
+#include "core/base/result.h"
 
 namespace quorix {
 

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <limits>
 
-#include "core/textlines.h"
+#include "core/text/textlines.h"
 
 namespace quorix {
 

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <variant>
 
-#include "core/result.h"
+#include "core/base/result.h"
 
 namespace quorix {
 

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-#include "core/calendar.h"
-#include "core/result.h"
-#include "core/tipsheet.h"
+#include "core/base/calendar.h"
+#include "core/base/result.h"
+#include "core/game/tipsheet.h"
 
 namespace quorix {
 

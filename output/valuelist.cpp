@@ -2,9 +2,9 @@
 
 #include <cstdio>
 
-#include "core/game.h"
-#include "core/regularfile.h"
-#include "core/textlines.h"
+#include "core/game/game.h"
+#include "core/base/regularfile.h"
+#include "core/text/textlines.h"
 #include "output/atomicfile.h"
 
 namespace quorix {

@@ -5,8 +5,8 @@
 #include <string>
 #include <string_view>
 
-#include "core/numberpool.h"
-#include "core/result.h"
+#include "core/compute/numberpool.h"
+#include "core/base/result.h"
 
 namespace quorix {
 

@@ -3,9 +3,9 @@
 #include <QDir>
 #include <QFile>
 
-#include "app/programfolder.h"
-#include "core/calendar.h"
-#include "core/drawfile.h"
+#include "app/platform/programfolder.h"
+#include "core/base/calendar.h"
+#include "core/history/drawfile.h"
 
 namespace quorix::testing {
 

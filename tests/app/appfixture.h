@@ -7,8 +7,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "app/prompts.h"
-#include "core/draw.h"
+#include "app/widgets/prompts.h"
+#include "core/history/draw.h"
 
 namespace quorix::testing {
 

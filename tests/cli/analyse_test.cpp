@@ -8,9 +8,9 @@
 #include <unistd.h>
 
 #include "clirun.h"
-#include "core/drawfile.h"
-#include "core/parameteranalysis.h"
-#include "core/samplehistory.h"
+#include "core/history/drawfile.h"
+#include "core/analysis/parameteranalysis.h"
+#include "core/history/samplehistory.h"
 
 using namespace quorix;
 using quorix::test::CliRun;

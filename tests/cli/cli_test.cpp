@@ -12,9 +12,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/drawfile.h"
-#include "core/statistics.h"
-#include "core/tipparameters.h"
+#include "core/history/drawfile.h"
+#include "core/statistics/statistics.h"
+#include "core/compute/tipparameters.h"
 #include "clirun.h"
 
 using namespace quorix;

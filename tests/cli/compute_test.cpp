@@ -9,8 +9,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/computation.h"
-#include "core/drawfile.h"
+#include "core/compute/computation.h"
+#include "core/history/drawfile.h"
 #include "clirun.h"
 
 using namespace quorix;

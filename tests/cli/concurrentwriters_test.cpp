@@ -20,12 +20,12 @@
 #include <unistd.h>
 
 #include "clirun.h"
-#include "core/drawcsv.h"
-#include "core/drawentry.h"
-#include "core/drawfile.h"
-#include "core/drawupdate.h"
-#include "core/samplehistory.h"
-#include "core/serveranswer.h"
+#include "core/history/drawcsv.h"
+#include "core/history/drawentry.h"
+#include "core/history/drawfile.h"
+#include "core/history/drawupdate.h"
+#include "core/history/samplehistory.h"
+#include "core/history/serveranswer.h"
 #include "numberserver.h"
 
 using namespace quorix;

@@ -7,7 +7,7 @@
 #include <unistd.h>
 
 #include "clirun.h"
-#include "core/drawfile.h"
+#include "core/history/drawfile.h"
 
 using namespace quorix;
 using quorix::test::CliRun;

@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/drawfile.h"
+#include "core/history/drawfile.h"
 #include "clirun.h"
 
 using namespace quorix;

@@ -19,8 +19,8 @@
 #include <unistd.h>
 
 #include "clirun.h"
-#include "core/drawfile.h"
-#include "core/serveranswer.h"
+#include "core/history/drawfile.h"
+#include "core/history/serveranswer.h"
 #include "numberserver.h"
 
 using namespace quorix;

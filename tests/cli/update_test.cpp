@@ -12,7 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include "core/drawfile.h"
+#include "core/history/drawfile.h"
 #include "numberserver.h"
 #include "clirun.h"
 #include "rawserver.h"

@@ -16,8 +16,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "core/regularfile.h"
-#include "core/result.h"
+#include "core/base/regularfile.h"
+#include "core/base/result.h"
 
 namespace quorix::testing {
 

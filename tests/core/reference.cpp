@@ -4,10 +4,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/drawbrowser.h"
-#include "core/drawfile.h"
-#include "core/statistics.h"
-#include "core/tipcheck.h"
+#include "core/history/drawbrowser.h"
+#include "core/history/drawfile.h"
+#include "core/statistics/statistics.h"
+#include "core/game/tipcheck.h"
 
 namespace quorix::reference {
 

@@ -12,10 +12,10 @@
 #include <string>
 #include <vector>
 
-#include "core/computation.h"
-#include "core/draw.h"
-#include "core/random.h"
-#include "core/tipparameters.h"
+#include "core/compute/computation.h"
+#include "core/history/draw.h"
+#include "core/base/random.h"
+#include "core/compute/tipparameters.h"
 
 namespace quorix::reference {
 

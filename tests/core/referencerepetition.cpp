@@ -3,8 +3,8 @@
 #include <array>
 #include <stdexcept>
 
-#include "core/drawfile.h"
-#include "core/tipcheck.h"
+#include "core/history/drawfile.h"
+#include "core/game/tipcheck.h"
 
 namespace quorix::reference {
 

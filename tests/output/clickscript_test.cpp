@@ -6,7 +6,7 @@
 
 #include <unistd.h>
 
-#include "core/calendar.h"
+#include "core/base/calendar.h"
 #include "output/clickscript.h"
 #include "core/hostilefiles.h"
 

@@ -1,0 +1,83 @@
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+#include "core/statistics/statistics.h"
+
+class QWidget;
+
+namespace quorix {
+
+class StatisticsChart;
+
+// What the chart operations need from the main window, read afresh at every run.
+struct ChartSources {
+    std::function<StatisticsWindow()> window;
+    std::function<std::filesystem::path()> drawFile;
+    std::function<void()> showChartPage;            // brings the "Diagramm" tab to the front
+    std::function<void(const QString &)> showError; // the application's error box
+};
+
+// The eleven statistic operations: each runs its statistic over the draw file and draws it on the
+// statistics chart. The tip computation calls the same operations and reads the result.
+class ChartController final : public QObject {
+    Q_OBJECT
+
+public:
+    ChartController(StatisticsChart &chart, ChartSources sources, QObject *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(ChartController)
+
+    // Runs and shows one statistic; nullopt when the draw file could not be read (the error has
+    // been shown and the chart stays cleared).
+    std::optional<NumberStatistics> showStatistic(StatisticKind kind);
+    // Draws a statistic computed elsewhere (the computation's own table) as its operation would,
+    // switching to "Diagramm" where the operation does.
+    void present(const NumberStatistics &statistics);
+    // Whether the operation itself ends by bringing "Diagramm" to the front (the others leave
+    // that to the controls that call them from other pages).
+    static bool bringsChartToFront(StatisticKind kind);
+
+    // Connects a control of the window to its operation when its name is one of the chart
+    // controls' names (a name may stand for several controls); answers whether it did.
+    // Clickable texts (labels) are wired by mouse release.
+    bool attach(const QString &name, QWidget *control);
+
+public Q_SLOTS:
+    // The operations under their handler names.
+    std::optional<NumberStatistics> SpeedButton2Click() { return showStatistic(StatisticKind::Frequency); }
+    std::optional<NumberStatistics> Button5Click() { return showStatistic(StatisticKind::Outstanding); }
+    std::optional<NumberStatistics> Button2Click() { return showStatistic(StatisticKind::Pairs); }
+    std::optional<NumberStatistics> Button3Click() { return showStatistic(StatisticKind::Triples); }
+    std::optional<NumberStatistics> Button4Click() { return showStatistic(StatisticKind::Quadruples); }
+    std::optional<NumberStatistics> SpeedButton9Click() { return showStatistic(StatisticKind::CrossSums); }
+    std::optional<NumberStatistics> Button9Click() { return showStatistic(StatisticKind::PrimesPerDraw); }
+    std::optional<NumberStatistics> Button10Click() { return showStatistic(StatisticKind::OddPerDraw); }
+    std::optional<NumberStatistics> Button11Click() { return showStatistic(StatisticKind::EvenPerDraw); }
+    std::optional<NumberStatistics> SpeedButton3Click() {
+        return showStatistic(StatisticKind::LuckyFrequency);
+    }
+    std::optional<NumberStatistics> Button8Click() { return showStatistic(StatisticKind::LuckyOutstanding); }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void trigger(StatisticKind kind, bool chartToFrontFirst);
+
+    struct ClickableText {
+        StatisticKind kind;
+        bool chartToFrontFirst;
+    };
+
+    StatisticsChart &m_chart;
+    ChartSources m_sources;
+    QHash<const QObject *, ClickableText> m_texts;
+};
+
+} // namespace quorix

@@ -1,0 +1,176 @@
+#include "app/history/windowupdate.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QNetworkAccessManager>
+#include <QNetworkProxy>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QUrl>
+
+#include "app/platform/boundedreply.h"
+#include "app/mainwindow/controlnames.h"
+#include "app/mainwindow/mainwindow.h"
+#include "app/widgets/prompts.h"
+#include "app/widgets/uihelpers.h"
+#include "core/history/drawbrowser.h"
+
+namespace quorix {
+
+WindowUpdate::WindowUpdate(LottoZahlen &window)
+    : QObject(&window)
+    , m_window(window)
+    , m_network(new QNetworkAccessManager(this)) {
+    const LottoZahlen::Controls &ui = window.ui();
+    connect(ui.update, &QAbstractButton::clicked, this, &WindowUpdate::QuintoraClick);
+    connect(ui.sheetUpdate, &QAbstractButton::clicked, this, &WindowUpdate::QuintoraClick);
+    connect(ui.stopUpdate, &QAbstractButton::clicked, this, &WindowUpdate::SpeedButton8Click);
+}
+
+WindowUpdate::~WindowUpdate() = default;
+
+void WindowUpdate::setRunning(bool running) {
+    m_running = running;
+    const LottoZahlen::Controls &ui = m_window.ui();
+    ui.update->setEnabled(!running);
+    ui.sheetUpdate->setEnabled(!running);
+    // The requests wait in a local event loop: nothing may start a second update meanwhile.
+    if (QAction *item = m_window.action(QString::fromLatin1(controlname::kUpdateAction)))
+        item->setEnabled(!running);
+    ui.stopUpdate->setVisible(running);
+}
+
+void WindowUpdate::QuintoraClick() {
+    if (m_running) return;
+    m_stopRequested = false;
+    setRunning(true);
+    const LottoZahlen::Controls &ui = m_window.ui();
+    const DaySerial today = m_today.value_or(serialFromDate(QDate::currentDate()));
+    const UpdateOutcome outcome = runDrawUpdate(
+        m_window.drawFile(), ui.server->text().trimmed().toStdString(), today,
+        serialFromDate(ui.endDate->date()), [this](const std::string &url) { return get(url); }, events());
+    if (outcome.end == UpdateOutcome::End::Notice || outcome.end == UpdateOutcome::End::Failed)
+        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(outcome.message));
+    if (outcome.end == UpdateOutcome::End::Refused)
+        Prompts::message(
+            &m_window, m_window.windowTitle(),
+            m_window.message(Msg::ServerAnswerRefused) + u' ' +
+                QString::fromStdString(formatDmy(outcome.requested.back()) + ": " + outcome.message));
+    setRunning(false);
+    ui.sheetDrawLine->setText(ui.drawLine->text());
+    m_window.SpeedButton5Click();
+    Q_EMIT finished();
+}
+
+void WindowUpdate::SpeedButton8Click() {
+    m_stopRequested = true;
+    m_window.ui().stopUpdate->hide();
+    // A request under way ends now rather than when the server answers.
+    if (m_reply) m_reply->abort();
+}
+
+UpdateEvents WindowUpdate::events() {
+    UpdateEvents events;
+    events.stopRequested = [this] { return m_stopRequested; };
+    events.requesting = [this](DaySerial date) {
+        QDateEdit *end = m_window.ui().endDate;
+        const QDate wanted = dateFromSerial(date);
+        if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
+    };
+    events.progress = [this](const std::string &text) {
+        m_window.setStatusText(0, QString::fromStdString(text));
+    };
+    events.disclaimer = [this](const std::string &text) {
+        m_window.setStatusText(1, QString::fromStdString(text));
+    };
+    events.appended = [this](const ServerDraw &draw) {
+        showAppended(draw);
+        Q_EMIT drawAppended();
+    };
+    return events;
+}
+
+void WindowUpdate::showAppended(const ServerDraw &draw) {
+    const LottoZahlen::Controls &ui = m_window.ui();
+    const QDate date = dateFromSerial(draw.draw.date);
+    const std::string weekday =
+        QLocale::system().dayName(date.dayOfWeek(), QLocale::ShortFormat).toStdString();
+    const QString line = QString::fromStdString(selectedDrawLine(weekday, draw.draw, true));
+    ui.drawLine->setText(line);
+    ui.sheetDrawLine->setText(line);
+    ui.jokerLine->setText(
+        QString::fromStdString(drawDateText(weekday, draw.draw.date) + "   " + draw.jokerShown));
+    ui.crossSum->setText(QString::fromStdString(crossSumText(draw.draw)));
+}
+
+HttpAnswer WindowUpdate::get(const std::string &url) {
+    HttpAnswer answer;
+    const LottoZahlen::Controls &ui = m_window.ui();
+    // The proxy fields are read for every request, so a change during an update takes effect.
+    const QString proxyHost = ui.proxyHost->text().trimmed();
+    if (proxyHost.isEmpty()) {
+        m_network->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+    } else {
+        const QString portText = ui.proxyPort->text().trimmed();
+        const auto port = parseProxyPort(portText.toStdString());
+        if (!port) {
+            answer.error = (m_window.message(Msg::ProxyPortNotNumber) + u' ' + portText).toStdString();
+            return answer;
+        }
+        m_network->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxyHost, static_cast<quint16>(*port)));
+    }
+
+    QNetworkReply *reply =
+        m_network->get(BoundedReply::request(QUrl(QString::fromStdString(url)), m_timeoutMs));
+    m_reply = reply;
+    BoundedReply bounded(reply, static_cast<qint64>(kMaxServerAnswerBytes), m_timeoutMs);
+    const bool finished = bounded.wait();
+    m_reply = nullptr;
+    if (!finished) {
+        // The program is closing: the local loop was told to end with the application's.
+        m_stopRequested = true;
+        reply->abort();
+    }
+    answer = readAnswer(*reply, bounded, url);
+    reply->deleteLater();
+    return answer;
+}
+
+HttpAnswer WindowUpdate::readAnswer(QNetworkReply &reply, const BoundedReply &bounded,
+                                    const std::string &url) const {
+    HttpAnswer answer;
+    const BoundedReply::Cut cut = bounded.cut();
+    const QString address = QString::fromStdString(url);
+    const QVariant status = reply.attribute(QNetworkRequest::HttpStatusCodeAttribute);
+    const int error = reply.error();
+    // Content errors (2xx codes: 404 and the like) and server errors (4xx codes: 500 and the like)
+    // arrive as errors too; they are the server's answer all the same. A broken transfer is not.
+    const bool answered =
+        error == QNetworkReply::NoError || (error > 200 && error < 300) || (error > 400 && error < 500);
+    if (cut == BoundedReply::Cut::TooLarge) {
+        answer.error = (m_window.message(Msg::ServerAnswerTooLarge) + u' ' + address).toStdString();
+    } else if (cut == BoundedReply::Cut::Late ||
+               (!m_stopRequested &&
+                (error == QNetworkReply::TimeoutError || error == QNetworkReply::OperationCanceledError))) {
+        answer.error = (m_window.message(Msg::ServerTimeout) + u' ' + address +
+                        QStringLiteral(" (%1 ms)").arg(m_timeoutMs))
+                           .toStdString();
+    } else if (m_stopRequested || !status.isValid() || !answered) {
+        answer.error = reply.errorString().toStdString();
+    } else if (status.toInt() >= 300 && status.toInt() < 400) {
+        const QString target = QString::fromLatin1(reply.rawHeader("Location").left(200));
+        answer.error = (m_window.message(Msg::ServerRedirectNotFollowed) + u' ' + target).toStdString();
+    } else {
+        answer.status = status.toInt();
+        answer.statusText =
+            reply.attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString().toStdString();
+        answer.body = bounded.body().toStdString();
+    }
+    return answer;
+}
+
+} // namespace quorix

@@ -1,0 +1,410 @@
+#pragma once
+
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
+
+#include <QColor>
+#include <QHash>
+#include <QImage>
+#include <QMainWindow>
+#include <QPageLayout>
+#include <QString>
+#include <QStringList>
+
+#include "app/charts/jokernumbers.h"
+#include "app/language/messagetable.h"
+#include "core/history/draw.h"
+#include "core/game/game.h"
+#include "core/text/messages.h"
+#include "core/history/drawbrowser.h"
+#include "core/history/drawentry.h"
+#include "core/history/drawfile.h"
+#include "core/base/random.h"
+#include "core/statistics/statistics.h"
+#include "core/game/tipcheck.h"
+#include "core/compute/tipparameters.h"
+#include "core/game/tipsheet.h"
+#include "output/printsettings.h"
+
+class QLabel;
+class QGroupBox;
+class QVBoxLayout;
+class QTabWidget;
+class QLineEdit;
+class QComboBox;
+class QSpinBox;
+class QCheckBox;
+class QRadioButton;
+class QDateEdit;
+class QChartView;
+class QMenu;
+class QAction;
+class QGridLayout;
+class QBoxLayout;
+class QLayout;
+class QAbstractButton;
+class QPushButton;
+
+namespace quorix {
+
+struct CheckBoxEntry;
+struct SpinFieldEntry;
+class LoEingab;
+class SoundPlayer;
+class Spielwahl;
+struct TicketPage;
+class WindowCharts;
+class WindowComputation;
+class WindowOnline;
+class WindowUpdate;
+
+// The code of language index 0..9 ("de", "en", ...), empty for any other index.
+QString languageCode(int index);
+
+// The tip file a command line names for printing: with a first argument other than "D" the
+// second one; empty (run interactively) otherwise. `arguments` leaves out the program's name.
+QString commandLineTipFile(const QStringList &arguments);
+
+// The main window. It builds the pages, owns the session's state and its helpers: the charts
+// (with the number dialog and the tip distribution) and the tip computation. Every control gets
+// the name other parts of the program (settings, language files) key on; the controls the code
+// works with are held typed in ui().
+class LottoZahlen final : public QMainWindow {
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(LottoZahlen)
+public:
+    explicit LottoZahlen(QWidget *parent = nullptr);
+    ~LottoZahlen() override;
+
+    // The tabs in their order.
+    enum class Page { TipSheet, Computation, Chart, Database, Joker, Internet };
+
+    // The controls the window's operations and its helpers work with.
+    struct Controls {
+        QLabel *drawLine = nullptr;      // "Datenbank": the selected draw
+        QLabel *sheetDrawLine = nullptr; // the same line above the tip sheet
+        QLabel *jokerLine = nullptr;
+        QLabel *crossSum = nullptr;
+        QLabel *replay = nullptr;
+        QCheckBox *saturday = nullptr;
+        QCheckBox *wednesday = nullptr;
+        QDateEdit *startDate = nullptr;
+        QDateEdit *endDate = nullptr;
+        QSpinBox *tipCount = nullptr;
+        QPushButton *compute = nullptr;
+        QAbstractButton *seed = nullptr;
+        QAbstractButton *distribution = nullptr;
+        QSpinBox *minEven = nullptr;
+        QSpinBox *minOdd = nullptr;
+        QSpinBox *maxShared = nullptr;
+        QSpinBox *minShared = nullptr;
+        QSpinBox *minCrossSum = nullptr;
+        QSpinBox *maxCrossSum = nullptr;
+        QChartView *statisticsChart = nullptr;
+        QChartView *jokerChart = nullptr;
+        std::array<QAbstractButton *, 7> jokerPositions{}; // "1xxxxx" .. "xxxxx1", "123456"
+        QRadioButton *jokerOften = nullptr;                // "wie oft" (else "ausstehend")
+        QLineEdit *proxyHost = nullptr;
+        QLineEdit *proxyPort = nullptr;
+        QLineEdit *server = nullptr;
+        QAbstractButton *update = nullptr;
+        QAbstractButton *sheetUpdate = nullptr;
+        QAbstractButton *stopUpdate = nullptr;
+        QAbstractButton *parameterAnalysis = nullptr; // BitBtn9
+        QCheckBox *recomputeAfterWin = nullptr;       // CheckBox31
+    };
+    const Controls &ui() const { return m_ui; }
+
+    // Every named control, by its name (spin fields are found under both their names), and all
+    // of them in the order they were created (a name given twice appears twice).
+    struct NamedControl {
+        QString name;
+        QWidget *widget;
+    };
+    QWidget *control(const QString &name) const;
+    template <class T> T *control(const QString &name) const { return qobject_cast<T *>(control(name)); }
+    const std::vector<NamedControl> &namedControls() const { return m_controlOrder; }
+    QAction *action(const QString &name) const;
+
+    QTabWidget *pages() const { return m_pages; }
+    void showPage(Page page);
+    QLabel *statusPanel(int index) const;
+    void setStatusText(int panel, const QString &text);
+
+    // The helpers, created with the window.
+    WindowCharts &charts() { return *m_charts; }
+    WindowComputation &computation() { return *m_computation; }
+    LoEingab &drawEntryDialog() { return *m_entryDialog; }
+    Spielwahl &printDialog() { return *m_printDialog; }
+    WindowUpdate &drawUpdate() { return *m_update; }
+    WindowOnline &online() { return *m_online; }
+
+    // State the operations share.
+    const QString &programFolder() const { return m_programFolder; }
+    DrawFile drawFile() const;
+    StatisticsWindow statisticsWindow() const;
+    const MessageTable &messages() const { return m_messages; }
+    QString message(Msg message) const { return m_messages.text(messageIndex(message)); }
+    const Draw &currentDraw() const { return m_browser.current().draw; }
+    int currentIndex() const { return static_cast<int>(m_browser.current().index); }
+    Random &random() { return m_random; }
+    JokerNumbers &jokerNumbers() { return m_jokers; }
+    TicketDays &ticketDays() { return m_days; }
+    // Paper format and offsets of the ticket print, kept by the settings store.
+    PrintSettings &printSettings() { return m_print; }
+    SoundPlayer &sound() { return *m_sound; }
+
+    // The language (windowlanguage.cpp): index 0..9 as the settings store keeps it. Selecting one
+    // loads its texts, ticks its menu item and answers whether its message file was read; an
+    // index outside 0..9 loads nothing.
+    int languageIndex() const { return m_language; }
+    bool selectLanguage(int index);
+    // Loads the texts of a language from the base file at basePath and its neighbours in land/
+    // (windowlanguage.cpp); answers whether the language's message file was read.
+    bool DateiLaden1Click(const QString &basePath, const QString &code);
+    // The dialogs whose texts the language files reach besides the window's own, in the order
+    // they were created; a dialog registers itself once, when it is made.
+    void registerWindow(QWidget *window) { m_windows.push_back(window); }
+    const std::vector<QWidget *> &dialogs() const { return m_windows; }
+
+    bool checkEnabled() const { return m_checkEnabled; }
+    void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
+    const HitTally &hitTally() const { return m_hitTally; }
+
+    const QString &replayNumber() const { return m_replayNumber; }
+    void setReplayNumber(const QString &number);
+
+    // The sheet as the page shows it: field texts, lucky boxes, locks.
+    TipSheet tipSheet() const;
+    QLineEdit *tipField(int row, int column) const;
+    QComboBox *luckyBox(int row) const { return m_lucky.at(static_cast<std::size_t>(row)); }
+    QLabel *crossSumLabel(int row) const { return m_crossSums.at(static_cast<std::size_t>(row)); }
+    QLabel *resultLabel(int row) const { return m_results.at(static_cast<std::size_t>(row)); }
+    bool isRowLocked(int row) const { return m_locked.at(static_cast<std::size_t>(row)); }
+    int tipCount() const;
+
+    // The computation settings as the "Berechnung" pages and the tip-count spinner show them;
+    // writing puts every value back into its control (the computation's relaxation does that).
+    TipParameters tipParameters() const;
+    void setTipParameters(const TipParameters &parameters);
+
+    // The background of a field whose number repeats an earlier one of its row.
+    static inline const QColor kRepeatedColour{255, 165, 0};
+
+    // The number dialog used by TippEdit: called with the dialog caption and the numbers to
+    // tick, answers the ticked numbers after OK and nullopt otherwise. Set by whoever owns the
+    // dialog; without one TippEdit only re-checks the sheet.
+    using TipEditor = std::function<std::optional<std::vector<int>>(const QString &caption,
+                                                                    const std::vector<int> &ticked)>;
+    void setTipEditor(TipEditor editor) { m_tipEditor = std::move(editor); }
+
+    // The file dialogs of the tip files: called with whether to save and the proposed path,
+    // answers the chosen path, empty when cancelled. Without one the window shows its dialogs.
+    using FileChooser = std::function<QString(bool save, const QString &proposedPath)>;
+    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // Shows a written file in the desktop's viewer; without one the desktop's default handler.
+    using DocumentOpener = std::function<void(const QString &path)>;
+    void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
+
+    // Fills the sheet from a tip file: the unlocked rows are cleared, then all fourteen rows
+    // (locked ones too) take the file's texts. A file that cannot be read changes nothing and
+    // answers false.
+    bool Textladen(const QString &path);
+
+    // The ticket's print preview (windowprint.cpp): shows the page and returns when it is closed.
+    // Without one the print preview dialog.
+    using TicketPreview = std::function<void(const TicketPage &page)>;
+    void setTicketPreview(TicketPreview preview) { m_ticketPreview = std::move(preview); }
+    // Where the print settings' "Online" hands the sheet; without one OnlineTippClick.
+    void setOnlineRoute(std::function<void()> route) { m_onlineRoute = std::move(route); }
+    // The program's arguments after its name; a tip file named there is printed at start-up,
+    // then the window closes.
+    void setCommandLine(const QStringList &arguments) { m_commandLineTips = commandLineTipFile(arguments); }
+
+    // The start-up sequence; runs once, on the first showing.
+    void FormShow();
+    void setVisible(bool visible) override;
+    // Shutdown: runs when the window closes, however it closes.
+    void FormClose();
+
+Q_SIGNALS:
+    // Start-up wants the number distribution chart drawn (the chart controller answers).
+    void frequencyChartWanted();
+    // A language was loaded: texts built from messages are to be built anew.
+    void languageChanged();
+
+public Q_SLOTS:
+    void SpeedButton5Click();
+    // Prints the sheet onto a ticket after the print settings dialog (windowprint.cpp).
+    void SpeedButton12Click();
+    void SpeedButton6Click();
+    void SpeedButton7Click();
+    void Komplettcheck();
+    void SpeedButton11Click();
+    void Loeschendertipp();
+    void Label30Click(int row);
+    void TippEdit(int row);
+    void SpeedButton15Click();
+    void SpeedButton16Click();
+    void BitBtn7Click();
+    // Searches the sheet's tips in the draws of the statistics window (windowsearch.cpp).
+    void SpeedButton4Click();
+    // The walk-forward test of the computation from the end date on (windowparameteranalysis.cpp).
+    void BitBtn9Click();
+    // The repetition analysis from the end date on, with its report Test.rtf (windowrepetition.cpp).
+    void BitBtn19Click();
+    void LosnummerClick();
+    // Hands the sheet to the browser-automation program through a click script (windowonline.cpp).
+    void OnlineTippClick();
+    // Draw entry, deletion of the shown draw and the CSV import (windowdraws.cpp).
+    void BitBtn8Click();
+    void BitBtn4Click();
+    void CsvImportClick();
+    void Berechnen1Click();
+    void Aktualisieren1Click();
+    void Schlieen1Click();
+    void Label43Click();
+    void Label52Click(const QString &address);
+    void Deutsch1Click();
+    void Englisch1Click();
+    void Franzsisch1Click();
+    void Spanisch1Click();
+    void Trkisch1Click();
+    void Russisch1Click();
+    void Niederlndisch1Click();
+    void Tschechisch1Click();
+    void Polnisch1Click();
+    void Italienisch1Click();
+    // Writes the translator template: a base file of the current texts and its ".trans".
+    void Export1Click();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    // The settings store (windowsettings.cpp): restoreSettings reads everything up to the Joker
+    // numbers, restoreLateSettings what the start-up reads after the language (Replay number,
+    // fees, proxy, StartDate); saveSettings writes it all back.
+    void restoreSettings();
+    void restoreLateSettings();
+    void saveSettings();
+    // The command line's tip file is printed here, then the window closes.
+    void runCommandLine();
+    // The language command of index 0..9 from the menu or the start-up.
+    bool languageCommand(int index);
+    void tickLanguage(int index);
+
+    static void fixProcessFormats();
+    void buildMenu();
+    void buildStatusBar();
+    void reportMessageFile(bool read);
+    QWidget *buildLottotipp();
+    QWidget *buildDrawPanel();
+    QLayout *buildTipRows();
+    void addTipRow(QGridLayout &sheet, int row, int line);
+    QLineEdit *makeTipField(int number);
+    QComboBox *makeLuckyBox(const char *name);
+    QLayout *buildSidePanel();
+    QWidget *buildBanner(const char *name, const QString &text, const QString &hint);
+    QWidget *buildBerechnung();
+    QWidget *buildBerechnungPage(int index);
+    QWidget *buildDiagramm();
+    QWidget *buildDatenbank();
+    void buildEndDateRow(QVBoxLayout &layout);
+    QGroupBox *buildHistoryGroup();
+    QLabel *makeNamedLabel(const char *name, const QString &text);
+    QGroupBox *makeNamedGroup(const char *name, const QString &title);
+    QWidget *buildJoker();
+    QWidget *buildInternet();
+    QAbstractButton *makeButton(const char *name, bool toolButton);
+    template <class T> T *requiredControl(const char *name) const;
+    QWidget *makeToken(const QString &token);
+    void addControl(QWidget *widget, const QString &name);
+    void registerName(const QString &name, QWidget *widget);
+    QCheckBox *makeCheckBox(const CheckBoxEntry &entry);
+    QSpinBox *makeSpinField(const SpinFieldEntry &entry);
+    QWidget *makeOptionGroup(const QString &token);
+    void showsHint(QWidget *widget);
+    void fixWidth(QWidget *widget, int width);
+    void applyScale();
+    void setTabAreaScale(double scale);
+    void alignLeadingColumns();
+    QWidget *parameterControl(const TipParameterInfo &info) const;
+
+    void normaliseField(QLineEdit *field);
+    // The sheet row a number field belongs to, -1 for any other widget.
+    int rowOfField(const QWidget *widget) const;
+    enum class Shown { Selected, Stepped };
+    void showDraw(Shown how);
+    void step(bool back);
+    WeekdayFilter weekdayFilter() const;
+    void setEndDate(DaySerial date);
+    void setRowLocked(int row, bool locked);
+    void setTextColour(QWidget *widget, const QColor &colour);
+    // The background of a checked row's field: repeated numbers warn, hits show only with a draw.
+    static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
+    QString replayCaption() const;
+    QString chooseTipFile(bool save, const QString &proposedName);
+    QString chooseCsvFile();
+    void enterDraw(const DrawEntryForm &form);
+    void openDocument(const QString &path);
+    QString chooseTicketPdf();
+    void previewTicket(const TicketPage &page);
+
+    Controls m_ui;
+    QHash<QString, QWidget *> m_controls;
+    std::vector<NamedControl> m_controlOrder;
+    QHash<QString, QAction *> m_actions;
+    QTabWidget *m_pages = nullptr;
+    std::array<QLabel *, 2> m_status{};
+    std::array<std::array<QLineEdit *, kNumbersPerTip>, kTipRowCount> m_fields{};
+    std::array<QComboBox *, kTipRowCount> m_lucky{};
+    std::array<QLabel *, kTipRowCount> m_captions{};
+    std::array<QLabel *, kTipRowCount> m_results{};
+    std::array<QLabel *, kTipRowCount> m_crossSums{};
+    std::array<bool, kTipRowCount> m_locked{};
+
+    QString m_programFolder;
+    MessageTable m_messages;
+    DrawBrowser m_browser;
+    Random m_random;
+    JokerNumbers m_jokers;
+    TicketDays m_days;
+    PrintSettings m_print;
+    SoundPlayer *m_sound = nullptr;
+    QString m_replayNumber;
+    bool m_checkEnabled = false;
+    HitTally m_hitTally;
+    TipEditor m_tipEditor;
+    FileChooser m_chooseFile;
+    DocumentOpener m_openDocument;
+    WindowCharts *m_charts = nullptr;
+    WindowComputation *m_computation = nullptr;
+    LoEingab *m_entryDialog = nullptr;
+    Spielwahl *m_printDialog = nullptr;
+    // The ticket page keeps its paper set-up and its test picture from one print to the next.
+    QPageLayout m_ticketLayout;
+    QImage m_ticketPicture;
+    TicketPreview m_ticketPreview;
+    std::function<void()> m_onlineRoute;
+    QString m_commandLineTips;
+    WindowUpdate *m_update = nullptr;
+    WindowOnline *m_online = nullptr;
+    std::vector<QWidget *> m_windows;
+
+    int m_language = 0;
+    // The language file the last load could not read, and why (status bar text); empty when none.
+    QString m_languageFileProblem;
+    bool m_started = false;
+    int m_lastHeight = 0;
+    double m_scale = 1.0;
+    double m_appliedScale = 1.0;
+    // Per page of "Berechnung": the check boxes that lead a line with a field, one width each.
+    std::vector<std::vector<QWidget *>> m_leadingColumns;
+};
+
+} // namespace quorix

@@ -1,0 +1,130 @@
+// The click scripts for the browser-automation program.
+#include "app/online/windowonline.h"
+
+#include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+
+#include "app/online/automationsettings.h"
+#include "app/mainwindow/mainwindow.h"
+#include "app/widgets/prompts.h"
+#include "app/online/scriptchoicedialog.h"
+#include "app/settings/settingsnames.h"
+#include "app/settings/settingsstore.h"
+#include "app/widgets/uihelpers.h"
+#include "output/clickscript.h"
+
+namespace quorix {
+
+namespace {
+
+// A web site named in the program's settings, else the default; read when it is needed, so an
+// address put into the settings file takes effect on the next hand-over.
+QString siteSetting(const char *name, const char *fallback) {
+    const SettingsStore store;
+    const QString site = store.text(QString::fromLatin1(name)).value.trimmed();
+    return site.isEmpty() ? QString::fromLatin1(fallback) : site;
+}
+
+std::string local(const QString &text) {
+    return text.toStdString();
+}
+
+} // namespace
+
+void LottoZahlen::OnlineTippClick() {
+    m_online->AutoWebScript();
+}
+
+WindowOnline::WindowOnline(LottoZahlen &window)
+    : QObject(&window)
+    , m_window(window)
+    , m_dialog(new Scriptwahl(&window))
+    , m_start([](const QString &program, const QStringList &arguments) {
+        return QProcess::startDetached(program, arguments);
+    })
+    , m_open([](const QUrl &address) { QDesktopServices::openUrl(address); }) {
+    window.registerWindow(m_dialog);
+    m_dialog->setFetcher([](const QUrl &url) { return ScriptUpdate::fetch(url); });
+}
+
+WindowOnline::~WindowOnline() = default;
+
+void WindowOnline::setFetcher(ScriptFetcher fetcher) {
+    m_dialog->setFetcher(std::move(fetcher));
+}
+
+void WindowOnline::AutoWebScript() {
+    const QString settingsFile = m_settingsFile.isEmpty() ? KlickwerkSettings::defaultPath() : m_settingsFile;
+    KlickwerkSettings settings = KlickwerkSettings::load(settingsFile);
+    m_dialog->setValues({settings.script, settings.zahl1, settings.text1, settings.zahl2, settings.text2});
+    const QString executable = settings.executable();
+    if (executable.isEmpty() || !QFileInfo(executable).isFile()) {
+        offerInstallation(siteSetting(settingname::kMakerSite, kDefaultMakerSite));
+        return;
+    }
+    m_dialog->setScriptFolder(
+        QDir(m_window.programFolder()).filePath(QString::fromLatin1(ClickScript::kScriptFolder)));
+    m_dialog->setUpdateBase(siteSetting(settingname::kScriptSite, kDefaultScriptSite));
+    if (m_dialog->exec() != QDialog::Accepted) return;
+    const Scriptwahl::Values chosen = m_dialog->values();
+    settings.script = chosen.script;
+    settings.zahl1 = chosen.zahl1;
+    settings.text1 = chosen.text1;
+    settings.zahl2 = chosen.zahl2;
+    settings.text2 = chosen.text2;
+    settings.saveChoice(settingsFile);
+    fillAndStart(executable);
+}
+
+void WindowOnline::offerInstallation(const QString &makerSite) {
+    if (!Prompts::yesNo(&m_window, m_window.message(Msg::KlickwerkInstallCaption),
+                        m_window.message(Msg::KlickwerkInstallQuestion)))
+        return;
+    QString site = makerSite;
+    while (site.endsWith(u'/'))
+        site.chop(1);
+    m_open(QUrl(site + QStringLiteral("/dateien/navirunp.exe")));
+}
+
+// The script is filled with the sheet as it stands and the print settings' ticks, written as
+// today's file in "Tipps" (which is not made here) and handed to the automation program.
+void WindowOnline::fillAndStart(const QString &executable) {
+    const Scriptwahl::Values chosen = m_dialog->values();
+    const DaySerial today = m_today.value_or(serialFromDate(QDate::currentDate()));
+    const QString filled = QDir(m_window.programFolder())
+                               .filePath(QString::fromLatin1(ClickScript::kFilledFolder) + u'/' +
+                                         QString::fromStdString(ClickScript::filledName(today)));
+    const std::vector<std::string> arguments = ClickScript::arguments(
+        local(filled), {local(chosen.zahl1), local(chosen.text1), local(chosen.zahl2), local(chosen.text2)});
+    if (!ClickScript::checkCommandLength(local(executable), arguments)) {
+        showError(m_window.message(Msg::KlickwerkCommandTooLong));
+        return;
+    }
+
+    const Result<std::string> script = ClickScript::read(local(chosen.script));
+    if (!script) return showError(QString::fromStdString(script.error().message));
+    ClickScriptChoices choices;
+    choices.saturday = m_window.ticketDays().saturday;
+    choices.wednesday = m_window.ticketDays().wednesday;
+    for (std::size_t i = 0; i < choices.jokers.size(); ++i)
+        choices.jokers[i] = m_window.jokerNumbers().tickets[i].enabled;
+    const Result<std::string> text = ClickScript::fill(*script, m_window.tipSheet(), choices);
+    if (!text)
+        return showError(chosen.script + QStringLiteral(": ") + QString::fromStdString(text.error().message));
+    if (const Result<void> written = ClickScript::write(local(filled), *text); !written)
+        return showError(QString::fromStdString(written.error().message));
+
+    QStringList startArguments;
+    for (const std::string &argument : arguments)
+        startArguments.push_back(QString::fromStdString(argument));
+    // A program that cannot be started is not reported; the filled script stays for a later run.
+    m_start(executable, startArguments);
+}
+
+void WindowOnline::showError(const QString &text) {
+    Prompts::message(&m_window, m_window.windowTitle(), text);
+}
+
+} // namespace quorix

@@ -1,0 +1,143 @@
+#include "core/history/drawupdate.h"
+
+#include <cstdio>
+
+namespace quorix {
+
+namespace {
+
+constexpr int kNotThereYet = 500;
+
+template <class... Args, class F> void tell(const F &event, Args &&...args) {
+    if (event) event(std::forward<Args>(args)...);
+}
+
+// Appends the draw of one answer once the whole answer is checked; a refused answer, a notice or a
+// failed append ends the update.
+bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date, const UpdateEvents &events,
+                  UpdateOutcome &outcome) {
+    const ServerAnswer answer = readServerAnswer(body, date);
+    if (!answer.fault.empty()) {
+        outcome.end = UpdateOutcome::End::Refused;
+        outcome.message = answer.fault;
+        return false;
+    }
+    if (answer.draw) {
+        const ServerDraw &draw = *answer.draw;
+        const Result<AppendResult> written = file.append(draw.draw);
+        if (!written) {
+            outcome.end = UpdateOutcome::End::Failed;
+            outcome.message = written.error().message;
+            return false;
+        }
+        // Another writer stored this date, or a later one, meanwhile: nothing was written.
+        if (*written == AppendResult::Appended) {
+            ++outcome.appended;
+            tell(events.appended, draw);
+        }
+    }
+    if (answer.notice) {
+        outcome.end = UpdateOutcome::End::Notice;
+        outcome.message = answer.notice->unread;
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::string compactDate(DaySerial date) {
+    const Ymd ymd = ymdFromSerial(date);
+    char text[16];
+    std::snprintf(text, sizeof text, "%04d%02d%02d", ymd.year, ymd.month, ymd.day);
+    return text;
+}
+
+std::string drawRequestUrl(std::string_view server, DaySerial date) {
+    std::string url(server);
+    if (url.empty() || url.back() != '/') url += '/';
+    return url + "zahlen/lotto_neu.asp?Programm=Quorix&Datum=" + compactDate(date);
+}
+
+DaySerial firstRequestDate(DaySerial date) {
+    DaySerial next = nextDrawDay(date);
+    // The draw-day rule leaves days without a draw where they are; asking for one of them again and
+    // again would never get anywhere.
+    while (weekdayOf(next) != kWednesday && weekdayOf(next) != kSaturday)
+        ++next;
+    return next;
+}
+
+Result<int> parseProxyPort(std::string_view text) {
+    const Error bad{Error::Code::BadArgument,
+                    "proxy port \"" + std::string(text) + "\" is not a number from 1 to 65535"};
+    if (text.empty() || text.size() > 5) return bad;
+    int port = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return bad;
+        port = port * 10 + (c - '0');
+    }
+    if (port < 1 || port > 65535) return bad;
+    return port;
+}
+
+UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySerial today,
+                            DaySerial emptyStart, const HttpTransport &transport,
+                            const UpdateEvents &events) {
+    UpdateOutcome outcome;
+    const auto fail = [&outcome](const Error &error) {
+        outcome.end = UpdateOutcome::End::Failed;
+        outcome.message = error.message;
+        return outcome;
+    };
+    if (!file.exists()) {
+        if (auto created = file.createEmpty(); !created) return fail(created.error());
+    }
+    const auto last = file.readLast();
+    if (!last) return fail(last.error());
+    DaySerial date = firstRequestDate(last->date > 0 ? last->date : emptyStart);
+
+    while (date <= today) {
+        if (events.stopRequested && events.stopRequested()) {
+            outcome.end = UpdateOutcome::End::Stopped;
+            break;
+        }
+        tell(events.requesting, date);
+        tell(events.progress, std::string("Loading"));
+        outcome.requested.push_back(date);
+        const HttpAnswer answer = transport(drawRequestUrl(server, date));
+        if (answer.status == 0) {
+            // A request cut short by the stop button is no failure.
+            if (events.stopRequested && events.stopRequested()) {
+                outcome.end = UpdateOutcome::End::Stopped;
+                break;
+            }
+            return fail(Error{Error::Code::Io, answer.error});
+        }
+        tell(events.progress, "Received " + std::to_string(answer.body.size()) + " bytes");
+        tell(events.disclaimer, std::string(kUpdateDisclaimer));
+        if (answer.status == kNotThereYet) {
+            tell(events.progress, formatDmy(date) + " noch nicht da!");
+        } else if (answer.status != 200) {
+            tell(events.progress, "Failed : " + std::to_string(answer.status) + " " + answer.statusText);
+        } else {
+            const int appendedBefore = outcome.appended;
+            if (!appendAnswer(file, answer.body, date, events, outcome)) return outcome;
+            // An answer that added nothing may have found its date brought in by another writer,
+            // with later ones perhaps: go on after the newest stored draw, not through dates
+            // that are there already.
+            if (outcome.appended == appendedBefore) {
+                const auto newest = file.readLast();
+                if (!newest) return fail(newest.error());
+                if (newest->date >= date) {
+                    date = firstRequestDate(newest->date);
+                    continue;
+                }
+            }
+        }
+        date = nextDrawDay(date);
+    }
+    return outcome;
+}
+
+} // namespace quorix
