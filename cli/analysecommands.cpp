@@ -3,10 +3,7 @@
 //     [--today DATE]
 #include <charconv>
 #include <cstdio>
-#include <optional>
-#include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/cliargs.h"
@@ -21,73 +18,41 @@ namespace quorix::cli {
 namespace {
 
 struct AnalyseOptions {
-    std::optional<std::string> drawPath;
-    std::optional<DaySerial> start;
-    std::optional<DaySerial> from;
-    std::optional<DaySerial> today;
-    std::optional<std::uint32_t> seed;
+    std::string drawPath;
     ParameterAnalysisRequest request;
-    std::vector<std::size_t> locks;
 };
 
-Result<void> takeDate(std::optional<DaySerial> &into, std::string_view arg, std::string_view value) {
-    const std::optional<DaySerial> day = parseIsoDate(value);
-    if (!day) return badArgument(std::string(arg) + " is not a date (YYYY-MM-DD): " + std::string(value));
-    into = day;
-    return {};
-}
-
-Result<void> takeOption(AnalyseOptions &o, std::string_view arg, std::string_view value) {
-    if (arg == "--draws") {
-        o.drawPath = std::string(value);
-    } else if (arg == "--start") {
-        return takeDate(o.start, arg, value);
-    } else if (arg == "--from") {
-        return takeDate(o.from, arg, value);
-    } else if (arg == "--today") {
-        return takeDate(o.today, arg, value);
-    } else {
-        const Result<bool> taken =
-            takeComputationOption({o.request.parameters, o.request.sheet, o.seed, o.locks}, arg, value);
-        if (!taken) return taken.error();
-    }
-    return {};
-}
-
-bool isSwitch(AnalyseOptions &o, std::string_view arg) {
-    if (arg == "--no-saturday")
-        o.request.saturday = false;
-    else if (arg == "--no-wednesday")
-        o.request.wednesday = false;
-    else if (arg == "--recompute-after-win")
-        o.request.recomputeOnlyAfterWin = true;
-    else
-        return false;
-    return true;
+// The dates and switches of the walk; --set, --row and --lock as in compute.
+Result<void> readWalk(const CliArgs &args, ParameterAnalysisRequest &request) {
+    auto start = startDate(args);
+    if (!start) return start.error();
+    auto from = args.date("from");
+    if (!from) return from.error();
+    auto today = args.dateOr("today", todaySerial());
+    if (!today) return today.error();
+    auto seed = args.integer("seed", 0, kHighestSeed);
+    if (!seed) return seed.error();
+    request.startDate = *start;
+    request.fromDate = *from;
+    request.today = *today;
+    request.seed = static_cast<std::uint32_t>(*seed);
+    request.saturday = !args.flag("no-saturday");
+    request.wednesday = !args.flag("no-wednesday");
+    request.recomputeOnlyAfterWin = args.flag("recompute-after-win");
+    return readTipOptions(args, request.parameters, request.sheet);
 }
 
 Result<AnalyseOptions> parseAnalyseArguments(std::span<char *const> args) {
+    auto parsed =
+        CliArgs::parse(args, {"draws", "start", "from", "seed", "today"},
+                       {"no-saturday", "no-wednesday", "recompute-after-win"}, {"set", "row", "lock"});
+    if (!parsed) return parsed.error();
+    if (Result<void> none = parsed->noPositionals(); !none) return none.error();
     AnalyseOptions o;
-    std::set<std::string> given;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (isSwitch(o, arg)) continue;
-        const bool once =
-            arg == "--draws" || arg == "--start" || arg == "--from" || arg == "--seed" || arg == "--today";
-        if (!once && arg != "--set" && arg != "--row" && arg != "--lock")
-            return badArgument("unknown argument " + std::string(arg));
-        if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
-        if (once && !given.insert(std::string(arg)).second)
-            return badArgument(std::string(arg) + " given twice");
-        if (Result<void> taken = takeOption(o, arg, args[++i]); !taken) return taken.error();
-    }
-    for (const char *required : {"--draws", "--start", "--from", "--seed"})
-        if (given.count(required) == 0) return badArgument(std::string(required) + " is missing");
-    if (*o.start < kEarliestStartDate)
-        return badArgument("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
-                           ", the start date picker's earliest date");
-    for (std::size_t row : o.locks)
-        o.request.sheet.rows[row - 1].locked = true;
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return drawPath.error();
+    o.drawPath = *drawPath;
+    if (Result<void> walk = readWalk(*parsed, o.request); !walk) return walk.error();
     return o;
 }
 
@@ -117,13 +82,8 @@ template <class Table, class Format> std::string tableJson(const Table &table, F
 int runAnalyseParameters(std::span<char *const> args) {
     Result<AnalyseOptions> options = parseAnalyseArguments(args);
     if (!options) return fail(options.error().message);
-    ParameterAnalysisRequest &request = options->request;
-    request.startDate = *options->start;
-    request.fromDate = *options->from;
-    request.today = options->today.value_or(todaySerial());
-    request.seed = *options->seed;
-
-    const Result<std::vector<Draw>> draws = readDrawHistory(*options->drawPath);
+    const ParameterAnalysisRequest &request = options->request;
+    const Result<std::vector<Draw>> draws = readDrawHistory(options->drawPath);
     if (!draws) return fail(draws.error().message);
     Random random(request.seed);
     const Result<ParameterAnalysis> analysis = analyseParameters(*draws, request, random);

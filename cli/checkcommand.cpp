@@ -34,25 +34,21 @@ std::string rowJson(std::size_t row, const TipRow &input, const RowCheck &check)
 int runCheck(std::span<char *const> args) {
     auto parsed = CliArgs::parse(args, {"draws", "tips", "date"}, {});
     if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
     auto drawPath = parsed->text("draws");
     if (!drawPath) return fail(drawPath.error().message);
     auto tipPath = parsed->text("tips");
     if (!tipPath) return fail(tipPath.error().message);
     // Without a date the newest draw is checked, as at start-up.
-    DaySerial endDate = todaySerial();
-    if (parsed->has("date")) {
-        auto date = parsed->date("date");
-        if (!date) return fail(date.error().message);
-        endDate = *date;
-    }
+    const auto endDate = parsed->dateOr("date", todaySerial());
+    if (!endDate) return fail(endDate.error().message);
 
     const DrawFile file(*drawPath);
     if (!file.exists()) return fail(*drawPath + ": no such draw file");
     auto draws = file.readAll();
     if (!draws) return fail(draws.error().message);
     BrowsedDraw selected;
-    if (!drawForEndDate(*draws, endDate, selected)) return fail(*drawPath + " holds no draws");
+    if (!drawForEndDate(*draws, *endDate, selected)) return fail(*drawPath + " holds no draws");
 
     auto sheet = TipFile::read(*tipPath);
     if (!sheet) return fail(sheet.error().message);

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cstdio>
 
+#include "core/game/game.h"
+
 namespace quorix::cli {
 
 std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi) {
@@ -14,20 +16,23 @@ std::optional<long long> wholeNumber(std::string_view text, long long lo, long l
     return v;
 }
 
-Result<std::array<bool, 3>> takeJokers(std::span<char *const> args, std::vector<char *> &rest) {
+Result<std::array<bool, 3>> jokerChoices(const CliArgs &args) {
     std::array<bool, 3> jokers{};
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        if (std::string_view(args[i]) != "--joker") {
-            rest.push_back(args[i]);
-            continue;
-        }
-        if (i + 1 >= args.size()) return badArgument("--joker needs a value");
-        const std::string_view value = args[++i];
+    for (const std::string &value : args.all("joker")) {
         const std::optional<long long> joker = wholeNumber(value, 1, 3);
-        if (!joker) return badArgument("--joker must be 1, 2 or 3: " + std::string(value));
+        if (!joker) return badArgument("--joker must be 1, 2 or 3: " + value);
         jokers[static_cast<std::size_t>(*joker - 1)] = true;
     }
     return jokers;
+}
+
+Result<DaySerial> startDate(const CliArgs &args) {
+    auto start = args.date("start");
+    if (!start) return start.error();
+    if (*start < kEarliestStartDate)
+        return badArgument("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
+                           ", the start date picker's earliest date");
+    return *start;
 }
 
 Error badArgument(std::string message) {
@@ -41,7 +46,8 @@ int fail(const std::string &message) {
 
 Result<CliArgs> CliArgs::parse(std::span<char *const> args,
                                std::initializer_list<std::string_view> valueOptions,
-                               std::initializer_list<std::string_view> flags) {
+                               std::initializer_list<std::string_view> flags,
+                               std::initializer_list<std::string_view> repeatableOptions) {
     CliArgs parsed;
     auto listed = [](std::initializer_list<std::string_view> names, std::string_view name) {
         return std::find(names.begin(), names.end(), name) != names.end();
@@ -53,15 +59,16 @@ Result<CliArgs> CliArgs::parse(std::span<char *const> args,
             continue;
         }
         const std::string_view name = arg.substr(2);
-        if (listed(valueOptions, name)) {
-            if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
-            if (parsed.has(name)) return badArgument(std::string(arg) + " given twice");
-            parsed.m_values.emplace(std::string(name), args[++i]);
-        } else if (listed(flags, name)) {
+        if (listed(flags, name)) {
             parsed.m_flags.emplace_back(name);
-        } else {
-            return badArgument("unknown option " + std::string(arg));
+            continue;
         }
+        const bool repeatable = listed(repeatableOptions, name);
+        if (!repeatable && !listed(valueOptions, name))
+            return badArgument("unknown option " + std::string(arg));
+        if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
+        if (!repeatable && parsed.has(name)) return badArgument(std::string(arg) + " given twice");
+        parsed.m_values[std::string(name)].emplace_back(args[++i]);
     }
     return parsed;
 }
@@ -70,10 +77,21 @@ bool CliArgs::flag(std::string_view name) const {
     return std::find(m_flags.begin(), m_flags.end(), name) != m_flags.end();
 }
 
-Result<std::string> CliArgs::text(std::string_view name) const {
-    const auto it = m_values.find(std::string(name));
-    if (it == m_values.end()) return badArgument("--" + std::string(name) + " is missing");
+Result<void> CliArgs::noPositionals() const {
+    if (!m_positionals.empty()) return badArgument("unexpected argument " + m_positionals.front());
+    return {};
+}
+
+std::span<const std::string> CliArgs::all(std::string_view name) const {
+    const auto it = m_values.find(name);
+    if (it == m_values.end()) return {};
     return it->second;
+}
+
+Result<std::string> CliArgs::text(std::string_view name) const {
+    const auto it = m_values.find(name);
+    if (it == m_values.end()) return badArgument("--" + std::string(name) + " is missing");
+    return it->second.front();
 }
 
 Result<DaySerial> CliArgs::date(std::string_view name) const {
@@ -82,6 +100,10 @@ Result<DaySerial> CliArgs::date(std::string_view name) const {
     const auto day = parseIsoDate(*value);
     if (!day) return badArgument("--" + std::string(name) + " is not a date (YYYY-MM-DD): " + *value);
     return *day;
+}
+
+Result<DaySerial> CliArgs::dateOr(std::string_view name, DaySerial fallback) const {
+    return has(name) ? date(name) : Result<DaySerial>(fallback);
 }
 
 Result<long long> CliArgs::integer(std::string_view name, long long lo, long long hi) const {
@@ -94,6 +116,11 @@ Result<long long> CliArgs::integer(std::string_view name, long long lo, long lon
         return badArgument("--" + std::string(name) + " must be an integer " + std::to_string(lo) + ".." +
                            std::to_string(hi) + ": " + *value);
     return v;
+}
+
+Result<long long> CliArgs::integerOr(std::string_view name, long long lo, long long hi,
+                                     long long fallback) const {
+    return has(name) ? integer(name, lo, hi) : Result<long long>(fallback);
 }
 
 // A JSON string literal: quotes, backslashes and control characters escaped; the text is UTF-8.

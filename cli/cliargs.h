@@ -15,34 +15,51 @@
 namespace quorix::cli {
 
 // The arguments after the command name: "--name value" options, "--flag" switches and plain
-// positional arguments. Every problem is a BadArgument error naming it.
+// positional arguments. An option a command takes once is refused when given twice (the two values
+// may disagree, and quietly taking one of them hides the mistake); a repeatable option keeps all
+// its values in the order given; a switch given twice means what it means once. Every problem is a
+// BadArgument error naming it.
 class CliArgs {
 public:
     static Result<CliArgs> parse(std::span<char *const> args,
                                  std::initializer_list<std::string_view> valueOptions,
-                                 std::initializer_list<std::string_view> flags);
+                                 std::initializer_list<std::string_view> flags,
+                                 std::initializer_list<std::string_view> repeatableOptions = {});
 
-    bool has(std::string_view name) const { return m_values.count(std::string(name)) != 0; }
+    bool has(std::string_view name) const { return m_values.find(name) != m_values.end(); }
     bool flag(std::string_view name) const;
     const std::vector<std::string> &positionals() const { return m_positionals; }
+    // "unexpected argument X" for the first positional argument of a command that takes none.
+    Result<void> noPositionals() const;
+
+    // Every value of a repeatable option in the order given; none when it was not given.
+    std::span<const std::string> all(std::string_view name) const;
 
     Result<std::string> text(std::string_view name) const;
     // An ISO date (YYYY-MM-DD).
     Result<DaySerial> date(std::string_view name) const;
+    Result<DaySerial> dateOr(std::string_view name, DaySerial fallback) const;
     // A decimal integer within lo..hi.
     Result<long long> integer(std::string_view name, long long lo, long long hi) const;
+    Result<long long> integerOr(std::string_view name, long long lo, long long hi, long long fallback) const;
 
 private:
-    std::map<std::string, std::string> m_values;
+    std::map<std::string, std::vector<std::string>, std::less<>> m_values;
     std::vector<std::string> m_flags;
     std::vector<std::string> m_positionals;
 };
 
 Error badArgument(std::string message);
 
-// "--joker K" (K 1..3) may be given for each of the three Jokers: takes them out of args, puts
-// the other arguments into rest and answers which Jokers were named.
-Result<std::array<bool, 3>> takeJokers(std::span<char *const> args, std::vector<char *> &rest);
+// The Jokers named by "--joker K" (K 1..3, repeatable): which of the three are ticked.
+Result<std::array<bool, 3>> jokerChoices(const CliArgs &args);
+
+// --start of a command over a stretch of draws: a date no earlier than the start date picker's
+// earliest.
+Result<DaySerial> startDate(const CliArgs &args);
+
+// The largest --seed: the program's random generator takes 32 bits.
+inline constexpr long long kHighestSeed = 4294967295LL;
 
 // A decimal integer within lo..hi, the whole text and nothing else.
 std::optional<long long> wholeNumber(std::string_view text, long long lo, long long hi);

@@ -6,7 +6,6 @@
 #include <charconv>
 #include <cstdio>
 #include <optional>
-#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -78,31 +77,23 @@ std::string json(const ComputationResult &result) {
 
 } // namespace
 
-Result<bool> takeComputationOption(const ComputationOptions &into, std::string_view arg,
-                                   std::string_view value) {
-    if (arg == "--seed") {
-        const auto n = wholeNumber(value, 0, 4294967295LL);
-        if (!n) return badArgument("--seed must be an integer 0..4294967295: " + std::string(value));
-        into.seed = static_cast<std::uint32_t>(*n);
-    } else if (arg == "--set") {
+Result<void> readTipOptions(const CliArgs &args, TipParameters &parameters, TipSheet &sheet) {
+    for (const std::string &value : args.all("set")) {
         const std::size_t eq = value.find('=');
-        if (eq == std::string_view::npos)
-            return badArgument("--set expects NAME=VALUE: " + std::string(value));
-        if (Result<void> set = setTipParameter(into.parameters, value.substr(0, eq), value.substr(eq + 1));
-            !set)
+        if (eq == std::string::npos) return badArgument("--set expects NAME=VALUE: " + value);
+        const std::string_view text = value;
+        if (Result<void> set = setTipParameter(parameters, text.substr(0, eq), text.substr(eq + 1)); !set)
             return set.error();
-    } else if (arg == "--row") {
-        if (Result<std::size_t> row = parseRow(value, into.sheet); !row) return row.error();
-    } else if (arg == "--lock") {
-        const auto row = wholeNumber(value, 1, kTipRowCount);
-        if (!row)
-            return badArgument("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " +
-                               std::string(value));
-        into.locks.push_back(static_cast<std::size_t>(*row));
-    } else {
-        return false;
     }
-    return true;
+    for (const std::string &value : args.all("row"))
+        if (Result<std::size_t> row = parseRow(value, sheet); !row) return row.error();
+    // --lock R locks row R whether it comes before or after the --row that fills it.
+    for (const std::string &value : args.all("lock")) {
+        const auto row = wholeNumber(value, 1, kTipRowCount);
+        if (!row) return badArgument("--lock takes a row 1.." + std::to_string(kTipRowCount) + ": " + value);
+        sheet.rows[static_cast<std::size_t>(*row - 1)].locked = true;
+    }
+    return {};
 }
 
 std::string computeDetails() {
@@ -126,63 +117,34 @@ namespace {
 
 // What the command line asked for, before the draws are read.
 struct ComputeOptions {
-    std::optional<std::string> drawPath;
-    std::optional<DaySerial> start;
-    std::optional<DaySerial> end;
-    std::optional<std::uint32_t> seed;
+    std::string drawPath;
+    std::uint32_t seed = 0;
     ComputationRequest request;
-    std::vector<std::size_t> locks;
 };
 
-// One option that takes a value.
-Result<void> takeOption(ComputeOptions &o, std::string_view arg, std::string_view value) {
-    if (arg == "--draws") {
-        o.drawPath = std::string(value);
-    } else if (arg == "--start" || arg == "--end") {
-        const std::optional<DaySerial> day = parseIsoDate(value);
-        if (!day) return badArgument(std::string(arg) + " is not a date (YYYY-MM-DD): " + std::string(value));
-        (arg == "--start" ? o.start : o.end) = day;
-    } else {
-        const Result<bool> taken =
-            takeComputationOption({o.request.parameters, o.request.sheet, o.seed, o.locks}, arg, value);
-        if (!taken) return taken.error();
-    }
-    return {};
-}
-
-// Everything given is known and complete.
-Result<void> checkComplete(const ComputeOptions &o) {
-    if (!o.drawPath) return badArgument("--draws is missing");
-    if (!o.start) return badArgument("--start is missing");
-    if (!o.end) return badArgument("--end is missing");
-    if (!o.seed) return badArgument("--seed is missing");
-    if (*o.start < kEarliestStartDate)
-        return badArgument("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
-                           ", the start date picker's earliest date");
-    return {};
-}
-
 Result<ComputeOptions> parseComputeArguments(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws", "start", "end", "seed"}, {"no-saturday", "no-wednesday"},
+                                 {"set", "row", "lock"});
+    if (!parsed) return parsed.error();
+    if (Result<void> none = parsed->noPositionals(); !none) return none.error();
     ComputeOptions o;
-    std::set<std::string> given;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--no-saturday" || arg == "--no-wednesday") {
-            (arg == "--no-saturday" ? o.request.saturday : o.request.wednesday) = false;
-            continue;
-        }
-        const bool takesValue = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed" ||
-                                arg == "--set" || arg == "--row" || arg == "--lock";
-        if (!takesValue) return badArgument("unknown argument " + std::string(arg));
-        if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
-        const bool once = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--seed";
-        if (once && !given.insert(std::string(arg)).second)
-            return badArgument(std::string(arg) + " given twice");
-        if (Result<void> taken = takeOption(o, arg, args[++i]); !taken) return taken.error();
-    }
-    if (Result<void> complete = checkComplete(o); !complete) return complete.error();
-    for (std::size_t row : o.locks)
-        o.request.sheet.rows[row - 1].locked = true;
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return drawPath.error();
+    o.drawPath = *drawPath;
+    auto start = startDate(*parsed);
+    if (!start) return start.error();
+    auto end = parsed->date("end");
+    if (!end) return end.error();
+    auto seed = parsed->integer("seed", 0, kHighestSeed);
+    if (!seed) return seed.error();
+    o.seed = static_cast<std::uint32_t>(*seed);
+    ComputationRequest &request = o.request;
+    request.startDate = *start;
+    request.endDate = *end;
+    request.saturday = !parsed->flag("no-saturday");
+    request.wednesday = !parsed->flag("no-wednesday");
+    if (Result<void> tips = readTipOptions(*parsed, request.parameters, request.sheet); !tips)
+        return tips.error();
     return o;
 }
 
@@ -193,13 +155,11 @@ int runCompute(std::span<char *const> args) {
     if (!options) return fail(options.error().message);
     ComputationRequest &request = options->request;
 
-    Result<std::vector<Draw>> draws = readDrawHistory(*options->drawPath);
+    Result<std::vector<Draw>> draws = readDrawHistory(options->drawPath);
     if (!draws) return fail(draws.error().message);
     request.draws = *draws;
-    request.startDate = *options->start;
-    request.endDate = *options->end;
 
-    Random random(*options->seed);
+    Random random(options->seed);
     const Result<ComputationResult> result = runComputation(request, random);
     if (!result) return fail(result.error().message);
     std::printf("%s\n", json(*result).c_str());

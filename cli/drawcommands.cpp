@@ -45,27 +45,19 @@ int runImportCsv(std::span<char *const> args) {
 int runDraws(std::span<char *const> args) {
     auto parsed = CliArgs::parse(args, {"draws", "from", "to"}, {});
     if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
     auto drawPath = parsed->text("draws");
     if (!drawPath) return fail(drawPath.error().message);
-    DaySerial from = std::numeric_limits<DaySerial>::min();
-    DaySerial to = std::numeric_limits<DaySerial>::max();
-    if (parsed->has("from")) {
-        auto d = parsed->date("from");
-        if (!d) return fail(d.error().message);
-        from = *d;
-    }
-    if (parsed->has("to")) {
-        auto d = parsed->date("to");
-        if (!d) return fail(d.error().message);
-        to = *d;
-    }
+    const auto from = parsed->dateOr("from", std::numeric_limits<DaySerial>::min());
+    if (!from) return fail(from.error().message);
+    const auto to = parsed->dateOr("to", std::numeric_limits<DaySerial>::max());
+    if (!to) return fail(to.error().message);
     auto draws = readDrawHistory(*drawPath);
     if (!draws) return fail(draws.error().message);
     std::string out(kDrawCsvHeader);
     out += '\n';
     for (const Draw &d : *draws) {
-        if (d.date < from || d.date > to) continue;
+        if (d.date < *from || d.date > *to) continue;
         out += drawCsvLine(d);
         out += '\n';
     }
@@ -76,27 +68,19 @@ int runDraws(std::span<char *const> args) {
 int runMakeSample(std::span<char *const> args) {
     auto parsed = CliArgs::parse(args, {"draws", "to", "seed"}, {});
     if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
     auto drawPath = parsed->text("draws");
     if (!drawPath) return fail(drawPath.error().message);
     const DaySerial today = todaySerial();
-    DaySerial to = today;
-    if (parsed->has("to")) {
-        auto d = parsed->date("to");
-        if (!d) return fail(d.error().message);
-        // A sample reaching into the future would hold draws that have not happened.
-        if (*d > today) return fail("--to cannot be later than today, " + formatIso(today));
-        to = *d;
-    }
-    std::uint32_t seed = 1990;
-    if (parsed->has("seed")) {
-        auto s = parsed->integer("seed", 0, 4294967295LL);
-        if (!s) return fail(s.error().message);
-        seed = static_cast<std::uint32_t>(*s);
-    }
+    const auto to = parsed->dateOr("to", today);
+    if (!to) return fail(to.error().message);
+    // A sample reaching into the future would hold draws that have not happened.
+    if (*to > today) return fail("--to cannot be later than today, " + formatIso(today));
+    const auto seed = parsed->integerOr("seed", 0, kHighestSeed, 1990);
+    if (!seed) return fail(seed.error().message);
     // Never overwrite a history someone keeps; an empty file may be replaced. Decided under the
     // lock, so draws another writer puts there meanwhile are never wiped.
-    const std::vector<Draw> draws = makeSampleHistory(to, seed);
+    const std::vector<Draw> draws = makeSampleHistory(*to, static_cast<std::uint32_t>(*seed));
     const auto intoEmpty = [&](const std::vector<Draw> &existing) -> Result<std::vector<Draw>> {
         if (!existing.empty()) return badInput(*drawPath + " already holds draws; not overwriting it");
         return draws;

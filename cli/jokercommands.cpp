@@ -36,8 +36,7 @@ Result<CliArgs> parseWithoutPositionals(std::span<char *const> args,
                                         std::initializer_list<std::string_view> options) {
     auto parsed = CliArgs::parse(args, options, {});
     if (!parsed) return parsed.error();
-    if (!parsed->positionals().empty())
-        return badArgument("unexpected argument " + parsed->positionals().front());
+    if (Result<void> none = parsed->noPositionals(); !none) return none.error();
     return parsed;
 }
 
@@ -98,7 +97,7 @@ int runJokerNew(std::span<char *const> args) {
     if (!parsed) return fail(parsed.error().message);
     auto drawPath = parsed->text("draws");
     if (!drawPath) return fail(drawPath.error().message);
-    auto seed = parsed->integer("seed", 0, 4294967295LL);
+    auto seed = parsed->integer("seed", 0, kHighestSeed);
     if (!seed) return fail(seed.error().message);
     auto level = parsed->integer("level", -1000000, 1000000);
     if (!level) return fail(level.error().message);

@@ -15,13 +15,9 @@ namespace quorix::cli {
 namespace {
 
 Result<RepetitionSettings> repetitionSettings(const CliArgs &args) {
-    if (!args.positionals().empty()) return badArgument("unexpected argument " + args.positionals().front());
     RepetitionSettings settings;
-    auto start = args.date("start");
+    auto start = startDate(args);
     if (!start) return start.error();
-    if (*start < kEarliestStartDate)
-        return badArgument("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
-                           ", the start date picker's earliest date");
     auto from = args.date("from");
     if (!from) return from.error();
     settings.startDate = *start;
@@ -52,6 +48,7 @@ int runAnalyseRepetition(std::span<char *const> args) {
     auto parsed =
         CliArgs::parse(args, {"draws", "start", "from", "threshold"}, {"no-saturday", "no-wednesday"});
     if (!parsed) return fail(parsed.error().message);
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
     auto drawPath = parsed->text("draws");
     if (!drawPath) return fail(drawPath.error().message);
     const Result<RepetitionSettings> settings = repetitionSettings(*parsed);

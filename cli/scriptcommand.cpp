@@ -14,14 +14,13 @@
 namespace quorix::cli {
 
 int runFillScript(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"script", "tips"}, {"saturday", "wednesday"}, {"joker"});
+    if (!parsed) return fail(parsed.error().message);
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
     ClickScriptChoices choices;
-    std::vector<char *> rest;
-    const auto jokers = takeJokers(args, rest);
+    const auto jokers = jokerChoices(*parsed);
     if (!jokers) return fail(jokers.error().message);
     choices.jokers = *jokers;
-    auto parsed = CliArgs::parse(rest, {"script", "tips"}, {"saturday", "wednesday"});
-    if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
     auto scriptPath = parsed->text("script");
     if (!scriptPath) return fail(scriptPath.error().message);
     auto tipPath = parsed->text("tips");

@@ -1,10 +1,7 @@
 // quorix-cli search --draws FILE --start DATE --end DATE --threshold H [--no-saturday]
 //                   [--no-wednesday] [--row R=n1,n2,n3,n4,n5,n6[:LUCKY]]...
 #include <cstdio>
-#include <optional>
-#include <set>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "cli/cliargs.h"
@@ -19,53 +16,33 @@ namespace quorix::cli {
 namespace {
 
 struct SearchOptions {
-    std::optional<std::string> drawPath;
-    std::optional<DaySerial> start;
-    std::optional<DaySerial> end;
-    std::optional<int> threshold;
-    bool saturday = true;
-    bool wednesday = true;
+    std::string drawPath;
+    StatisticsWindow window;
+    int threshold = 0;
     TipSheet sheet;
 };
 
-Result<void> takeOption(SearchOptions &o, std::string_view arg, std::string_view value) {
-    if (arg == "--draws") {
-        o.drawPath = std::string(value);
-    } else if (arg == "--start" || arg == "--end") {
-        const std::optional<DaySerial> day = parseIsoDate(value);
-        if (!day) return badArgument(std::string(arg) + " is not a date (YYYY-MM-DD): " + std::string(value));
-        (arg == "--start" ? o.start : o.end) = day;
-    } else if (arg == "--threshold") {
-        const Result<int> threshold = searchThreshold(value);
-        if (!threshold) return badArgument("--threshold: " + threshold.error().message);
-        o.threshold = *threshold;
-    } else if (Result<std::size_t> row = parseRow(value, o.sheet); !row) {
-        return row.error();
-    }
-    return {};
-}
-
 Result<SearchOptions> parseSearchArguments(std::span<char *const> args) {
+    auto parsed = CliArgs::parse(args, {"draws", "start", "end", "threshold"},
+                                 {"no-saturday", "no-wednesday"}, {"row"});
+    if (!parsed) return parsed.error();
+    if (Result<void> none = parsed->noPositionals(); !none) return none.error();
     SearchOptions o;
-    std::set<std::string> given;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg == "--no-saturday" || arg == "--no-wednesday") {
-            (arg == "--no-saturday" ? o.saturday : o.wednesday) = false;
-            continue;
-        }
-        const bool once = arg == "--draws" || arg == "--start" || arg == "--end" || arg == "--threshold";
-        if (!once && arg != "--row") return badArgument("unknown argument " + std::string(arg));
-        if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
-        if (once && !given.insert(std::string(arg)).second)
-            return badArgument(std::string(arg) + " given twice");
-        if (Result<void> taken = takeOption(o, arg, args[++i]); !taken) return taken.error();
-    }
-    for (const char *required : {"--draws", "--start", "--end", "--threshold"})
-        if (given.count(required) == 0) return badArgument(std::string(required) + " is missing");
-    if (*o.start < kEarliestStartDate)
-        return badArgument("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
-                           ", the start date picker's earliest date");
+    auto drawPath = parsed->text("draws");
+    if (!drawPath) return drawPath.error();
+    o.drawPath = *drawPath;
+    auto start = startDate(*parsed);
+    if (!start) return start.error();
+    auto end = parsed->date("end");
+    if (!end) return end.error();
+    o.window = {*start, *end, !parsed->flag("no-saturday"), !parsed->flag("no-wednesday")};
+    auto thresholdText = parsed->text("threshold");
+    if (!thresholdText) return thresholdText.error();
+    const Result<int> threshold = searchThreshold(*thresholdText);
+    if (!threshold) return badArgument("--threshold: " + threshold.error().message);
+    o.threshold = *threshold;
+    for (const std::string &row : parsed->all("row"))
+        if (Result<std::size_t> written = parseRow(row, o.sheet); !written) return written.error();
     return o;
 }
 
@@ -80,10 +57,9 @@ std::string boxJson(const Draw &draw, int row, const TipMatch &match) {
 int runSearch(std::span<char *const> args) {
     const Result<SearchOptions> options = parseSearchArguments(args);
     if (!options) return fail(options.error().message);
-    const Result<std::vector<Draw>> draws = readDrawHistory(*options->drawPath);
+    const Result<std::vector<Draw>> draws = readDrawHistory(options->drawPath);
     if (!draws) return fail(draws.error().message);
 
-    const StatisticsWindow window{*options->start, *options->end, options->saturday, options->wednesday};
     std::string matches;
     SearchHandler handler;
     // Every box is answered "Yes".
@@ -92,7 +68,8 @@ int runSearch(std::span<char *const> args) {
         matches += boxJson(draw, row, match);
         return true;
     };
-    const SearchOutcome outcome = searchTips(options->sheet, window, *options->threshold, *draws, handler);
+    const SearchOutcome outcome =
+        searchTips(options->sheet, options->window, options->threshold, *draws, handler);
     std::printf("{\"searched\":%d,\"matches\":[%s]}\n", outcome.searched, matches.c_str());
     return std::fflush(stdout) == 0 ? kExitOk : kExitBad;
 }

@@ -58,54 +58,50 @@ Result<std::pair<DaySerial, std::string>> datedValue(std::string_view option, st
 
 // --port, --delay-ms and --read-deadline-ms, where given.
 Result<void> readNumbers(const CliArgs &parsed, ServeOptions &options) {
-    if (parsed.has("port")) {
-        auto port = parsed.integer("port", 0, 65535);
-        if (!port) return port.error();
-        options.port = static_cast<int>(*port);
+    auto port = parsed.integerOr("port", 0, 65535, options.port);
+    if (!port) return port.error();
+    options.port = static_cast<int>(*port);
+    auto delay = parsed.integerOr("delay-ms", 0, 600000, options.delayMs);
+    if (!delay) return delay.error();
+    options.delayMs = static_cast<int>(*delay);
+    auto deadline = parsed.integerOr("read-deadline-ms", 1, 3600000, options.limits.readDeadline.count());
+    if (!deadline) return deadline.error();
+    options.limits.readDeadline = std::chrono::milliseconds(*deadline);
+    return {};
+}
+
+// --status-for DATE=CODE and --notice DATE=TEXT, each as often as given; a later status for the
+// same date wins, notices add up in order.
+Result<void> readTestAnswers(const CliArgs &parsed, ServeOptions &options) {
+    for (const std::string &text : parsed.all("status-for")) {
+        auto value = datedValue("--status-for", text);
+        if (!value) return value.error();
+        const std::string &code = value->second;
+        const bool digits = code.size() == 3 && code.find_first_not_of("0123456789") == std::string::npos;
+        const auto status = digits ? wholeNumber(code, 200, 599) : std::nullopt;
+        if (!status) return badArgument("--status-for needs a status 200..599: " + code);
+        options.statusFor[value->first] = static_cast<int>(*status);
     }
-    if (parsed.has("delay-ms")) {
-        auto delay = parsed.integer("delay-ms", 0, 600000);
-        if (!delay) return delay.error();
-        options.delayMs = static_cast<int>(*delay);
-    }
-    if (parsed.has("read-deadline-ms")) {
-        auto deadline = parsed.integer("read-deadline-ms", 1, 3600000);
-        if (!deadline) return deadline.error();
-        options.limits.readDeadline = std::chrono::milliseconds(*deadline);
+    for (const std::string &text : parsed.all("notice")) {
+        auto value = datedValue("--notice", text);
+        if (!value) return value.error();
+        options.notices.emplace(value->first, value->second);
     }
     return {};
 }
 
 Result<ServeOptions> parseServeOptions(std::span<char *const> args) {
-    ServeOptions options;
-    std::vector<char *> rest;
-    for (std::size_t i = 0; i < args.size(); ++i) {
-        const std::string_view arg = args[i];
-        if (arg != "--status-for" && arg != "--notice") {
-            rest.push_back(args[i]);
-            continue;
-        }
-        if (i + 1 >= args.size()) return badArgument(std::string(arg) + " needs a value");
-        auto value = datedValue(arg, args[++i]);
-        if (!value) return value.error();
-        if (arg == "--notice") {
-            options.notices.emplace(value->first, value->second);
-            continue;
-        }
-        const std::string &code = value->second;
-        if (code.size() != 3 || code.find_first_not_of("0123456789") != std::string::npos || code < "200")
-            return badArgument("--status-for needs a status 200..599: " + code);
-        options.statusFor[value->first] = std::stoi(code);
-    }
-    auto parsed = CliArgs::parse(rest, {"draws", "port", "bind", "delay-ms", "read-deadline-ms"}, {});
+    auto parsed = CliArgs::parse(args, {"draws", "port", "bind", "delay-ms", "read-deadline-ms"}, {},
+                                 {"status-for", "notice"});
     if (!parsed) return parsed.error();
-    if (!parsed->positionals().empty())
-        return badArgument("unexpected argument " + parsed->positionals().front());
+    if (Result<void> none = parsed->noPositionals(); !none) return none.error();
+    ServeOptions options;
     auto draws = parsed->text("draws");
     if (!draws) return draws.error();
     options.draws = *draws;
     if (parsed->has("bind")) options.bind = *parsed->text("bind");
     if (auto numbers = readNumbers(*parsed, options); !numbers) return numbers.error();
+    if (auto answers = readTestAnswers(*parsed, options); !answers) return answers.error();
     return options;
 }
 

@@ -54,18 +54,15 @@ static std::string statisticsJson(const NumberStatistics &s) {
 int runStats(std::span<char *const> args) {
     auto parsed = CliArgs::parse(args, {"draws", "kind", "start", "end"}, {"no-saturday", "no-wednesday"});
     if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
     auto drawPath = parsed->text("draws");
     if (!drawPath) return fail(drawPath.error().message);
     auto kindName = parsed->text("kind");
     if (!kindName) return fail(kindName.error().message);
     const auto kind = statisticKindFromName(*kindName);
     if (!kind) return fail("unknown --kind " + *kindName + " (" + kindList(", ") + ")");
-    auto start = parsed->date("start");
+    auto start = startDate(*parsed);
     if (!start) return fail(start.error().message);
-    if (*start < kEarliestStartDate)
-        return fail("--start cannot be earlier than " + formatIso(kEarliestStartDate) +
-                    ", the start date picker's earliest date");
     auto end = parsed->date("end");
     if (!end) return fail(end.error().message);
     const StatisticsWindow window{*start, *end, !parsed->flag("no-saturday"), !parsed->flag("no-wednesday")};
@@ -78,8 +75,8 @@ int runStats(std::span<char *const> args) {
 int runRandom(std::span<char *const> args) {
     auto parsed = CliArgs::parse(args, {"seed", "below", "count"}, {});
     if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
-    auto seed = parsed->integer("seed", 0, 4294967295LL);
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
+    auto seed = parsed->integer("seed", 0, kHighestSeed);
     if (!seed) return fail(seed.error().message);
     auto below = parsed->integer("below", 1, 4294967295LL);
     if (!below) return fail(below.error().message);

@@ -17,8 +17,7 @@ namespace {
 constexpr long long kHighestOffset = 100;
 
 Result<int> offset(const CliArgs &parsed, std::string_view name, int design) {
-    if (!parsed.has(name)) return design;
-    auto value = parsed.integer(name, 0, kHighestOffset);
+    auto value = parsed.integerOr(name, 0, kHighestOffset, design);
     if (!value) return value.error();
     return static_cast<int>(*value);
 }
@@ -33,12 +32,11 @@ std::string markJson(const TicketMark &mark) {
 } // namespace
 
 int runTicketMarks(std::span<char *const> args) {
-    std::vector<char *> rest;
-    auto jokers = takeJokers(args, rest);
-    if (!jokers) return fail(jokers.error().message);
-    auto parsed = CliArgs::parse(rest, {"tips", "top", "left"}, {"saturday", "wednesday"});
+    auto parsed = CliArgs::parse(args, {"tips", "top", "left"}, {"saturday", "wednesday"}, {"joker"});
     if (!parsed) return fail(parsed.error().message);
-    if (!parsed->positionals().empty()) return fail("unexpected argument " + parsed->positionals().front());
+    if (auto none = parsed->noPositionals(); !none) return fail(none.error().message);
+    auto jokers = jokerChoices(*parsed);
+    if (!jokers) return fail(jokers.error().message);
     auto tipPath = parsed->text("tips");
     if (!tipPath) return fail(tipPath.error().message);
     TicketChoices choices;

@@ -327,16 +327,10 @@ struct UpdateOptions {
     long long timeoutMs = kDefaultTimeoutMs;
 };
 
-// A date option when given, else `fallback`.
-Result<DaySerial> dateOr(const CliArgs &args, std::string_view name, DaySerial fallback) {
-    return args.has(name) ? args.date(name) : Result<DaySerial>(fallback);
-}
-
 Result<UpdateOptions> parseUpdateOptions(std::span<char *const> args) {
     auto parsed = CliArgs::parse(args, {"draws", "server", "proxy", "today", "from", "timeout-ms"}, {});
     if (!parsed) return parsed.error();
-    if (!parsed->positionals().empty())
-        return badArgument("unexpected argument " + parsed->positionals().front());
+    if (Result<void> none = parsed->noPositionals(); !none) return none.error();
     UpdateOptions options;
     for (auto [name, value] : {std::pair{"draws", &options.draws}, std::pair{"server", &options.server}}) {
         auto text = parsed->text(name);
@@ -348,19 +342,17 @@ Result<UpdateOptions> parseUpdateOptions(std::span<char *const> args) {
         if (!proxy) return proxy.error();
         options.proxy = *proxy;
     }
-    auto today = dateOr(*parsed, "today", todaySerial());
+    auto today = parsed->dateOr("today", todaySerial());
     if (!today) return today.error();
     // A later day would ask for draws that cannot exist yet, and take whatever came back for them.
     if (*today > todaySerial()) return badArgument("--today " + formatIso(*today) + " lies after today");
     options.today = *today;
-    auto from = dateOr(*parsed, "from", 0);
+    auto from = parsed->dateOr("from", 0);
     if (!from) return from.error();
     options.from = *from;
-    if (parsed->has("timeout-ms")) {
-        auto timeout = parsed->integer("timeout-ms", 1, 600000);
-        if (!timeout) return timeout.error();
-        options.timeoutMs = *timeout;
-    }
+    auto timeout = parsed->integerOr("timeout-ms", 1, 600000, kDefaultTimeoutMs);
+    if (!timeout) return timeout.error();
+    options.timeoutMs = *timeout;
     return options;
 }
 

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
@@ -8,6 +9,8 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include <sys/wait.h>
 #include <unistd.h>
@@ -104,6 +107,62 @@ TEST_F(Cli, BadArgumentsExitTwoWithOneLine) {
     const CliRun help = cli("help");
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("make-sample"), std::string::npos);
+}
+
+// Every command reads its arguments through one parser: the same mistakes are refused with the
+// same one-line texts everywhere, before any file is read or a server started.
+TEST_F(Cli, EveryCommandRefusesMalformedArgumentsAlike) {
+    struct Command {
+        std::string name;
+        std::string once; // an option the command takes once
+    };
+    const Command commands[] = {
+        {"import-csv", "--draws"},
+        {"draws", "--draws"},
+        {"stats", "--draws"},
+        {"random", "--seed"},
+        {"make-sample", "--draws"},
+        {"check", "--draws"},
+        {"serve", "--draws"},
+        {"update", "--draws"},
+        {"compute", "--draws"},
+        {"search", "--draws"},
+        {"joker-stats", "--draws"},
+        {"joker-find", "--draws"},
+        {"joker-new", "--draws"},
+        {"ticket-marks", "--tips"},
+        {"analyse-parameters", "--draws"},
+        {"analyse-repetition", "--draws"},
+        {"fill-script", "--script"},
+    };
+    // The table covers every command the tool lists.
+    const std::string usage = cli("help").out;
+    std::size_t listed = 0;
+    for (std::size_t at = usage.find("  quorix-cli "); at != std::string::npos;
+         at = usage.find("  quorix-cli ", at + 1), ++listed) {
+        const std::size_t from = at + std::strlen("  quorix-cli ");
+        const std::string name = usage.substr(from, usage.find(' ', from) - from);
+        EXPECT_TRUE(std::any_of(std::begin(commands), std::end(commands), [&](const Command &c) {
+            return c.name == name;
+        })) << name;
+    }
+    EXPECT_EQ(listed, std::size(commands));
+
+    for (const Command &c : commands) {
+        std::vector<std::pair<std::string, std::string>> cases = {
+            {" --bogus x", "unknown option --bogus"},
+            {" " + c.once, c.once + " needs a value"},
+            {" " + c.once + " a " + c.once + " b", c.once + " given twice"},
+        };
+        // import-csv takes its CSV file as a plain argument.
+        if (c.name != "import-csv") cases.emplace_back(" stray", "unexpected argument stray");
+        for (const auto &[args, says] : cases) {
+            const CliRun r = cli(c.name + args);
+            EXPECT_EQ(r.code, 2) << c.name << args;
+            EXPECT_TRUE(r.out.empty()) << c.name << args;
+            EXPECT_EQ(r.err, "quorix-cli: " + says + "\n") << c.name << args;
+        }
+    }
 }
 
 TEST_F(Cli, HelpForTheToolAndEachCommand) {

@@ -68,6 +68,11 @@ TEST_F(Compute, PrintsTheRunAsOneJsonLineLikeTheCore) {
     const CliRun a = cli(args);
     ASSERT_EQ(a.code, 0) << a.err;
     EXPECT_EQ(a.out, cli(args).out);
+    // A --lock before the --row that fills its row locks it all the same.
+    EXPECT_EQ(a.out,
+              cli(base("4711") + " --lock 3 --set tipCount=4 --set maxRunsThousands=2 --set luckyOption=1" +
+                  " --row 3=5,,17,40,2,9:4 --no-wednesday")
+                  .out);
     EXPECT_NE(a.out, cli(base("4712") + " --set tipCount=4").out);
 
     ComputationRequest rq;

@@ -79,6 +79,24 @@ TEST_F(Search, WeekdayBoxesAndThresholdAboveSix) {
         "{\"searched\":2,\"matches\":[{\"date\":\"2024-03-02\",\"row\":1,\"hits\":6,\"bonusHit\":false}]}\n");
 }
 
+TEST_F(Search, RepeatedOptions) {
+    const std::string found =
+        "{\"searched\":3,\"matches\":[{\"date\":\"2024-03-02\",\"row\":1,\"hits\":6,\"bonusHit\":false}]}\n";
+    // --row is taken in the order given: a later --row for the same row replaces the earlier one.
+    EXPECT_EQ(cli(base("6") + " --row 1=3,11,17,25,33,40 --row 1=1,9,14,22,30,41").out, found);
+    EXPECT_EQ(
+        cli(base("6") + " --row 1=1,9,14,22,30,41 --row 1=3,11,17,25,33,40").out,
+        "{\"searched\":3,\"matches\":[{\"date\":\"2024-03-09\",\"row\":1,\"hits\":6,\"bonusHit\":false}]}\n");
+    // A switch given twice means what it means once.
+    EXPECT_EQ(
+        cli(base("6") + " --row 1=1,9,14,22,30,41 --no-wednesday --no-wednesday").out,
+        "{\"searched\":2,\"matches\":[{\"date\":\"2024-03-02\",\"row\":1,\"hits\":6,\"bonusHit\":false}]}\n");
+    // A value option given twice is refused, whether or not the values agree.
+    const CliRun twice = cli(base("6") + " --threshold 6");
+    EXPECT_EQ(twice.code, 2);
+    EXPECT_EQ(twice.err, "quorix-cli: --threshold given twice\n");
+}
+
 TEST_F(Search, BadArgumentsExitTwo) {
     const std::string missing =
         "--draws '" + (m_dir / "none.dat").string() + "' --start 2024-03-02 --end 2024-03-09 --threshold 6";

@@ -196,7 +196,11 @@ TEST_F(ServeUpdate, RequestWithoutAnswerAndEmptyHistory) {
 }
 
 TEST_F(ServeUpdate, ServerAnswersTheProtocol) {
-    NumberServerProcess server(path("server.dat"), {"--status-for", "2014-04-12=503"}, path("serve.log"));
+    // The test options may be repeated: a later status for a date wins, notices follow in order.
+    NumberServerProcess server(path("server.dat"),
+                               {"--status-for", "2014-04-12=404", "--notice", "2014-04-23=first",
+                                "--status-for", "2014-04-12=503", "--notice", "2014-04-23=second"},
+                               path("serve.log"));
     ASSERT_TRUE(server.running());
     httplib::Client client("127.0.0.1", server.port());
     const std::string ask = "/zahlen/lotto_neu.asp?Programm=Quorix&Datum=";
@@ -216,6 +220,10 @@ TEST_F(ServeUpdate, ServerAnswersTheProtocol) {
         ASSERT_TRUE(r);
         EXPECT_EQ(r->status, 400) << bad;
     }
+    r = client.Get(ask + "20140423");
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->status, 200);
+    EXPECT_EQ(r->body, "first\r\nsecond\r\n");
     r = client.Get("/index.html");
     ASSERT_TRUE(r);
     EXPECT_EQ(r->status, 404);
@@ -236,6 +244,16 @@ TEST_F(ServeUpdate, ServeRefusesBadArguments) {
         EXPECT_EQ(run.code, 2) << args;
         EXPECT_TRUE(run.out.empty()) << args;
     }
+    // A status outside the range the help names is refused by name (the missing file would end a
+    // server that took it, so only the text tells them apart).
+    const std::string missing = "serve --port 0 --draws '" + path("missing.dat") + "'";
+    for (const char *status : {"600", "999", "199", "2x0"}) {
+        const CliRun run = cli(missing + " --status-for 2014-04-09=" + status);
+        EXPECT_EQ(run.code, 2) << status;
+        EXPECT_EQ(run.err, std::string("quorix-cli: --status-for needs a status 200..599: ") + status + "\n");
+    }
+    const CliRun edge = cli(missing + " --status-for 2014-04-09=599 --status-for 2014-04-10=200");
+    EXPECT_NE(edge.err.find("missing.dat does not exist"), std::string::npos) << edge.err;
 }
 
 TEST_F(ServeUpdate, HostileAnswersAddNothingAndEndWithTheirCause) {
