@@ -247,8 +247,8 @@ void LottoZahlen::FormShow() {
     setReplayNumber(m_replayNumber);
     m_checkEnabled = true;
 
-    if (m_ui.startDate->date() > QDate::currentDate().addDays(-7))
-        m_ui.startDate->setDate(dateFromSerial(kEarliestStartDate));
+    m_ui.startDate->setDate(dateFromSerial(
+        startDateAtStartUp(serialFromDate(m_ui.startDate->date()), serialFromDate(QDate::currentDate()))));
     if (m_ui.proxyHost->text().isEmpty()) m_ui.proxyPort->setText(QStringLiteral("80"));
 
     const DrawFile file = drawFile();
