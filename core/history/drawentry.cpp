@@ -86,7 +86,7 @@ EntryPlacement placeEnteredDraw(std::span<const Draw> history, const Draw &enter
     const DaySerial earliestWednesday = earliestWednesdayKept();
     bool placed = false;
     for (const Draw &draw : history) {
-        if (weekdayOf(draw.date) == kWednesday && draw.date < earliestWednesday) {
+        if (isWednesdayDraw(weekdayOf(draw.date)) && draw.date < earliestWednesday) {
             ++placement.dropped;
             continue;
         }
