@@ -118,7 +118,7 @@ UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySe
             break;
         }
         tell(events.requesting, date);
-        tell(events.progress, UpdateProgress{UpdateProgress::Kind::Loading, date});
+        tell(events.progress, UpdateProgress::loading(date));
         outcome.requested.push_back(date);
         const HttpAnswer answer = transport(drawRequestUrl(server, date));
         if (answer.status == 0) {
@@ -129,13 +129,12 @@ UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySe
             }
             return fail(Error{Error::Code::Io, answer.error});
         }
-        tell(events.progress, UpdateProgress{UpdateProgress::Kind::Received, date, answer.body.size()});
+        tell(events.progress, UpdateProgress::received(date, answer.body.size()));
         tell(events.disclaimer, std::string(kUpdateDisclaimer));
         if (answer.status == kNotThereYet) {
-            tell(events.progress, UpdateProgress{UpdateProgress::Kind::NotThereYet, date});
+            tell(events.progress, UpdateProgress::notThereYet(date));
         } else if (answer.status != 200) {
-            tell(events.progress,
-                 UpdateProgress{UpdateProgress::Kind::Failed, date, 0, answer.status, answer.statusText});
+            tell(events.progress, UpdateProgress::failed(date, answer.status, answer.statusText));
         } else {
             const int appendedBefore = outcome.appended;
             if (!appendAnswer(file, answer.body, date, events, outcome)) return outcome;

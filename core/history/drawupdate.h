@@ -4,6 +4,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/base/calendar.h"
@@ -56,6 +57,28 @@ struct UpdateProgress {
     int status = 0;
     std::string statusText;
     bool operator==(const UpdateProgress &) const = default;
+
+    static UpdateProgress loading(DaySerial date) { return make(Kind::Loading, date); }
+    static UpdateProgress received(DaySerial date, std::size_t bytes) {
+        UpdateProgress p = make(Kind::Received, date);
+        p.bytes = bytes;
+        return p;
+    }
+    static UpdateProgress notThereYet(DaySerial date) { return make(Kind::NotThereYet, date); }
+    static UpdateProgress failed(DaySerial date, int status, std::string statusText) {
+        UpdateProgress p = make(Kind::Failed, date);
+        p.status = status;
+        p.statusText = std::move(statusText);
+        return p;
+    }
+
+private:
+    static UpdateProgress make(Kind kind, DaySerial date) {
+        UpdateProgress p;
+        p.kind = kind;
+        p.date = date;
+        return p;
+    }
 };
 
 // A step in the status bar's words: "Loading", "Received 97 bytes", "Failed : 404 Not Found", and

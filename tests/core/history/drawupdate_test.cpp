@@ -96,19 +96,19 @@ constexpr std::string_view kNotThereYet = "noch nicht da!";
 // its date alone when the language has none.
 TEST(UpdateProgress, TextOfEachKind) {
     const DaySerial date = day(2014, 4, 12);
-    using K = UpdateProgress::Kind;
+    using P = UpdateProgress;
     const struct {
         UpdateProgress progress;
         std::string_view words;
         const char *text;
     } cases[] = {
-        {{K::Loading, date}, kNotThereYet, "Loading"},
-        {{K::Received, date, 97}, kNotThereYet, "Received 97 bytes"},
-        {{K::Received, date, 0}, kNotThereYet, "Received 0 bytes"},
-        {{K::Failed, date, 17, 404, "Not Found"}, kNotThereYet, "Failed : 404 Not Found"},
-        {{K::NotThereYet, date}, kNotThereYet, "12.04.2014 noch nicht da!"},
-        {{K::NotThereYet, date}, "not there yet!", "12.04.2014 not there yet!"},
-        {{K::NotThereYet, date}, "", "12.04.2014"},
+        {P::loading(date), kNotThereYet, "Loading"},
+        {P::received(date, 97), kNotThereYet, "Received 97 bytes"},
+        {P::received(date, 0), kNotThereYet, "Received 0 bytes"},
+        {P::failed(date, 404, "Not Found"), kNotThereYet, "Failed : 404 Not Found"},
+        {P::notThereYet(date), kNotThereYet, "12.04.2014 noch nicht da!"},
+        {P::notThereYet(date), "not there yet!", "12.04.2014 not there yet!"},
+        {P::notThereYet(date), "", "12.04.2014"},
     };
     for (const auto &c : cases)
         EXPECT_EQ(progressText(c.progress, c.words), c.text);
