@@ -32,7 +32,8 @@ Result<std::size_t> parseRow(std::string_view text, TipSheet &sheet) {
     if (const std::size_t colon = rest.find(':'); colon != std::string_view::npos) {
         lucky = std::string(rest.substr(colon + 1));
         if (lucky != "-" && !wholeNumber(lucky, kLowestLucky, kHighestLucky))
-            return bad("the lucky number must be - or 1..6");
+            return bad("the lucky number must be - or " + std::to_string(kLowestLucky) + ".." +
+                       std::to_string(kHighestLucky));
         rest = rest.substr(0, colon);
     }
     TipRow &input = sheet.rows[static_cast<std::size_t>(*row - 1)];

@@ -95,7 +95,7 @@ std::string TipFile::proposedName(DaySerial endDate, DaySerial today) {
 }
 
 DaySerial TipList::nextDrawDate(DaySerial shown, bool saturdays, bool wednesdays) {
-    if (saturdays && wednesdays) return shown + (weekdayOf(shown) == kWednesday ? 3 : 4);
+    if (saturdays && wednesdays) return shown + (isWednesdayDraw(weekdayOf(shown)) ? 3 : 4);
     return shown + 7;
 }
 

@@ -153,8 +153,7 @@ void LottoZahlen::BitBtn19Click() {
         m_browser.setCurrent(turnDraw);
         showDraw(Shown::Stepped);
         showInRowOne(*this, turnDraw.draw);
-        // The first turn names a date ten days after its own draw; later turns the newest draw's.
-        showWalkDates(*this, turnNumber == 1 ? turnDraw.draw.date + 10 : newest, turnDraw.draw.date);
+        showWalkDates(*this, walkEndShown(turnNumber, turnDraw.draw.date, newest), turnDraw.draw.date);
         repaint();
     };
 

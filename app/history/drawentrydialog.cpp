@@ -13,7 +13,6 @@
 
 #include "app/widgets/dateedit.h"
 #include "app/widgets/uihelpers.h"
-#include "core/game/game.h"
 
 namespace quorix {
 
@@ -21,14 +20,12 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-constexpr int kHighestEntered = kHighestNumberOfAnyEra;
-
-QSpinBox *makeSpin(QWidget *parent, const QString &name, int minimum, int maximum) {
+QSpinBox *makeSpin(QWidget *parent, const QString &name, NumberRange range) {
     auto *spin = new QSpinBox(parent);
     spin->setObjectName(name);
-    spin->setRange(minimum, maximum);
+    spin->setRange(range.lowest, range.highest);
     spin->setAlignment(Qt::AlignRight);
-    if (minimum == 0) spin->setSpecialValueText(u"-"_s);
+    if (range.lowest == 0) spin->setSpecialValueText(u"-"_s);
     return spin;
 }
 
@@ -50,6 +47,7 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 LoEingab::LoEingab(QWidget *parent)
     : QDialog(parent) {
     setObjectName(u"LoEingab"_s);
+    const DrawEntryRanges ranges = drawEntryRanges();
     setWindowTitle(u"Zahlen der Ziehung eingeben"_s);
 
     m_date = new DateEdit(this);
@@ -61,15 +59,15 @@ LoEingab::LoEingab(QWidget *parent)
 
     auto *numbers = new QHBoxLayout;
     for (std::size_t i = 0; i < m_numbers.size(); ++i) {
-        m_numbers[i] = makeSpin(this, u"Edit"_s + QString::number(i + 1), 1, kHighestEntered);
+        m_numbers[i] = makeSpin(this, u"Edit"_s + QString::number(i + 1), ranges.numbers);
         numbers->addWidget(m_numbers[i]);
     }
     numbers->addSpacing(12);
     numbers->addWidget(makeLabel(this, "Label1", u"Z:"_s));
-    m_bonus = makeSpin(this, u"Edit7"_s, 0, kHighestEntered);
+    m_bonus = makeSpin(this, u"Edit7"_s, ranges.bonus);
     numbers->addWidget(m_bonus);
     numbers->addWidget(makeLabel(this, "Label2", u"P:"_s));
-    m_lucky = makeSpin(this, u"Edit8"_s, 0, kHighestLucky);
+    m_lucky = makeSpin(this, u"Edit8"_s, ranges.lucky);
     numbers->addWidget(m_lucky);
 
     auto *joker = new QHBoxLayout;
@@ -87,7 +85,7 @@ LoEingab::LoEingab(QWidget *parent)
     }
     joker->addSpacing(12);
     joker->addWidget(makeLabel(this, "Label4", u"Replay:"_s));
-    m_replay = makeSpin(this, u"Edit9"_s, 0, kReplayMaximum);
+    m_replay = makeSpin(this, u"Edit9"_s, ranges.replay);
     joker->addWidget(m_replay);
     joker->addStretch(1);
 
@@ -118,7 +116,7 @@ void LoEingab::setForm(const DrawEntryForm &form) {
     m_bonus->setValue(form.bonus);
     m_lucky->setValue(form.lucky);
     // A stored Replay digit above the usual range is shown as it is, not cut down.
-    m_replay->setMaximum(std::max(kReplayMaximum, form.replay));
+    m_replay->setMaximum(std::max(drawEntryRanges().replay.highest, form.replay));
     m_replay->setValue(form.replay);
     for (std::size_t i = 0; i < m_joker.size(); ++i)
         m_joker[i]->setText(QString::fromStdString(form.joker[i]));

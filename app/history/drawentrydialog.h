@@ -22,8 +22,6 @@ class LoEingab final : public QDialog {
     Q_OBJECT
 
 public:
-    static constexpr int kReplayMaximum = 11;
-
     explicit LoEingab(QWidget *parent = nullptr);
     Q_DISABLE_COPY_MOVE(LoEingab)
 

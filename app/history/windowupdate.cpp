@@ -81,8 +81,9 @@ UpdateEvents WindowUpdate::events() {
         const QDate wanted = dateFromSerial(date);
         if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
     };
-    events.progress = [this](const std::string &text) {
-        m_window.setStatusText(0, QString::fromStdString(text));
+    events.progress = [this](const UpdateProgress &progress) {
+        const std::string notThereYet = m_window.message(Msg::DrawNotThereYet).toStdString();
+        m_window.setStatusText(0, QString::fromStdString(progressText(progress, notThereYet)));
     };
     events.disclaimer = [this](const std::string &text) {
         m_window.setStatusText(1, QString::fromStdString(text));

@@ -247,8 +247,8 @@ void LottoZahlen::FormShow() {
     setReplayNumber(m_replayNumber);
     m_checkEnabled = true;
 
-    if (m_ui.startDate->date() > QDate::currentDate().addDays(-7))
-        m_ui.startDate->setDate(dateFromSerial(kEarliestStartDate));
+    m_ui.startDate->setDate(dateFromSerial(
+        startDateAtStartUp(serialFromDate(m_ui.startDate->date()), serialFromDate(QDate::currentDate()))));
     if (m_ui.proxyHost->text().isEmpty()) m_ui.proxyPort->setText(QStringLiteral("80"));
 
     const DrawFile file = drawFile();
@@ -436,13 +436,7 @@ void LottoZahlen::Loeschendertipp() {
 
 void LottoZahlen::TippEdit(int row) {
     const auto r = static_cast<std::size_t>(row);
-    std::vector<int> ticked;
-    for (QLineEdit *field : m_fields[r]) {
-        bool ok = false;
-        const int value = field->text().toInt(&ok);
-        if (!ok) break;
-        ticked.push_back(value);
-    }
+    const std::vector<int> ticked = rowTipNumbers(tipSheet().rows.at(r));
     if (m_tipEditor) {
         const QString caption = QStringLiteral("%1. ").arg(row + 1) + message(Msg::TipWord);
         if (auto chosen = m_tipEditor(caption, ticked)) {

@@ -56,6 +56,14 @@ struct RepetitionOutcome {
 // lucky number counts, so the lucky box of the row that holds the tip plays no part.
 int sharedNumbers(const Draw &tip, const Draw &draw);
 
+// The date a turn shows as the one the walk runs up to. Later turns show the newest draw's date.
+// The first turn is shown before the walk has stepped past its draw and shows a provisional end
+// instead: its own draw's date plus kFirstTurnShownDaysAhead, whatever the history holds.
+inline constexpr int kFirstTurnShownDaysAhead = 10;
+constexpr DaySerial walkEndShown(int turn, DaySerial turnDate, DaySerial newest) {
+    return turn == 1 ? turnDate + kFirstTurnShownDaysAhead : newest;
+}
+
 // The walk. The first turn is the draw selected for `fromDate` (weekday boxes play no part);
 // each further turn is the browser's next draw while that draw is older than the newest, so the
 // newest draw has a turn only as the first. A browser step that does not move forward (nothing

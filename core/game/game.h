@@ -21,6 +21,13 @@ inline constexpr int kHighestLucky = 6;
 // The statistics' start date never lies before 17.03.1990 (days since 30.12.1899).
 inline constexpr DaySerial kEarliestStartDate = 32949;
 
+// At start-up a stored start date later than the day a week before today (one within the last
+// seven days, or in the future) becomes the earliest start date; an earlier one stays.
+inline constexpr int kStartDateMinimumAgeDays = 7;
+constexpr DaySerial startDateAtStartUp(DaySerial stored, DaySerial today) {
+    return stored > today - kStartDateMinimumAgeDays ? kEarliestStartDate : stored;
+}
+
 // A draw held on a Saturday, or on a Sunday as a few draws of the history were, is a Saturday draw.
 constexpr bool isSaturdayDraw(int weekday) {
     return weekday == kSaturday || weekday == kSunday;

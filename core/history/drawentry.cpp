@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <map>
 
+#include "core/game/game.h"
+
 namespace quorix {
 
 namespace {
@@ -20,6 +22,17 @@ int jokerDigit(const std::string &text) {
 }
 
 } // namespace
+
+DrawEntryRanges drawEntryRanges() {
+    DrawEntryRanges ranges{{kLowestNumber, kLowestNumber}, {0, 0}, {0, 0}, {0, 0}};
+    for (const GameEra &era : gameEras()) {
+        ranges.numbers.highest = std::max(ranges.numbers.highest, era.numbers().highest);
+        if (era.hasBonus) ranges.bonus.highest = std::max(ranges.bonus.highest, era.numbers().highest);
+        if (era.lucky) ranges.lucky.highest = std::max(ranges.lucky.highest, era.lucky->highest);
+        if (era.replay) ranges.replay.highest = std::max(ranges.replay.highest, era.replay->highest);
+    }
+    return ranges;
+}
 
 Draw entryBaseDraw(std::span<const Draw> draws, DaySerial endDate) {
     if (draws.empty()) return Draw{};
@@ -73,7 +86,7 @@ EntryPlacement placeEnteredDraw(std::span<const Draw> history, const Draw &enter
     const DaySerial earliestWednesday = earliestWednesdayKept();
     bool placed = false;
     for (const Draw &draw : history) {
-        if (weekdayOf(draw.date) == kWednesday && draw.date < earliestWednesday) {
+        if (isWednesdayDraw(weekdayOf(draw.date)) && draw.date < earliestWednesday) {
             ++placement.dropped;
             continue;
         }

@@ -7,8 +7,9 @@
 #include <vector>
 
 #include "core/base/calendar.h"
-#include "core/history/draw.h"
 #include "core/base/result.h"
+#include "core/game/gameera.h"
+#include "core/history/draw.h"
 
 namespace quorix {
 
@@ -22,6 +23,17 @@ struct DrawEntryForm {
     int replay = 0;
     std::array<std::string, 6> joker;
 };
+
+// The values the entry dialog's spinners offer: whatever a draw of any era holds, so that a draw
+// of any date can be entered. 0 in the additional number, lucky number and Replay stands for
+// none, as in a stored draw of an era without it.
+struct DrawEntryRanges {
+    NumberRange numbers;
+    NumberRange bonus;
+    NumberRange lucky;
+    NumberRange replay;
+};
+DrawEntryRanges drawEntryRanges();
 
 // The draw an entry starts from: the first draw dated `endDate`, else the newest draw, else (an
 // empty history) the all-zero draw.

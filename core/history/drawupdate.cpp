@@ -46,6 +46,21 @@ bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date,
 
 } // namespace
 
+std::string progressText(const UpdateProgress &progress, std::string_view notThereYet) {
+    switch (progress.kind) {
+    case UpdateProgress::Kind::Loading:
+        return "Loading";
+    case UpdateProgress::Kind::Received:
+        return "Received " + std::to_string(progress.bytes) + " bytes";
+    case UpdateProgress::Kind::NotThereYet:
+        if (notThereYet.empty()) return formatDmy(progress.date);
+        return formatDmy(progress.date) + " " + std::string(notThereYet);
+    case UpdateProgress::Kind::Failed:
+        return "Failed : " + std::to_string(progress.status) + " " + progress.statusText;
+    }
+    return {};
+}
+
 std::string compactDate(DaySerial date) {
     const Ymd ymd = ymdFromSerial(date);
     char text[16];
@@ -103,7 +118,7 @@ UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySe
             break;
         }
         tell(events.requesting, date);
-        tell(events.progress, std::string("Loading"));
+        tell(events.progress, UpdateProgress::loading(date));
         outcome.requested.push_back(date);
         const HttpAnswer answer = transport(drawRequestUrl(server, date));
         if (answer.status == 0) {
@@ -114,12 +129,12 @@ UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySe
             }
             return fail(Error{Error::Code::Io, answer.error});
         }
-        tell(events.progress, "Received " + std::to_string(answer.body.size()) + " bytes");
+        tell(events.progress, UpdateProgress::received(date, answer.body.size()));
         tell(events.disclaimer, std::string(kUpdateDisclaimer));
         if (answer.status == kNotThereYet) {
-            tell(events.progress, formatDmy(date) + " noch nicht da!");
+            tell(events.progress, UpdateProgress::notThereYet(date));
         } else if (answer.status != 200) {
-            tell(events.progress, "Failed : " + std::to_string(answer.status) + " " + answer.statusText);
+            tell(events.progress, UpdateProgress::failed(date, answer.status, answer.statusText));
         } else {
             const int appendedBefore = outcome.appended;
             if (!appendAnswer(file, answer.body, date, events, outcome)) return outcome;

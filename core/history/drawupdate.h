@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "core/base/calendar.h"
@@ -41,14 +43,57 @@ struct HttpAnswer {
 };
 using HttpTransport = std::function<HttpAnswer(const std::string &url)>;
 
+// One step of the update as the status bar shows it.
+struct UpdateProgress {
+    enum class Kind {
+        Loading,     // a request goes out
+        Received,    // an answer of `bytes` bytes came back
+        NotThereYet, // the server has no draw of `date` yet (status 500)
+        Failed,      // the server answered `status` `statusText` (any status but 200 and 500)
+    };
+    Kind kind = Kind::Loading;
+    DaySerial date = 0; // the date asked for, in every step
+    std::size_t bytes = 0;
+    int status = 0;
+    std::string statusText;
+    bool operator==(const UpdateProgress &) const = default;
+
+    static UpdateProgress loading(DaySerial date) { return make(Kind::Loading, date); }
+    static UpdateProgress received(DaySerial date, std::size_t bytes) {
+        UpdateProgress p = make(Kind::Received, date);
+        p.bytes = bytes;
+        return p;
+    }
+    static UpdateProgress notThereYet(DaySerial date) { return make(Kind::NotThereYet, date); }
+    static UpdateProgress failed(DaySerial date, int status, std::string statusText) {
+        UpdateProgress p = make(Kind::Failed, date);
+        p.status = status;
+        p.statusText = std::move(statusText);
+        return p;
+    }
+
+private:
+    static UpdateProgress make(Kind kind, DaySerial date) {
+        UpdateProgress p;
+        p.kind = kind;
+        p.date = date;
+        return p;
+    }
+};
+
+// A step in the status bar's words: "Loading", "Received 97 bytes", "Failed : 404 Not Found", and
+// for a draw not there yet its date followed by `notThereYet`, the current language's words for
+// it ("09.04.2014 noch nicht da!"; the date alone without them).
+std::string progressText(const UpdateProgress &progress, std::string_view notThereYet);
+
 // What the update tells its caller while it runs; every member may be left empty.
 struct UpdateEvents {
     // Asked before every request; true ends the update there.
     std::function<bool()> stopRequested;
     // The date about to be requested (the window's end date follows it).
     std::function<void(DaySerial)> requesting;
-    // Progress: "Loading", "Received 97 bytes", "09.04.2014 noch nicht da!", "Failed : 404 Not Found".
-    std::function<void(const std::string &)> progress;
+    // Each step of a request (progressText renders it).
+    std::function<void(const UpdateProgress &)> progress;
     // An answer arrived: the disclaimer goes up.
     std::function<void(const std::string &)> disclaimer;
     // A draw of the answer was appended to the draw file.

@@ -30,7 +30,7 @@ std::vector<Draw> makeSampleHistory(DaySerial to, std::uint32_t seed) {
     for (DaySerial saturday = firstSaturday; saturday - 3 <= to; saturday += 7) {
         for (DaySerial date : {saturday - 3, saturday}) {
             if (date > to || date < firstSaturday) continue;
-            if (weekdayOf(date) == kWednesday && date < wednesdaysFrom) continue;
+            if (isWednesdayDraw(weekdayOf(date)) && date < wednesdaysFrom) continue;
             Draw d;
             d.date = date;
             const GameEra &era = gameEraOn(date);

@@ -151,6 +151,11 @@ Draw storedOn(const char *isoDate) {
     return makeDraw(isoDate, {3, 8, 12, 17, 25, 40}, 44, 5, 11, {0, 4, 0, 9, 1, 2});
 }
 
+Draw withReplay(Draw draw, int replay) {
+    draw.replay = replay;
+    return draw;
+}
+
 const std::vector<EntryCase> &entryCases() {
     static const std::vector<EntryCase> cases = {
         {"intoAnEmptyFile", {}, nullptr, typedOn("2024-03-02"), {storedOn("2024-03-02")}, "2024-03-02"},
@@ -164,6 +169,13 @@ const std::vector<EntryCase> &entryCases() {
         // The rewrite drops Wednesday 28.05.1986, keeps Saturday 31.05. and Wednesday 04.06.1986.
         {"rewriteDropsEarlyWednesdays", withEarlyDraws(), "2024-03-06", typedOn("2024-03-06"),
          replaced(withoutFirst(withEarlyDraws()), 3, storedOn("2024-03-06")), "2024-03-06"},
+        // The highest Replay a real draw holds.
+        {"replayThirteen",
+         {},
+         nullptr,
+         withReplay(typedOn("2024-03-02"), 13),
+         {withReplay(storedOn("2024-03-02"), 13)},
+         "2024-03-02"},
     };
     return cases;
 }

@@ -243,6 +243,30 @@ TEST(RepetitionAnalysis, NoEndsTheWalkWhereItIs) {
     EXPECT_EQ(literal.outcome.current, out.current);
 }
 
+// The end date each turn shows: the first turn its own draw's date plus ten days (also when that
+// lies past the newest draw, or when the first turn is the newest draw), later turns the newest.
+TEST(RepetitionAnalysis, EndShownIsProvisionalInTheFirstTurnOnly) {
+    struct Case {
+        const char *from;
+        std::vector<std::string> shown; // per turn
+    };
+    const Case cases[] = {
+        {"2024-03-02", {"2024-03-12", "2024-03-20", "2024-03-20", "2024-03-20", "2024-03-20"}},
+        {"2024-03-16", {"2024-03-26"}},
+        {"2024-03-20", {"2024-03-30"}},
+    };
+    for (const Case &c : cases) {
+        std::vector<std::string> shown;
+        RepetitionHandler handler;
+        handler.turn = [&](int turn, const BrowsedDraw &draw, DaySerial newest) {
+            shown.push_back(iso(walkEndShown(turn, draw.draw.date, newest)));
+        };
+        const RepetitionSettings settings{*parseIsoDate("1990-03-17"), *parseIsoDate(c.from), {}, 7};
+        analyseRepetition(kHistory, settings, handler);
+        EXPECT_EQ(shown, c.shown) << c.from;
+    }
+}
+
 TEST(RepetitionAnalysis, EmptyHistoryHasNoTurn) {
     const RepetitionOutcome out = analyseRepetition({}, {}, {});
     EXPECT_EQ(out.turns, 0);

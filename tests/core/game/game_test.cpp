@@ -65,3 +65,23 @@ TEST(GameConstants, AgreeWithTheEras) {
     const GameEra &today = eras.back();
     EXPECT_EQ(today.poolSize, kHighestNumber);
 }
+
+// The start date a stored one becomes at start-up: kept up to the day a week before today,
+// reset to the earliest start date from the day after that on.
+TEST(StartDateAtStartUp, KeepsOnlyDatesAWeekOrMoreBeforeToday) {
+    const DaySerial today = serialFromYmd(2026, 12, 11);
+    struct Case {
+        DaySerial stored;
+        DaySerial expected;
+    };
+    const Case cases[] = {
+        {today - 7, today - 7},                                 // exactly a week: kept
+        {today - 6, kEarliestStartDate},                        // six days: reset
+        {today, kEarliestStartDate},                            // today
+        {today + 30, kEarliestStartDate},                       // in the future
+        {serialFromYmd(2013, 1, 7), serialFromYmd(2013, 1, 7)}, // the design's start date
+        {kEarliestStartDate, kEarliestStartDate},               // already the earliest
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(startDateAtStartUp(c.stored, today), c.expected) << formatIso(c.stored);
+}

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <iterator>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/game/tipcheck.h"
 
@@ -244,4 +248,36 @@ TEST(TipSheet, NumberFieldKeepsOnlyWholeNumbersOneToFortyTwo) {
     };
     for (const auto &[text, kept] : cases)
         EXPECT_EQ(normalisedTipNumber(text), kept) << '"' << text << '"';
+}
+
+// The numbers an edited row hands to the number dialog. Columns: the six fields, the numbers.
+TEST(TipSheet, RowTipNumbersReadUpToTheFirstFieldWithoutANumber) {
+    struct Case {
+        std::array<std::string_view, kNumbersPerTip> fields;
+        std::vector<int> numbers;
+    };
+    const Case cases[] = {
+        {{"3", "8", "12", "17", "25", "40"}, {3, 8, 12, 17, 25, 40}},
+        {{"", "", "", "", "", ""}, {}},
+        // An empty field, letters or a number beyond an int end the row; later fields are not read.
+        {{"5", "", "9", "", "", ""}, {5}},
+        {{"5", "7", "x", "9", "", ""}, {5, 7}},
+        {{"5", "99999999999", "9", "", "", ""}, {5}},
+        {{"1 2", "9", "", "", "", ""}, {}},
+        // What a field may hold before it is tidied: blanks, a sign, leading zeros.
+        {{" 4", "6\t", "+11", "007", "\n42 ", "1"}, {4, 6, 11, 7, 42, 1}},
+        // A whole number that is no tip number is passed over; the row goes on.
+        {{"43", "0", "-5", "7", "45", "2"}, {7, 2}},
+        // A number twice is ticked once.
+        {{"5", "5", "18", "18", "", ""}, {5, 18}},
+    };
+    for (const Case &c : cases) {
+        std::string shown;
+        for (std::string_view f : c.fields)
+            shown += '"' + std::string(f) + "\" ";
+        EXPECT_EQ(rowTipNumbers(c.fields), c.numbers) << shown;
+    }
+    TipRow row;
+    row.numbers = {"9", " 3", "", "4", "", ""};
+    EXPECT_EQ(rowTipNumbers(row), (std::vector<int>{9, 3}));
 }

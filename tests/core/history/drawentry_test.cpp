@@ -234,3 +234,24 @@ TEST(DrawEntry, MergeSummaryCountsByDate) {
     EXPECT_EQ(intoEmpty.added, 5u);
     EXPECT_EQ(intoEmpty.replaced + intoEmpty.unchanged, 0u);
 }
+
+// The dialog's ranges take every value a draw of any era holds, and 0 for "none" where an era has
+// none.
+TEST(DrawEntryRanges, TakeEveryValueOfEveryEra) {
+    const DrawEntryRanges ranges = drawEntryRanges();
+    struct Case {
+        const char *field;
+        NumberRange range;
+        NumberRange expected;
+    };
+    const Case cases[] = {
+        {"numbers", ranges.numbers, {1, 45}},
+        {"additional number", ranges.bonus, {0, 45}},
+        {"lucky number", ranges.lucky, {0, 6}},
+        {"Replay", ranges.replay, {0, 13}}, // real draws hold Replay 12 and 13
+    };
+    for (const Case &c : cases) {
+        EXPECT_EQ(c.range.lowest, c.expected.lowest) << c.field;
+        EXPECT_EQ(c.range.highest, c.expected.highest) << c.field;
+    }
+}

@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/history/drawupdate.h"
@@ -88,6 +89,31 @@ TEST(DrawUpdateRules, RequestUrlAndProxyPort) {
         EXPECT_FALSE(parseProxyPort(bad)) << bad;
 }
 
+// How the tests render the progress: the German window's words for a draw not there yet.
+constexpr std::string_view kNotThereYet = "noch nicht da!";
+
+// Each kind of step in the status bar's words; a draw not there yet in the language's words, or
+// its date alone when the language has none.
+TEST(UpdateProgress, TextOfEachKind) {
+    const DaySerial date = day(2014, 4, 12);
+    using P = UpdateProgress;
+    const struct {
+        UpdateProgress progress;
+        std::string_view words;
+        const char *text;
+    } cases[] = {
+        {P::loading(date), kNotThereYet, "Loading"},
+        {P::received(date, 97), kNotThereYet, "Received 97 bytes"},
+        {P::received(date, 0), kNotThereYet, "Received 0 bytes"},
+        {P::failed(date, 404, "Not Found"), kNotThereYet, "Failed : 404 Not Found"},
+        {P::notThereYet(date), kNotThereYet, "12.04.2014 noch nicht da!"},
+        {P::notThereYet(date), "not there yet!", "12.04.2014 not there yet!"},
+        {P::notThereYet(date), "", "12.04.2014"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(progressText(c.progress, c.words), c.text);
+}
+
 TEST_F(DrawUpdate, AsksForEachDrawDayUpToTodayAndAppendsTheAnswers) {
     ASSERT_TRUE(file().rewrite({stored(day(2014, 4, 5), 1)}));
     FakeServer server;
@@ -95,7 +121,7 @@ TEST_F(DrawUpdate, AsksForEachDrawDayUpToTodayAndAppendsTheAnswers) {
     std::vector<std::string> progress;
     std::vector<std::string> shown;
     UpdateEvents events;
-    events.progress = [&](const std::string &text) { progress.push_back(text); };
+    events.progress = [&](const UpdateProgress &p) { progress.push_back(progressText(p, kNotThereYet)); };
     events.appended = [&](const ServerDraw &d) { shown.push_back(d.jokerShown); };
 
     const UpdateOutcome outcome =
@@ -173,7 +199,7 @@ TEST_F(DrawUpdate, TodayOnADrawDayIsAskedForAndTakenWhenItIsThere) {
         std::vector<std::string> progress;
         std::vector<DaySerial> appended;
         UpdateEvents events;
-        events.progress = [&](const std::string &text) { progress.push_back(text); };
+        events.progress = [&](const UpdateProgress &p) { progress.push_back(progressText(p, kNotThereYet)); };
         events.appended = [&](const ServerDraw &d) { appended.push_back(d.draw.date); };
 
         const UpdateOutcome outcome =
@@ -208,7 +234,7 @@ TEST_F(DrawUpdate, ErrorStatusesAreReportedAndTheUpdateGoesOn) {
     server.draw(day(2014, 4, 16), "A,1,2,3,4,5,6,0,1,2;123456;\n");
     std::vector<std::string> progress;
     UpdateEvents events;
-    events.progress = [&](const std::string &text) { progress.push_back(text); };
+    events.progress = [&](const UpdateProgress &p) { progress.push_back(progressText(p, kNotThereYet)); };
 
     const UpdateOutcome outcome =
         runDrawUpdate(file(), "http://x/", day(2014, 4, 18), 0, server.transport(), events);
