@@ -104,9 +104,9 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     resize(sizeHint().expandedTo(QSize(609, 504)));
     // The dialogs register for the language files in the order of their creation: the print
     // settings, the draw entry dialog, the number dialog.
-    m_printDialog = new Spielwahl(m_jokers, m_days, m_random, this);
+    m_printDialog = new PrintSettingsDialog(m_jokers, m_days, m_random, this);
     registerWindow(m_printDialog);
-    m_entryDialog = new LoEingab(this);
+    m_entryDialog = new DrawEntryDialog(this);
     registerWindow(m_entryDialog);
     m_charts = new WindowCharts(*this);
     m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());

@@ -51,9 +51,9 @@ namespace quorix {
 
 struct CheckBoxEntry;
 struct SpinFieldEntry;
-class LoEingab;
+class DrawEntryDialog;
 class SoundPlayer;
-class Spielwahl;
+class PrintSettingsDialog;
 struct TicketPage;
 class WindowCharts;
 class WindowComputation;
@@ -136,8 +136,8 @@ public:
     // The helpers, created with the window.
     WindowCharts &charts() { return *m_charts; }
     WindowComputation &computation() { return *m_computation; }
-    LoEingab &drawEntryDialog() { return *m_entryDialog; }
-    Spielwahl &printDialog() { return *m_printDialog; }
+    DrawEntryDialog &drawEntryDialog() { return *m_entryDialog; }
+    PrintSettingsDialog &printDialog() { return *m_printDialog; }
     WindowUpdate &drawUpdate() { return *m_update; }
     WindowOnline &online() { return *m_online; }
 
@@ -384,8 +384,8 @@ private:
     DocumentOpener m_openDocument;
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
-    LoEingab *m_entryDialog = nullptr;
-    Spielwahl *m_printDialog = nullptr;
+    DrawEntryDialog *m_entryDialog = nullptr;
+    PrintSettingsDialog *m_printDialog = nullptr;
     // The ticket page keeps its paper set-up and its test picture from one print to the next.
     QPageLayout m_ticketLayout;
     QImage m_ticketPicture;

@@ -40,7 +40,7 @@ void LottoZahlen::OnlineTippClick() {
 WindowOnline::WindowOnline(LottoZahlen &window)
     : QObject(&window)
     , m_window(window)
-    , m_dialog(new Scriptwahl(&window))
+    , m_dialog(new ScriptChoiceDialog(&window))
     , m_start([](const QString &program, const QStringList &arguments) {
         return QProcess::startDetached(program, arguments);
     })
@@ -56,8 +56,9 @@ void WindowOnline::setFetcher(ScriptFetcher fetcher) {
 }
 
 void WindowOnline::AutoWebScript() {
-    const QString settingsFile = m_settingsFile.isEmpty() ? KlickwerkSettings::defaultPath() : m_settingsFile;
-    KlickwerkSettings settings = KlickwerkSettings::load(settingsFile);
+    const QString settingsFile =
+        m_settingsFile.isEmpty() ? AutomationSettings::defaultPath() : m_settingsFile;
+    AutomationSettings settings = AutomationSettings::load(settingsFile);
     m_dialog->setValues({settings.script, settings.zahl1, settings.text1, settings.zahl2, settings.text2});
     const QString executable = settings.executable();
     if (executable.isEmpty() || !QFileInfo(executable).isFile()) {
@@ -68,7 +69,7 @@ void WindowOnline::AutoWebScript() {
         QDir(m_window.programFolder()).filePath(QString::fromLatin1(ClickScript::kScriptFolder)));
     m_dialog->setUpdateBase(siteSetting(settingname::kScriptSite, kDefaultScriptSite));
     if (m_dialog->exec() != QDialog::Accepted) return;
-    const Scriptwahl::Values chosen = m_dialog->values();
+    const ScriptChoiceDialog::Values chosen = m_dialog->values();
     settings.script = chosen.script;
     settings.zahl1 = chosen.zahl1;
     settings.text1 = chosen.text1;
@@ -91,7 +92,7 @@ void WindowOnline::offerInstallation(const QString &makerSite) {
 // The script is filled with the sheet as it stands and the print settings' ticks, written as
 // today's file in "Tipps" (which is not made here) and handed to the automation program.
 void WindowOnline::fillAndStart(const QString &executable) {
-    const Scriptwahl::Values chosen = m_dialog->values();
+    const ScriptChoiceDialog::Values chosen = m_dialog->values();
     const DaySerial today = m_today.value_or(serialFromDate(QDate::currentDate()));
     const QString filled = QDir(m_window.programFolder())
                                .filePath(QString::fromLatin1(ClickScript::kFilledFolder) + u'/' +

@@ -14,7 +14,7 @@
 namespace quorix {
 
 class LottoZahlen;
-class Scriptwahl;
+class ScriptChoiceDialog;
 
 // The hand-over of the tips to the browser-automation program ("Tipp &abgeben" and the print
 // settings' "Online"): the script choice, the filled click script in "Tipps" of the program
@@ -32,7 +32,7 @@ public:
     ~WindowOnline() override;
     Q_DISABLE_COPY_MOVE(WindowOnline)
 
-    Scriptwahl &dialog() { return *m_dialog; }
+    ScriptChoiceDialog &dialog() { return *m_dialog; }
 
     // Starts a program with its arguments without waiting; answers whether it started. By
     // default detached, each argument as it stands: no shell reads them.
@@ -42,7 +42,7 @@ public:
     using AddressOpener = std::function<void(const QUrl &address)>;
     void setAddressOpener(AddressOpener opener) { m_open = std::move(opener); }
     void setFetcher(ScriptFetcher fetcher);
-    // The automation program's settings file; KlickwerkSettings::defaultPath() unless set.
+    // The automation program's settings file; AutomationSettings::defaultPath() unless set.
     void setSettingsFile(const QString &path) { m_settingsFile = path; }
     // The day that names the filled script; the system's date unless set.
     void setToday(std::optional<DaySerial> today) { m_today = today; }
@@ -56,7 +56,7 @@ private:
     void showError(const QString &text);
 
     LottoZahlen &m_window;
-    Scriptwahl *m_dialog = nullptr;
+    ScriptChoiceDialog *m_dialog = nullptr;
     Starter m_start;
     AddressOpener m_open;
     QString m_settingsFile;

@@ -41,20 +41,20 @@ QString commandLineTipFile(const QStringList &arguments) {
 }
 
 void LottoZahlen::SpeedButton12Click() {
-    Spielwahl &dialog = *m_printDialog;
+    PrintSettingsDialog &dialog = *m_printDialog;
     const bool saturday = ticketForSaturday(serialFromDate(QDate::currentDate()));
     m_days = {saturday, !saturday};
     dialog.prepare({countTicketTips(tipSheet()), m_print, tipParameters().jokerOption, drawFile()});
     switch (dialog.run()) {
-    case Spielwahl::Outcome::Online:
+    case PrintSettingsDialog::Outcome::Online:
         if (m_onlineRoute)
             m_onlineRoute();
         else
             OnlineTippClick();
         return;
-    case Spielwahl::Outcome::Abort:
+    case PrintSettingsDialog::Outcome::Abort:
         return;
-    case Spielwahl::Outcome::Ok:
+    case PrintSettingsDialog::Outcome::Ok:
         break;
     }
 

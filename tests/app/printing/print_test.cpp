@@ -52,10 +52,11 @@ struct Printing {
         window.setOnlineRoute([this] { ++onlineRuns; });
         window.show();
     }
-    Spielwahl &dialog() { return window.printDialog(); }
+    PrintSettingsDialog &dialog() { return window.printDialog(); }
     // The dialog answers with `outcome` after `change` has worked on it.
-    void answer(Spielwahl::Outcome outcome, const std::function<void(Spielwahl &)> &change = {}) {
-        dialog().setRunner([outcome, change](Spielwahl &d) {
+    void answer(PrintSettingsDialog::Outcome outcome,
+                const std::function<void(PrintSettingsDialog &)> &change = {}) {
+        dialog().setRunner([outcome, change](PrintSettingsDialog &d) {
             if (change) change(d);
             return outcome;
         });
@@ -101,7 +102,7 @@ void PrintTest::dialogButtonsEndItAsTheySay() {
     QFETCH(int, onlineRuns);
     TempHome home;
     Printing p(home);
-    Spielwahl &dialog = p.dialog();
+    PrintSettingsDialog &dialog = p.dialog();
     bool shown = false;
     QTimer::singleShot(0, &dialog, [&] {
         shown = dialog.isVisible();
@@ -124,7 +125,7 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
     fillRow(p.window, 1, {u"8"_s}, u"-"_s);
     fillRow(p.window, 4, {u"7"_s, u"9"_s, u"13"_s, u"20"_s, u"31"_s, u"40"_s}, u"6"_s);
     bool presetForToday = false;
-    p.answer(Spielwahl::Outcome::Ok, [&](Spielwahl &d) {
+    p.answer(PrintSettingsDialog::Outcome::Ok, [&](PrintSettingsDialog &d) {
         // Opened with the stored offsets and paper, one day ticked by today's weekday.
         presetForToday = d.saturdayBox()->isChecked() == todayIsForSaturday() &&
                          d.wednesdayBox()->isChecked() != todayIsForSaturday() &&
@@ -158,7 +159,7 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
     QVERIFY(p.prompts.asked().empty());
 
     // The next opening shows what OK kept, and A4 comes out upright.
-    p.answer(Spielwahl::Outcome::Ok, [&](Spielwahl &d) {
+    p.answer(PrintSettingsDialog::Outcome::Ok, [&](PrintSettingsDialog &d) {
         presetForToday =
             d.topSpin()->value() == 40 && d.paperList()->currentIndex() == 3 && d.jokerBox(1)->isChecked();
         d.paperList()->setCurrentIndex(0);
@@ -170,11 +171,12 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
 }
 
 void PrintTest::abortAndOnlineKeepTheStoredSettings() {
-    for (const Spielwahl::Outcome outcome : {Spielwahl::Outcome::Abort, Spielwahl::Outcome::Online}) {
+    for (const PrintSettingsDialog::Outcome outcome :
+         {PrintSettingsDialog::Outcome::Abort, PrintSettingsDialog::Outcome::Online}) {
         TempHome home;
         Printing p(home);
         fillRow(p.window, 0, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s}, u"-"_s);
-        p.answer(outcome, [](Spielwahl &d) {
+        p.answer(outcome, [](PrintSettingsDialog &d) {
             d.topSpin()->setValue(99);
             d.leftSpin()->setValue(1);
             d.paperList()->setCurrentIndex(2);
@@ -184,7 +186,7 @@ void PrintTest::abortAndOnlineKeepTheStoredSettings() {
         });
         p.window.SpeedButton12Click();
         QVERIFY(p.previews.empty());
-        QCOMPARE(p.onlineRuns, outcome == Spielwahl::Outcome::Online ? 1 : 0);
+        QCOMPARE(p.onlineRuns, outcome == PrintSettingsDialog::Outcome::Online ? 1 : 0);
         QCOMPARE(p.window.printSettings(), PrintSettings{});
         // What the player ticked stays in the dialog, for the check and the click scripts.
         QVERIFY(p.window.jokerNumbers().tickets[2].enabled);
@@ -195,7 +197,7 @@ void PrintTest::abortAndOnlineKeepTheStoredSettings() {
 void PrintTest::costFollowsTheBoxes() {
     TempHome home;
     Printing p(home);
-    Spielwahl &d = p.dialog();
+    PrintSettingsDialog &d = p.dialog();
     const auto costOf = [&] { return d.costLabel()->text().section(u' ', 0, 0); };
     d.prepare({{3, 2}, {}, 0, std::nullopt});
     d.saturdayBox()->setChecked(true);
@@ -226,7 +228,8 @@ void PrintTest::costFollowsTheBoxes() {
     for (int j = 0; j < 3; ++j)
         d.jokerBox(j)->setChecked(false);
     QString shown;
-    p.answer(Spielwahl::Outcome::Abort, [&](Spielwahl &dialog) { shown = dialog.costLabel()->text(); });
+    p.answer(PrintSettingsDialog::Outcome::Abort,
+             [&](PrintSettingsDialog &dialog) { shown = dialog.costLabel()->text(); });
     p.window.SpeedButton12Click();
     QCOMPARE(shown.section(u' ', 0, 0), u"4,00"_s);
 }
@@ -256,7 +259,7 @@ void PrintTest::sheetsTheTicketCannotTakeStopBeforeThePreview() {
     fillRow(p.window, 0, {u"1"_s}, u"-"_s);
     for (const Case &c : cases) {
         fillRow(p.window, c.row, c.numbers, c.lucky);
-        p.answer(Spielwahl::Outcome::Ok, [](Spielwahl &d) { d.topSpin()->setValue(60); });
+        p.answer(PrintSettingsDialog::Outcome::Ok, [](PrintSettingsDialog &d) { d.topSpin()->setValue(60); });
         const std::size_t asked = p.prompts.asked().size();
         p.window.SpeedButton12Click();
         QVERIFY(p.previews.empty());
@@ -275,14 +278,16 @@ void PrintTest::testPictureOnlyWhenTicked() {
     picture.fill(Qt::gray);
     QVERIFY(picture.save(QDir(p.home.path()).filePath(u"SCHEIN.JPG"_s), "JPG"));
     for (const bool ticked : {false, true, false}) {
-        p.answer(Spielwahl::Outcome::Ok, [ticked](Spielwahl &d) { d.testPictureBox()->setChecked(ticked); });
+        p.answer(PrintSettingsDialog::Outcome::Ok,
+                 [ticked](PrintSettingsDialog &d) { d.testPictureBox()->setChecked(ticked); });
         p.window.SpeedButton12Click();
         QCOMPARE(p.previews.back().picture.isNull(), !ticked);
     }
     QCOMPARE(p.previews[1].picture.size(), QSize(40, 30));
     // A picture that has gone since is not reported; the page keeps the one it had.
     QVERIFY(QFile::remove(QDir(p.home.path()).filePath(u"SCHEIN.JPG"_s)));
-    p.answer(Spielwahl::Outcome::Ok, [](Spielwahl &d) { d.testPictureBox()->setChecked(true); });
+    p.answer(PrintSettingsDialog::Outcome::Ok,
+             [](PrintSettingsDialog &d) { d.testPictureBox()->setChecked(true); });
     p.window.SpeedButton12Click();
     QCOMPARE(p.previews.back().picture.size(), QSize(40, 30));
     QVERIFY(p.prompts.asked().empty());
@@ -294,7 +299,7 @@ void PrintTest::jokerNumbersReachTheCheckAndTheSettings() {
     TempHome home;
     {
         Printing p(home);
-        p.answer(Spielwahl::Outcome::Abort, [](Spielwahl &d) {
+        p.answer(PrintSettingsDialog::Outcome::Abort, [](PrintSettingsDialog &d) {
             d.jokerBox(1)->setChecked(true);
             const int digits[] = {4, 8, 2, 9, 1, 5};
             for (int i = 0; i < 6; ++i)
@@ -327,7 +332,7 @@ void PrintTest::jokerButtonsSearchAndMakeNumbers() {
     p.window.setTipParameters(parameters);
     std::array<int, 6> made{};
     int level = -1;
-    p.answer(Spielwahl::Outcome::Abort, [&](Spielwahl &d) {
+    p.answer(PrintSettingsDialog::Outcome::Abort, [&](PrintSettingsDialog &d) {
         const int drawn[] = {4, 8, 2, 9, 1, 5};
         for (int i = 0; i < 6; ++i) {
             d.jokerDigit(0, i)->setValue(drawn[i]);
@@ -393,10 +398,10 @@ void PrintTest::commandLinePrintsAndCloses() {
         LottoZahlen window;
         QString loaded;
         int runs = 0;
-        window.printDialog().setRunner([&](Spielwahl &) {
+        window.printDialog().setRunner([&](PrintSettingsDialog &) {
             ++runs;
             loaded = window.tipField(0, 0)->text() + u" "_s + window.luckyBox(0)->currentText();
-            return Spielwahl::Outcome::Abort;
+            return PrintSettingsDialog::Outcome::Abort;
         });
         window.setCommandLine({c.mode, c.goodFile ? path : path + u".missing"_s});
         window.show();
