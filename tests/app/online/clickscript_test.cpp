@@ -22,7 +22,7 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/online/scriptchoicedialog.h"
 #include "app/widgets/uihelpers.h"
-#include "app/online/windowonline.h"
+#include "app/online/onlinehandover.h"
 #include "appfixture.h"
 
 using namespace quorix;
@@ -148,8 +148,8 @@ private:
         m_window = std::make_unique<LottoZahlen>();
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get())) qFatal("window not exposed");
-        WindowOnline &online = m_window->online();
-        online.setToday(serialFromYmd(2026, 8, 19));
+        m_window->setToday([] { return serialFromYmd(2026, 8, 19); });
+        OnlineHandover &online = m_window->online();
         online.setAddressOpener([this](const QUrl &address) { m_opened << address; });
         // No test asks the real web site.
         online.setFetcher([this](const QUrl &url) {
@@ -217,7 +217,7 @@ void ClickScriptTest::handsTheTipsToTheAutomationProgram() {
     QCOMPARE(arguments,
              (QStringList{u"START"_s, filledScript(), u"0"_s, u"spieler eins"_s, u"7"_s, kPassword}));
     QVERIFY(m_prompts->asked().empty());
-    QCOMPARE(m_fetched, QStringList{QString::fromLatin1(WindowOnline::kDefaultScriptSite) +
+    QCOMPARE(m_fetched, QStringList{QString::fromLatin1(OnlineHandover::kDefaultScriptSite) +
                                     u"/scripts/SwissLotto.zqs.txt"_s});
 
     // The choice is kept for the next time, privately, and the installation's folder untouched.
@@ -259,7 +259,7 @@ void ClickScriptTest::secondRunOfTheDayReplacesTheScript() {
     const auto run = [&] {
         whenShown(window.online().dialog(),
                   [](ScriptChoiceDialog &d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); });
-        window.OnlineTippClick();
+        window.online().handOver();
     };
     // Before the print settings were ever opened, no day is ticked; empty rows give "" and "-".
     run();
@@ -312,7 +312,7 @@ void ClickScriptTest::offersTheInstallationWhenTheProgramIsMissing() {
     quorix.insert(u"KlickwerkServer"_s, u"http://127.0.0.1:9/mirror/"_s);
     writeFile(m_home->settingsFile(), QJsonDocument(quorix).toJson());
     m_prompts->answer(true);
-    start().OnlineTippClick();
+    start().online().handOver();
     QCOMPARE(m_opened.last(), QUrl(u"http://127.0.0.1:9/mirror/dateien/navirunp.exe"_s));
 }
 
@@ -349,7 +349,7 @@ void ClickScriptTest::fileErrorsStartNothing() {
             QTest::mouseClick(d.okButton(), Qt::LeftButton);
         });
         const std::size_t asked = m_prompts->asked().size();
-        window.OnlineTippClick();
+        window.online().handOver();
         QVERIFY2(m_prompts->asked().size() == asked + 1, c.what);
         QVERIFY2(m_prompts->asked().back().text.contains(c.mentions),
                  qPrintable(m_prompts->asked().back().text));
@@ -373,7 +373,7 @@ void ClickScriptTest::overlongCommandIsRefused() {
         d.text2Field()->setText(QString(1024, u'p'));
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     });
-    window.OnlineTippClick();
+    window.online().handOver();
     QCOMPARE(m_prompts->asked().size(), std::size_t{1});
     QCOMPARE(m_prompts->asked().back().text, window.message(Msg::KlickwerkCommandTooLong));
     QVERIFY(!QFileInfo::exists(filledScript()));

@@ -25,6 +25,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The day the tests print on: a Thursday, whatever the clock says.
+const DaySerial kToday = serialFromYmd(2024, 3, 14);
+
 const std::vector<Draw> kHistory = {
     makeDraw("2024-03-09", {2, 11, 19, 24, 33, 38}, 0, 1, 3, {1, 2, 3, 4, 5, 6}),
     makeDraw("2024-03-13", {3, 11, 17, 25, 33, 40}, 8, 5, 7, {4, 8, 2, 9, 1, 5}),
@@ -48,8 +51,9 @@ struct Printing {
     explicit Printing(TempHome &folder)
         : home(folder) {
         home.writeDraws(kHistory);
-        window.setTicketPreview([this](const TicketPage &page) { previews.push_back(page); });
-        window.setOnlineRoute([this] { ++onlineRuns; });
+        window.setToday([] { return kToday; });
+        window.printing().setPreview([this](const TicketPage &page) { previews.push_back(page); });
+        window.printing().setOnlineRoute([this] { ++onlineRuns; });
         window.show();
     }
     PrintSettingsDialog &dialog() { return window.printDialog(); }
@@ -64,7 +68,7 @@ struct Printing {
 };
 
 bool todayIsForSaturday() {
-    return ticketForSaturday(serialFromDate(QDate::currentDate()));
+    return ticketForSaturday(kToday);
 }
 
 } // namespace
@@ -111,7 +115,7 @@ void PrintTest::dialogButtonsEndItAsTheySay() {
         else
             dialog.findChild<QPushButton *>(button)->click();
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QVERIFY(shown);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(int(p.previews.size()), previews);
@@ -138,7 +142,7 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
         d.wednesdayBox()->setChecked(true);
         d.jokerBox(1)->setChecked(true);
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QVERIFY(presetForToday);
     QCOMPARE(int(p.previews.size()), 1);
     const TicketPage &page = p.previews.front();
@@ -164,7 +168,7 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
             d.topSpin()->value() == 40 && d.paperList()->currentIndex() == 3 && d.jokerBox(1)->isChecked();
         d.paperList()->setCurrentIndex(0);
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QVERIFY(presetForToday);
     QCOMPARE(p.previews.back().layout.orientation(), QPageLayout::Portrait);
     QCOMPARE(p.previews.back().layout.fullRect(QPageLayout::Millimeter).size().toSize(), QSize(210, 297));
@@ -184,7 +188,7 @@ void PrintTest::abortAndOnlineKeepTheStoredSettings() {
             d.saturdayBox()->setChecked(false);
             d.wednesdayBox()->setChecked(false);
         });
-        p.window.SpeedButton12Click();
+        p.window.printing().printTicket();
         QVERIFY(p.previews.empty());
         QCOMPARE(p.onlineRuns, outcome == PrintSettingsDialog::Outcome::Online ? 1 : 0);
         QCOMPARE(p.window.printSettings(), PrintSettings{});
@@ -230,7 +234,7 @@ void PrintTest::costFollowsTheBoxes() {
     QString shown;
     p.answer(PrintSettingsDialog::Outcome::Abort,
              [&](PrintSettingsDialog &dialog) { shown = dialog.costLabel()->text(); });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QCOMPARE(shown.section(u' ', 0, 0), u"4,00"_s);
 }
 
@@ -261,7 +265,7 @@ void PrintTest::sheetsTheTicketCannotTakeStopBeforeThePreview() {
         fillRow(p.window, c.row, c.numbers, c.lucky);
         p.answer(PrintSettingsDialog::Outcome::Ok, [](PrintSettingsDialog &d) { d.topSpin()->setValue(60); });
         const std::size_t asked = p.prompts.asked().size();
-        p.window.SpeedButton12Click();
+        p.window.printing().printTicket();
         QVERIFY(p.previews.empty());
         QCOMPARE(p.prompts.asked().size(), asked + 1);
         QCOMPARE(p.prompts.asked().back().text, c.message);
@@ -280,7 +284,7 @@ void PrintTest::testPictureOnlyWhenTicked() {
     for (const bool ticked : {false, true, false}) {
         p.answer(PrintSettingsDialog::Outcome::Ok,
                  [ticked](PrintSettingsDialog &d) { d.testPictureBox()->setChecked(ticked); });
-        p.window.SpeedButton12Click();
+        p.window.printing().printTicket();
         QCOMPARE(p.previews.back().picture.isNull(), !ticked);
     }
     QCOMPARE(p.previews[1].picture.size(), QSize(40, 30));
@@ -288,7 +292,7 @@ void PrintTest::testPictureOnlyWhenTicked() {
     QVERIFY(QFile::remove(QDir(p.home.path()).filePath(u"SCHEIN.JPG"_s)));
     p.answer(PrintSettingsDialog::Outcome::Ok,
              [](PrintSettingsDialog &d) { d.testPictureBox()->setChecked(true); });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QCOMPARE(p.previews.back().picture.size(), QSize(40, 30));
     QVERIFY(p.prompts.asked().empty());
 }
@@ -307,7 +311,7 @@ void PrintTest::jokerNumbersReachTheCheckAndTheSettings() {
             d.jokerBox(0)->setChecked(true);
             d.jokerDigit(0, 5)->setValue(7);
         });
-        p.window.SpeedButton12Click();
+        p.window.printing().printTicket();
         p.window.Komplettcheck();
         QCOMPARE(p.window.ui().replay->text(), u"Joker2: 482915"_s);
         QVERIFY(p.window.close());
@@ -347,7 +351,7 @@ void PrintTest::jokerButtonsSearchAndMakeNumbers() {
             made[static_cast<std::size_t>(i)] = d.jokerDigit(1, i)->value();
         level = d.jokerLevel();
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     const auto &asked = p.prompts.asked();
     QCOMPARE(int(asked.size()), 3);
     QCOMPARE(asked[0].text, u"LosNr. wurde am 13.03.2024 als Joker gezogen"_s);
