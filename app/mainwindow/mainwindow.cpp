@@ -234,7 +234,7 @@ void LottoZahlen::FormShow() {
     const DrawFile file = drawFile();
     const auto legacy = std::filesystem::path(m_programFolder.toStdString()) / DrawFile::kLegacyFileName;
     if (!file.exists() && std::filesystem::exists(legacy)) {
-        if (auto converted = file.convertLegacy(legacy, serialFromDate(QDate::currentDate())); !converted)
+        if (auto converted = file.convertLegacy(legacy, m_today()); !converted)
             Prompts::message(this, windowTitle(), QString::fromStdString(converted.error().message));
     }
     m_random.seedFromCounter();

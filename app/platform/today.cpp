@@ -6,6 +6,8 @@
 
 namespace quorix {
 
-DaySerial systemToday() { return serialFromDate(QDate::currentDate()); }
+DaySerial systemToday() {
+    return serialFromDate(QDate::currentDate());
+}
 
 } // namespace quorix
