@@ -483,8 +483,8 @@ void LottoZahlen::createPrinting() {
     m_printing =
         new TicketPrinting(*this, m_printButton, m_messages, m_jokers, m_random,
                            {[this] { return tipSheet(); }, [this] { return tipParameters().jokerOption; },
-                            [this] { return m_history->drawFile(); }, [this] { return m_programFolder; }},
-                           [this] { return m_today(); });
+                            [this] { return m_history->drawFile(); }, [this] { return m_programFolder; },
+                            [this] { return m_today(); }});
     registerWindow(&m_printing->dialog());
 }
 
@@ -497,7 +497,7 @@ void LottoZahlen::createOnline() {
     m_printing->setOnlineRoute([this] { m_online->handOver(); });
 }
 
-void LottoZahlen::setFileChooser(FileChooser chooser) {
+void LottoZahlen::setFileChooser(const FileChooser &chooser) {
     m_chooseFile = chooser;
     m_history->setFileChooser(chooser);
     m_printing->setFileChooser(chooser);

@@ -200,7 +200,7 @@ public:
     // The file dialogs of the tip files: called with whether to save and the proposed path,
     // answers the chosen path, empty when cancelled. Without one the window shows its dialogs.
     using FileChooser = std::function<QString(bool save, const QString &proposedPath)>;
-    void setFileChooser(FileChooser chooser);
+    void setFileChooser(const FileChooser &chooser);
     // Shows a written file in the desktop's viewer; without one the desktop's default handler.
     using DocumentOpener = std::function<void(const QString &path)>;
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }

@@ -42,13 +42,12 @@ QString commandLineTipFile(const QStringList &arguments) {
 }
 
 TicketPrinting::TicketPrinting(QWidget &window, QAbstractButton *print, const MessageTable &messages,
-                               JokerNumbers &jokers, Random &random, Sources sources, Today today)
+                               JokerNumbers &jokers, Random &random, Sources sources)
     : QObject(&window)
     , m_window(window)
     , m_messages(messages)
     , m_jokers(jokers)
     , m_sources(std::move(sources))
-    , m_today(std::move(today))
     , m_dialog(new PrintSettingsDialog(jokers, m_days, random, &window)) {
     if (print) connect(print, &QAbstractButton::clicked, this, &TicketPrinting::printTicket);
 }
@@ -61,7 +60,7 @@ QString TicketPrinting::message(Msg message) const {
 
 void TicketPrinting::printTicket() {
     PrintSettingsDialog &dialog = *m_dialog;
-    const bool saturday = ticketForSaturday(m_today());
+    const bool saturday = ticketForSaturday(m_sources.today());
     m_days = {saturday, !saturday};
     dialog.prepare(
         {countTicketTips(m_sources.sheet()), m_print, m_sources.jokerOption(), m_sources.drawFile()});

@@ -44,11 +44,13 @@ public:
         std::function<int()> jokerOption;
         std::function<DrawFile()> drawFile;
         std::function<QString()> programFolder;
+        // The day whose weekday presets the ticket's draw days.
+        Today today;
     };
 
     // `window` parents the dialog, the boxes and the preview; `print` is the print button.
     TicketPrinting(QWidget &window, QAbstractButton *print, const MessageTable &messages,
-                   JokerNumbers &jokers, Random &random, Sources sources, Today today);
+                   JokerNumbers &jokers, Random &random, Sources sources);
     ~TicketPrinting() override;
 
     PrintSettingsDialog &dialog() { return *m_dialog; }
@@ -77,7 +79,6 @@ private:
     const MessageTable &m_messages;
     JokerNumbers &m_jokers;
     Sources m_sources;
-    Today m_today;
     TicketDays m_days;
     PrintSettings m_print;
     PrintSettingsDialog *m_dialog = nullptr;

@@ -215,7 +215,7 @@ int WindowSettings::restore() const {
 
 std::optional<QString> WindowSettings::restoreLate() const {
     const SettingsStore store;
-    const std::optional<QString> replay = GroupReader(store).text(name(settingname::kReplay));
+    std::optional<QString> replay = GroupReader(store).text(name(settingname::kReplay));
     GroupReader fees(store);
     restoreFamily(fees, m_control, storedFees());
     GroupReader proxy(store);
