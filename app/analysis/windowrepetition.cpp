@@ -150,7 +150,7 @@ void LottoZahlen::BitBtn19Click() {
     BrowsedDraw turnDraw;
     int turnNumber = 0;
     auto showTurn = [&] {
-        m_browser.setCurrent(turnDraw);
+        browser().setCurrent(turnDraw);
         showDraw(Shown::Stepped);
         showInRowOne(*this, turnDraw.draw);
         showWalkDates(*this, walkEndShown(turnNumber, turnDraw.draw.date, newest), turnDraw.draw.date);
@@ -186,7 +186,7 @@ void LottoZahlen::BitBtn19Click() {
     if (outcome.stopped) return;
     if (outcome.turns > 0) {
         showTurn();
-        m_browser.setCurrent(outcome.current);
+        browser().setCurrent(outcome.current);
         showDraw(Shown::Stepped);
         Komplettcheck();
     }

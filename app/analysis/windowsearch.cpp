@@ -32,12 +32,12 @@ void LottoZahlen::SpeedButton4Click() {
     // The draw compared becomes the current draw's date and numbers; the browser's position, the
     // end date, the Replay digit and the Joker stay, so the next step goes on from where it was.
     handler.draw = [this](const Draw &draw) {
-        BrowsedDraw current = m_browser.current();
+        BrowsedDraw current = browser().current();
         current.draw.date = draw.date;
         current.draw.numbers = draw.numbers;
         current.draw.bonus = draw.bonus;
         current.draw.lucky = draw.lucky;
-        m_browser.setCurrent(current);
+        browser().setCurrent(current);
         const QString weekday =
             QLocale::system().dayName(dateFromSerial(draw.date).dayOfWeek(), QLocale::ShortFormat);
         const QString line = QString::fromStdString(steppedDrawLine(weekday.toStdString(), draw));

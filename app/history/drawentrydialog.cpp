@@ -44,8 +44,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-LoEingab::LoEingab(QWidget *parent)
+DrawEntryDialog::DrawEntryDialog(QWidget *parent)
     : QDialog(parent) {
+    // The language files know the dialog by its design name.
     setObjectName(u"LoEingab"_s);
     const DrawEntryRanges ranges = drawEntryRanges();
     setWindowTitle(u"Zahlen der Ziehung eingeben"_s);
@@ -109,7 +110,7 @@ LoEingab::LoEingab(QWidget *parent)
     layout->addLayout(buttons);
 }
 
-void LoEingab::setForm(const DrawEntryForm &form) {
+void DrawEntryDialog::setForm(const DrawEntryForm &form) {
     m_date->setDate(dateFromSerial(form.date));
     for (std::size_t i = 0; i < m_numbers.size(); ++i)
         m_numbers[i]->setValue(form.numbers[i]);
@@ -123,7 +124,7 @@ void LoEingab::setForm(const DrawEntryForm &form) {
     m_date->setFocus();
 }
 
-DrawEntryForm LoEingab::form() const {
+DrawEntryForm DrawEntryDialog::form() const {
     DrawEntryForm form;
     form.date = serialFromDate(m_date->date());
     for (std::size_t i = 0; i < m_numbers.size(); ++i)

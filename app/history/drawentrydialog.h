@@ -18,12 +18,12 @@ class DateEdit;
 // number "Z:", the lucky number "P:", the six Joker digits and the Replay digit. The main window
 // keeps one for the whole run, so the language files reach it like every other dialog; each entry
 // starts it from a whole form (setForm), so nothing of an earlier entry is left in it.
-class LoEingab final : public QDialog {
+class DrawEntryDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit LoEingab(QWidget *parent = nullptr);
-    Q_DISABLE_COPY_MOVE(LoEingab)
+    explicit DrawEntryDialog(QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(DrawEntryDialog)
 
     // Every control of the dialog takes the form's value. 0 in "Z:", "P:" and "Replay:" shows as
     // "-": older draws carry none, and a value the spinner cannot show must not change silently.

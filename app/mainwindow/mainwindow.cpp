@@ -36,8 +36,7 @@
 #include "app/printing/printsettingsdialog.h"
 #include "app/charts/windowcharts.h"
 #include "app/computation/windowcomputation.h"
-#include "app/online/windowonline.h"
-#include "app/history/windowupdate.h"
+#include "app/online/scriptchoicedialog.h"
 #include "app/widgets/uihelpers.h"
 
 namespace quorix {
@@ -102,16 +101,17 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     buildStatusBar();
 
     resize(sizeHint().expandedTo(QSize(609, 504)));
+    m_replay = new ReplayNumber(*this, m_ui.replay, m_messages);
     // The dialogs register for the language files in the order of their creation: the print
-    // settings, the draw entry dialog, the number dialog.
-    m_printDialog = new Spielwahl(m_jokers, m_days, m_random, this);
-    registerWindow(m_printDialog);
-    m_entryDialog = new LoEingab(this);
-    registerWindow(m_entryDialog);
+    // settings, the draw entry dialog, the number dialog, the script choice.
+    createPrinting();
+    createHistory();
     m_charts = new WindowCharts(*this);
     m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
-    m_update = new WindowUpdate(*this);
-    m_online = new WindowOnline(*this);
+    createUpdate();
+    createOnline();
+    createLanguage();
+    createSettings();
     connect(this, &LottoZahlen::languageChanged, this, &LottoZahlen::alignLeadingColumns);
     QCoreApplication::instance()->installEventFilter(new MenuShortcutsFirst(*this));
 }
@@ -122,6 +122,10 @@ LottoZahlen::~LottoZahlen() {
     delete m_update;
     delete m_computation;
     delete m_charts;
+    delete m_history;
+    delete m_printing;
+    delete m_replay;
+    delete m_languageLoader;
 }
 
 QWidget *LottoZahlen::control(const QString &name) const {
@@ -144,19 +148,6 @@ void LottoZahlen::setStatusText(int panel, const QString &text) {
     // The panel shows what fits of a long hint; its tooltip shows all of it.
     statusPanel(panel)->setText(text);
     statusPanel(panel)->setToolTip(text);
-}
-
-DrawFile LottoZahlen::drawFile() const {
-    return DrawFile::inFolder(std::filesystem::path(m_programFolder.toStdString()));
-}
-
-StatisticsWindow LottoZahlen::statisticsWindow() const {
-    StatisticsWindow window;
-    window.startDate = serialFromDate(m_ui.startDate->date());
-    window.endDate = serialFromDate(m_ui.endDate->date());
-    window.saturday = m_ui.saturday->isChecked();
-    window.wednesday = m_ui.wednesday->isChecked();
-    return window;
 }
 
 QLineEdit *LottoZahlen::tipField(int row, int column) const {
@@ -213,16 +204,6 @@ void LottoZahlen::setTipParameters(const TipParameters &parameters) {
     }
 }
 
-void LottoZahlen::setReplayNumber(const QString &number) {
-    m_replayNumber = number;
-    m_ui.replay->setText(replayCaption());
-}
-
-QString LottoZahlen::replayCaption() const {
-    if (m_replayNumber.isEmpty()) return message(Msg::EnterReplay);
-    return message(Msg::ReplayCaption) + QStringLiteral(": ") + m_replayNumber;
-}
-
 // ---- start-up ------------------------------------------------------------------------------
 
 // The start-up runs once the window is on screen, not from its show event: a box it asks (no
@@ -241,10 +222,9 @@ void LottoZahlen::FormShow() {
     m_sound->setFile(QDir(m_programFolder).filePath(QString::fromLatin1(kSoundFile)));
     m_checkEnabled = false;
 
-    restoreSettings();
-    const bool messagesRead = selectLanguage(m_language);
-    restoreLateSettings();
-    setReplayNumber(m_replayNumber);
+    const int language = m_settings->restore();
+    const bool messagesRead = selectLanguage(language);
+    setReplayNumber(m_settings->restoreLate().value_or(replayNumber()));
     m_checkEnabled = true;
 
     m_ui.startDate->setDate(dateFromSerial(
@@ -254,14 +234,14 @@ void LottoZahlen::FormShow() {
     const DrawFile file = drawFile();
     const auto legacy = std::filesystem::path(m_programFolder.toStdString()) / DrawFile::kLegacyFileName;
     if (!file.exists() && std::filesystem::exists(legacy)) {
-        if (auto converted = file.convertLegacy(legacy, serialFromDate(QDate::currentDate())); !converted)
+        if (auto converted = file.convertLegacy(legacy, m_today()); !converted)
             Prompts::message(this, windowTitle(), QString::fromStdString(converted.error().message));
     }
     m_random.seedFromCounter();
-    setEndDate(serialFromDate(QDate::currentDate()));
+    setEndDate(m_today());
     SpeedButton5Click();
     Q_EMIT frequencyChartWanted();
-    reportMessageFile(messagesRead);
+    m_languageLoader->reportMessageFile(messagesRead);
     runCommandLine();
 }
 
@@ -276,114 +256,14 @@ void LottoZahlen::fixProcessFormats() {
     QLocale::setDefault(formats);
 }
 
-// The program holds no message text of its own: without a complete message file many captions,
-// titles and questions stay empty. Say so once, in technical terms, and go on. A language file
-// that is there but refused (a folder, a FIFO, a device, beyond its size limit) is named with
-// the reason, in the language where the message table has the words.
-void LottoZahlen::reportMessageFile(bool read) {
-    if (!m_languageFileProblem.isEmpty()) {
-        setStatusText(1, m_languageFileProblem);
-        return;
-    }
-    if (read && m_messages.size() >= kMessageCount) return;
-    const QString path = MessageTable::pathFor(m_programFolder, languageCode(m_language));
-    setStatusText(1, !read ? m_messages.unreadText(path, m_messages.lastRead())
-                           : QStringLiteral("%1: %2 of %3 lines")
-                                 .arg(QDir::toNativeSeparators(path))
-                                 .arg(m_messages.size())
-                                 .arg(kMessageCount));
-}
-
 void LottoZahlen::FormClose() {
-    saveSettings();
+    // A window whose start-up never ran holds design values, not the player's settings.
+    if (m_started) m_settings->save(languageIndex(), replayNumber());
 }
 
 void LottoZahlen::closeEvent(QCloseEvent *event) {
     FormClose();
     QMainWindow::closeEvent(event);
-}
-
-// ---- draw browser --------------------------------------------------------------------------
-
-void LottoZahlen::setEndDate(DaySerial date) {
-    QDateEdit *end = m_ui.endDate;
-    const QDate wanted = dateFromSerial(date);
-    // The picker rejects dates outside its range; it keeps its value then.
-    if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
-}
-
-WeekdayFilter LottoZahlen::weekdayFilter() const {
-    return {m_ui.saturday->isChecked(), m_ui.wednesday->isChecked()};
-}
-
-void LottoZahlen::showDraw(Shown how) {
-    const BrowsedDraw &current = m_browser.current();
-    const Draw &draw = current.draw;
-    QString drawLine;
-    QString jokerLine;
-    QString crossSum;
-    // The all-zero record of an empty history is not a draw; its lines stay empty.
-    if (draw.date != 0) {
-        const QDate date = dateFromSerial(draw.date);
-        const std::string weekday =
-            QLocale::system().dayName(date.dayOfWeek(), QLocale::ShortFormat).toStdString();
-        if (how == Shown::Selected) {
-            drawLine = QString::fromStdString(selectedDrawLine(weekday, draw, current.index == 0));
-            jokerLine = QString::fromStdString(selectedJokerLine(weekday, draw));
-        } else {
-            drawLine = QString::fromStdString(steppedDrawLine(weekday, draw));
-            jokerLine = QString::fromStdString(steppedJokerLine(weekday, draw));
-        }
-        crossSum = QString::fromStdString(crossSumText(draw));
-    }
-    m_ui.drawLine->setText(drawLine);
-    m_ui.sheetDrawLine->setText(drawLine);
-    m_ui.jokerLine->setText(jokerLine);
-    m_ui.crossSum->setText(crossSum);
-    setEndDate(draw.date);
-}
-
-void LottoZahlen::step(bool back) {
-    const DrawFile file = drawFile();
-    const WeekdayFilter filter = weekdayFilter();
-    auto stepped = back ? m_browser.stepBack(file, filter) : m_browser.stepForward(file, filter);
-    if (!stepped) {
-        Prompts::message(this, windowTitle(), QString::fromStdString(stepped.error().message));
-        return;
-    }
-    showDraw(Shown::Stepped);
-    Komplettcheck();
-}
-
-void LottoZahlen::SpeedButton5Click() {
-    const DrawFile file = drawFile();
-    if (!file.exists()) {
-        Prompts::message(this, windowTitle(), QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
-        if (auto created = file.createEmpty(); !created)
-            Prompts::message(this, windowTitle(), QString::fromStdString(created.error().message));
-        return;
-    }
-    const DaySerial endDate = serialFromDate(m_ui.endDate->date());
-    if (auto selected = m_browser.selectForEndDate(file, endDate); !selected) {
-        Prompts::message(this, windowTitle(), QString::fromStdString(selected.error().message));
-        return;
-    }
-    showDraw(Shown::Selected);
-    Komplettcheck();
-    // A write cut off by a crash leaves part of a record; every reader skips it. Say so, in the
-    // technical terms of the other file reports, since the next append will overwrite it.
-    if (const std::uintmax_t torn = file.tornTailSize(); torn > 0)
-        setStatusText(1, QStringLiteral("%1: %2 bytes after the last whole draw ignored")
-                             .arg(QDir::toNativeSeparators(QString::fromStdString(file.path().string())))
-                             .arg(torn));
-}
-
-void LottoZahlen::SpeedButton6Click() {
-    step(true);
-}
-
-void LottoZahlen::SpeedButton7Click() {
-    step(false);
 }
 
 // ---- tip sheet -----------------------------------------------------------------------------
@@ -455,7 +335,7 @@ void LottoZahlen::TippEdit(int row) {
 void LottoZahlen::Komplettcheck() {
     const TipSheet sheet = tipSheet();
     const SheetCheck check =
-        komplettcheck(m_checkEnabled, sheet, m_replayNumber.toStdString(),
+        komplettcheck(m_checkEnabled, sheet, replayNumber().toStdString(),
                       message(Msg::ReplayCaption).toStdString(), currentDraw(), m_jokers.tickets);
     // The all-zero record of an empty history is no draw: rows are still sorted and summed, but
     // hits against it are no result.
@@ -510,22 +390,10 @@ void LottoZahlen::setTextColour(QWidget *widget, const QColor &colour) {
     widget->setPalette(palette);
 }
 
-void LottoZahlen::LosnummerClick() {
-    const auto answer = Prompts::input(this, message(Msg::EnterReplay),
-                                       message(Msg::ReplayCaption) + QStringLiteral(": "), m_replayNumber);
-    if (!answer) return;
-    m_replayNumber = *answer;
-    m_ui.replay->setText(message(Msg::ReplayCaption) + QStringLiteral(": ") + m_replayNumber);
-}
-
 // ---- menu and links ------------------------------------------------------------------------
 
 void LottoZahlen::Berechnen1Click() {
     m_computation->Label28Click();
-}
-
-void LottoZahlen::Aktualisieren1Click() {
-    m_update->QuintoraClick();
 }
 
 void LottoZahlen::Schlieen1Click() {
@@ -591,6 +459,101 @@ bool LottoZahlen::eventFilter(QObject *watched, QEvent *event) {
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- the features of the history, printing, online, language, settings ----------------------
+
+// A tip file that cannot be read was reported by the load; the window then stays open, since
+// there is nothing to print. Otherwise the window closes once the printing returns, however its
+// dialog ended.
+void LottoZahlen::runCommandLine() {
+    if (m_commandLineTips.isEmpty()) return;
+    if (!Textladen(m_commandLineTips)) return;
+    m_printing->printTicket();
+    close();
+}
+
+void LottoZahlen::createPrinting() {
+    m_printing =
+        new TicketPrinting(*this, m_printButton, m_messages, m_jokers, m_random,
+                           {[this] { return tipSheet(); }, [this] { return tipParameters().jokerOption; },
+                            [this] { return m_history->drawFile(); }, [this] { return m_programFolder; },
+                            [this] { return m_today(); }});
+    registerWindow(&m_printing->dialog());
+}
+
+void LottoZahlen::createOnline() {
+    m_online = new OnlineHandover(*this, m_onlineButton, m_messages, m_jokers,
+                                  {[this] { return m_programFolder; }, [this] { return tipSheet(); },
+                                   [this] { return m_printing->ticketDays(); }},
+                                  [this] { return m_today(); });
+    registerWindow(&m_online->dialog());
+    m_printing->setOnlineRoute([this] { m_online->handOver(); });
+}
+
+void LottoZahlen::setFileChooser(const FileChooser &chooser) {
+    m_chooseFile = chooser;
+    m_history->setFileChooser(chooser);
+    m_printing->setFileChooser(chooser);
+    m_languageLoader->setFileChooser(chooser);
+}
+
+void LottoZahlen::createSettings() {
+    const WindowSettings::Controls controls{m_ui.saturday, m_ui.wednesday};
+    const WindowSettings::Values values{this, &m_printing->printSettings(), &m_jokers};
+    m_settings = std::make_unique<WindowSettings>([this](const QString &name) { return control(name); },
+                                                  controls, values, m_messages);
+}
+
+void LottoZahlen::createLanguage() {
+    LanguageLoader::Windows windows;
+    windows.main = this;
+    windows.controls = &m_controlOrder;
+    windows.control = [this](const QString &name) { return control(name); };
+    windows.dialogs = &m_windows;
+    m_languageLoader = new LanguageLoader(
+        windows, m_languageMenu, m_messages, [this] { return m_programFolder; },
+        [this](int panel, const QString &text) { setStatusText(panel, text); });
+    m_languageLoader->setFileChooser(m_chooseFile);
+    // Texts built from messages follow the language at once: the Replay caption first.
+    connect(m_languageLoader, &LanguageLoader::languageChanged, m_replay, &ReplayNumber::showCaption);
+    connect(m_languageLoader, &LanguageLoader::languageChanged, this, &LottoZahlen::languageChanged);
+}
+
+void LottoZahlen::createHistory() {
+    DrawHistoryPanel::Controls &controls = m_historyControls;
+    controls.drawLine = m_ui.drawLine;
+    controls.sheetDrawLine = m_ui.sheetDrawLine;
+    controls.jokerLine = m_ui.jokerLine;
+    controls.crossSum = m_ui.crossSum;
+    controls.saturday = m_ui.saturday;
+    controls.wednesday = m_ui.wednesday;
+    controls.startDate = m_ui.startDate;
+    controls.endDate = m_ui.endDate;
+    m_history = new DrawHistoryPanel(
+        *this, controls, m_messages, [this] { return m_programFolder; },
+        [this](int panel, const QString &text) { setStatusText(panel, text); }, [this] { Komplettcheck(); });
+    registerWindow(&m_history->entryDialog());
+}
+
+void LottoZahlen::createUpdate() {
+    DrawUpdater::Controls controls;
+    controls.update = m_ui.update;
+    controls.sheetUpdate = m_ui.sheetUpdate;
+    controls.stopUpdate = m_ui.stopUpdate;
+    controls.updateItem = action(QString::fromLatin1(controlname::kUpdateAction));
+    controls.server = m_ui.server;
+    controls.proxyHost = m_ui.proxyHost;
+    controls.proxyPort = m_ui.proxyPort;
+    controls.endDate = m_ui.endDate;
+    controls.drawLine = m_ui.drawLine;
+    controls.sheetDrawLine = m_ui.sheetDrawLine;
+    controls.jokerLine = m_ui.jokerLine;
+    controls.crossSum = m_ui.crossSum;
+    m_update = new DrawUpdater(
+        *this, controls, m_messages,
+        {[this] { return m_history->drawFile(); }, [this] { m_history->showSelectedDraw(); }},
+        [this](int panel, const QString &text) { setStatusText(panel, text); }, [this] { return m_today(); });
 }
 
 } // namespace quorix

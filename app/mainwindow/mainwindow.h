@@ -2,6 +2,7 @@
 
 #include <array>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,7 +15,15 @@
 #include <QStringList>
 
 #include "app/charts/jokernumbers.h"
+#include "app/history/drawhistorypanel.h"
+#include "app/history/drawupdater.h"
+#include "app/history/replaynumber.h"
+#include "app/language/languageloader.h"
+#include "app/online/onlinehandover.h"
+#include "app/printing/ticketprinting.h"
+#include "app/settings/windowsettings.h"
 #include "app/language/messagetable.h"
+#include "app/platform/today.h"
 #include "core/history/draw.h"
 #include "core/game/game.h"
 #include "core/text/messages.h"
@@ -51,21 +60,10 @@ namespace quorix {
 
 struct CheckBoxEntry;
 struct SpinFieldEntry;
-class LoEingab;
 class SoundPlayer;
-class Spielwahl;
-struct TicketPage;
+class PrintSettingsDialog;
 class WindowCharts;
 class WindowComputation;
-class WindowOnline;
-class WindowUpdate;
-
-// The code of language index 0..9 ("de", "en", ...), empty for any other index.
-QString languageCode(int index);
-
-// The tip file a command line names for printing: with a first argument other than "D" the
-// second one; empty (run interactively) otherwise. `arguments` leaves out the program's name.
-QString commandLineTipFile(const QStringList &arguments);
 
 // The main window. It builds the pages, owns the session's state and its helpers: the charts
 // (with the number dialog and the tip distribution) and the tip computation. Every control gets
@@ -119,10 +117,7 @@ public:
 
     // Every named control, by its name (spin fields are found under both their names), and all
     // of them in the order they were created (a name given twice appears twice).
-    struct NamedControl {
-        QString name;
-        QWidget *widget;
-    };
+    using NamedControl = quorix::NamedControl;
     QWidget *control(const QString &name) const;
     template <class T> T *control(const QString &name) const { return qobject_cast<T *>(control(name)); }
     const std::vector<NamedControl> &namedControls() const { return m_controlOrder; }
@@ -136,34 +131,36 @@ public:
     // The helpers, created with the window.
     WindowCharts &charts() { return *m_charts; }
     WindowComputation &computation() { return *m_computation; }
-    LoEingab &drawEntryDialog() { return *m_entryDialog; }
-    Spielwahl &printDialog() { return *m_printDialog; }
-    WindowUpdate &drawUpdate() { return *m_update; }
-    WindowOnline &online() { return *m_online; }
+    // ---- the features of the history, printing, online, language, settings ----
+    DrawHistoryPanel &history() { return *m_history; }
+    DrawEntryDialog &drawEntryDialog() { return m_history->entryDialog(); }
+    DrawUpdater &drawUpdate() { return *m_update; }
+    TicketPrinting &printing() { return *m_printing; }
+    PrintSettingsDialog &printDialog() { return m_printing->dialog(); }
+    OnlineHandover &online() { return *m_online; }
+    LanguageLoader &language() { return *m_languageLoader; }
+    // Where the features learn today's date; the system's clock unless a test hands in a day.
+    void setToday(Today today) { m_today = std::move(today); }
+    // ---- end of the features' block ----
 
     // State the operations share.
     const QString &programFolder() const { return m_programFolder; }
-    DrawFile drawFile() const;
-    StatisticsWindow statisticsWindow() const;
+    DrawFile drawFile() const { return m_history->drawFile(); }
+    StatisticsWindow statisticsWindow() const { return m_history->statisticsWindow(); }
     const MessageTable &messages() const { return m_messages; }
     QString message(Msg message) const { return m_messages.text(messageIndex(message)); }
-    const Draw &currentDraw() const { return m_browser.current().draw; }
-    int currentIndex() const { return static_cast<int>(m_browser.current().index); }
+    const Draw &currentDraw() const { return m_history->currentDraw(); }
+    int currentIndex() const { return m_history->currentIndex(); }
     Random &random() { return m_random; }
     JokerNumbers &jokerNumbers() { return m_jokers; }
-    TicketDays &ticketDays() { return m_days; }
+    TicketDays &ticketDays() { return m_printing->ticketDays(); }
     // Paper format and offsets of the ticket print, kept by the settings store.
-    PrintSettings &printSettings() { return m_print; }
+    PrintSettings &printSettings() { return m_printing->printSettings(); }
     SoundPlayer &sound() { return *m_sound; }
 
-    // The language (windowlanguage.cpp): index 0..9 as the settings store keeps it. Selecting one
-    // loads its texts, ticks its menu item and answers whether its message file was read; an
-    // index outside 0..9 loads nothing.
-    int languageIndex() const { return m_language; }
-    bool selectLanguage(int index);
-    // Loads the texts of a language from the base file at basePath and its neighbours in land/
-    // (windowlanguage.cpp); answers whether the language's message file was read.
-    bool DateiLaden1Click(const QString &basePath, const QString &code);
+    // The language (the language loader's): index 0..9 as the settings store keeps it.
+    int languageIndex() const { return m_languageLoader->languageIndex(); }
+    bool selectLanguage(int index) { return m_languageLoader->selectLanguage(index); }
     // The dialogs whose texts the language files reach besides the window's own, in the order
     // they were created; a dialog registers itself once, when it is made.
     void registerWindow(QWidget *window) { m_windows.push_back(window); }
@@ -173,8 +170,8 @@ public:
     void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
     const HitTally &hitTally() const { return m_hitTally; }
 
-    const QString &replayNumber() const { return m_replayNumber; }
-    void setReplayNumber(const QString &number);
+    const QString &replayNumber() const { return m_replay->number(); }
+    void setReplayNumber(const QString &number) { m_replay->setNumber(number); }
 
     // The sheet as the page shows it: field texts, lucky boxes, locks.
     TipSheet tipSheet() const;
@@ -203,7 +200,7 @@ public:
     // The file dialogs of the tip files: called with whether to save and the proposed path,
     // answers the chosen path, empty when cancelled. Without one the window shows its dialogs.
     using FileChooser = std::function<QString(bool save, const QString &proposedPath)>;
-    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void setFileChooser(const FileChooser &chooser);
     // Shows a written file in the desktop's viewer; without one the desktop's default handler.
     using DocumentOpener = std::function<void(const QString &path)>;
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
@@ -213,12 +210,6 @@ public:
     // answers false.
     bool Textladen(const QString &path);
 
-    // The ticket's print preview (windowprint.cpp): shows the page and returns when it is closed.
-    // Without one the print preview dialog.
-    using TicketPreview = std::function<void(const TicketPage &page)>;
-    void setTicketPreview(TicketPreview preview) { m_ticketPreview = std::move(preview); }
-    // Where the print settings' "Online" hands the sheet; without one OnlineTippClick.
-    void setOnlineRoute(std::function<void()> route) { m_onlineRoute = std::move(route); }
     // The program's arguments after its name; a tip file named there is printed at start-up,
     // then the window closes.
     void setCommandLine(const QStringList &arguments) { m_commandLineTips = commandLineTipFile(arguments); }
@@ -236,11 +227,8 @@ Q_SIGNALS:
     void languageChanged();
 
 public Q_SLOTS:
-    void SpeedButton5Click();
-    // Prints the sheet onto a ticket after the print settings dialog (windowprint.cpp).
-    void SpeedButton12Click();
-    void SpeedButton6Click();
-    void SpeedButton7Click();
+    // The end date's draw becomes current (the history's showSelectedDraw).
+    void SpeedButton5Click() { m_history->showSelectedDraw(); }
     void Komplettcheck();
     void SpeedButton11Click();
     void Loeschendertipp();
@@ -255,30 +243,10 @@ public Q_SLOTS:
     void BitBtn9Click();
     // The repetition analysis from the end date on, with its report Test.rtf (windowrepetition.cpp).
     void BitBtn19Click();
-    void LosnummerClick();
-    // Hands the sheet to the browser-automation program through a click script (windowonline.cpp).
-    void OnlineTippClick();
-    // Draw entry, deletion of the shown draw and the CSV import (windowdraws.cpp).
-    void BitBtn8Click();
-    void BitBtn4Click();
-    void CsvImportClick();
     void Berechnen1Click();
-    void Aktualisieren1Click();
     void Schlieen1Click();
     void Label43Click();
     void Label52Click(const QString &address);
-    void Deutsch1Click();
-    void Englisch1Click();
-    void Franzsisch1Click();
-    void Spanisch1Click();
-    void Trkisch1Click();
-    void Russisch1Click();
-    void Niederlndisch1Click();
-    void Tschechisch1Click();
-    void Polnisch1Click();
-    void Italienisch1Click();
-    // Writes the translator template: a base file of the current texts and its ".trans".
-    void Export1Click();
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -286,22 +254,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    // The settings store (windowsettings.cpp): restoreSettings reads everything up to the Joker
-    // numbers, restoreLateSettings what the start-up reads after the language (Replay number,
-    // fees, proxy, StartDate); saveSettings writes it all back.
-    void restoreSettings();
-    void restoreLateSettings();
-    void saveSettings();
     // The command line's tip file is printed here, then the window closes.
     void runCommandLine();
-    // The language command of index 0..9 from the menu or the start-up.
-    bool languageCommand(int index);
-    void tickLanguage(int index);
 
     static void fixProcessFormats();
     void buildMenu();
     void buildStatusBar();
-    void reportMessageFile(bool read);
     QWidget *buildLottotipp();
     QWidget *buildDrawPanel();
     QLayout *buildTipRows();
@@ -338,22 +296,26 @@ private:
     void normaliseField(QLineEdit *field);
     // The sheet row a number field belongs to, -1 for any other widget.
     int rowOfField(const QWidget *widget) const;
-    enum class Shown { Selected, Stepped };
-    void showDraw(Shown how);
-    void step(bool back);
-    WeekdayFilter weekdayFilter() const;
-    void setEndDate(DaySerial date);
+    // The draw browser as the analyses reach it until they take it through their constructors.
+    using Shown = DrawHistoryPanel::Shown;
+    void showDraw(Shown how) { m_history->showDraw(how); }
+    WeekdayFilter weekdayFilter() const { return m_history->weekdayFilter(); }
+    void setEndDate(DaySerial date) { m_history->setEndDate(date); }
+    DrawBrowser &browser() { return m_history->browser(); }
     void setRowLocked(int row, bool locked);
     void setTextColour(QWidget *widget, const QColor &colour);
     // The background of a checked row's field: repeated numbers warn, hits show only with a draw.
     static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
-    QString replayCaption() const;
+    // ---- the features of the history, printing, online, language, settings ----
+    void createHistory();
+    void createUpdate();
+    void createPrinting();
+    void createOnline();
+    void createLanguage();
+    void createSettings();
+    // ---- end of the features' block ----
     QString chooseTipFile(bool save, const QString &proposedName);
-    QString chooseCsvFile();
-    void enterDraw(const DrawEntryForm &form);
     void openDocument(const QString &path);
-    QString chooseTicketPdf();
-    void previewTicket(const TicketPage &page);
 
     Controls m_ui;
     QHash<QString, QWidget *> m_controls;
@@ -370,13 +332,9 @@ private:
 
     QString m_programFolder;
     MessageTable m_messages;
-    DrawBrowser m_browser;
     Random m_random;
     JokerNumbers m_jokers;
-    TicketDays m_days;
-    PrintSettings m_print;
     SoundPlayer *m_sound = nullptr;
-    QString m_replayNumber;
     bool m_checkEnabled = false;
     HitTally m_hitTally;
     TipEditor m_tipEditor;
@@ -384,21 +342,23 @@ private:
     DocumentOpener m_openDocument;
     WindowCharts *m_charts = nullptr;
     WindowComputation *m_computation = nullptr;
-    LoEingab *m_entryDialog = nullptr;
-    Spielwahl *m_printDialog = nullptr;
-    // The ticket page keeps its paper set-up and its test picture from one print to the next.
-    QPageLayout m_ticketLayout;
-    QImage m_ticketPicture;
-    TicketPreview m_ticketPreview;
-    std::function<void()> m_onlineRoute;
     QString m_commandLineTips;
-    WindowUpdate *m_update = nullptr;
-    WindowOnline *m_online = nullptr;
+    // ---- the features of the history, printing, online, language, settings ----
+    Today m_today = systemToday;
+    DrawHistoryPanel::Controls m_historyControls;
+    DrawHistoryPanel *m_history = nullptr;
+    DrawUpdater *m_update = nullptr;
+    QAbstractButton *m_printButton = nullptr;
+    QAbstractButton *m_onlineButton = nullptr;
+    TicketPrinting *m_printing = nullptr;
+    OnlineHandover *m_online = nullptr;
+    LanguageLoader::Menu m_languageMenu;
+    LanguageLoader *m_languageLoader = nullptr;
+    ReplayNumber *m_replay = nullptr;
+    std::unique_ptr<WindowSettings> m_settings;
+    // ---- end of the features' block ----
     std::vector<QWidget *> m_windows;
 
-    int m_language = 0;
-    // The language file the last load could not read, and why (status bar text); empty when none.
-    QString m_languageFileProblem;
     bool m_started = false;
     int m_lastHeight = 0;
     double m_scale = 1.0;

@@ -243,7 +243,7 @@ void LottoZahlen::buildMenu() {
         return action;
     };
     addItem(nullptr, controlname::kUpdateAction, QStringLiteral("&Aktualisieren"),
-            QKeySequence(QStringLiteral("Ctrl+A")), &LottoZahlen::Aktualisieren1Click);
+            QKeySequence(QStringLiteral("Ctrl+A")), nullptr); // the draw update connects itself
     addItem(nullptr, controlname::kComputeAction, QStringLiteral("&Berechnen"),
             QKeySequence(QStringLiteral("Ctrl+R")), &LottoZahlen::Berechnen1Click);
     // Chosen, it does nothing.
@@ -251,29 +251,26 @@ void LottoZahlen::buildMenu() {
             QKeySequence(QStringLiteral("Ctrl+G")), nullptr);
     QMenu *languages = bar->addMenu(QStringLiteral("Sprache/Language/Langue"));
     languages->setObjectName(QStringLiteral("Sprache1"));
+    // The language loader connects its items: the index is the language's stored index.
     const struct {
         const char *name;
         const char *text;
-        void (LottoZahlen::*command)();
+        int index;
     } languageItems[] = {
-        {"Deutsch1", "Deutsch", &LottoZahlen::Deutsch1Click},
-        {"Franzsisch1", "Französisch", &LottoZahlen::Franzsisch1Click},
-        {"Italienisch1", "Italienisch", &LottoZahlen::Italienisch1Click},
-        {"Englisch1", "Englisch", &LottoZahlen::Englisch1Click},
-        {"Spanisch1", "Spanisch", &LottoZahlen::Spanisch1Click},
-        {"Trkisch1", "Türkisch", &LottoZahlen::Trkisch1Click},
-        {"Russisch1", "Russisch", &LottoZahlen::Russisch1Click},
-        {"Polnisch1", "Polnisch", &LottoZahlen::Polnisch1Click},
-        {"Tschechisch1", "Tschechisch", &LottoZahlen::Tschechisch1Click},
-        {"Niederlndisch1", "Niederländisch", &LottoZahlen::Niederlndisch1Click},
+        {"Deutsch1", "Deutsch", 0},         {"Franzsisch1", "Französisch", 2},
+        {"Italienisch1", "Italienisch", 9}, {"Englisch1", "Englisch", 1},
+        {"Spanisch1", "Spanisch", 3},       {"Trkisch1", "Türkisch", 4},
+        {"Russisch1", "Russisch", 5},       {"Polnisch1", "Polnisch", 8},
+        {"Tschechisch1", "Tschechisch", 7}, {"Niederlndisch1", "Niederländisch", 6},
     };
     for (const auto &item : languageItems) {
-        QAction *action = addItem(languages, item.name, u8(item.text), {}, item.command);
+        QAction *action = addItem(languages, item.name, u8(item.text), {}, nullptr);
         action->setCheckable(true);
         action->setChecked(std::string_view(item.name) == "Deutsch1");
+        m_languageMenu.languages.at(static_cast<std::size_t>(item.index)) = action;
     }
     languages->addSeparator();
-    addItem(languages, "Export1", QStringLiteral("Export"), {}, &LottoZahlen::Export1Click);
+    m_languageMenu.exportItem = addItem(languages, "Export1", QStringLiteral("Export"), {}, nullptr);
     addItem(nullptr, controlname::kCloseAction, u8("S&chließen"), {}, &LottoZahlen::Schlieen1Click);
 }
 
@@ -327,7 +324,7 @@ QWidget *LottoZahlen::buildDrawPanel() {
     m_ui.crossSum = new QLabel;
     addControl(m_ui.crossSum, QString::fromLatin1(controlname::kCrossSum));
     m_ui.crossSum->setProperty("Tag", kUntranslatedTag);
-    m_ui.replay = new ClickLabel([this] { LosnummerClick(); });
+    m_ui.replay = new ClickLabel([this] { m_replay->edit(); });
     addControl(m_ui.replay, QString::fromLatin1(controlname::kReplay));
     m_ui.replay->setText(QStringLiteral("Replay"));
     m_ui.replay->setToolTip(u8("Klicken Sie hier um Ihre Replay- und Losnummer einzugeben"));
@@ -341,8 +338,8 @@ QWidget *LottoZahlen::buildDrawPanel() {
     drawGrid->addWidget(m_ui.saturday, 1, 3);
     drawGrid->addWidget(m_ui.wednesday, 1, 4);
     drawGrid->setColumnStretch(2, 1);
-    connect(back, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton6Click);
-    connect(forward, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton7Click);
+    m_historyControls.stepBack.push_back(back);
+    m_historyControls.stepForward.push_back(forward);
     return drawPanel;
 }
 
@@ -454,10 +451,10 @@ QLayout *LottoZahlen::buildSidePanel() {
     m_ui.compute->setEnabled(false);
     QAbstractButton *print = makeButton("SpeedButton12", false);
     side->addWidget(print);
-    connect(print, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton12Click);
+    m_printButton = print;
     QAbstractButton *online = makeButton("OnlineTipp", false);
     side->addWidget(online);
-    connect(online, &QAbstractButton::clicked, this, &LottoZahlen::OnlineTippClick);
+    m_onlineButton = online;
     QAbstractButton *search = makeButton("SpeedButton4", false);
     side->addWidget(search);
     connect(search, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton4Click);
@@ -623,7 +620,7 @@ void LottoZahlen::buildEndDateRow(QVBoxLayout &layout) {
     end->setDate(QDate::currentDate());
     dateRow->addWidget(end);
     QAbstractButton *evaluate = makeButton(controlname::kEvaluate, false);
-    connect(evaluate, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton5Click);
+    m_historyControls.evaluate = evaluate;
     dateRow->addWidget(evaluate);
     dateRow->addStretch(1);
     layout.addLayout(dateRow);
@@ -652,14 +649,11 @@ QGroupBox *LottoZahlen::buildHistoryGroup() {
         QAbstractButton *button = makeButton(name, false);
         updateRow->addWidget(button);
     }
-    // Entry, deletion and the CSV import of draws (windowdraws.cpp).
-    connect(requiredControl<QAbstractButton>("BitBtn8"), &QAbstractButton::clicked, this,
-            &LottoZahlen::BitBtn8Click);
-    connect(requiredControl<QAbstractButton>("BitBtn6"), &QAbstractButton::clicked, this,
-            &LottoZahlen::BitBtn4Click);
-    QAbstractButton *csvImport = makeButton("CsvImport", false);
-    connect(csvImport, &QAbstractButton::clicked, this, &LottoZahlen::CsvImportClick);
-    updateRow->addWidget(csvImport);
+    // Entry, deletion and the CSV import of draws (the history panel).
+    m_historyControls.enter = requiredControl<QAbstractButton>("BitBtn8");
+    m_historyControls.remove = requiredControl<QAbstractButton>("BitBtn6");
+    m_historyControls.csvImport = makeButton("CsvImport", false);
+    updateRow->addWidget(m_historyControls.csvImport);
     updateRow->addStretch(1);
     return update;
 }
@@ -716,8 +710,8 @@ QWidget *LottoZahlen::buildJoker() {
     auto *grid = new QGridLayout(panel);
     QAbstractButton *back = makeButton(controlname::kJokerStepBack, true);
     QAbstractButton *forward = makeButton(controlname::kJokerStepForward, true);
-    connect(back, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton6Click);
-    connect(forward, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton7Click);
+    m_historyControls.stepBack.push_back(back);
+    m_historyControls.stepForward.push_back(forward);
     auto *jokerLine = new QLabel;
     m_ui.jokerLine = jokerLine;
     addControl(jokerLine, QString::fromLatin1(controlname::kJokerLine));

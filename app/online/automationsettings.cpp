@@ -22,13 +22,13 @@ QString textOf(const SettingsStore &store, const char *name) {
 
 } // namespace
 
-QString KlickwerkSettings::defaultPath() {
+QString AutomationSettings::defaultPath() {
     return SettingsStore::defaultPath(QStringLiteral("Navitron"));
 }
 
-KlickwerkSettings KlickwerkSettings::load(const QString &file) {
+AutomationSettings AutomationSettings::load(const QString &file) {
     SettingsStore store(file);
-    KlickwerkSettings settings;
+    AutomationSettings settings;
     settings.folder = textOf(store, kFolder);
     settings.script = textOf(store, kScript);
     settings.zahl1 = textOf(store, kZahl1);
@@ -40,7 +40,7 @@ KlickwerkSettings KlickwerkSettings::load(const QString &file) {
     return settings;
 }
 
-bool KlickwerkSettings::saveChoice(const QString &file) const {
+bool AutomationSettings::saveChoice(const QString &file) const {
     SettingsStore store(file);
     store.setText(QString::fromLatin1(kScript), script);
     store.setText(QString::fromLatin1(kZahl1), zahl1);
@@ -50,7 +50,7 @@ bool KlickwerkSettings::saveChoice(const QString &file) const {
     return store.save();
 }
 
-QString KlickwerkSettings::executable() const {
+QString AutomationSettings::executable() const {
     if (folder.isEmpty() || QDir::isRelativePath(folder)) return {};
     return QDir(folder).filePath(QStringLiteral("navirun"));
 }

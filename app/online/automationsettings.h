@@ -8,7 +8,7 @@ namespace quorix {
 // file of their own beside the program's settings ("$XDG_CONFIG_HOME/Sorvani/Navitron.json"),
 // private to the user (mode 0600) because TEXT2 holds the portal password as it stands. All six
 // values are texts; a missing one, or one of another type, reads as empty.
-struct KlickwerkSettings {
+struct AutomationSettings {
     QString folder; // "Path": where the automation program is installed; never written here
     QString script; // "SwissLottoScript": the chosen click script
     QString zahl1;  // "SwissLottoZahl1"
@@ -18,7 +18,7 @@ struct KlickwerkSettings {
 
     static QString defaultPath();
     // Reads the file, creating it empty (mode 0600) when it is missing.
-    static KlickwerkSettings load(const QString &file = defaultPath());
+    static AutomationSettings load(const QString &file = defaultPath());
     // Writes the five values of the script choice; "Path" and anything else stored stay.
     bool saveChoice(const QString &file = defaultPath()) const;
 

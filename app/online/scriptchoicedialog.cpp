@@ -42,8 +42,9 @@ QPushButton *makeButton(QWidget *parent, const char *name, const QString &captio
 
 } // namespace
 
-Scriptwahl::Scriptwahl(QWidget *parent)
+ScriptChoiceDialog::ScriptChoiceDialog(QWidget *parent)
     : QDialog(parent) {
+    // The language files know the dialog by its design name.
     setObjectName(u"Scriptwahl"_s);
     setWindowTitle(u"Script für Zahlenübergabe auswählen!"_s);
 
@@ -94,12 +95,12 @@ Scriptwahl::Scriptwahl(QWidget *parent)
     layout->addWidget(parameters);
     layout->addLayout(buttons);
 
-    connect(m_browse, &QToolButton::clicked, this, &Scriptwahl::browse);
-    connect(m_ok, &QPushButton::clicked, this, &Scriptwahl::accept);
-    connect(m_cancel, &QPushButton::clicked, this, &Scriptwahl::reject);
+    connect(m_browse, &QToolButton::clicked, this, &ScriptChoiceDialog::browse);
+    connect(m_ok, &QPushButton::clicked, this, &ScriptChoiceDialog::accept);
+    connect(m_cancel, &QPushButton::clicked, this, &ScriptChoiceDialog::reject);
 }
 
-void Scriptwahl::setValues(const Values &values) {
+void ScriptChoiceDialog::setValues(const Values &values) {
     m_script->setEditText(values.script);
     m_zahl1->setText(values.zahl1);
     m_text1->setText(values.text1);
@@ -107,18 +108,18 @@ void Scriptwahl::setValues(const Values &values) {
     m_text2->setText(values.text2);
 }
 
-Scriptwahl::Values Scriptwahl::values() const {
+ScriptChoiceDialog::Values ScriptChoiceDialog::values() const {
     return {m_script->currentText(), m_zahl1->text(), m_text1->text(), m_zahl2->text(), m_text2->text()};
 }
 
-void Scriptwahl::showEvent(QShowEvent *event) {
+void ScriptChoiceDialog::showEvent(QShowEvent *event) {
     listScripts();
     QDialog::showEvent(event);
 }
 
 // The list is made anew on each showing, so scripts added meanwhile appear. With no script
 // chosen yet the last one listed is proposed.
-void Scriptwahl::listScripts() {
+void ScriptChoiceDialog::listScripts() {
     QString chosen = m_script->currentText();
     m_script->clear();
     const QDir folder(m_folder);
@@ -132,7 +133,7 @@ void Scriptwahl::listScripts() {
     m_script->setEditText(chosen);
 }
 
-void Scriptwahl::browse() {
+void ScriptChoiceDialog::browse() {
     QString chosen;
     if (m_chooseFile) {
         chosen = m_chooseFile(m_folder);
@@ -146,7 +147,7 @@ void Scriptwahl::browse() {
     if (!chosen.isEmpty()) m_script->setEditText(chosen);
 }
 
-void Scriptwahl::accept() {
+void ScriptChoiceDialog::accept() {
     // The download waits in a local event loop: a second OK meanwhile must not start another.
     if (m_updating) return;
     m_updating = true;
@@ -162,7 +163,7 @@ void Scriptwahl::accept() {
     QDialog::accept();
 }
 
-void Scriptwahl::done(int result) {
+void ScriptChoiceDialog::done(int result) {
     if (m_updating) return;
     for (QLineEdit *number : {m_zahl1, m_zahl2})
         if (number->text().isEmpty()) number->setText(u"0"_s);

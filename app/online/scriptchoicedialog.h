@@ -19,12 +19,12 @@ namespace quorix {
 // values ZAHL1, ZAHL2, TEXT1 and TEXT2 handed to the automation program. The main window keeps one
 // for the whole run. OK first tries to bring the chosen script up to date from the product's web
 // site; closing either way turns an empty ZAHL1 or ZAHL2 into "0".
-class Scriptwahl final : public QDialog {
+class ScriptChoiceDialog final : public QDialog {
     Q_OBJECT
 
 public:
-    explicit Scriptwahl(QWidget *parent = nullptr);
-    Q_DISABLE_COPY_MOVE(Scriptwahl)
+    explicit ScriptChoiceDialog(QWidget *parent = nullptr);
+    Q_DISABLE_COPY_MOVE(ScriptChoiceDialog)
 
     struct Values {
         QString script;

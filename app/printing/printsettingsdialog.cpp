@@ -70,11 +70,13 @@ QString currencyText(std::int64_t cents) {
     return QLocale().toString(static_cast<double>(cents) / 100.0, 'f', 2) + u' ' + sign;
 }
 
-Spielwahl::Spielwahl(JokerNumbers &jokers, TicketDays &days, Random &random, QWidget *parent)
+PrintSettingsDialog::PrintSettingsDialog(JokerNumbers &jokers, TicketDays &days, Random &random,
+                                         QWidget *parent)
     : QDialog(parent)
     , m_jokers(jokers)
     , m_days(days)
     , m_random(random) {
+    // The language files know the dialog by its design name.
     setObjectName(u"Spielwahl"_s);
     setWindowTitle(u"Drucckeeinstellungen für den Lottoschein"_s);
     // The controls are made in the order the language files list them.
@@ -95,7 +97,7 @@ Spielwahl::Spielwahl(JokerNumbers &jokers, TicketDays &days, Random &random, QWi
     showState();
 }
 
-QLayout *Spielwahl::buildDays() {
+QLayout *PrintSettingsDialog::buildDays() {
     m_saturday = makeBox(this, u"CheckBox1"_s, u"Samstag"_s);
     m_wednesday = makeBox(this, u"CheckBox2"_s, u"Mittwoch"_s);
     connect(m_saturday, &QCheckBox::toggled, this, [this](bool on) {
@@ -113,7 +115,7 @@ QLayout *Spielwahl::buildDays() {
     return row;
 }
 
-QLayout *Spielwahl::buildJokers() {
+QLayout *PrintSettingsDialog::buildJokers() {
     auto *grid = new QGridLayout;
     for (int joker = 0; joker < 3; ++joker) {
         buildJokerRow(joker);
@@ -127,7 +129,7 @@ QLayout *Spielwahl::buildJokers() {
     return grid;
 }
 
-QLayout *Spielwahl::buildPage() {
+QLayout *PrintSettingsDialog::buildPage() {
     auto *row = new QHBoxLayout;
     row->addWidget(makeLabel(this, u"Label1"_s, u"Oben:"_s));
     m_top = makeSpin(this, u"Edit1"_s, kHighestOffset);
@@ -147,7 +149,7 @@ QLayout *Spielwahl::buildPage() {
     return row;
 }
 
-QLayout *Spielwahl::buildButtons() {
+QLayout *PrintSettingsDialog::buildButtons() {
     m_ok = makeButton(this, u"BitBtn1"_s, u"OK"_s);
     m_abort = makeButton(this, u"BitBtn2"_s, u"Abbrechen"_s);
     m_online = makeButton(this, u"BitBtn3"_s, u"Online"_s);
@@ -163,7 +165,7 @@ QLayout *Spielwahl::buildButtons() {
     return row;
 }
 
-void Spielwahl::buildJokerRow(int joker) {
+void PrintSettingsDialog::buildJokerRow(int joker) {
     const auto j = static_cast<std::size_t>(joker);
     m_jokerBoxes[j] = makeBox(this, u"CheckBox%1"_s.arg(3 + joker), u"Joker %1"_s.arg(joker + 1));
     connect(m_jokerBoxes[j], &QCheckBox::toggled, this, [this, j](bool on) {
@@ -185,7 +187,7 @@ void Spielwahl::buildJokerRow(int joker) {
     connect(m_searchButtons[j], &QPushButton::clicked, this, [this, joker] { searchJoker(joker); });
 }
 
-void Spielwahl::showState() {
+void PrintSettingsDialog::showState() {
     m_saturday->setChecked(m_days.saturday);
     m_wednesday->setChecked(m_days.wednesday);
     // Each control writes only its own value back, so setting them one by one keeps the rest.
@@ -198,7 +200,7 @@ void Spielwahl::showState() {
     updateCost();
 }
 
-void Spielwahl::prepare(const Opening &opening) {
+void PrintSettingsDialog::prepare(const Opening &opening) {
     m_counts = opening.counts;
     m_jokerLevel = opening.jokerLevel;
     m_drawFile = opening.drawFile;
@@ -211,33 +213,33 @@ void Spielwahl::prepare(const Opening &opening) {
     showState();
 }
 
-Spielwahl::Outcome Spielwahl::run() {
+PrintSettingsDialog::Outcome PrintSettingsDialog::run() {
     if (m_runner) return m_runner(*this);
     const int code = exec();
     if (code == QDialog::Accepted) return Outcome::Ok;
     return code == kOnlineCode ? Outcome::Online : Outcome::Abort;
 }
 
-PrintSettings Spielwahl::chosenPrint() const {
+PrintSettings PrintSettingsDialog::chosenPrint() const {
     return {m_paper->currentIndex(), m_top->value(), m_left->value()};
 }
 
-bool Spielwahl::testPicture() const {
+bool PrintSettingsDialog::testPicture() const {
     return m_testPicture->isChecked();
 }
 
-std::int64_t Spielwahl::costCents() const {
+std::int64_t PrintSettingsDialog::costCents() const {
     int jokers = 0;
     for (const QCheckBox *box : m_jokerBoxes)
         jokers += box->isChecked() ? 1 : 0;
     return ticketCostCents(m_counts, jokers, m_saturday->isChecked(), m_wednesday->isChecked());
 }
 
-void Spielwahl::updateCost() {
+void PrintSettingsDialog::updateCost() {
     m_cost->setText(currencyText(costCents()));
 }
 
-void Spielwahl::searchJoker(int joker) {
+void PrintSettingsDialog::searchJoker(int joker) {
     if (!m_drawFile) return;
     std::optional<Draw> found;
     {
@@ -259,7 +261,7 @@ void Spielwahl::searchJoker(int joker) {
                          (joker == 2 ? u" aus Joker gezogen"_s : u" als Joker gezogen"_s));
 }
 
-void Spielwahl::newJoker(int joker) {
+void PrintSettingsDialog::newJoker(int joker) {
     std::vector<Draw> draws;
     // At level 0 the digits are random only and no file is read.
     if (m_jokerLevel > 0 && m_drawFile) {

@@ -27,15 +27,15 @@ class Random;
 // test picture, with the ticket's cost. It lives for the whole run. The day boxes and the Joker
 // numbers are the window's TicketDays and JokerNumbers: the dialog shows them and writes every
 // change straight back, so the tip check and the click scripts read what the player left here.
-class Spielwahl final : public QDialog {
+class PrintSettingsDialog final : public QDialog {
     Q_OBJECT
-    Q_DISABLE_COPY_MOVE(Spielwahl)
+    Q_DISABLE_COPY_MOVE(PrintSettingsDialog)
 public:
     // The three ways out; Online is the dialog's result code 4.
     enum class Outcome { Ok, Abort, Online };
     static constexpr int kOnlineCode = 4;
 
-    Spielwahl(JokerNumbers &jokers, TicketDays &days, Random &random, QWidget *parent = nullptr);
+    PrintSettingsDialog(JokerNumbers &jokers, TicketDays &days, Random &random, QWidget *parent = nullptr);
 
     // What the ticket printing hands over before each opening.
     struct Opening {
@@ -47,7 +47,7 @@ public:
     void prepare(const Opening &opening);
 
     // Shows the dialog modally, or lets the runner answer instead (tests).
-    using Runner = std::function<Outcome(Spielwahl &)>;
+    using Runner = std::function<Outcome(PrintSettingsDialog &)>;
     void setRunner(Runner runner) { m_runner = std::move(runner); }
     Outcome run();
 

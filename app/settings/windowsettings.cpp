@@ -1,7 +1,4 @@
-// The settings store: what the player set comes back at start-up and goes back at shutdown.
-// The controls are the settings while the program runs; the store is read into them once and
-// written from them once.
-#include "app/mainwindow/mainwindow.h"
+#include "app/settings/windowsettings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -18,7 +15,7 @@
 #include <QScreen>
 #include <QSpinBox>
 
-#include "app/mainwindow/controlnames.h"
+#include "app/language/messagetable.h"
 #include "app/widgets/prompts.h"
 #include "app/settings/settingsnames.h"
 #include "app/settings/settingsstore.h"
@@ -57,8 +54,8 @@ private:
     bool m_ended = false;
 };
 
-QButtonGroup *buttonGroup(const LottoZahlen &window, const StoredControl &stored) {
-    QWidget *group = window.control(stored.control);
+QButtonGroup *buttonGroup(const WindowSettings::ControlLookup &control, const StoredControl &stored) {
+    QWidget *group = control(stored.control);
     return group ? group->findChild<QButtonGroup *>() : nullptr;
 }
 
@@ -77,8 +74,9 @@ void restoreDate(GroupReader &group, const StoredControl &stored, QDateEdit *pic
 // Sets a control from its stored value. Setting a field's text runs its change handling as
 // typing would: a tip field normalises it. An item number an option group does not have selects
 // nothing; the design item stays.
-void restoreControl(GroupReader &group, const LottoZahlen &window, const StoredControl &stored) {
-    QWidget *widget = window.control(stored.control);
+void restoreControl(GroupReader &group, const WindowSettings::ControlLookup &control,
+                    const StoredControl &stored) {
+    QWidget *widget = control(stored.control);
     switch (stored.kind) {
     case StoredKind::CheckBox:
         if (const auto ticked = group.flag(stored.setting))
@@ -98,7 +96,7 @@ void restoreControl(GroupReader &group, const LottoZahlen &window, const StoredC
         break;
     case StoredKind::OptionGroup:
         if (const auto item = group.integer(stored.setting))
-            if (QButtonGroup *buttons = buttonGroup(window, stored))
+            if (QButtonGroup *buttons = buttonGroup(control, stored))
                 if (QAbstractButton *button = buttons->button(*item)) button->setChecked(true);
         break;
     case StoredKind::DatePicker:
@@ -107,9 +105,10 @@ void restoreControl(GroupReader &group, const LottoZahlen &window, const StoredC
     }
 }
 
-void restoreFamily(GroupReader &group, const LottoZahlen &window, std::span<const StoredControl> family) {
+void restoreFamily(GroupReader &group, const WindowSettings::ControlLookup &control,
+                   std::span<const StoredControl> family) {
     for (const StoredControl &stored : family)
-        restoreControl(group, window, stored);
+        restoreControl(group, control, stored);
 }
 
 // The largest size a stored one may give the window: the screen's available area, or the
@@ -123,18 +122,16 @@ QSize largestSize(const QWidget &window) {
 
 // Group 1: the check boxes, the paper format, the window's size and the print offsets. With
 // neither weekday box ticked no draw would count, so both are ticked then.
-void restoreFirstGroup(const SettingsStore &store, LottoZahlen &window) {
+void restoreFirstGroup(const SettingsStore &store, const WindowSettings::ControlLookup &control,
+                       const WindowSettings::Controls &ui, PrintSettings &print, QWidget &window) {
     GroupReader group(store);
     for (const StoredControl &box : storedCheckBoxes()) {
-        restoreControl(group, window, box);
-        const LottoZahlen::Controls &ui = window.ui();
-        if (box.control == QLatin1String(controlname::kWednesday) && !ui.saturday->isChecked() &&
-            !ui.wednesday->isChecked()) {
+        restoreControl(group, control, box);
+        if (control(box.control) == ui.wednesday && !ui.saturday->isChecked() && !ui.wednesday->isChecked()) {
             ui.saturday->setChecked(true);
             ui.wednesday->setChecked(true);
         }
     }
-    PrintSettings &print = window.printSettings();
     if (const auto paper = group.integer(name(settingname::kPaperFormat))) print.paperFormat = *paper;
     const QSize largest = largestSize(window);
     if (const auto height = group.integer(name(settingname::kHeight)))
@@ -159,8 +156,9 @@ void restoreJokers(const SettingsStore &store, JokerNumbers &jokers) {
     }
 }
 
-void saveControl(SettingsStore &store, const LottoZahlen &window, const StoredControl &stored) {
-    QWidget *widget = window.control(stored.control);
+void saveControl(SettingsStore &store, const WindowSettings::ControlLookup &control,
+                 const StoredControl &stored) {
+    QWidget *widget = control(stored.control);
     if (auto *box = qobject_cast<QCheckBox *>(widget))
         store.setFlag(stored.setting, box->isChecked());
     else if (auto *spin = qobject_cast<QSpinBox *>(widget))
@@ -171,13 +169,14 @@ void saveControl(SettingsStore &store, const LottoZahlen &window, const StoredCo
         store.setText(stored.setting, lucky->currentText());
     else if (auto *picker = qobject_cast<QDateEdit *>(widget))
         store.setReal(stored.setting, serialFromDate(picker->date()));
-    else if (QButtonGroup *buttons = buttonGroup(window, stored))
+    else if (QButtonGroup *buttons = buttonGroup(control, stored))
         store.setInteger(stored.setting, buttons->checkedId());
 }
 
-void saveFamily(SettingsStore &store, const LottoZahlen &window, std::span<const StoredControl> family) {
+void saveFamily(SettingsStore &store, const WindowSettings::ControlLookup &control,
+                std::span<const StoredControl> family) {
     for (const StoredControl &stored : family)
-        saveControl(store, window, stored);
+        saveControl(store, control, stored);
 }
 
 void saveJokers(SettingsStore &store, const JokerNumbers &jokers) {
@@ -190,60 +189,68 @@ void saveJokers(SettingsStore &store, const JokerNumbers &jokers) {
 
 } // namespace
 
-void LottoZahlen::restoreSettings() {
+WindowSettings::WindowSettings(ControlLookup control, const Controls &controls, const Values &values,
+                               const MessageTable &messages)
+    : m_control(std::move(control))
+    , m_ui(controls)
+    , m_values(values)
+    , m_messages(messages) {}
+
+int WindowSettings::restore() const {
     const SettingsStore store;
-    restoreFirstGroup(store, *this);
+    restoreFirstGroup(store, m_control, m_ui, *m_values.print, *m_values.window);
     // The option groups are read one by one: a bad one costs only itself.
     for (const StoredControl &group : storedOptionGroups()) {
         GroupReader single(store);
-        restoreControl(single, *this, group);
+        restoreControl(single, m_control, group);
     }
-    // Any stored language index is kept; the language itself decides what an unknown one means.
     GroupReader second(store);
-    m_language = second.integer(name(settingname::kLanguage)).value_or(0);
-    restoreFamily(second, *this, storedSpinners());
-    restoreFamily(second, *this, storedTipFields());
-    restoreFamily(second, *this, storedLuckyBoxes());
-    restoreJokers(store, m_jokers);
+    const int language = second.integer(name(settingname::kLanguage)).value_or(0);
+    restoreFamily(second, m_control, storedSpinners());
+    restoreFamily(second, m_control, storedTipFields());
+    restoreFamily(second, m_control, storedLuckyBoxes());
+    restoreJokers(store, *m_values.jokers);
+    return language;
 }
 
-void LottoZahlen::restoreLateSettings() {
+std::optional<QString> WindowSettings::restoreLate() const {
     const SettingsStore store;
-    if (const auto replay = GroupReader(store).text(name(settingname::kReplay))) m_replayNumber = *replay;
+    std::optional<QString> replay = GroupReader(store).text(name(settingname::kReplay));
     GroupReader fees(store);
-    restoreFamily(fees, *this, storedFees());
+    restoreFamily(fees, m_control, storedFees());
     GroupReader proxy(store);
-    restoreFamily(proxy, *this, storedProxy());
+    restoreFamily(proxy, m_control, storedProxy());
     GroupReader startDate(store);
-    restoreControl(startDate, *this, storedStartDate());
+    restoreControl(startDate, m_control, storedStartDate());
+    return replay;
 }
 
 // The file is replaced as a whole, so a save that fails anywhere leaves the earlier file, every
 // value of it, as it was. A failed save is said in a box (the program closes regardless).
-void LottoZahlen::saveSettings() {
-    // A window whose start-up never ran holds design values, not the player's settings.
-    if (!m_started) return;
+void WindowSettings::save(int language, const QString &replay) const {
+    const QWidget &window = *m_values.window;
+    const PrintSettings &print = *m_values.print;
     SettingsStore store;
-    store.setInteger(name(settingname::kPaperFormat), m_print.paperFormat);
-    store.setText(name(settingname::kReplay), m_replayNumber);
-    saveFamily(store, *this, storedCheckBoxes());
+    store.setInteger(name(settingname::kPaperFormat), print.paperFormat);
+    store.setText(name(settingname::kReplay), replay);
+    saveFamily(store, m_control, storedCheckBoxes());
     // A minimised or maximised size is no size to come back with; the last normal one stays.
-    if (!(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
-        store.setInteger(name(settingname::kHeight), height());
-        store.setInteger(name(settingname::kWidth), width());
+    if (!(window.windowState() & (Qt::WindowMinimized | Qt::WindowMaximized | Qt::WindowFullScreen))) {
+        store.setInteger(name(settingname::kHeight), window.height());
+        store.setInteger(name(settingname::kWidth), window.width());
     }
-    store.setInteger(name(settingname::kLanguage), m_language);
-    store.setInteger(name(settingname::kTop), m_print.top);
-    store.setInteger(name(settingname::kLeft), m_print.left);
+    store.setInteger(name(settingname::kLanguage), language);
+    store.setInteger(name(settingname::kTop), print.top);
+    store.setInteger(name(settingname::kLeft), print.left);
     for (const auto family : {storedOptionGroups(), storedSpinners(), storedTipFields(), storedLuckyBoxes(),
                               storedFees(), storedProxy()})
-        saveFamily(store, *this, family);
-    saveControl(store, *this, storedStartDate());
-    saveJokers(store, m_jokers);
+        saveFamily(store, m_control, family);
+    saveControl(store, m_control, storedStartDate());
+    saveJokers(store, *m_values.jokers);
     if (store.save()) return;
     QString text = m_messages.filled(Msg::SettingsNotSaved, store.saveError());
     if (text.isEmpty()) text = QStringLiteral("The settings could not be saved: ") + store.saveError();
-    Prompts::message(this, windowTitle(), text);
+    Prompts::message(m_values.window, window.windowTitle(), text);
 }
 
 } // namespace quorix

@@ -75,7 +75,7 @@ void writeText(const QString &path, const QByteArray &text) {
 }
 
 // Types a draw into the dialog field by field, the numbers in the order given.
-void typeDraw(LoEingab &dialog, const Draw &draw) {
+void typeDraw(DrawEntryDialog &dialog, const Draw &draw) {
     dialog.dateEdit()->setDate(dateFromSerial(draw.date));
     for (int i = 0; i < 6; ++i)
         dialog.numberSpin(i)->setValue(draw.numbers[static_cast<std::size_t>(i)]);
@@ -104,8 +104,8 @@ struct Session {
         window->SpeedButton5Click();
     }
     // Clicks "Eingeben"; the dialog, once open, gets `fill` and is closed with OK or Abbrechen.
-    void enter(const std::function<void(LoEingab &)> &fill, bool ok = true) {
-        LoEingab &dialog = window->drawEntryDialog();
+    void enter(const std::function<void(DrawEntryDialog &)> &fill, bool ok = true) {
+        DrawEntryDialog &dialog = window->drawEntryDialog();
         bool opened = false;
         QTimer::singleShot(0, &dialog, [&] {
             opened = dialog.isVisible();
@@ -230,7 +230,7 @@ void DrawEntryTest::dialogStartsFromTheBaseDraw() {
     int replay = -1;
     QDate date;
     s.enter(
-        [&](LoEingab &d) {
+        [&](DrawEntryDialog &d) {
             date = d.dateEdit()->date();
             for (int i = 0; i < 6; ++i)
                 numbers[static_cast<std::size_t>(i)] = d.numberSpin(i)->value();
@@ -250,7 +250,7 @@ void DrawEntryTest::dialogStartsFromTheBaseDraw() {
     // earlier entry is filled anew.
     s.window->control<QDateEdit>(u"DateTimePicker1"_s)->setDate(QDate(2024, 3, 7));
     s.enter(
-        [&](LoEingab &d) {
+        [&](DrawEntryDialog &d) {
             date = d.dateEdit()->date();
             joker.clear();
             for (int i = 0; i < 6; ++i)
@@ -272,7 +272,7 @@ void DrawEntryTest::entryPlacesTheDraw() {
     const EntryCase &c = entryCases()[static_cast<std::size_t>(index)];
     Session s(c.history);
     if (c.shown) s.show(c.shown);
-    s.enter([&](LoEingab &d) { typeDraw(d, c.typed); });
+    s.enter([&](DrawEntryDialog &d) { typeDraw(d, c.typed); });
     QCOMPARE(s.draws(), c.expected);
     QCOMPARE(s.currentDate(), QString::fromLatin1(c.currentAfter));
     QVERIFY(!QFile::exists(drawFilePath(s.home) + u"~"_s));
@@ -283,7 +283,7 @@ void DrawEntryTest::abortLeavesTheFile() {
     Session s(fourDraws());
     s.show("2024-03-06");
     const QByteArray before = fileBytes(drawFilePath(s.home));
-    s.enter([](LoEingab &d) { typeDraw(d, typedOn("2024-03-08")); }, false);
+    s.enter([](DrawEntryDialog &d) { typeDraw(d, typedOn("2024-03-08")); }, false);
     QCOMPARE(fileBytes(drawFilePath(s.home)), before);
     // The display is refreshed on the base draw all the same.
     QCOMPARE(s.currentDate(), u"2024-03-06"_s);
@@ -294,7 +294,7 @@ void DrawEntryTest::jokerNotADigitIsRefused() {
         Session s(fourDraws());
         s.show("2024-03-06");
         const QByteArray before = fileBytes(drawFilePath(s.home));
-        s.enter([&](LoEingab &d) {
+        s.enter([&](DrawEntryDialog &d) {
             typeDraw(d, typedOn("2024-03-08"));
             d.jokerField(2)->setText(text); // past the field's validator, as a paste could
         });
@@ -303,14 +303,14 @@ void DrawEntryTest::jokerNotADigitIsRefused() {
         QCOMPARE(s.prompts.asked().front().text, s.window->message(Msg::JokerNotDigit));
         QVERIFY(!heldOpen(drawFilePath(s.home)));
         // The file is free for the next writer.
-        s.enter([](LoEingab &d) { typeDraw(d, typedOn("2024-03-08")); });
+        s.enter([](DrawEntryDialog &d) { typeDraw(d, typedOn("2024-03-08")); });
         QCOMPARE(s.draws(), inserted(fourDraws(), 2, storedOn("2024-03-08")));
     }
 }
 
 void DrawEntryTest::dialogFollowsTheLanguage() {
     Session s(fourDraws());
-    LoEingab &dialog = s.window->drawEntryDialog();
+    DrawEntryDialog &dialog = s.window->drawEntryDialog();
     QVERIFY(s.window->selectLanguage(1));
     QCOMPARE(dialog.windowTitle(), u"Enter the numbers of the draw"_s);
     QCOMPARE(dialog.abortButton()->text(), u"Cancel"_s);

@@ -11,7 +11,7 @@
 
 #include "app/mainwindow/mainwindow.h"
 #include "app/online/scriptupdate.h"
-#include "app/history/windowupdate.h"
+#include "app/history/drawupdater.h"
 #include "appfixture.h"
 #include "core/history/drawfile.h"
 #include "rawserver.h"
@@ -68,7 +68,7 @@ struct Session {
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.ui().server->setText(server);
-        window.drawUpdate().setToday(*parseIsoDate(today));
+        window.setToday([day = *parseIsoDate(today)] { return day; });
         window.showPage(LottoZahlen::Page::Database);
     }
     std::vector<Draw> draws() const { return *window.drawFile().readAll(); }
@@ -108,7 +108,7 @@ void UpdateTest::bringsTheHistoryUpToDate() {
     QVERIFY(server.port() > 0);
     Session s(server.address());
     bool busyWhileAppending = false;
-    connect(&s.window.drawUpdate(), &WindowUpdate::drawAppended, this, [&s, &busyWhileAppending] {
+    connect(&s.window.drawUpdate(), &DrawUpdater::drawAppended, this, [&s, &busyWhileAppending] {
         const LottoZahlen::Controls &ui = s.window.ui();
         busyWhileAppending =
             !ui.update->isEnabled() && !ui.sheetUpdate->isEnabled() && ui.stopUpdate->isVisible();
@@ -137,7 +137,7 @@ void UpdateTest::menuKeyAndDrawPanelStartIt() {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(s.draws().size(), 3u);
-    s.window.drawUpdate().setToday(*parseIsoDate("2014-04-17"));
+    s.window.setToday([] { return *parseIsoDate("2014-04-17"); });
     s.window.showPage(LottoZahlen::Page::TipSheet);
     QTest::mouseClick(s.window.ui().sheetUpdate, Qt::LeftButton);
     QCOMPARE(s.draws(), kServerHistory);
@@ -148,7 +148,7 @@ void UpdateTest::stopEndsBetweenRequests() {
     LocalServer server;
     Session s(server.address());
     QString shownWhenStopped;
-    connect(&s.window.drawUpdate(), &WindowUpdate::drawAppended, this, [&s, &shownWhenStopped] {
+    connect(&s.window.drawUpdate(), &DrawUpdater::drawAppended, this, [&s, &shownWhenStopped] {
         shownWhenStopped = s.window.ui().drawLine->text();
         QTest::mouseClick(s.window.ui().stopUpdate, Qt::LeftButton);
     });
@@ -220,7 +220,7 @@ void UpdateTest::statusesAreShownAndTheUpdateGoesOn() {
     LocalServer server({u"--status-for"_s, u"2014-04-09=404"_s});
     Session s(server.address(), "2014-04-19");
     QStringList progress;
-    connect(&s.window.drawUpdate(), &WindowUpdate::drawAppended, this,
+    connect(&s.window.drawUpdate(), &DrawUpdater::drawAppended, this,
             [&s, &progress] { progress << s.status(0); });
     s.clickUpdate();
     s.verifyIdle();

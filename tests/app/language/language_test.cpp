@@ -81,7 +81,7 @@ Exported exportWindow(LottoZahlen &window) {
     QTemporaryDir dir;
     const QString path = dir.filePath(u"export.txt"_s);
     window.setFileChooser([&](bool save, const QString &) { return save ? path : QString(); });
-    window.Export1Click();
+    window.language().exportTexts();
     window.setFileChooser({});
     return {readBytes(path), readBytes(path + u".trans"_s)};
 }
@@ -271,7 +271,7 @@ void LanguageTest::translationReplacesCaptionsAndHints() {
     const QString base = dir.filePath(u"bezeichch.txt"_s);
     writeBytes(base, crlfLines(fixtureBase()));
     writeBytes(base + u".en"_s, crlfLines(fixtureTranslation()));
-    w.DateiLaden1Click(base, u"en"_s);
+    w.language().loadTexts(base, u"en"_s);
 
     QCOMPARE(w.windowTitle(), u"Window"_s);
     QCOMPARE(w.action(u"Berechnen1"_s)->text(), u"&Compute"_s);
@@ -304,7 +304,7 @@ void LanguageTest::withoutTranslationTheBaseTextsApply() {
     QTemporaryDir dir;
     const QString base = dir.filePath(u"bezeichch.txt"_s);
     writeBytes(base, crlfLines(fixtureBase()));
-    w.DateiLaden1Click(base, u"sp"_s);
+    w.language().loadTexts(base, u"sp"_s);
     QCOMPARE(w.windowTitle(), u"Fenster"_s);
     QCOMPARE(textOf(w, "SpeedButton15"), u"Sichern"_s);
     QCOMPARE(hintOf(w, "SpeedButton15"), u"Tipps sichern"_s);
@@ -312,7 +312,7 @@ void LanguageTest::withoutTranslationTheBaseTextsApply() {
     QCOMPARE(w.control<QCheckBox>(u"CheckBox2"_s)->text(), u"Oft gezogen"_s);
 
     // A missing base file changes nothing.
-    w.DateiLaden1Click(dir.filePath(u"missing.txt"_s), u"sp"_s);
+    w.language().loadTexts(dir.filePath(u"missing.txt"_s), u"sp"_s);
     QCOMPARE(textOf(w, "SpeedButton15"), u"Sichern"_s);
 }
 
@@ -340,7 +340,7 @@ void LanguageTest::searchReachesElevenEntries() {
     LottoZahlen w;
     QTemporaryDir dir;
     writeBytes(dir.filePath(u"b.txt"_s), crlfLines(base));
-    w.DateiLaden1Click(dir.filePath(u"b.txt"_s), u"de"_s);
+    w.language().loadTexts(dir.filePath(u"b.txt"_s), u"de"_s);
     QCOMPARE(textOf(w, "SpeedButton15") == u"Sichern"_s, saveTranslated);
     QCOMPARE(textOf(w, "Loeschen") == u"Leeren"_s, clearTranslated);
 }
@@ -431,7 +431,7 @@ void LanguageTest::exportReloadsAsBaseFile() {
     w.control<QLabel>(u"ResultHeading"_s)->setText(u"changed"_s);
     QTemporaryDir dir;
     writeBytes(dir.filePath(u"b.txt"_s), exported.base);
-    w.DateiLaden1Click(dir.filePath(u"b.txt"_s), u"xx"_s);
+    w.language().loadTexts(dir.filePath(u"b.txt"_s), u"xx"_s);
     QCOMPARE(textOf(w, "SpeedButton15"), before);
     QCOMPARE(hintOf(w, "Edit85"), hintBefore);
     // A line break would have shifted every later entry; it is written as a blank.
@@ -439,7 +439,7 @@ void LanguageTest::exportReloadsAsBaseFile() {
 
     // Cancelling the dialog writes nothing.
     w.setFileChooser([](bool, const QString &) { return QString(); });
-    w.Export1Click();
+    w.language().exportTexts();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1);
 }
 
@@ -482,7 +482,7 @@ void LanguageTest::hostileFilesLoadWithoutHarm() {
     const QString path = dir.filePath(u"b.txt"_s);
     writeBytes(path, base);
     if (!translation.isEmpty()) writeBytes(path + u".en"_s, translation);
-    w.DateiLaden1Click(path, u"en"_s);
+    w.language().loadTexts(path, u"en"_s);
     QCOMPARE(textOf(w, "SpeedButton15"), saveCaption);
     QCOMPARE(textOf(w, "Loeschen"), u"Löschen"_s);
 }

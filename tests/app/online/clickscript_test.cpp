@@ -22,7 +22,7 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/online/scriptchoicedialog.h"
 #include "app/widgets/uihelpers.h"
-#include "app/online/windowonline.h"
+#include "app/online/onlinehandover.h"
 #include "appfixture.h"
 
 using namespace quorix;
@@ -61,7 +61,7 @@ QJsonObject readJson(const QString &path) {
 }
 
 // Runs `act` on the dialog once its modal loop runs; a dialog that never shows is left alone.
-void whenShown(Scriptwahl &dialog, std::function<void(Scriptwahl &)> act) {
+void whenShown(ScriptChoiceDialog &dialog, std::function<void(ScriptChoiceDialog &)> act) {
     QTimer::singleShot(0, &dialog, [&dialog, act = std::move(act)] {
         if (dialog.isVisible()) act(dialog);
     });
@@ -148,8 +148,8 @@ private:
         m_window = std::make_unique<LottoZahlen>();
         m_window->show();
         if (!QTest::qWaitForWindowExposed(m_window.get())) qFatal("window not exposed");
-        WindowOnline &online = m_window->online();
-        online.setToday(serialFromYmd(2026, 8, 19));
+        m_window->setToday([] { return serialFromYmd(2026, 8, 19); });
+        OnlineHandover &online = m_window->online();
         online.setAddressOpener([this](const QUrl &address) { m_opened << address; });
         // No test asks the real web site.
         online.setFetcher([this](const QUrl &url) {
@@ -201,7 +201,7 @@ void ClickScriptTest::handsTheTipsToTheAutomationProgram() {
     window.ticketDays().saturday = true;
     window.jokerNumbers().tickets[1].enabled = true;
 
-    whenShown(window.online().dialog(), [](Scriptwahl &dialog) {
+    whenShown(window.online().dialog(), [](ScriptChoiceDialog &dialog) {
         // The only script is proposed; ZAHL1 is left empty.
         QCOMPARE(dialog.scriptBox()->count(), 1);
         dialog.text1Field()->setText(u"spieler eins"_s);
@@ -217,7 +217,7 @@ void ClickScriptTest::handsTheTipsToTheAutomationProgram() {
     QCOMPARE(arguments,
              (QStringList{u"START"_s, filledScript(), u"0"_s, u"spieler eins"_s, u"7"_s, kPassword}));
     QVERIFY(m_prompts->asked().empty());
-    QCOMPARE(m_fetched, QStringList{QString::fromLatin1(WindowOnline::kDefaultScriptSite) +
+    QCOMPARE(m_fetched, QStringList{QString::fromLatin1(OnlineHandover::kDefaultScriptSite) +
                                     u"/scripts/SwissLotto.zqs.txt"_s});
 
     // The choice is kept for the next time, privately, and the installation's folder untouched.
@@ -229,19 +229,19 @@ void ClickScriptTest::handsTheTipsToTheAutomationProgram() {
     QCOMPARE(stored.value(u"SwissLottoZahl2"_s).toString(), u"7"_s);
     QCOMPARE(stored.value(u"SwissLottoText2"_s).toString(), kPassword);
     QVERIFY(isPrivate(settingsFile()));
-    const KlickwerkSettings back = KlickwerkSettings::load(settingsFile());
+    const AutomationSettings back = AutomationSettings::load(settingsFile());
     QCOMPARE(back.text2, kPassword);
     QCOMPARE(back.folder, m_program.path());
 
     // Cancel stores nothing, starts nothing; the dialog came back with the stored values.
     QFile::remove(recorded());
-    whenShown(window.online().dialog(), [](Scriptwahl &dialog) {
+    whenShown(window.online().dialog(), [](ScriptChoiceDialog &dialog) {
         QCOMPARE(dialog.text2Field()->text(), kPassword);
         dialog.text2Field()->setText(u"other"_s);
         QTest::mouseClick(dialog.cancelButton(), Qt::LeftButton);
     });
     click("OnlineTipp");
-    QCOMPARE(KlickwerkSettings::load(settingsFile()).text2, kPassword);
+    QCOMPARE(AutomationSettings::load(settingsFile()).text2, kPassword);
     QVERIFY(!QFileInfo::exists(recorded()));
 }
 
@@ -258,8 +258,8 @@ void ClickScriptTest::secondRunOfTheDayReplacesTheScript() {
     });
     const auto run = [&] {
         whenShown(window.online().dialog(),
-                  [](Scriptwahl &d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); });
-        window.OnlineTippClick();
+                  [](ScriptChoiceDialog &d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); });
+        window.online().handOver();
     };
     // Before the print settings were ever opened, no day is ticked; empty rows give "" and "-".
     run();
@@ -312,7 +312,7 @@ void ClickScriptTest::offersTheInstallationWhenTheProgramIsMissing() {
     quorix.insert(u"KlickwerkServer"_s, u"http://127.0.0.1:9/mirror/"_s);
     writeFile(m_home->settingsFile(), QJsonDocument(quorix).toJson());
     m_prompts->answer(true);
-    start().OnlineTippClick();
+    start().online().handOver();
     QCOMPARE(m_opened.last(), QUrl(u"http://127.0.0.1:9/mirror/dateien/navirunp.exe"_s));
 }
 
@@ -324,30 +324,32 @@ void ClickScriptTest::fileErrorsStartNothing() {
     window.online().setStarter([&](const QString &, const QStringList &) { return ++started, true; });
     struct Case {
         const char *what;
-        std::function<void(Scriptwahl &)> choose;
+        std::function<void(ScriptChoiceDialog &)> choose;
         QString mentions;
     };
     const QString good = script("good.zqs", "[Z1_1]\n");
     const QString unencodable = script("arrow.zqs", "weiter \xE2\x86\x92\n");
     const Case cases[] = {
         // No "Tipps" folder: it is not made, the file error is shown.
-        {"no Tipps folder", [&](Scriptwahl &d) { d.scriptBox()->setEditText(good); }, u"Tipps"_s},
-        {"empty script path", [](Scriptwahl &d) { d.scriptBox()->setEditText(QString()); }, QString()},
-        {"missing script", [&](Scriptwahl &d) { d.scriptBox()->setEditText(home(u"Script/gone.zqs"_s)); },
+        {"no Tipps folder", [&](ScriptChoiceDialog &d) { d.scriptBox()->setEditText(good); }, u"Tipps"_s},
+        {"empty script path", [](ScriptChoiceDialog &d) { d.scriptBox()->setEditText(QString()); },
+         QString()},
+        {"missing script",
+         [&](ScriptChoiceDialog &d) { d.scriptBox()->setEditText(home(u"Script/gone.zqs"_s)); },
          u"gone.zqs"_s},
-        {"script is a folder", [&](Scriptwahl &d) { d.scriptBox()->setEditText(home(u"Script"_s)); },
+        {"script is a folder", [&](ScriptChoiceDialog &d) { d.scriptBox()->setEditText(home(u"Script"_s)); },
          u"Script"_s},
-        {"character without a byte", [&](Scriptwahl &d) { d.scriptBox()->setEditText(unencodable); },
+        {"character without a byte", [&](ScriptChoiceDialog &d) { d.scriptBox()->setEditText(unencodable); },
          u"U+2192"_s},
     };
     for (const Case &c : cases) {
         if (QByteArray(c.what) != "no Tipps folder") QDir().mkpath(home(u"Tipps"_s));
-        whenShown(window.online().dialog(), [&c](Scriptwahl &d) {
+        whenShown(window.online().dialog(), [&c](ScriptChoiceDialog &d) {
             c.choose(d);
             QTest::mouseClick(d.okButton(), Qt::LeftButton);
         });
         const std::size_t asked = m_prompts->asked().size();
-        window.OnlineTippClick();
+        window.online().handOver();
         QVERIFY2(m_prompts->asked().size() == asked + 1, c.what);
         QVERIFY2(m_prompts->asked().back().text.contains(c.mentions),
                  qPrintable(m_prompts->asked().back().text));
@@ -356,7 +358,7 @@ void ClickScriptTest::fileErrorsStartNothing() {
     }
     QCOMPARE(started, 0);
     // The values were stored all the same.
-    QCOMPARE(KlickwerkSettings::load(settingsFile()).script, unencodable);
+    QCOMPARE(AutomationSettings::load(settingsFile()).script, unencodable);
 }
 
 void ClickScriptTest::overlongCommandIsRefused() {
@@ -367,11 +369,11 @@ void ClickScriptTest::overlongCommandIsRefused() {
     LottoZahlen &window = start();
     int started = 0;
     window.online().setStarter([&](const QString &, const QStringList &) { return ++started, true; });
-    whenShown(window.online().dialog(), [](Scriptwahl &d) {
+    whenShown(window.online().dialog(), [](ScriptChoiceDialog &d) {
         d.text2Field()->setText(QString(1024, u'p'));
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     });
-    window.OnlineTippClick();
+    window.online().handOver();
     QCOMPARE(m_prompts->asked().size(), std::size_t{1});
     QCOMPARE(m_prompts->asked().back().text, window.message(Msg::KlickwerkCommandTooLong));
     QVERIFY(!QFileInfo::exists(filledScript()));
@@ -379,7 +381,7 @@ void ClickScriptTest::overlongCommandIsRefused() {
 }
 
 void ClickScriptTest::dialogListsTheScriptFolder() {
-    Scriptwahl dialog;
+    ScriptChoiceDialog dialog;
     QTemporaryDir folder;
     for (const char *name : {"b.zqs", "a.zqs", "c.ZQS", "note.txt", ".hidden.zqs"})
         writeFile(QDir(folder.path()).filePath(QString::fromLatin1(name)), "x");
@@ -397,7 +399,7 @@ void ClickScriptTest::dialogListsTheScriptFolder() {
     // Nothing chosen yet: the last script listed is proposed. Empty ZAHLs become "0" on closing,
     // also with Cancel.
     dialog.setValues({QString(), QString(), u"t1"_s, u" "_s, u"t2"_s});
-    whenShown(dialog, [](Scriptwahl &d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); });
+    whenShown(dialog, [](ScriptChoiceDialog &d) { QTest::mouseClick(d.cancelButton(), Qt::LeftButton); });
     QCOMPARE(dialog.exec(), int(QDialog::Rejected));
     QStringList listed;
     for (int i = 0; i < dialog.scriptBox()->count(); ++i)
@@ -408,14 +410,14 @@ void ClickScriptTest::dialogListsTheScriptFolder() {
     QCOMPARE(dialog.values().zahl2, u" "_s); // a blank is a value
 
     // A chosen script stays chosen, also one outside the folder; the browse button starts there.
-    whenShown(dialog, [](Scriptwahl &d) {
+    whenShown(dialog, [](ScriptChoiceDialog &d) {
         QTest::mouseClick(d.browseButton(), Qt::LeftButton);
         QTest::mouseClick(d.okButton(), Qt::LeftButton);
     });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(chooserStarts, QStringList{folder.path()});
     QCOMPARE(dialog.values().script, u"/elsewhere/mine.zqs"_s);
-    whenShown(dialog, [](Scriptwahl &d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); });
+    whenShown(dialog, [](ScriptChoiceDialog &d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); });
     dialog.exec();
     QCOMPARE(dialog.values().script, u"/elsewhere/mine.zqs"_s);
 }
@@ -479,12 +481,12 @@ void ClickScriptTest::scriptUpdateReplacesOnlyAnOlderLocalScript() {
     QCOMPARE(readFile(local), QByteArray("old\r\n"));
 
     // Through the dialog's OK, with its own fetcher: the update runs before it closes.
-    Scriptwahl dialog;
+    ScriptChoiceDialog dialog;
     dialog.setUpdateBase(server.base());
     dialog.setFetcher(fetch);
     dialog.setValues({local, u"1"_s, {}, u"2"_s, {}});
     server.answer(200, newer, localTime.addSecs(3600));
-    whenShown(dialog, [](Scriptwahl &d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); });
+    whenShown(dialog, [](ScriptChoiceDialog &d) { QTest::mouseClick(d.okButton(), Qt::LeftButton); });
     QCOMPARE(dialog.exec(), int(QDialog::Accepted));
     QCOMPARE(readFile(local), newer);
 }

@@ -25,6 +25,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
+// The day the tests print on: a Thursday, whatever the clock says.
+const DaySerial kToday = serialFromYmd(2024, 3, 14);
+
 const std::vector<Draw> kHistory = {
     makeDraw("2024-03-09", {2, 11, 19, 24, 33, 38}, 0, 1, 3, {1, 2, 3, 4, 5, 6}),
     makeDraw("2024-03-13", {3, 11, 17, 25, 33, 40}, 8, 5, 7, {4, 8, 2, 9, 1, 5}),
@@ -48,14 +51,16 @@ struct Printing {
     explicit Printing(TempHome &folder)
         : home(folder) {
         home.writeDraws(kHistory);
-        window.setTicketPreview([this](const TicketPage &page) { previews.push_back(page); });
-        window.setOnlineRoute([this] { ++onlineRuns; });
+        window.setToday([] { return kToday; });
+        window.printing().setPreview([this](const TicketPage &page) { previews.push_back(page); });
+        window.printing().setOnlineRoute([this] { ++onlineRuns; });
         window.show();
     }
-    Spielwahl &dialog() { return window.printDialog(); }
+    PrintSettingsDialog &dialog() { return window.printDialog(); }
     // The dialog answers with `outcome` after `change` has worked on it.
-    void answer(Spielwahl::Outcome outcome, const std::function<void(Spielwahl &)> &change = {}) {
-        dialog().setRunner([outcome, change](Spielwahl &d) {
+    void answer(PrintSettingsDialog::Outcome outcome,
+                const std::function<void(PrintSettingsDialog &)> &change = {}) {
+        dialog().setRunner([outcome, change](PrintSettingsDialog &d) {
             if (change) change(d);
             return outcome;
         });
@@ -63,7 +68,7 @@ struct Printing {
 };
 
 bool todayIsForSaturday() {
-    return ticketForSaturday(serialFromDate(QDate::currentDate()));
+    return ticketForSaturday(kToday);
 }
 
 } // namespace
@@ -101,7 +106,7 @@ void PrintTest::dialogButtonsEndItAsTheySay() {
     QFETCH(int, onlineRuns);
     TempHome home;
     Printing p(home);
-    Spielwahl &dialog = p.dialog();
+    PrintSettingsDialog &dialog = p.dialog();
     bool shown = false;
     QTimer::singleShot(0, &dialog, [&] {
         shown = dialog.isVisible();
@@ -110,7 +115,7 @@ void PrintTest::dialogButtonsEndItAsTheySay() {
         else
             dialog.findChild<QPushButton *>(button)->click();
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QVERIFY(shown);
     QVERIFY(!dialog.isVisible());
     QCOMPARE(int(p.previews.size()), previews);
@@ -124,7 +129,7 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
     fillRow(p.window, 1, {u"8"_s}, u"-"_s);
     fillRow(p.window, 4, {u"7"_s, u"9"_s, u"13"_s, u"20"_s, u"31"_s, u"40"_s}, u"6"_s);
     bool presetForToday = false;
-    p.answer(Spielwahl::Outcome::Ok, [&](Spielwahl &d) {
+    p.answer(PrintSettingsDialog::Outcome::Ok, [&](PrintSettingsDialog &d) {
         // Opened with the stored offsets and paper, one day ticked by today's weekday.
         presetForToday = d.saturdayBox()->isChecked() == todayIsForSaturday() &&
                          d.wednesdayBox()->isChecked() != todayIsForSaturday() &&
@@ -137,7 +142,7 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
         d.wednesdayBox()->setChecked(true);
         d.jokerBox(1)->setChecked(true);
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QVERIFY(presetForToday);
     QCOMPARE(int(p.previews.size()), 1);
     const TicketPage &page = p.previews.front();
@@ -158,23 +163,24 @@ void PrintTest::okPreviewsTheSheetOnTheChosenPaper() {
     QVERIFY(p.prompts.asked().empty());
 
     // The next opening shows what OK kept, and A4 comes out upright.
-    p.answer(Spielwahl::Outcome::Ok, [&](Spielwahl &d) {
+    p.answer(PrintSettingsDialog::Outcome::Ok, [&](PrintSettingsDialog &d) {
         presetForToday =
             d.topSpin()->value() == 40 && d.paperList()->currentIndex() == 3 && d.jokerBox(1)->isChecked();
         d.paperList()->setCurrentIndex(0);
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     QVERIFY(presetForToday);
     QCOMPARE(p.previews.back().layout.orientation(), QPageLayout::Portrait);
     QCOMPARE(p.previews.back().layout.fullRect(QPageLayout::Millimeter).size().toSize(), QSize(210, 297));
 }
 
 void PrintTest::abortAndOnlineKeepTheStoredSettings() {
-    for (const Spielwahl::Outcome outcome : {Spielwahl::Outcome::Abort, Spielwahl::Outcome::Online}) {
+    for (const PrintSettingsDialog::Outcome outcome :
+         {PrintSettingsDialog::Outcome::Abort, PrintSettingsDialog::Outcome::Online}) {
         TempHome home;
         Printing p(home);
         fillRow(p.window, 0, {u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s}, u"-"_s);
-        p.answer(outcome, [](Spielwahl &d) {
+        p.answer(outcome, [](PrintSettingsDialog &d) {
             d.topSpin()->setValue(99);
             d.leftSpin()->setValue(1);
             d.paperList()->setCurrentIndex(2);
@@ -182,9 +188,9 @@ void PrintTest::abortAndOnlineKeepTheStoredSettings() {
             d.saturdayBox()->setChecked(false);
             d.wednesdayBox()->setChecked(false);
         });
-        p.window.SpeedButton12Click();
+        p.window.printing().printTicket();
         QVERIFY(p.previews.empty());
-        QCOMPARE(p.onlineRuns, outcome == Spielwahl::Outcome::Online ? 1 : 0);
+        QCOMPARE(p.onlineRuns, outcome == PrintSettingsDialog::Outcome::Online ? 1 : 0);
         QCOMPARE(p.window.printSettings(), PrintSettings{});
         // What the player ticked stays in the dialog, for the check and the click scripts.
         QVERIFY(p.window.jokerNumbers().tickets[2].enabled);
@@ -195,7 +201,7 @@ void PrintTest::abortAndOnlineKeepTheStoredSettings() {
 void PrintTest::costFollowsTheBoxes() {
     TempHome home;
     Printing p(home);
-    Spielwahl &d = p.dialog();
+    PrintSettingsDialog &d = p.dialog();
     const auto costOf = [&] { return d.costLabel()->text().section(u' ', 0, 0); };
     d.prepare({{3, 2}, {}, 0, std::nullopt});
     d.saturdayBox()->setChecked(true);
@@ -226,8 +232,9 @@ void PrintTest::costFollowsTheBoxes() {
     for (int j = 0; j < 3; ++j)
         d.jokerBox(j)->setChecked(false);
     QString shown;
-    p.answer(Spielwahl::Outcome::Abort, [&](Spielwahl &dialog) { shown = dialog.costLabel()->text(); });
-    p.window.SpeedButton12Click();
+    p.answer(PrintSettingsDialog::Outcome::Abort,
+             [&](PrintSettingsDialog &dialog) { shown = dialog.costLabel()->text(); });
+    p.window.printing().printTicket();
     QCOMPARE(shown.section(u' ', 0, 0), u"4,00"_s);
 }
 
@@ -256,9 +263,9 @@ void PrintTest::sheetsTheTicketCannotTakeStopBeforeThePreview() {
     fillRow(p.window, 0, {u"1"_s}, u"-"_s);
     for (const Case &c : cases) {
         fillRow(p.window, c.row, c.numbers, c.lucky);
-        p.answer(Spielwahl::Outcome::Ok, [](Spielwahl &d) { d.topSpin()->setValue(60); });
+        p.answer(PrintSettingsDialog::Outcome::Ok, [](PrintSettingsDialog &d) { d.topSpin()->setValue(60); });
         const std::size_t asked = p.prompts.asked().size();
-        p.window.SpeedButton12Click();
+        p.window.printing().printTicket();
         QVERIFY(p.previews.empty());
         QCOMPARE(p.prompts.asked().size(), asked + 1);
         QCOMPARE(p.prompts.asked().back().text, c.message);
@@ -275,15 +282,17 @@ void PrintTest::testPictureOnlyWhenTicked() {
     picture.fill(Qt::gray);
     QVERIFY(picture.save(QDir(p.home.path()).filePath(u"SCHEIN.JPG"_s), "JPG"));
     for (const bool ticked : {false, true, false}) {
-        p.answer(Spielwahl::Outcome::Ok, [ticked](Spielwahl &d) { d.testPictureBox()->setChecked(ticked); });
-        p.window.SpeedButton12Click();
+        p.answer(PrintSettingsDialog::Outcome::Ok,
+                 [ticked](PrintSettingsDialog &d) { d.testPictureBox()->setChecked(ticked); });
+        p.window.printing().printTicket();
         QCOMPARE(p.previews.back().picture.isNull(), !ticked);
     }
     QCOMPARE(p.previews[1].picture.size(), QSize(40, 30));
     // A picture that has gone since is not reported; the page keeps the one it had.
     QVERIFY(QFile::remove(QDir(p.home.path()).filePath(u"SCHEIN.JPG"_s)));
-    p.answer(Spielwahl::Outcome::Ok, [](Spielwahl &d) { d.testPictureBox()->setChecked(true); });
-    p.window.SpeedButton12Click();
+    p.answer(PrintSettingsDialog::Outcome::Ok,
+             [](PrintSettingsDialog &d) { d.testPictureBox()->setChecked(true); });
+    p.window.printing().printTicket();
     QCOMPARE(p.previews.back().picture.size(), QSize(40, 30));
     QVERIFY(p.prompts.asked().empty());
 }
@@ -294,7 +303,7 @@ void PrintTest::jokerNumbersReachTheCheckAndTheSettings() {
     TempHome home;
     {
         Printing p(home);
-        p.answer(Spielwahl::Outcome::Abort, [](Spielwahl &d) {
+        p.answer(PrintSettingsDialog::Outcome::Abort, [](PrintSettingsDialog &d) {
             d.jokerBox(1)->setChecked(true);
             const int digits[] = {4, 8, 2, 9, 1, 5};
             for (int i = 0; i < 6; ++i)
@@ -302,7 +311,7 @@ void PrintTest::jokerNumbersReachTheCheckAndTheSettings() {
             d.jokerBox(0)->setChecked(true);
             d.jokerDigit(0, 5)->setValue(7);
         });
-        p.window.SpeedButton12Click();
+        p.window.printing().printTicket();
         p.window.Komplettcheck();
         QCOMPARE(p.window.ui().replay->text(), u"Joker2: 482915"_s);
         QVERIFY(p.window.close());
@@ -327,7 +336,7 @@ void PrintTest::jokerButtonsSearchAndMakeNumbers() {
     p.window.setTipParameters(parameters);
     std::array<int, 6> made{};
     int level = -1;
-    p.answer(Spielwahl::Outcome::Abort, [&](Spielwahl &d) {
+    p.answer(PrintSettingsDialog::Outcome::Abort, [&](PrintSettingsDialog &d) {
         const int drawn[] = {4, 8, 2, 9, 1, 5};
         for (int i = 0; i < 6; ++i) {
             d.jokerDigit(0, i)->setValue(drawn[i]);
@@ -342,7 +351,7 @@ void PrintTest::jokerButtonsSearchAndMakeNumbers() {
             made[static_cast<std::size_t>(i)] = d.jokerDigit(1, i)->value();
         level = d.jokerLevel();
     });
-    p.window.SpeedButton12Click();
+    p.window.printing().printTicket();
     const auto &asked = p.prompts.asked();
     QCOMPARE(int(asked.size()), 3);
     QCOMPARE(asked[0].text, u"LosNr. wurde am 13.03.2024 als Joker gezogen"_s);
@@ -393,10 +402,10 @@ void PrintTest::commandLinePrintsAndCloses() {
         LottoZahlen window;
         QString loaded;
         int runs = 0;
-        window.printDialog().setRunner([&](Spielwahl &) {
+        window.printDialog().setRunner([&](PrintSettingsDialog &) {
             ++runs;
             loaded = window.tipField(0, 0)->text() + u" "_s + window.luckyBox(0)->currentText();
-            return Spielwahl::Outcome::Abort;
+            return PrintSettingsDialog::Outcome::Abort;
         });
         window.setCommandLine({c.mode, c.goodFile ? path : path + u".missing"_s});
         window.show();

@@ -1,13 +1,14 @@
 // The click scripts for the browser-automation program.
-#include "app/online/windowonline.h"
+#include "app/online/onlinehandover.h"
 
+#include <QAbstractButton>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
 
 #include "app/online/automationsettings.h"
-#include "app/mainwindow/mainwindow.h"
+#include "app/language/messagetable.h"
 #include "app/widgets/prompts.h"
 #include "app/online/scriptchoicedialog.h"
 #include "app/settings/settingsnames.h"
@@ -33,31 +34,37 @@ std::string local(const QString &text) {
 
 } // namespace
 
-void LottoZahlen::OnlineTippClick() {
-    m_online->AutoWebScript();
-}
-
-WindowOnline::WindowOnline(LottoZahlen &window)
+OnlineHandover::OnlineHandover(QWidget &window, QAbstractButton *button, const MessageTable &messages,
+                               const JokerNumbers &jokers, Sources sources, Today today)
     : QObject(&window)
     , m_window(window)
-    , m_dialog(new Scriptwahl(&window))
+    , m_messages(messages)
+    , m_jokers(jokers)
+    , m_sources(std::move(sources))
+    , m_today(std::move(today))
+    , m_dialog(new ScriptChoiceDialog(&window))
     , m_start([](const QString &program, const QStringList &arguments) {
         return QProcess::startDetached(program, arguments);
     })
     , m_open([](const QUrl &address) { QDesktopServices::openUrl(address); }) {
-    window.registerWindow(m_dialog);
     m_dialog->setFetcher([](const QUrl &url) { return ScriptUpdate::fetch(url); });
+    if (button) connect(button, &QAbstractButton::clicked, this, &OnlineHandover::handOver);
 }
 
-WindowOnline::~WindowOnline() = default;
+QString OnlineHandover::message(Msg message) const {
+    return m_messages.text(message);
+}
 
-void WindowOnline::setFetcher(ScriptFetcher fetcher) {
+OnlineHandover::~OnlineHandover() = default;
+
+void OnlineHandover::setFetcher(ScriptFetcher fetcher) {
     m_dialog->setFetcher(std::move(fetcher));
 }
 
-void WindowOnline::AutoWebScript() {
-    const QString settingsFile = m_settingsFile.isEmpty() ? KlickwerkSettings::defaultPath() : m_settingsFile;
-    KlickwerkSettings settings = KlickwerkSettings::load(settingsFile);
+void OnlineHandover::handOver() {
+    const QString settingsFile =
+        m_settingsFile.isEmpty() ? AutomationSettings::defaultPath() : m_settingsFile;
+    AutomationSettings settings = AutomationSettings::load(settingsFile);
     m_dialog->setValues({settings.script, settings.zahl1, settings.text1, settings.zahl2, settings.text2});
     const QString executable = settings.executable();
     if (executable.isEmpty() || !QFileInfo(executable).isFile()) {
@@ -65,10 +72,10 @@ void WindowOnline::AutoWebScript() {
         return;
     }
     m_dialog->setScriptFolder(
-        QDir(m_window.programFolder()).filePath(QString::fromLatin1(ClickScript::kScriptFolder)));
+        QDir(m_sources.programFolder()).filePath(QString::fromLatin1(ClickScript::kScriptFolder)));
     m_dialog->setUpdateBase(siteSetting(settingname::kScriptSite, kDefaultScriptSite));
     if (m_dialog->exec() != QDialog::Accepted) return;
-    const Scriptwahl::Values chosen = m_dialog->values();
+    const ScriptChoiceDialog::Values chosen = m_dialog->values();
     settings.script = chosen.script;
     settings.zahl1 = chosen.zahl1;
     settings.text1 = chosen.text1;
@@ -78,9 +85,9 @@ void WindowOnline::AutoWebScript() {
     fillAndStart(executable);
 }
 
-void WindowOnline::offerInstallation(const QString &makerSite) {
-    if (!Prompts::yesNo(&m_window, m_window.message(Msg::KlickwerkInstallCaption),
-                        m_window.message(Msg::KlickwerkInstallQuestion)))
+void OnlineHandover::offerInstallation(const QString &makerSite) {
+    if (!Prompts::yesNo(&m_window, message(Msg::KlickwerkInstallCaption),
+                        message(Msg::KlickwerkInstallQuestion)))
         return;
     QString site = makerSite;
     while (site.endsWith(u'/'))
@@ -90,27 +97,28 @@ void WindowOnline::offerInstallation(const QString &makerSite) {
 
 // The script is filled with the sheet as it stands and the print settings' ticks, written as
 // today's file in "Tipps" (which is not made here) and handed to the automation program.
-void WindowOnline::fillAndStart(const QString &executable) {
-    const Scriptwahl::Values chosen = m_dialog->values();
-    const DaySerial today = m_today.value_or(serialFromDate(QDate::currentDate()));
-    const QString filled = QDir(m_window.programFolder())
+void OnlineHandover::fillAndStart(const QString &executable) {
+    const ScriptChoiceDialog::Values chosen = m_dialog->values();
+    const DaySerial today = m_today();
+    const QString filled = QDir(m_sources.programFolder())
                                .filePath(QString::fromLatin1(ClickScript::kFilledFolder) + u'/' +
                                          QString::fromStdString(ClickScript::filledName(today)));
     const std::vector<std::string> arguments = ClickScript::arguments(
         local(filled), {local(chosen.zahl1), local(chosen.text1), local(chosen.zahl2), local(chosen.text2)});
     if (!ClickScript::checkCommandLength(local(executable), arguments)) {
-        showError(m_window.message(Msg::KlickwerkCommandTooLong));
+        showError(message(Msg::KlickwerkCommandTooLong));
         return;
     }
 
     const Result<std::string> script = ClickScript::read(local(chosen.script));
     if (!script) return showError(QString::fromStdString(script.error().message));
     ClickScriptChoices choices;
-    choices.saturday = m_window.ticketDays().saturday;
-    choices.wednesday = m_window.ticketDays().wednesday;
+    const TicketDays days = m_sources.ticketDays();
+    choices.saturday = days.saturday;
+    choices.wednesday = days.wednesday;
     for (std::size_t i = 0; i < choices.jokers.size(); ++i)
-        choices.jokers[i] = m_window.jokerNumbers().tickets[i].enabled;
-    const Result<std::string> text = ClickScript::fill(*script, m_window.tipSheet(), choices);
+        choices.jokers[i] = m_jokers.tickets[i].enabled;
+    const Result<std::string> text = ClickScript::fill(*script, m_sources.sheet(), choices);
     if (!text)
         return showError(chosen.script + QStringLiteral(": ") + QString::fromStdString(text.error().message));
     if (const Result<void> written = ClickScript::write(local(filled), *text); !written)
@@ -123,7 +131,7 @@ void WindowOnline::fillAndStart(const QString &executable) {
     m_start(executable, startArguments);
 }
 
-void WindowOnline::showError(const QString &text) {
+void OnlineHandover::showError(const QString &text) {
     Prompts::message(&m_window, m_window.windowTitle(), text);
 }
 

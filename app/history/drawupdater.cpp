@@ -1,4 +1,4 @@
-#include "app/history/windowupdate.h"
+#include "app/history/drawupdater.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -12,82 +12,84 @@
 #include <QNetworkRequest>
 #include <QUrl>
 
+#include "app/language/messagetable.h"
 #include "app/platform/boundedreply.h"
-#include "app/mainwindow/controlnames.h"
-#include "app/mainwindow/mainwindow.h"
 #include "app/widgets/prompts.h"
 #include "app/widgets/uihelpers.h"
 #include "core/history/drawbrowser.h"
 
 namespace quorix {
 
-WindowUpdate::WindowUpdate(LottoZahlen &window)
+DrawUpdater::DrawUpdater(QWidget &window, const Controls &controls, const MessageTable &messages,
+                         History history, StatusText status, Today today)
     : QObject(&window)
     , m_window(window)
+    , m_ui(controls)
+    , m_messages(messages)
+    , m_history(std::move(history))
+    , m_status(std::move(status))
+    , m_today(std::move(today))
     , m_network(new QNetworkAccessManager(this)) {
-    const LottoZahlen::Controls &ui = window.ui();
-    connect(ui.update, &QAbstractButton::clicked, this, &WindowUpdate::QuintoraClick);
-    connect(ui.sheetUpdate, &QAbstractButton::clicked, this, &WindowUpdate::QuintoraClick);
-    connect(ui.stopUpdate, &QAbstractButton::clicked, this, &WindowUpdate::SpeedButton8Click);
+    connect(m_ui.update, &QAbstractButton::clicked, this, &DrawUpdater::update);
+    connect(m_ui.sheetUpdate, &QAbstractButton::clicked, this, &DrawUpdater::update);
+    connect(m_ui.stopUpdate, &QAbstractButton::clicked, this, &DrawUpdater::stop);
+    if (m_ui.updateItem) connect(m_ui.updateItem, &QAction::triggered, this, &DrawUpdater::update);
 }
 
-WindowUpdate::~WindowUpdate() = default;
+DrawUpdater::~DrawUpdater() = default;
 
-void WindowUpdate::setRunning(bool running) {
+QString DrawUpdater::message(Msg message) const {
+    return m_messages.text(message);
+}
+
+void DrawUpdater::setRunning(bool running) {
     m_running = running;
-    const LottoZahlen::Controls &ui = m_window.ui();
-    ui.update->setEnabled(!running);
-    ui.sheetUpdate->setEnabled(!running);
+    m_ui.update->setEnabled(!running);
+    m_ui.sheetUpdate->setEnabled(!running);
     // The requests wait in a local event loop: nothing may start a second update meanwhile.
-    if (QAction *item = m_window.action(QString::fromLatin1(controlname::kUpdateAction)))
-        item->setEnabled(!running);
-    ui.stopUpdate->setVisible(running);
+    if (m_ui.updateItem) m_ui.updateItem->setEnabled(!running);
+    m_ui.stopUpdate->setVisible(running);
 }
 
-void WindowUpdate::QuintoraClick() {
+void DrawUpdater::update() {
     if (m_running) return;
     m_stopRequested = false;
     setRunning(true);
-    const LottoZahlen::Controls &ui = m_window.ui();
-    const DaySerial today = m_today.value_or(serialFromDate(QDate::currentDate()));
     const UpdateOutcome outcome = runDrawUpdate(
-        m_window.drawFile(), ui.server->text().trimmed().toStdString(), today,
-        serialFromDate(ui.endDate->date()), [this](const std::string &url) { return get(url); }, events());
+        m_history.file(), m_ui.server->text().trimmed().toStdString(), m_today(),
+        serialFromDate(m_ui.endDate->date()), [this](const std::string &url) { return get(url); }, events());
     if (outcome.end == UpdateOutcome::End::Notice || outcome.end == UpdateOutcome::End::Failed)
         Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(outcome.message));
     if (outcome.end == UpdateOutcome::End::Refused)
         Prompts::message(
             &m_window, m_window.windowTitle(),
-            m_window.message(Msg::ServerAnswerRefused) + u' ' +
+            message(Msg::ServerAnswerRefused) + u' ' +
                 QString::fromStdString(formatDmy(outcome.requested.back()) + ": " + outcome.message));
     setRunning(false);
-    ui.sheetDrawLine->setText(ui.drawLine->text());
-    m_window.SpeedButton5Click();
+    m_history.showSelectedDraw();
     Q_EMIT finished();
 }
 
-void WindowUpdate::SpeedButton8Click() {
+void DrawUpdater::stop() {
     m_stopRequested = true;
-    m_window.ui().stopUpdate->hide();
+    m_ui.stopUpdate->hide();
     // A request under way ends now rather than when the server answers.
     if (m_reply) m_reply->abort();
 }
 
-UpdateEvents WindowUpdate::events() {
+UpdateEvents DrawUpdater::events() {
     UpdateEvents events;
     events.stopRequested = [this] { return m_stopRequested; };
     events.requesting = [this](DaySerial date) {
-        QDateEdit *end = m_window.ui().endDate;
+        QDateEdit *end = m_ui.endDate;
         const QDate wanted = dateFromSerial(date);
         if (wanted >= end->minimumDate() && wanted <= end->maximumDate()) end->setDate(wanted);
     };
     events.progress = [this](const UpdateProgress &progress) {
-        const std::string notThereYet = m_window.message(Msg::DrawNotThereYet).toStdString();
-        m_window.setStatusText(0, QString::fromStdString(progressText(progress, notThereYet)));
+        const std::string notThereYet = message(Msg::DrawNotThereYet).toStdString();
+        m_status(0, QString::fromStdString(progressText(progress, notThereYet)));
     };
-    events.disclaimer = [this](const std::string &text) {
-        m_window.setStatusText(1, QString::fromStdString(text));
-    };
+    events.disclaimer = [this](const std::string &text) { m_status(1, QString::fromStdString(text)); };
     events.appended = [this](const ServerDraw &draw) {
         showAppended(draw);
         Q_EMIT drawAppended();
@@ -95,31 +97,29 @@ UpdateEvents WindowUpdate::events() {
     return events;
 }
 
-void WindowUpdate::showAppended(const ServerDraw &draw) {
-    const LottoZahlen::Controls &ui = m_window.ui();
+void DrawUpdater::showAppended(const ServerDraw &draw) {
     const QDate date = dateFromSerial(draw.draw.date);
     const std::string weekday =
         QLocale::system().dayName(date.dayOfWeek(), QLocale::ShortFormat).toStdString();
     const QString line = QString::fromStdString(selectedDrawLine(weekday, draw.draw, true));
-    ui.drawLine->setText(line);
-    ui.sheetDrawLine->setText(line);
-    ui.jokerLine->setText(
+    m_ui.drawLine->setText(line);
+    m_ui.sheetDrawLine->setText(line);
+    m_ui.jokerLine->setText(
         QString::fromStdString(drawDateText(weekday, draw.draw.date) + "   " + draw.jokerShown));
-    ui.crossSum->setText(QString::fromStdString(crossSumText(draw.draw)));
+    m_ui.crossSum->setText(QString::fromStdString(crossSumText(draw.draw)));
 }
 
-HttpAnswer WindowUpdate::get(const std::string &url) {
+HttpAnswer DrawUpdater::get(const std::string &url) {
     HttpAnswer answer;
-    const LottoZahlen::Controls &ui = m_window.ui();
     // The proxy fields are read for every request, so a change during an update takes effect.
-    const QString proxyHost = ui.proxyHost->text().trimmed();
+    const QString proxyHost = m_ui.proxyHost->text().trimmed();
     if (proxyHost.isEmpty()) {
         m_network->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
     } else {
-        const QString portText = ui.proxyPort->text().trimmed();
+        const QString portText = m_ui.proxyPort->text().trimmed();
         const auto port = parseProxyPort(portText.toStdString());
         if (!port) {
-            answer.error = (m_window.message(Msg::ProxyPortNotNumber) + u' ' + portText).toStdString();
+            answer.error = (message(Msg::ProxyPortNotNumber) + u' ' + portText).toStdString();
             return answer;
         }
         m_network->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, proxyHost, static_cast<quint16>(*port)));
@@ -141,8 +141,8 @@ HttpAnswer WindowUpdate::get(const std::string &url) {
     return answer;
 }
 
-HttpAnswer WindowUpdate::readAnswer(QNetworkReply &reply, const BoundedReply &bounded,
-                                    const std::string &url) const {
+HttpAnswer DrawUpdater::readAnswer(QNetworkReply &reply, const BoundedReply &bounded,
+                                   const std::string &url) const {
     HttpAnswer answer;
     const BoundedReply::Cut cut = bounded.cut();
     const QString address = QString::fromStdString(url);
@@ -153,18 +153,18 @@ HttpAnswer WindowUpdate::readAnswer(QNetworkReply &reply, const BoundedReply &bo
     const bool answered =
         error == QNetworkReply::NoError || (error > 200 && error < 300) || (error > 400 && error < 500);
     if (cut == BoundedReply::Cut::TooLarge) {
-        answer.error = (m_window.message(Msg::ServerAnswerTooLarge) + u' ' + address).toStdString();
+        answer.error = (message(Msg::ServerAnswerTooLarge) + u' ' + address).toStdString();
     } else if (cut == BoundedReply::Cut::Late ||
                (!m_stopRequested &&
                 (error == QNetworkReply::TimeoutError || error == QNetworkReply::OperationCanceledError))) {
-        answer.error = (m_window.message(Msg::ServerTimeout) + u' ' + address +
-                        QStringLiteral(" (%1 ms)").arg(m_timeoutMs))
-                           .toStdString();
+        answer.error =
+            (message(Msg::ServerTimeout) + u' ' + address + QStringLiteral(" (%1 ms)").arg(m_timeoutMs))
+                .toStdString();
     } else if (m_stopRequested || !status.isValid() || !answered) {
         answer.error = reply.errorString().toStdString();
     } else if (status.toInt() >= 300 && status.toInt() < 400) {
         const QString target = QString::fromLatin1(reply.rawHeader("Location").left(200));
-        answer.error = (m_window.message(Msg::ServerRedirectNotFollowed) + u' ' + target).toStdString();
+        answer.error = (message(Msg::ServerRedirectNotFollowed) + u' ' + target).toStdString();
     } else {
         answer.status = status.toInt();
         answer.statusText =

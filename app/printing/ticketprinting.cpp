@@ -1,10 +1,11 @@
-// Printing the sheet onto a paper ticket: the print settings dialog, the page with its marks, the
-// preview with its PDF, and the command line that prints a tip file and closes.
+#include "app/printing/ticketprinting.h"
+
+#include <QAbstractButton>
 #include <QDir>
 #include <QFileDialog>
 #include <QPrinter>
 
-#include "app/mainwindow/mainwindow.h"
+#include "app/language/messagetable.h"
 #include "app/widgets/prompts.h"
 #include "app/printing/printsettingsdialog.h"
 #include "app/printing/ticketprint.h"
@@ -40,21 +41,36 @@ QString commandLineTipFile(const QStringList &arguments) {
     return arguments.value(1);
 }
 
-void LottoZahlen::SpeedButton12Click() {
-    Spielwahl &dialog = *m_printDialog;
-    const bool saturday = ticketForSaturday(serialFromDate(QDate::currentDate()));
+TicketPrinting::TicketPrinting(QWidget &window, QAbstractButton *print, const MessageTable &messages,
+                               JokerNumbers &jokers, Random &random, Sources sources)
+    : QObject(&window)
+    , m_window(window)
+    , m_messages(messages)
+    , m_jokers(jokers)
+    , m_sources(std::move(sources))
+    , m_dialog(new PrintSettingsDialog(jokers, m_days, random, &window)) {
+    if (print) connect(print, &QAbstractButton::clicked, this, &TicketPrinting::printTicket);
+}
+
+TicketPrinting::~TicketPrinting() = default;
+
+QString TicketPrinting::message(Msg message) const {
+    return m_messages.text(message);
+}
+
+void TicketPrinting::printTicket() {
+    PrintSettingsDialog &dialog = *m_dialog;
+    const bool saturday = ticketForSaturday(m_sources.today());
     m_days = {saturday, !saturday};
-    dialog.prepare({countTicketTips(tipSheet()), m_print, tipParameters().jokerOption, drawFile()});
+    dialog.prepare(
+        {countTicketTips(m_sources.sheet()), m_print, m_sources.jokerOption(), m_sources.drawFile()});
     switch (dialog.run()) {
-    case Spielwahl::Outcome::Online:
-        if (m_onlineRoute)
-            m_onlineRoute();
-        else
-            OnlineTippClick();
+    case PrintSettingsDialog::Outcome::Online:
+        if (m_onlineRoute) m_onlineRoute();
         return;
-    case Spielwahl::Outcome::Abort:
+    case PrintSettingsDialog::Outcome::Abort:
         return;
-    case Spielwahl::Outcome::Ok:
+    case PrintSettingsDialog::Outcome::Ok:
         break;
     }
 
@@ -62,15 +78,15 @@ void LottoZahlen::SpeedButton12Click() {
     // leaves it as it was.
     const PrintSettings chosen = dialog.chosenPrint();
     m_print.paperFormat = chosen.paperFormat;
-    if (!m_ticketLayout.isValid()) m_ticketLayout = *ticketPageLayout(0);
-    if (const auto layout = ticketPageLayout(chosen.paperFormat)) m_ticketLayout = *layout;
+    if (!m_layout.isValid()) m_layout = *ticketPageLayout(0);
+    if (const auto layout = ticketPageLayout(chosen.paperFormat)) m_layout = *layout;
     m_print.top = chosen.top;
     m_print.left = chosen.left;
 
-    const TipSheet sheet = tipSheet();
+    const TipSheet sheet = m_sources.sheet();
     if (const std::optional<int> row = rowNotFromFirstField(sheet)) {
         Prompts::message(
-            this, windowTitle(),
+            &m_window, m_window.windowTitle(),
             u"%1. %2: %3"_s.arg(*row).arg(message(Msg::TipWord), message(Msg::TicketRowNotFromFirstField)));
         return;
     }
@@ -79,45 +95,36 @@ void LottoZahlen::SpeedButton12Click() {
         choices.jokers[j] = m_jokers.tickets[j].enabled;
     auto marks = layoutTicket(sheet, choices);
     if (!marks) {
-        Prompts::message(this, windowTitle(), QString::fromStdString(marks.error().message));
+        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(marks.error().message));
         return;
     }
-    if (dialog.testPicture()) m_ticketPicture = ticketPicture(m_programFolder, m_ticketPicture);
-    previewTicket({m_ticketLayout, std::move(*marks), dialog.testPicture() ? m_ticketPicture : QImage()});
+    if (dialog.testPicture()) m_picture = ticketPicture(m_sources.programFolder(), m_picture);
+    preview({m_layout, std::move(*marks), dialog.testPicture() ? m_picture : QImage()});
 }
 
-void LottoZahlen::previewTicket(const TicketPage &page) {
-    if (m_ticketPreview) {
-        m_ticketPreview(page);
+void TicketPrinting::preview(const TicketPage &page) {
+    if (m_preview) {
+        m_preview(page);
         return;
     }
     QPrinter printer(QPrinter::HighResolution);
     showTicketPreview(
-        this, printer, page, {QString::fromUtf8(kPreviewTitle), message(Msg::SaveTicketPdf)},
-        [this] { return chooseTicketPdf(); },
-        [this](const QString &error) { Prompts::message(this, windowTitle(), error); });
+        &m_window, printer, page, {QString::fromUtf8(kPreviewTitle), message(Msg::SaveTicketPdf)},
+        [this] { return choosePdf(); },
+        [this](const QString &error) { Prompts::message(&m_window, m_window.windowTitle(), error); });
 }
 
-QString LottoZahlen::chooseTicketPdf() {
-    const QString proposed = QDir(m_programFolder).filePath(QString::fromLatin1(kPdfName));
+QString TicketPrinting::choosePdf() {
+    const QString folder = m_sources.programFolder();
+    const QString proposed = QDir(folder).filePath(QString::fromLatin1(kPdfName));
     if (m_chooseFile) return m_chooseFile(true, proposed);
-    QFileDialog dialog(this, message(Msg::SaveTicketPdf), m_programFolder, u"PDF (*.pdf)"_s);
+    QFileDialog dialog(&m_window, message(Msg::SaveTicketPdf), folder, u"PDF (*.pdf)"_s);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(u"pdf"_s);
     dialog.selectFile(QString::fromLatin1(kPdfName));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
     return dialog.selectedFiles().constFirst();
-}
-
-// A tip file that cannot be read was reported by the load; the window then stays open, since
-// there is nothing to print. Otherwise the window closes once the printing returns, however its
-// dialog ended.
-void LottoZahlen::runCommandLine() {
-    if (m_commandLineTips.isEmpty()) return;
-    if (!Textladen(m_commandLineTips)) return;
-    SpeedButton12Click();
-    close();
 }
 
 } // namespace quorix

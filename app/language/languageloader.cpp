@@ -1,5 +1,5 @@
-// The interface language: captions, hints, option items and messages from the files in land/,
-// and the translator template written from the texts the windows show.
+#include "app/language/languageloader.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCoreApplication>
@@ -10,6 +10,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -20,9 +21,9 @@
 #include <QTabWidget>
 #include <QToolButton>
 
-#include "app/mainwindow/mainwindow.h"
-#include "app/widgets/prompts.h"
+#include "app/language/messagetable.h"
 #include "app/language/qttranslations.h"
+#include "app/widgets/prompts.h"
 #include "app/platform/textfile.h"
 #include "core/text/languagefile.h"
 
@@ -99,18 +100,19 @@ void addMenuItems(const QList<QAction *> &actions, const QString &window, std::v
 // Every window in creation order, each with its components in creation order: the main window
 // (itself, its menu, then its controls as they were built), then the registered dialogs (each
 // itself, then its named widgets).
-std::vector<Component> enumerateComponents(LottoZahlen &main) {
+std::vector<Component> enumerateComponents(const LanguageLoader::Windows &windows) {
     std::vector<Component> out;
+    QMainWindow &main = *windows.main;
     const QString mainName = main.objectName();
     out.push_back({mainName, mainName, &main, Kind::Window});
     addMenuItems(main.menuBar()->actions(), mainName, out);
     // A control registered under a second name (a spin field's spinner, the computation's tab
     // control as its page) is the control of its object name.
-    for (const LottoZahlen::NamedControl &control : main.namedControls()) {
+    for (const NamedControl &control : *windows.controls) {
         if (control.name == control.widget->objectName())
             out.push_back({mainName, control.name, control.widget, kindOf(control.widget, &main)});
     }
-    for (QWidget *dialog : main.dialogs()) {
+    for (QWidget *dialog : *windows.dialogs) {
         const QString name = dialog->objectName();
         out.push_back({name, name, dialog, Kind::Window});
         for (QWidget *child : dialog->findChildren<QWidget *>()) {
@@ -250,8 +252,9 @@ std::optional<std::vector<std::string>> readLanguageFile(const QString &path, Te
 // The items of an option group, named "<group>Item<n>", get the lines of its item file in
 // order. The items are fixed settings, so a file's extra lines add none and a short file leaves
 // the rest as they are.
-TextFileRead loadOptionItems(const LottoZahlen &window, const QString &group, const QString &path) {
-    QWidget *box = window.control(group);
+TextFileRead loadOptionItems(const LanguageLoader::Windows &windows, const QString &group,
+                             const QString &path) {
+    QWidget *box = windows.control(group);
     if (!box) return {};
     TextFileRead read = readTextLines(path, kMessageFileLimits);
     for (int i = 0; i < read.lines.size(); ++i) {
@@ -275,7 +278,7 @@ bool notANumber(const QString &text) {
 }
 
 // The caption and hint written for a component, nullopt when it does not qualify.
-std::optional<std::pair<QString, QString>> exportTexts(const Component &c) {
+std::optional<std::pair<QString, QString>> exportedTexts(const Component &c) {
     const QString caption = captionOf(c);
     const QString hint = hintOf(c);
     const bool someText = !caption.isEmpty() || !hint.isEmpty();
@@ -330,17 +333,6 @@ QByteArray utf16LittleEndianWithBom(const QString &text) {
     return bytes;
 }
 
-struct LanguageEntry {
-    int index;
-    const char *item;
-};
-
-// The languages by stored index, with their menu items.
-constexpr LanguageEntry kLanguages[] = {
-    {0, "Deutsch1"},  {1, "Englisch1"},      {2, "Franzsisch1"},  {3, "Spanisch1"}, {4, "Trkisch1"},
-    {5, "Russisch1"}, {6, "Niederlndisch1"}, {7, "Tschechisch1"}, {8, "Polnisch1"}, {9, "Italienisch1"},
-};
-
 } // namespace
 
 QString languageCode(int index) {
@@ -349,7 +341,22 @@ QString languageCode(int index) {
     return QString::fromLatin1(kCodes[index]);
 }
 
-bool LottoZahlen::selectLanguage(int index) {
+LanguageLoader::LanguageLoader(const Windows &windows, const Menu &menu, MessageTable &messages,
+                               ProgramFolder programFolder, StatusText status)
+    : QObject(windows.main)
+    , m_windows(windows)
+    , m_menu(menu)
+    , m_messages(messages)
+    , m_programFolder(std::move(programFolder))
+    , m_status(std::move(status)) {
+    for (int index = 0; index < kLanguageCount; ++index)
+        if (QAction *item = m_menu.languages.at(static_cast<std::size_t>(index)))
+            connect(item, &QAction::triggered, this, [this, index] { chooseLanguage(index); });
+    if (m_menu.exportItem)
+        connect(m_menu.exportItem, &QAction::triggered, this, &LanguageLoader::exportTexts);
+}
+
+bool LanguageLoader::selectLanguage(int index) {
     if (languageCode(index).isEmpty()) {
         // No language: the design texts stay and no item is ticked.
         m_language = index;
@@ -359,9 +366,9 @@ bool LottoZahlen::selectLanguage(int index) {
     return languageCommand(index);
 }
 
-bool LottoZahlen::languageCommand(int index) {
+bool LanguageLoader::languageCommand(int index) {
     const bool messagesRead =
-        DateiLaden1Click(QDir(m_programFolder).filePath(QString::fromLatin1(kBaseFile)), languageCode(index));
+        loadTexts(QDir(m_programFolder()).filePath(QString::fromLatin1(kBaseFile)), languageCode(index));
     // Qt's own buttons and dialogs ("Yes", "Cancel", the file dialog) follow; Qt spells two of
     // the codes differently. Without a catalogue they speak English.
     QString qtCode = languageCode(index);
@@ -373,47 +380,37 @@ bool LottoZahlen::languageCommand(int index) {
     return messagesRead;
 }
 
-void LottoZahlen::tickLanguage(int index) {
-    for (const LanguageEntry &language : kLanguages)
-        if (QAction *item = action(QString::fromLatin1(language.item)))
-            item->setChecked(language.index == index);
+void LanguageLoader::tickLanguage(int index) {
+    for (int i = 0; i < kLanguageCount; ++i)
+        if (QAction *item = m_menu.languages.at(static_cast<std::size_t>(i))) item->setChecked(i == index);
 }
 
 // Switched from the menu, a missing message file is worth a word in the status bar, as at start-up.
-void LottoZahlen::Deutsch1Click() {
-    reportMessageFile(languageCommand(0));
+void LanguageLoader::chooseLanguage(int index) {
+    reportMessageFile(languageCommand(index));
 }
-void LottoZahlen::Englisch1Click() {
-    reportMessageFile(languageCommand(1));
-}
-void LottoZahlen::Franzsisch1Click() {
-    reportMessageFile(languageCommand(2));
-}
-void LottoZahlen::Spanisch1Click() {
-    reportMessageFile(languageCommand(3));
-}
-void LottoZahlen::Trkisch1Click() {
-    reportMessageFile(languageCommand(4));
-}
-void LottoZahlen::Russisch1Click() {
-    reportMessageFile(languageCommand(5));
-}
-void LottoZahlen::Niederlndisch1Click() {
-    reportMessageFile(languageCommand(6));
-}
-void LottoZahlen::Tschechisch1Click() {
-    reportMessageFile(languageCommand(7));
-}
-void LottoZahlen::Polnisch1Click() {
-    reportMessageFile(languageCommand(8));
-}
-void LottoZahlen::Italienisch1Click() {
-    reportMessageFile(languageCommand(9));
+
+// The program holds no message text of its own: without a complete message file many captions,
+// titles and questions stay empty. Say so once, in technical terms, and go on. A language file
+// that is there but refused (a folder, a FIFO, a device, beyond its size limit) is named with
+// the reason, in the language where the message table has the words.
+void LanguageLoader::reportMessageFile(bool read) {
+    if (!m_languageFileProblem.isEmpty()) {
+        m_status(1, m_languageFileProblem);
+        return;
+    }
+    if (read && m_messages.size() >= kMessageCount) return;
+    const QString path = MessageTable::pathFor(m_programFolder(), languageCode(m_language));
+    m_status(1, !read ? m_messages.unreadText(path, m_messages.lastRead())
+                      : QStringLiteral("%1: %2 of %3 lines")
+                            .arg(QDir::toNativeSeparators(path))
+                            .arg(m_messages.size())
+                            .arg(kMessageCount));
 }
 
 // A file of the language that is there but cannot be read (a folder, a device, too large) is
 // said in the status bar; a missing translation or item file only means the base texts stay.
-bool LottoZahlen::DateiLaden1Click(const QString &basePath, const QString &code) {
+bool LanguageLoader::loadTexts(const QString &basePath, const QString &code) {
     m_languageFileProblem.clear();
     // The first file refused, said once the language's messages are there to say it.
     QString problemPath;
@@ -437,7 +434,7 @@ bool LottoZahlen::DateiLaden1Click(const QString &basePath, const QString &code)
     note(translationPath, read);
 
     std::size_t cursor = 0;
-    for (const Component &component : enumerateComponents(*this)) {
+    for (const Component &component : enumerateComponents(m_windows)) {
         if (component.kind == Kind::None || tagOf(component.object) != 0) continue;
         const auto k =
             findBaseEntry(base, cursor, component.window.toStdString(), component.name.toStdString());
@@ -450,23 +447,23 @@ bool LottoZahlen::DateiLaden1Click(const QString &basePath, const QString &code)
     const QDir land = QFileInfo(basePath).dir();
     for (int group = 1; group <= 3; ++group) {
         const QString itemPath = land.filePath(QStringLiteral("Radio%1.txt.").arg(group) + code);
-        note(itemPath, loadOptionItems(*this, QStringLiteral("RadioGroup%1").arg(group), itemPath));
+        note(itemPath, loadOptionItems(m_windows, QStringLiteral("RadioGroup%1").arg(group), itemPath));
     }
     const bool messagesRead = m_messages.load(land.filePath(QStringLiteral("meldungen.txt.") + code));
     if (!problemPath.isEmpty()) m_languageFileProblem = m_messages.unreadText(problemPath, problem);
 
     // Texts built from messages follow the language at once.
-    m_ui.replay->setText(replayCaption());
     Q_EMIT languageChanged();
     return messagesRead;
 }
 
-void LottoZahlen::Export1Click() {
+void LanguageLoader::exportTexts() {
     QString path;
+    const QString folder = m_programFolder();
     if (m_chooseFile) {
-        path = m_chooseFile(true, QDir(m_programFolder).filePath(QString::fromLatin1(kBaseFile)));
+        path = m_chooseFile(true, QDir(folder).filePath(QString::fromLatin1(kBaseFile)));
     } else {
-        QFileDialog dialog(this, QString(), m_programFolder, QStringLiteral("Textdatei (*.txt)"));
+        QFileDialog dialog(m_windows.main, QString(), folder, QStringLiteral("Textdatei (*.txt)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -478,8 +475,8 @@ void LottoZahlen::Export1Click() {
     const QString lineEnd = QStringLiteral("\r\n");
     QString baseText;
     QString templateText;
-    for (const Component &component : enumerateComponents(*this)) {
-        const auto texts = exportTexts(component);
+    for (const Component &component : enumerateComponents(m_windows)) {
+        const auto texts = exportedTexts(component);
         if (!texts) continue;
         const QString caption = oneLine(texts->first);
         const QString hint = oneLine(texts->second);
@@ -490,7 +487,7 @@ void LottoZahlen::Export1Click() {
     QString error;
     if (!writeFile(path, baseText.toUtf8(), error) ||
         !writeFile(path + QStringLiteral(".trans"), utf16LittleEndianWithBom(templateText), error))
-        Prompts::message(this, windowTitle(), error);
+        Prompts::message(m_windows.main, m_windows.main->windowTitle(), error);
 }
 
 } // namespace quorix
