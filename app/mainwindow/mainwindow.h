@@ -15,6 +15,17 @@
 
 #include "app/charts/jokernumbers.h"
 #include "app/language/messagetable.h"
+#include "app/platform/today.h"
+#include "app/analysis/analysissources.h"
+#include "app/analysis/parameteranalysisrun.h"
+#include "app/analysis/repetitionanalysisrun.h"
+#include "app/analysis/tipsearchanalysis.h"
+#include "app/charts/chartspanel.h"
+#include "app/computation/parametercontrols.h"
+#include "app/computation/runstate.h"
+#include "app/computation/tipcomputation.h"
+#include "app/sheet/tipfiles.h"
+#include "app/sheet/tipsheetpanel.h"
 #include "core/history/draw.h"
 #include "core/game/game.h"
 #include "core/text/messages.h"
@@ -55,8 +66,6 @@ class LoEingab;
 class SoundPlayer;
 class Spielwahl;
 struct TicketPage;
-class WindowCharts;
-class WindowComputation;
 class WindowOnline;
 class WindowUpdate;
 
@@ -134,8 +143,6 @@ public:
     void setStatusText(int panel, const QString &text);
 
     // The helpers, created with the window.
-    WindowCharts &charts() { return *m_charts; }
-    WindowComputation &computation() { return *m_computation; }
     LoEingab &drawEntryDialog() { return *m_entryDialog; }
     Spielwahl &printDialog() { return *m_printDialog; }
     WindowUpdate &drawUpdate() { return *m_update; }
@@ -169,49 +176,41 @@ public:
     void registerWindow(QWidget *window) { m_windows.push_back(window); }
     const std::vector<QWidget *> &dialogs() const { return m_windows; }
 
-    bool checkEnabled() const { return m_checkEnabled; }
-    void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
-    const HitTally &hitTally() const { return m_hitTally; }
-
     const QString &replayNumber() const { return m_replayNumber; }
     void setReplayNumber(const QString &number);
 
-    // The sheet as the page shows it: field texts, lucky boxes, locks.
-    TipSheet tipSheet() const;
-    QLineEdit *tipField(int row, int column) const;
-    QComboBox *luckyBox(int row) const { return m_lucky.at(static_cast<std::size_t>(row)); }
-    QLabel *crossSumLabel(int row) const { return m_crossSums.at(static_cast<std::size_t>(row)); }
-    QLabel *resultLabel(int row) const { return m_results.at(static_cast<std::size_t>(row)); }
-    bool isRowLocked(int row) const { return m_locked.at(static_cast<std::size_t>(row)); }
     int tipCount() const;
 
-    // The computation settings as the "Berechnung" pages and the tip-count spinner show them;
-    // writing puts every value back into its control (the computation's relaxation does that).
-    TipParameters tipParameters() const;
-    void setTipParameters(const TipParameters &parameters);
-
-    // The background of a field whose number repeats an earlier one of its row.
-    static inline const QColor kRepeatedColour{255, 165, 0};
-
-    // The number dialog used by TippEdit: called with the dialog caption and the numbers to
-    // tick, answers the ticked numbers after OK and nullopt otherwise. Set by whoever owns the
-    // dialog; without one TippEdit only re-checks the sheet.
-    using TipEditor = std::function<std::optional<std::vector<int>>(const QString &caption,
-                                                                    const std::vector<int> &ticked)>;
-    void setTipEditor(TipEditor editor) { m_tipEditor = std::move(editor); }
-
-    // The file dialogs of the tip files: called with whether to save and the proposed path,
-    // answers the chosen path, empty when cancelled. Without one the window shows its dialogs.
+    // The file dialogs (tip files, CSV import, ticket PDF, language export): called with whether
+    // to save and the proposed path, answers the chosen path, empty when cancelled. Without one
+    // the window shows its dialogs.
     using FileChooser = std::function<QString(bool save, const QString &proposedPath)>;
-    void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    void setFileChooser(FileChooser chooser);
     // Shows a written file in the desktop's viewer; without one the desktop's default handler.
     using DocumentOpener = std::function<void(const QString &path)>;
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
 
-    // Fills the sheet from a tip file: the unlocked rows are cleared, then all fourteen rows
-    // (locked ones too) take the file's texts. A file that cannot be read changes nothing and
-    // answers false.
+    // ---- tip sheet, computation, charts, analyses ------------------------------------------
+    TipSheetPanel &sheet() { return *m_sheet; }
+    const TipSheetPanel &sheet() const { return *m_sheet; }
+    TipFiles &tipFiles() { return *m_tipFiles; }
+    ChartsPanel &charts() { return *m_charts; }
+    TipComputation &computation() { return *m_computation; }
+    RunState &runState() { return *m_runState; }
+    TipSearchAnalysis &search() { return *m_search; }
+    ParameterAnalysisRun &parameterAnalysis() { return *m_parameterAnalysis; }
+    RepetitionAnalysisRun &repetitionAnalysis() { return *m_repetitionAnalysis; }
+    // The computation settings as the "Berechnung" pages and the tip-count spinner show them;
+    // writing puts every value back into its control.
+    TipParameters tipParameters() const;
+    void setTipParameters(const TipParameters &parameters);
+    // Where the features learn today's date; tests hand in a fixed day.
+    void setToday(Today today) { m_today = std::move(today); }
+    // Entries the other operations of the window call (start-up, draw browser, printing).
+    TipSheet tipSheet() const;
+    void Komplettcheck();
     bool Textladen(const QString &path);
+    // ---- end of tip sheet, computation, charts, analyses -----------------------------------
 
     // The ticket's print preview (windowprint.cpp): shows the page and returns when it is closed.
     // Without one the print preview dialog.
@@ -241,20 +240,6 @@ public Q_SLOTS:
     void SpeedButton12Click();
     void SpeedButton6Click();
     void SpeedButton7Click();
-    void Komplettcheck();
-    void SpeedButton11Click();
-    void Loeschendertipp();
-    void Label30Click(int row);
-    void TippEdit(int row);
-    void SpeedButton15Click();
-    void SpeedButton16Click();
-    void BitBtn7Click();
-    // Searches the sheet's tips in the draws of the statistics window (windowsearch.cpp).
-    void SpeedButton4Click();
-    // The walk-forward test of the computation from the end date on (windowparameteranalysis.cpp).
-    void BitBtn9Click();
-    // The repetition analysis from the end date on, with its report Test.rtf (windowrepetition.cpp).
-    void BitBtn19Click();
     void LosnummerClick();
     // Hands the sheet to the browser-automation program through a click script (windowonline.cpp).
     void OnlineTippClick();
@@ -307,6 +292,11 @@ private:
     QLayout *buildTipRows();
     void addTipRow(QGridLayout &sheet, int row, int line);
     QLineEdit *makeTipField(int number);
+    void createSheetFeatures();
+    void createComputationFeatures();
+    void createAnalysisFeatures();
+    AnalysisSources analysisSources();
+    std::vector<ChartTrigger> chartTriggers() const;
     QComboBox *makeLuckyBox(const char *name);
     QLayout *buildSidePanel();
     QWidget *buildBanner(const char *name, const QString &text, const QString &hint);
@@ -333,22 +323,13 @@ private:
     void applyScale();
     void setTabAreaScale(double scale);
     void alignLeadingColumns();
-    QWidget *parameterControl(const TipParameterInfo &info) const;
 
-    void normaliseField(QLineEdit *field);
-    // The sheet row a number field belongs to, -1 for any other widget.
-    int rowOfField(const QWidget *widget) const;
     enum class Shown { Selected, Stepped };
     void showDraw(Shown how);
     void step(bool back);
     WeekdayFilter weekdayFilter() const;
     void setEndDate(DaySerial date);
-    void setRowLocked(int row, bool locked);
-    void setTextColour(QWidget *widget, const QColor &colour);
-    // The background of a checked row's field: repeated numbers warn, hits show only with a draw.
-    static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
     QString replayCaption() const;
-    QString chooseTipFile(bool save, const QString &proposedName);
     QString chooseCsvFile();
     void enterDraw(const DrawEntryForm &form);
     void openDocument(const QString &path);
@@ -361,12 +342,6 @@ private:
     QHash<QString, QAction *> m_actions;
     QTabWidget *m_pages = nullptr;
     std::array<QLabel *, 2> m_status{};
-    std::array<std::array<QLineEdit *, kNumbersPerTip>, kTipRowCount> m_fields{};
-    std::array<QComboBox *, kTipRowCount> m_lucky{};
-    std::array<QLabel *, kTipRowCount> m_captions{};
-    std::array<QLabel *, kTipRowCount> m_results{};
-    std::array<QLabel *, kTipRowCount> m_crossSums{};
-    std::array<bool, kTipRowCount> m_locked{};
 
     QString m_programFolder;
     MessageTable m_messages;
@@ -377,13 +352,8 @@ private:
     PrintSettings m_print;
     SoundPlayer *m_sound = nullptr;
     QString m_replayNumber;
-    bool m_checkEnabled = false;
-    HitTally m_hitTally;
-    TipEditor m_tipEditor;
     FileChooser m_chooseFile;
     DocumentOpener m_openDocument;
-    WindowCharts *m_charts = nullptr;
-    WindowComputation *m_computation = nullptr;
     LoEingab *m_entryDialog = nullptr;
     Spielwahl *m_printDialog = nullptr;
     // The ticket page keeps its paper set-up and its test picture from one print to the next.
@@ -405,6 +375,26 @@ private:
     double m_appliedScale = 1.0;
     // Per page of "Berechnung": the check boxes that lead a line with a field, one width each.
     std::vector<std::vector<QWidget *>> m_leadingColumns;
+
+    // ---- tip sheet, computation, charts, analyses ------------------------------------------
+    Today m_today = systemToday;
+    TipSheetControls m_sheetControls; // built with the page, handed to the sheet
+    QAbstractButton *m_saveTips = nullptr;
+    QAbstractButton *m_loadTips = nullptr;
+    QAbstractButton *m_clearTips = nullptr;
+    QAbstractButton *m_tipList = nullptr;
+    QAbstractButton *m_searchButton = nullptr;
+    QAbstractButton *m_repetitionButton = nullptr;
+    ParameterControls m_parameterControls; // bound while the pages are built
+    TipSheetPanel *m_sheet = nullptr;
+    TipFiles *m_tipFiles = nullptr;
+    RunState *m_runState = nullptr;
+    ChartsPanel *m_charts = nullptr;
+    TipComputation *m_computation = nullptr;
+    TipSearchAnalysis *m_search = nullptr;
+    ParameterAnalysisRun *m_parameterAnalysis = nullptr;
+    RepetitionAnalysisRun *m_repetitionAnalysis = nullptr;
+    // ---- end of tip sheet, computation, charts, analyses -----------------------------------
 };
 
 } // namespace quorix

@@ -96,10 +96,12 @@ enum class Msg : int {
     NotARegularFile = 81,
     // "Die Einstellungen konnten nicht gespeichert werden: %1", %1 the system's reason
     SettingsNotSaved = 82,
+    // "Tipps &berechnen": the compute button outside a run (the "&" marks its shortcut)
+    ComputeTips = 83,
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 83;
+inline constexpr int kMessageCount = 84;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

@@ -81,3 +81,4 @@ Odpowiedź serwera liczb nie została zapisana, nie jest prawidłowym losowaniem
 %1 jest większy niż %2 i nie zostanie wczytany.
 %1 nie jest zwykłym plikiem (lecz np. folderem, urządzeniem lub potokiem) i nie zostanie wczytany.
 Nie udało się zapisać ustawień: %1
+&Oblicz zakłady

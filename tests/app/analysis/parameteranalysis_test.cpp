@@ -16,7 +16,7 @@
 
 #include "app/mainwindow/mainwindow.h"
 #include "app/widgets/uihelpers.h"
-#include "app/computation/windowcomputation.h"
+#include "app/computation/tipcomputation.h"
 #include "appfixture.h"
 #include "core/analysis/parameteranalysis.h"
 #include "core/history/samplehistory.h"
@@ -143,14 +143,14 @@ void ParameterAnalysisTest::walksWithTheAnsweredSeedAndShowsTheLastTurn() {
     for (int r = 0; r < kTipRowCount; ++r)
         for (int c = 0; c < kNumbersPerTip; ++c)
             QCOMPARE(
-                window.tipField(r, c)->text(),
+                window.sheet().tipField(r, c)->text(),
                 QString::fromStdString(
                     expected.sheet.rows[static_cast<std::size_t>(r)].numbers[static_cast<std::size_t>(c)]));
     const std::array<JokerTicket, 3> noJokers{};
-    QVERIFY(window.hitTally() ==
+    QVERIFY(window.sheet().hitTally() ==
             komplettcheck(true, expected.sheet, {}, {}, history().back(), noJokers).tally);
     QVERIFY(numberListBox()->isChecked());
-    QVERIFY(window.checkEnabled());
+    QVERIFY(window.sheet().checkEnabled());
     QVERIFY(!window.computation().running());
 }
 
