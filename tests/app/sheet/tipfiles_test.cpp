@@ -110,6 +110,9 @@ void TipFilesTest::saveClearLoadGivesTheSheetBack() {
     fillRow(window, 13, {u"1"_s, u"2"_s, u"3"_s, u"40"_s, u"41"_s, u"42"_s}, u"x,y"_s);
     const TipSheet saved = window.tipSheet();
 
+    // A fixed today, so the proposal does not depend on the day the test runs.
+    const DaySerial today = serialFromYmd(2026, 12, 11);
+    window.setToday([today] { return today; });
     QStringList proposals;
     QString answer = homeFile(u"mine"_s); // no extension: the tip file's is added
     window.setFileChooser([&](bool save, const QString &proposed) {
@@ -118,8 +121,7 @@ void TipFilesTest::saveClearLoadGivesTheSheetBack() {
     });
     click("SpeedButton15");
     // The end date shows the newest draw, a Wednesday: the Saturday after names the file.
-    const std::string name =
-        TipFile::proposedName(kHistory.back().date, serialFromDate(QDate::currentDate()));
+    const std::string name = TipFile::proposedName(kHistory.back().date, today);
     QCOMPARE(name, std::string("20240316.zqt"));
     QCOMPARE(proposals, QStringList{u"save "_s + homeFile(QString::fromStdString(name))});
     QCOMPARE(fileLines(homeFile(u"mine.zqt"_s)).join(u"\r\n"_s) + u"\r\n"_s,
