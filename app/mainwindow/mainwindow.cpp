@@ -470,6 +470,7 @@ void LottoZahlen::createComputationFeatures() {
     chartSources.showChartPage = [this] { showPage(Page::Chart); };
     m_charts = new ChartsPanel(std::move(chartControls), m_messages, m_random, std::move(chartSources), this);
     registerWindow(&m_charts->numberDialog());
+    m_charts->numberDialog().setToday([this] { return m_today(); });
     connect(this, &LottoZahlen::frequencyChartWanted, &m_charts->controller(),
             &ChartController::SpeedButton2Click);
     connect(this, &LottoZahlen::languageChanged, m_charts, &ChartsPanel::retranslate);
