@@ -95,15 +95,21 @@ TipComputation::TipComputation(ComputationControls controls, const MessageTable 
 TipComputation::~TipComputation() = default;
 
 // The button shows the run's state: its caption outside a run, "Stopp" during one, nothing while
-// a stop is on its way, so a missing message text cannot keep a run from stopping. Outside a
-// run without a message file the language files' caption stays as they left it.
+// a stop is on its way, so a missing message text cannot keep a run from stopping. Without a
+// message file the caption outside a run is the language files' one as they left it, or the
+// design caption once a run has replaced it.
 void TipComputation::showRunState() {
     if (m_run.running()) {
         m_ui.compute->setText(m_run.stopRequested() ? QString() : message(Msg::Stop));
+        m_showsRunCaption = true;
         return;
     }
     const QString idle = message(Msg::ComputeTips);
-    m_ui.compute->setText(idle.isEmpty() ? m_sources.designCaption : idle);
+    if (!idle.isEmpty())
+        m_ui.compute->setText(idle);
+    else if (m_showsRunCaption)
+        m_ui.compute->setText(m_sources.designCaption);
+    m_showsRunCaption = false;
 }
 
 void TipComputation::showError(const QString &text) {

@@ -126,6 +126,7 @@ private:
     ComputationSources m_sources;
     std::optional<ComputationResult> m_lastResult;
     bool m_closeAfterRun = false;
+    bool m_showsRunCaption = false; // the button shows a run's caption, not its idle one
     QElapsedTimer m_sinceRepaint;
 };
 
