@@ -1,7 +1,5 @@
 #include "app/charts/chartcontroller.h"
 
-#include <algorithm>
-
 #include <QAbstractButton>
 #include <QEvent>
 #include <QMouseEvent>
@@ -15,15 +13,9 @@ namespace quorix {
 
 namespace {
 
-struct ChartControl {
-    const char *name;
-    StatisticKind kind;
-    bool chartToFrontFirst; // the control brings "Diagramm" forward before the run
-};
-
 // Every control that shows a statistic. Where the operation itself does not end on the chart
 // page, a control away from "Diagramm" switches there first.
-constexpr ChartControl kChartControls[] = {
+constexpr ChartControlName kChartControls[] = {
     {"SpeedButton200", StatisticKind::Frequency, false},
     {"SpeedButton26", StatisticKind::Frequency, false},
     {"SpeedButton9", StatisticKind::CrossSums, false},
@@ -61,6 +53,10 @@ constexpr ChartControl kChartControls[] = {
 };
 
 } // namespace
+
+std::span<const ChartControlName> chartControlNames() {
+    return kChartControls;
+}
 
 ChartController::ChartController(StatisticsChart &chart, ChartSources sources, QObject *parent)
     : QObject(parent)
@@ -103,22 +99,16 @@ void ChartController::trigger(StatisticKind kind, bool chartToFrontFirst) {
     showStatistic(kind);
 }
 
-bool ChartController::attach(const QString &name, QWidget *control) {
-    const QByteArray key = name.toLatin1();
-    const auto entry = std::find_if(std::begin(kChartControls), std::end(kChartControls),
-                                    [&key](const ChartControl &c) { return key == c.name; });
-    if (entry == std::end(kChartControls)) return false;
-    const StatisticKind kind = entry->kind;
-    const bool toFront = entry->chartToFrontFirst;
-    if (auto *button = qobject_cast<QAbstractButton *>(control)) {
-        connect(button, &QAbstractButton::clicked, this, [this, kind, toFront] { trigger(kind, toFront); });
-    } else {
-        m_texts.insert(control, {kind, toFront});
-        control->setCursor(Qt::PointingHandCursor);
-        control->installEventFilter(this);
-        connect(control, &QObject::destroyed, this, [this](QObject *gone) { m_texts.remove(gone); });
-    }
-    return true;
+void ChartController::attach(QAbstractButton *button, StatisticKind kind, bool chartToFrontFirst) {
+    connect(button, &QAbstractButton::clicked, this,
+            [this, kind, chartToFrontFirst] { trigger(kind, chartToFrontFirst); });
+}
+
+void ChartController::attachText(QWidget *text, StatisticKind kind, bool chartToFrontFirst) {
+    m_texts.insert(text, {kind, chartToFrontFirst});
+    text->setCursor(Qt::PointingHandCursor);
+    text->installEventFilter(this);
+    connect(text, &QObject::destroyed, this, [this](QObject *gone) { m_texts.remove(gone); });
 }
 
 bool ChartController::eventFilter(QObject *watched, QEvent *event) {

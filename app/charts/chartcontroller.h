@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <span>
 
 #include <QHash>
 #include <QObject>
@@ -10,6 +11,7 @@
 
 #include "core/statistics/statistics.h"
 
+class QAbstractButton;
 class QWidget;
 
 namespace quorix {
@@ -17,6 +19,17 @@ namespace quorix {
 class StatisticsChart;
 
 // What the chart operations need from the main window, read afresh at every run.
+// A named control of the window that shows a statistic, and whether it brings "Diagramm"
+// forward before the run.
+struct ChartControlName {
+    const char *name;
+    StatisticKind kind;
+    bool chartToFrontFirst;
+};
+// Every control that shows a statistic, by the name the window gives it (several controls show
+// the same statistic). The window binds them while it builds its pages.
+std::span<const ChartControlName> chartControlNames();
+
 struct ChartSources {
     std::function<StatisticsWindow()> window;
     std::function<std::filesystem::path()> drawFile;
@@ -43,10 +56,11 @@ public:
     // that to the controls that call them from other pages).
     static bool bringsChartToFront(StatisticKind kind);
 
-    // Connects a control of the window to its operation when its name is one of the chart
-    // controls' names (a name may stand for several controls); answers whether it did.
-    // Clickable texts (labels) are wired by mouse release.
-    bool attach(const QString &name, QWidget *control);
+    // Connects a control to the operation of a statistic: a button by its click, a clickable
+    // text (label) by mouse release. A control away from "Diagramm" whose operation does not end
+    // there brings the page forward first.
+    void attach(QAbstractButton *button, StatisticKind kind, bool chartToFrontFirst);
+    void attachText(QWidget *text, StatisticKind kind, bool chartToFrontFirst);
 
 public Q_SLOTS:
     // The operations under their handler names.

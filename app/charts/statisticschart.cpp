@@ -280,7 +280,7 @@ void setJokerChartTitle(QChart *chart, const MessageLookup &messages) {
                     messages(Msg::JokerChartMoreOptions).toHtmlEscaped());
 }
 
-void setUpJokerChart(QChart *chart) {
+QBarSeries *setUpJokerChart(QChart *chart) {
     chart->removeAllSeries();
     for (QAbstractAxis *axis : chart->axes()) {
         chart->removeAxis(axis);
@@ -304,6 +304,7 @@ void setUpJokerChart(QChart *chart) {
     chart->addAxis(counts, Qt::AlignLeft);
     series->attachAxis(digits);
     series->attachAxis(counts);
+    return series;
 }
 
 QString jokerAxisTitle(const JokerDigitStatistic &statistic, const MessageLookup &messages) {
@@ -312,8 +313,7 @@ QString jokerAxisTitle(const JokerDigitStatistic &statistic, const MessageLookup
            figure(jokerAverageDigit(statistic));
 }
 
-void showJokerDigits(QChart *chart, const JokerDigitStatistic &statistic, const QString &axisTitle) {
-    auto *series = chart->findChild<QBarSeries *>(u"Series3"_s);
+void showJokerDigits(QBarSeries *series, const JokerDigitStatistic &statistic, const QString &axisTitle) {
     if (!series || series->barSets().isEmpty()) return;
     series->setVisible(true);
     QBarSet *set = series->barSets().front();

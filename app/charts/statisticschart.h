@@ -101,13 +101,14 @@ private:
     QMetaObject::Connection m_resized;
 };
 
-// Sets up the Joker chart (Chart2): its one bar series Series3, green, and its two-line title.
-void setUpJokerChart(QChart *chart);
+// Sets up the Joker chart (Chart2) with its one bar series Series3, green, and answers the
+// series, which the chart's owner keeps for showing the digits.
+QBarSeries *setUpJokerChart(QChart *chart);
 // The Joker chart's title: a hint on never-drawn numbers, in the current language.
 void setJokerChartTitle(QChart *chart, const MessageLookup &messages);
 // The category-axis title of a Joker digit statistic; the average is a dash without draws.
 QString jokerAxisTitle(const JokerDigitStatistic &statistic, const MessageLookup &messages);
 // Draws the ten digit counters on Series3: value axis from the smallest to the largest counter.
-void showJokerDigits(QChart *chart, const JokerDigitStatistic &statistic, const QString &axisTitle);
+void showJokerDigits(QBarSeries *series, const JokerDigitStatistic &statistic, const QString &axisTitle);
 
 } // namespace quorix

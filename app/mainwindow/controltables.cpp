@@ -50,8 +50,8 @@ const std::vector<CheckBoxEntry> &checks() {
         std::vector<CheckBoxEntry> all;
         for (const TipParameterInfo &info : tipParameterTable()) {
             if (info.isFlag())
-                all.push_back(
-                    {text(info.control), text(info.caption), info.defaultValue() != 0, text(info.hint)});
+                all.push_back({text(info.control), text(info.caption), info.defaultValue() != 0,
+                               text(info.hint), &info});
         }
         all.insert(all.end(), std::begin(kOtherChecks), std::end(kOtherChecks));
         return all;
@@ -66,7 +66,7 @@ const std::vector<SpinFieldEntry> &spins() {
         for (const TipParameterInfo &info : tipParameterTable()) {
             if (!info.isFlag() && !info.spinner.empty())
                 all.push_back({text(info.spinner), text(info.control), info.defaultValue(), info.minimum,
-                               info.maximum, info.step, text(info.hint)});
+                               info.maximum, info.step, text(info.hint), &info});
         }
         return all;
     }();

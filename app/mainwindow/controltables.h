@@ -3,6 +3,7 @@
 #include <array>
 #include <span>
 
+#include "core/compute/tipparameters.h"
 #include "core/game/game.h"
 
 namespace quorix {
@@ -30,6 +31,7 @@ struct CheckBoxEntry {
     const char *caption;
     bool ticked;
     const char *hint;
+    const TipParameterInfo *parameter = nullptr; // the setting it shows, if any
 };
 
 // An edit field with spin buttons; the field and its spinner have separate names.
@@ -41,6 +43,7 @@ struct SpinFieldEntry {
     int maximum;
     int step;
     const char *hint;
+    const TipParameterInfo *parameter = nullptr; // the setting it shows
 };
 
 // A push or speed button.

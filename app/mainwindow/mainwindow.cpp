@@ -34,9 +34,9 @@
 #include "app/widgets/prompts.h"
 #include "app/platform/soundplayer.h"
 #include "app/printing/printsettingsdialog.h"
-#include "app/charts/windowcharts.h"
-#include "app/computation/windowcomputation.h"
+#include "app/charts/statisticschart.h"
 #include "app/online/scriptchoicedialog.h"
+#include "app/widgets/numberdialog.h"
 #include "app/widgets/uihelpers.h"
 
 namespace quorix {
@@ -100,16 +100,18 @@ LottoZahlen::LottoZahlen(QWidget *parent)
     setCentralWidget(m_pages);
     buildStatusBar();
 
+    createSheetFeatures();
+
     resize(sizeHint().expandedTo(QSize(609, 504)));
     m_replay = new ReplayNumber(*this, m_ui.replay, m_messages);
     // The dialogs register for the language files in the order of their creation: the print
     // settings, the draw entry dialog, the number dialog, the script choice.
     createPrinting();
     createHistory();
-    m_charts = new WindowCharts(*this);
-    m_computation = new WindowComputation(*this, m_charts->numberDialog(), m_charts->chart());
+    createComputationFeatures();
     createUpdate();
     createOnline();
+    createAnalysisFeatures();
     createLanguage();
     createSettings();
     connect(this, &LottoZahlen::languageChanged, this, &LottoZahlen::alignLeadingColumns);
@@ -120,12 +122,17 @@ LottoZahlen::LottoZahlen(QWidget *parent)
 LottoZahlen::~LottoZahlen() {
     delete m_online;
     delete m_update;
+    delete m_repetitionAnalysis;
+    delete m_parameterAnalysis;
+    delete m_search;
     delete m_computation;
     delete m_charts;
     delete m_history;
     delete m_printing;
     delete m_replay;
     delete m_languageLoader;
+    delete m_tipFiles;
+    delete m_sheet;
 }
 
 QWidget *LottoZahlen::control(const QString &name) const {
@@ -150,58 +157,8 @@ void LottoZahlen::setStatusText(int panel, const QString &text) {
     statusPanel(panel)->setToolTip(text);
 }
 
-QLineEdit *LottoZahlen::tipField(int row, int column) const {
-    return m_fields.at(static_cast<std::size_t>(row)).at(static_cast<std::size_t>(column));
-}
-
 int LottoZahlen::tipCount() const {
     return m_ui.tipCount->value();
-}
-
-QWidget *LottoZahlen::parameterControl(const TipParameterInfo &info) const {
-    const std::string_view name = info.control.empty() ? info.spinner : info.control;
-    return control(QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())));
-}
-
-TipSheet LottoZahlen::tipSheet() const {
-    TipSheet sheet;
-    for (std::size_t r = 0; r < sheet.rows.size(); ++r) {
-        TipRow &row = sheet.rows[r];
-        for (std::size_t c = 0; c < row.numbers.size(); ++c)
-            row.numbers[c] = m_fields[r][c]->text().toStdString();
-        row.lucky = m_lucky[r]->currentText().toStdString();
-        row.locked = m_locked[r];
-    }
-    return sheet;
-}
-
-TipParameters LottoZahlen::tipParameters() const {
-    TipParameters parameters;
-    for (const TipParameterInfo &info : tipParameterTable()) {
-        QWidget *widget = parameterControl(info);
-        if (auto *box = qobject_cast<QCheckBox *>(widget); box && info.isFlag())
-            parameters.*info.flag = box->isChecked();
-        else if (auto *spin = qobject_cast<QSpinBox *>(widget); spin && !info.isFlag())
-            parameters.*info.value = spin->value();
-        else if (auto *group = widget ? widget->findChild<QButtonGroup *>() : nullptr;
-                 group && !info.isFlag())
-            parameters.*info.value = group->checkedId();
-    }
-    return parameters;
-}
-
-void LottoZahlen::setTipParameters(const TipParameters &parameters) {
-    for (const TipParameterInfo &info : tipParameterTable()) {
-        QWidget *widget = parameterControl(info);
-        if (auto *box = qobject_cast<QCheckBox *>(widget); box && info.isFlag())
-            box->setChecked(parameters.*info.flag);
-        else if (auto *spin = qobject_cast<QSpinBox *>(widget); spin && !info.isFlag())
-            spin->setValue(parameters.*info.value);
-        else if (auto *group = widget ? widget->findChild<QButtonGroup *>() : nullptr;
-                 group && !info.isFlag()) {
-            if (QAbstractButton *button = group->button(parameters.*info.value)) button->setChecked(true);
-        }
-    }
 }
 
 // ---- start-up ------------------------------------------------------------------------------
@@ -220,15 +177,15 @@ void LottoZahlen::FormShow() {
     m_lastHeight = height();
     m_programFolder = ProgramFolder::resolve();
     m_sound->setFile(QDir(m_programFolder).filePath(QString::fromLatin1(kSoundFile)));
-    m_checkEnabled = false;
+    m_sheet->setCheckEnabled(false);
 
     const int language = m_settings->restore();
     const bool messagesRead = selectLanguage(language);
     setReplayNumber(m_settings->restoreLate().value_or(replayNumber()));
-    m_checkEnabled = true;
+    m_sheet->setCheckEnabled(true);
 
-    m_ui.startDate->setDate(dateFromSerial(
-        startDateAtStartUp(serialFromDate(m_ui.startDate->date()), serialFromDate(QDate::currentDate()))));
+    m_ui.startDate->setDate(
+        dateFromSerial(startDateAtStartUp(serialFromDate(m_ui.startDate->date()), m_today())));
     if (m_ui.proxyHost->text().isEmpty()) m_ui.proxyPort->setText(QStringLiteral("80"));
 
     const DrawFile file = drawFile();
@@ -266,134 +223,10 @@ void LottoZahlen::closeEvent(QCloseEvent *event) {
     QMainWindow::closeEvent(event);
 }
 
-// ---- tip sheet -----------------------------------------------------------------------------
-
-int LottoZahlen::rowOfField(const QWidget *widget) const {
-    for (std::size_t r = 0; r < m_fields.size(); ++r)
-        if (widget && std::find(m_fields[r].begin(), m_fields[r].end(), widget) != m_fields[r].end())
-            return static_cast<int>(r);
-    return -1;
-}
-
-void LottoZahlen::normaliseField(QLineEdit *field) {
-    const QString text = field->text();
-    const QString normal = QString::fromStdString(normalisedTipNumber(text.toStdString()));
-    if (normal != text) field->setText(normal);
-}
-
-void LottoZahlen::setRowLocked(int row, bool locked) {
-    m_locked.at(static_cast<std::size_t>(row)) = locked;
-    QLabel *caption = m_captions.at(static_cast<std::size_t>(row));
-    QPalette palette = caption->palette();
-    palette.setColor(QPalette::WindowText,
-                     locked ? QColor(255, 0, 0) : QApplication::palette().color(QPalette::WindowText));
-    caption->setPalette(palette);
-}
-
-void LottoZahlen::Label30Click(int row) {
-    setRowLocked(row, !isRowLocked(row));
-}
-
-void LottoZahlen::SpeedButton11Click() {
-    for (std::size_t r = 0; r < m_fields.size(); ++r) {
-        if (m_locked[r]) continue;
-        for (QLineEdit *field : m_fields[r])
-            field->clear();
-        m_lucky[r]->setCurrentText(QStringLiteral("-"));
-        m_results[r]->clear();
-        m_crossSums[r]->clear();
-    }
-    const bool wasEnabled = m_checkEnabled;
-    m_checkEnabled = true;
-    Komplettcheck();
-    m_checkEnabled = wasEnabled;
-}
-
-void LottoZahlen::Loeschendertipp() {
-    if (Prompts::yesNo(this, message(Msg::ClearTipsCaption), message(Msg::ClearTipsQuestion)))
-        SpeedButton11Click();
-}
-
-void LottoZahlen::TippEdit(int row) {
-    const auto r = static_cast<std::size_t>(row);
-    const std::vector<int> ticked = rowTipNumbers(tipSheet().rows.at(r));
-    if (m_tipEditor) {
-        const QString caption = QStringLiteral("%1. ").arg(row + 1) + message(Msg::TipWord);
-        if (auto chosen = m_tipEditor(caption, ticked)) {
-            // The lowest ticked numbers fill the row from its first field. Fields left over are
-            // emptied: an old number kept there could repeat a chosen one.
-            std::sort(chosen->begin(), chosen->end());
-            for (std::size_t i = 0; i < m_fields[r].size(); ++i)
-                m_fields[r][i]->setText(i < chosen->size() ? QString::number((*chosen)[i]) : QString());
-        }
-    }
-    Komplettcheck();
-}
-
-// ---- tip check -----------------------------------------------------------------------------
-
-void LottoZahlen::Komplettcheck() {
-    const TipSheet sheet = tipSheet();
-    const SheetCheck check =
-        komplettcheck(m_checkEnabled, sheet, replayNumber().toStdString(),
-                      message(Msg::ReplayCaption).toStdString(), currentDraw(), m_jokers.tickets);
-    // The all-zero record of an empty history is no draw: rows are still sorted and summed, but
-    // hits against it are no result.
-    const bool haveDraw = currentDraw().date != 0;
-    m_hitTally = haveDraw ? check.tally : HitTally{};
-    if (!check.ran) return;
-
-    for (std::size_t r = 0; r < sheet.rows.size() && r < check.rows.size(); ++r) {
-        const RowCheck &row = check.rows[r];
-        for (std::size_t c = 0; c < m_fields[r].size(); ++c) {
-            QLineEdit *field = m_fields[r][c];
-            if (row.valid) field->setText(QString::fromStdString(row.texts[c]));
-            QPalette palette = field->palette();
-            palette.setColor(QPalette::Base, fieldColour(row, c, haveDraw));
-            field->setPalette(palette);
-        }
-        if (!row.valid) {
-            m_results[r]->clear();
-            m_crossSums[r]->clear();
-            m_lucky[r]->setCurrentText(QStringLiteral("-"));
-            continue;
-        }
-        m_crossSums[r]->setText(QString::number(row.crossSum));
-        if (!haveDraw) {
-            m_results[r]->clear();
-            continue;
-        }
-        m_results[r]->setText(QString::fromStdString(row.hitText));
-        setTextColour(m_results[r], row.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
-        if (row.playSound) m_sound->play();
-    }
-    if (check.replay.touched && haveDraw) {
-        m_ui.replay->setText(QString::fromStdString(check.replay.text));
-        setTextColour(m_ui.replay, check.replay.red ? QColor(255, 0, 0) : QColor(0, 0, 0));
-    }
-}
-
-QColor LottoZahlen::fieldColour(const RowCheck &row, std::size_t column, bool haveDraw) {
-    // The neutral colour is the system's background of entry fields, so an unmarked field looks
-    // like any other field rather than disabled.
-    const QColor neutral = QApplication::palette().color(QPalette::Base);
-    if (!row.valid) return neutral;
-    if (row.repeated[column]) return kRepeatedColour;
-    if (!haveDraw) return neutral;
-    const QColor markColours[] = {neutral, QColor(0, 255, 0), QColor(255, 255, 0)};
-    return markColours[row.match.marks[column] % 3];
-}
-
-void LottoZahlen::setTextColour(QWidget *widget, const QColor &colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 // ---- menu and links ------------------------------------------------------------------------
 
 void LottoZahlen::Berechnen1Click() {
-    m_computation->Label28Click();
+    m_computation->computeOrStop();
 }
 
 void LottoZahlen::Schlieen1Click() {
@@ -450,13 +283,6 @@ bool LottoZahlen::eventFilter(QObject *watched, QEvent *event) {
         if (auto *widget = qobject_cast<QWidget *>(watched);
             widget && !widget->toolTip().isEmpty() && !qobject_cast<QLineEdit *>(widget))
             setStatusText(1, widget->toolTip());
-    } else if (event->type() == QEvent::FocusOut && m_checkEnabled) {
-        // Leaving a row checks the sheet. Not between the fields of one row: the check sorts a
-        // complete row, and a row re-typed field by field would be written into moved numbers.
-        if (auto *field = qobject_cast<QLineEdit *>(watched); field && field->property("tipField").toBool()) {
-            const int row = rowOfField(field);
-            if (row < 0 || rowOfField(QApplication::focusWidget()) != row) Komplettcheck();
-        }
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -496,6 +322,7 @@ void LottoZahlen::setFileChooser(const FileChooser &chooser) {
     m_history->setFileChooser(chooser);
     m_printing->setFileChooser(chooser);
     m_languageLoader->setFileChooser(chooser);
+    m_tipFiles->setFileChooser(chooser);
 }
 
 void LottoZahlen::createSettings() {
@@ -554,6 +381,185 @@ void LottoZahlen::createUpdate() {
         *this, controls, m_messages,
         {[this] { return m_history->drawFile(); }, [this] { m_history->showSelectedDraw(); }},
         [this](int panel, const QString &text) { setStatusText(panel, text); }, [this] { return m_today(); });
+}
+
+// ---- tip sheet, computation, charts, analyses --------------------------------------------
+
+void LottoZahlen::createSheetFeatures() {
+    TipSheetSources sheetSources;
+    sheetSources.currentDraw = [this] { return currentDraw(); };
+    sheetSources.replayNumber = [this] { return replayNumber(); };
+    sheetSources.jokerTickets = [this] { return m_jokers.tickets; };
+    sheetSources.playWinSound = [this] { m_sound->play(); };
+    m_sheet = new TipSheetPanel(m_sheetControls, m_messages, std::move(sheetSources), this);
+    connect(m_clearTips, &QAbstractButton::clicked, m_sheet, &TipSheetPanel::askAndClear);
+
+    TipFileSources fileSources;
+    fileSources.parent = this;
+    fileSources.programFolder = [this] { return m_programFolder; };
+    fileSources.sheet = [this] { return m_sheet->sheet(); };
+    fileSources.loadSheet = [this](const TipSheet &sheet) { m_sheet->load(sheet); };
+    fileSources.evaluate = [this] { SpeedButton5Click(); };
+    fileSources.endDate = [this] { return serialFromDate(m_ui.endDate->date()); };
+    fileSources.weekdays = [this] { return weekdayFilter(); };
+    fileSources.currentDraw = [this] { return currentDraw(); };
+    fileSources.openDocument = [this](const QString &path) { openDocument(path); };
+    m_tipFiles = new TipFiles(
+        m_messages, [this] { return m_today(); }, std::move(fileSources), this);
+    connect(m_saveTips, &QAbstractButton::clicked, m_tipFiles, &TipFiles::save);
+    connect(m_loadTips, &QAbstractButton::clicked, m_tipFiles, &TipFiles::open);
+    connect(m_tipList, &QAbstractButton::clicked, m_tipFiles, &TipFiles::showTipList);
+}
+
+void LottoZahlen::createComputationFeatures() {
+    m_runState = new RunState(this);
+    // The sheet's check waits while a run (or a walk of runs) writes rows.
+    connect(m_runState, &RunState::changed, this,
+            [this] { m_sheet->setCheckEnabled(!m_runState->running()); });
+
+    ChartsControls chartControls;
+    chartControls.statisticsChart = m_ui.statisticsChart;
+    chartControls.jokerChart = m_ui.jokerChart;
+    chartControls.statistics = chartTriggers();
+    chartControls.distribution = m_ui.distribution;
+    chartControls.jokerPositions = m_ui.jokerPositions;
+    chartControls.jokerOften = m_ui.jokerOften;
+    chartControls.startDate = m_ui.startDate;
+    ChartsSources chartSources;
+    chartSources.window = this;
+    chartSources.statisticsWindow = [this] { return statisticsWindow(); };
+    chartSources.drawFile = [this] { return drawFile().path(); };
+    chartSources.endDate = [this] { return serialFromDate(m_ui.endDate->date()); };
+    chartSources.sheet = [this] { return m_sheet->sheet(); };
+    chartSources.showChartPage = [this] { showPage(Page::Chart); };
+    m_charts = new ChartsPanel(std::move(chartControls), m_messages, m_random, std::move(chartSources), this);
+    registerWindow(&m_charts->numberDialog());
+    m_charts->numberDialog().setToday([this] { return m_today(); });
+    connect(this, &LottoZahlen::frequencyChartWanted, &m_charts->controller(),
+            &ChartController::SpeedButton2Click);
+    connect(this, &LottoZahlen::languageChanged, m_charts, &ChartsPanel::retranslate);
+    m_sheet->setTipEditor([this](const QString &caption, const std::vector<int> &ticked) {
+        return m_charts->numberDialog().editTip(caption, ticked, message(Msg::NumberListTitle));
+    });
+
+    ComputationControls controls;
+    controls.parameters = m_parameterControls;
+    controls.compute = m_ui.compute;
+    controls.seed = m_ui.seed;
+    controls.minEven = m_ui.minEven;
+    controls.minOdd = m_ui.minOdd;
+    controls.maxShared = m_ui.maxShared;
+    controls.minShared = m_ui.minShared;
+    controls.minCrossSum = m_ui.minCrossSum;
+    controls.maxCrossSum = m_ui.maxCrossSum;
+    ComputationSources sources;
+    sources.window = this;
+    sources.drawFile = [this] { return drawFile(); };
+    sources.statisticsWindow = [this] { return statisticsWindow(); };
+    sources.sheet = [this] { return m_sheet->sheet(); };
+    sources.clearSheet = [this] { m_sheet->clearUnlocked(); };
+    sources.showRow = [this](int row, const ComputedRow &computed) {
+        m_sheet->showComputedRow(row - 1, computed);
+    };
+    sources.evaluate = [this] {
+        SpeedButton5Click();
+        m_sheet->check();
+    };
+    sources.showSheetPage = [this] { showPage(Page::TipSheet); };
+    sources.showChartPage = [this] { showPage(Page::Chart); };
+    sources.showStatistic = [this](const NumberStatistics &statistics) {
+        m_charts->chart().show(statistics);
+    };
+    sources.setStatus = [this](const QString &text) { setStatusText(1, text); };
+    sources.designCaption = QString::fromUtf8(findButton(controlname::kCompute)->caption);
+    m_computation = new TipComputation(std::move(controls), m_messages, *m_runState, m_random,
+                                       m_charts->numberDialog(), std::move(sources), this);
+    connect(this, &LottoZahlen::languageChanged, m_computation, &TipComputation::showRunState);
+}
+
+AnalysisSources LottoZahlen::analysisSources() {
+    AnalysisSources sources;
+    sources.window = this;
+    sources.drawFile = [this] { return drawFile(); };
+    sources.programFolder = [this] { return m_programFolder; };
+    sources.statisticsWindow = [this] { return statisticsWindow(); };
+    sources.weekdays = [this] { return weekdayFilter(); };
+    sources.endDate = [this] { return serialFromDate(m_ui.endDate->date()); };
+    sources.setEndDate = [this](DaySerial date) { setEndDate(date); };
+    sources.evaluate = [this] { SpeedButton5Click(); };
+    sources.currentDraw = [this] { return browser().current(); };
+    sources.showSteppedDraw = [this](const BrowsedDraw &draw) {
+        browser().setCurrent(draw);
+        showDraw(Shown::Stepped);
+    };
+    sources.showComparedDraw = [this](const Draw &draw) {
+        BrowsedDraw current = browser().current();
+        current.draw.date = draw.date;
+        current.draw.numbers = draw.numbers;
+        current.draw.bonus = draw.bonus;
+        current.draw.lucky = draw.lucky;
+        browser().setCurrent(current);
+        const QString weekday =
+            QLocale::system().dayName(dateFromSerial(draw.date).dayOfWeek(), QLocale::ShortFormat);
+        const QString line = QString::fromStdString(steppedDrawLine(weekday.toStdString(), draw));
+        m_ui.drawLine->setText(line);
+        m_ui.sheetDrawLine->setText(line);
+        m_ui.crossSum->setText(QString::fromStdString(crossSumText(draw)));
+    };
+    sources.sheet = [this] { return m_sheet->sheet(); };
+    sources.checkSheet = [this] { m_sheet->check(); };
+    sources.showRowHits = [this](int row, const TipMatch &match) { m_sheet->showSearchHits(row, match); };
+    sources.showSheetRows = [this](const TipSheet &sheet) { m_sheet->showRows(sheet); };
+    sources.clearUnlockedUnchecked = [this] { m_sheet->clearUnlockedUnchecked(); };
+    sources.showDrawInRowOne = [this](const Draw &draw) { m_sheet->showDrawInRowOne(draw); };
+    sources.clearChart = [this] { m_charts->chart().clear(); };
+    sources.showSheetPage = [this] { showPage(Page::TipSheet); };
+    sources.setStatus = [this](int panel, const QString &text) { setStatusText(panel, text); };
+    sources.openDocument = [this](const QString &path) { openDocument(path); };
+    return sources;
+}
+
+void LottoZahlen::createAnalysisFeatures() {
+    m_search = new TipSearchAnalysis(m_messages, analysisSources(), this);
+    connect(m_searchButton, &QAbstractButton::clicked, m_search, &TipSearchAnalysis::search);
+    m_parameterAnalysis = new ParameterAnalysisRun(
+        {m_parameterControls.checkBox("showNumberList"), m_ui.recomputeAfterWin}, m_messages, *m_runState,
+        m_random, [this] { return m_today(); },
+        [this](std::span<const Draw> draws) { return m_computation->requestFor(draws); }, analysisSources(),
+        this);
+    connect(m_ui.parameterAnalysis, &QAbstractButton::clicked, m_parameterAnalysis,
+            &ParameterAnalysisRun::run);
+    m_repetitionAnalysis = new RepetitionAnalysisRun(m_messages, analysisSources(), this);
+    connect(m_repetitionButton, &QAbstractButton::clicked, m_repetitionAnalysis, &RepetitionAnalysisRun::run);
+}
+
+TipParameters LottoZahlen::tipParameters() const {
+    return m_parameterControls.read();
+}
+
+void LottoZahlen::setTipParameters(const TipParameters &parameters) {
+    m_parameterControls.write(parameters);
+}
+
+TipSheet LottoZahlen::tipSheet() const {
+    return m_sheet->sheet();
+}
+
+void LottoZahlen::Komplettcheck() {
+    m_sheet->check();
+}
+
+bool LottoZahlen::Textladen(const QString &path) {
+    return m_tipFiles->load(path);
+}
+
+void LottoZahlen::openDocument(const QString &path) {
+    if (m_openDocument) {
+        m_openDocument(path);
+        return;
+    }
+    // A viewer that cannot be started is not reported.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(path));
 }
 
 } // namespace quorix

@@ -24,6 +24,16 @@
 #include "app/settings/windowsettings.h"
 #include "app/language/messagetable.h"
 #include "app/platform/today.h"
+#include "app/analysis/analysissources.h"
+#include "app/analysis/parameteranalysisrun.h"
+#include "app/analysis/repetitionanalysisrun.h"
+#include "app/analysis/tipsearchanalysis.h"
+#include "app/charts/chartspanel.h"
+#include "app/computation/parametercontrols.h"
+#include "app/computation/runstate.h"
+#include "app/computation/tipcomputation.h"
+#include "app/sheet/tipfiles.h"
+#include "app/sheet/tipsheetpanel.h"
 #include "core/history/draw.h"
 #include "core/game/game.h"
 #include "core/text/messages.h"
@@ -62,8 +72,6 @@ struct CheckBoxEntry;
 struct SpinFieldEntry;
 class SoundPlayer;
 class PrintSettingsDialog;
-class WindowCharts;
-class WindowComputation;
 
 // The main window. It builds the pages, owns the session's state and its helpers: the charts
 // (with the number dialog and the tip distribution) and the tip computation. Every control gets
@@ -129,8 +137,6 @@ public:
     void setStatusText(int panel, const QString &text);
 
     // The helpers, created with the window.
-    WindowCharts &charts() { return *m_charts; }
-    WindowComputation &computation() { return *m_computation; }
     // ---- the features of the history, printing, online, language, settings ----
     DrawHistoryPanel &history() { return *m_history; }
     DrawEntryDialog &drawEntryDialog() { return m_history->entryDialog(); }
@@ -139,8 +145,6 @@ public:
     PrintSettingsDialog &printDialog() { return m_printing->dialog(); }
     OnlineHandover &online() { return *m_online; }
     LanguageLoader &language() { return *m_languageLoader; }
-    // Where the features learn today's date; the system's clock unless a test hands in a day.
-    void setToday(Today today) { m_today = std::move(today); }
     // ---- end of the features' block ----
 
     // State the operations share.
@@ -166,49 +170,41 @@ public:
     void registerWindow(QWidget *window) { m_windows.push_back(window); }
     const std::vector<QWidget *> &dialogs() const { return m_windows; }
 
-    bool checkEnabled() const { return m_checkEnabled; }
-    void setCheckEnabled(bool enabled) { m_checkEnabled = enabled; }
-    const HitTally &hitTally() const { return m_hitTally; }
-
     const QString &replayNumber() const { return m_replay->number(); }
     void setReplayNumber(const QString &number) { m_replay->setNumber(number); }
 
-    // The sheet as the page shows it: field texts, lucky boxes, locks.
-    TipSheet tipSheet() const;
-    QLineEdit *tipField(int row, int column) const;
-    QComboBox *luckyBox(int row) const { return m_lucky.at(static_cast<std::size_t>(row)); }
-    QLabel *crossSumLabel(int row) const { return m_crossSums.at(static_cast<std::size_t>(row)); }
-    QLabel *resultLabel(int row) const { return m_results.at(static_cast<std::size_t>(row)); }
-    bool isRowLocked(int row) const { return m_locked.at(static_cast<std::size_t>(row)); }
     int tipCount() const;
 
-    // The computation settings as the "Berechnung" pages and the tip-count spinner show them;
-    // writing puts every value back into its control (the computation's relaxation does that).
-    TipParameters tipParameters() const;
-    void setTipParameters(const TipParameters &parameters);
-
-    // The background of a field whose number repeats an earlier one of its row.
-    static inline const QColor kRepeatedColour{255, 165, 0};
-
-    // The number dialog used by TippEdit: called with the dialog caption and the numbers to
-    // tick, answers the ticked numbers after OK and nullopt otherwise. Set by whoever owns the
-    // dialog; without one TippEdit only re-checks the sheet.
-    using TipEditor = std::function<std::optional<std::vector<int>>(const QString &caption,
-                                                                    const std::vector<int> &ticked)>;
-    void setTipEditor(TipEditor editor) { m_tipEditor = std::move(editor); }
-
-    // The file dialogs of the tip files: called with whether to save and the proposed path,
-    // answers the chosen path, empty when cancelled. Without one the window shows its dialogs.
+    // The file dialogs (tip files, CSV import, ticket PDF, language export): called with whether
+    // to save and the proposed path, answers the chosen path, empty when cancelled. Without one
+    // the window shows its dialogs.
     using FileChooser = std::function<QString(bool save, const QString &proposedPath)>;
     void setFileChooser(const FileChooser &chooser);
     // Shows a written file in the desktop's viewer; without one the desktop's default handler.
     using DocumentOpener = std::function<void(const QString &path)>;
     void setDocumentOpener(DocumentOpener opener) { m_openDocument = std::move(opener); }
 
-    // Fills the sheet from a tip file: the unlocked rows are cleared, then all fourteen rows
-    // (locked ones too) take the file's texts. A file that cannot be read changes nothing and
-    // answers false.
+    // ---- tip sheet, computation, charts, analyses ------------------------------------------
+    TipSheetPanel &sheet() { return *m_sheet; }
+    const TipSheetPanel &sheet() const { return *m_sheet; }
+    TipFiles &tipFiles() { return *m_tipFiles; }
+    ChartsPanel &charts() { return *m_charts; }
+    TipComputation &computation() { return *m_computation; }
+    RunState &runState() { return *m_runState; }
+    TipSearchAnalysis &search() { return *m_search; }
+    ParameterAnalysisRun &parameterAnalysis() { return *m_parameterAnalysis; }
+    RepetitionAnalysisRun &repetitionAnalysis() { return *m_repetitionAnalysis; }
+    // The computation settings as the "Berechnung" pages and the tip-count spinner show them;
+    // writing puts every value back into its control.
+    TipParameters tipParameters() const;
+    void setTipParameters(const TipParameters &parameters);
+    // Where the features learn today's date; tests hand in a fixed day.
+    void setToday(Today today) { m_today = std::move(today); }
+    // Entries the other operations of the window call (start-up, draw browser, printing).
+    TipSheet tipSheet() const;
+    void Komplettcheck();
     bool Textladen(const QString &path);
+    // ---- end of tip sheet, computation, charts, analyses -----------------------------------
 
     // The program's arguments after its name; a tip file named there is printed at start-up,
     // then the window closes.
@@ -229,20 +225,6 @@ Q_SIGNALS:
 public Q_SLOTS:
     // The end date's draw becomes current (the history's showSelectedDraw).
     void SpeedButton5Click() { m_history->showSelectedDraw(); }
-    void Komplettcheck();
-    void SpeedButton11Click();
-    void Loeschendertipp();
-    void Label30Click(int row);
-    void TippEdit(int row);
-    void SpeedButton15Click();
-    void SpeedButton16Click();
-    void BitBtn7Click();
-    // Searches the sheet's tips in the draws of the statistics window (windowsearch.cpp).
-    void SpeedButton4Click();
-    // The walk-forward test of the computation from the end date on (windowparameteranalysis.cpp).
-    void BitBtn9Click();
-    // The repetition analysis from the end date on, with its report Test.rtf (windowrepetition.cpp).
-    void BitBtn19Click();
     void Berechnen1Click();
     void Schlieen1Click();
     void Label43Click();
@@ -265,6 +247,11 @@ private:
     QLayout *buildTipRows();
     void addTipRow(QGridLayout &sheet, int row, int line);
     QLineEdit *makeTipField(int number);
+    void createSheetFeatures();
+    void createComputationFeatures();
+    void createAnalysisFeatures();
+    AnalysisSources analysisSources();
+    std::vector<ChartTrigger> chartTriggers() const;
     QComboBox *makeLuckyBox(const char *name);
     QLayout *buildSidePanel();
     QWidget *buildBanner(const char *name, const QString &text, const QString &hint);
@@ -291,21 +278,13 @@ private:
     void applyScale();
     void setTabAreaScale(double scale);
     void alignLeadingColumns();
-    QWidget *parameterControl(const TipParameterInfo &info) const;
 
-    void normaliseField(QLineEdit *field);
-    // The sheet row a number field belongs to, -1 for any other widget.
-    int rowOfField(const QWidget *widget) const;
     // The draw browser as the analyses reach it until they take it through their constructors.
     using Shown = DrawHistoryPanel::Shown;
     void showDraw(Shown how) { m_history->showDraw(how); }
     WeekdayFilter weekdayFilter() const { return m_history->weekdayFilter(); }
     void setEndDate(DaySerial date) { m_history->setEndDate(date); }
     DrawBrowser &browser() { return m_history->browser(); }
-    void setRowLocked(int row, bool locked);
-    void setTextColour(QWidget *widget, const QColor &colour);
-    // The background of a checked row's field: repeated numbers warn, hits show only with a draw.
-    static QColor fieldColour(const RowCheck &row, std::size_t column, bool haveDraw);
     // ---- the features of the history, printing, online, language, settings ----
     void createHistory();
     void createUpdate();
@@ -314,7 +293,6 @@ private:
     void createLanguage();
     void createSettings();
     // ---- end of the features' block ----
-    QString chooseTipFile(bool save, const QString &proposedName);
     void openDocument(const QString &path);
 
     Controls m_ui;
@@ -323,25 +301,14 @@ private:
     QHash<QString, QAction *> m_actions;
     QTabWidget *m_pages = nullptr;
     std::array<QLabel *, 2> m_status{};
-    std::array<std::array<QLineEdit *, kNumbersPerTip>, kTipRowCount> m_fields{};
-    std::array<QComboBox *, kTipRowCount> m_lucky{};
-    std::array<QLabel *, kTipRowCount> m_captions{};
-    std::array<QLabel *, kTipRowCount> m_results{};
-    std::array<QLabel *, kTipRowCount> m_crossSums{};
-    std::array<bool, kTipRowCount> m_locked{};
 
     QString m_programFolder;
     MessageTable m_messages;
     Random m_random;
     JokerNumbers m_jokers;
     SoundPlayer *m_sound = nullptr;
-    bool m_checkEnabled = false;
-    HitTally m_hitTally;
-    TipEditor m_tipEditor;
     FileChooser m_chooseFile;
     DocumentOpener m_openDocument;
-    WindowCharts *m_charts = nullptr;
-    WindowComputation *m_computation = nullptr;
     QString m_commandLineTips;
     // ---- the features of the history, printing, online, language, settings ----
     Today m_today = systemToday;
@@ -365,6 +332,25 @@ private:
     double m_appliedScale = 1.0;
     // Per page of "Berechnung": the check boxes that lead a line with a field, one width each.
     std::vector<std::vector<QWidget *>> m_leadingColumns;
+
+    // ---- tip sheet, computation, charts, analyses ------------------------------------------
+    TipSheetControls m_sheetControls; // built with the page, handed to the sheet
+    QAbstractButton *m_saveTips = nullptr;
+    QAbstractButton *m_loadTips = nullptr;
+    QAbstractButton *m_clearTips = nullptr;
+    QAbstractButton *m_tipList = nullptr;
+    QAbstractButton *m_searchButton = nullptr;
+    QAbstractButton *m_repetitionButton = nullptr;
+    ParameterControls m_parameterControls; // bound while the pages are built
+    TipSheetPanel *m_sheet = nullptr;
+    TipFiles *m_tipFiles = nullptr;
+    RunState *m_runState = nullptr;
+    ChartsPanel *m_charts = nullptr;
+    TipComputation *m_computation = nullptr;
+    TipSearchAnalysis *m_search = nullptr;
+    ParameterAnalysisRun *m_parameterAnalysis = nullptr;
+    RepetitionAnalysisRun *m_repetitionAnalysis = nullptr;
+    // ---- end of tip sheet, computation, charts, analyses -----------------------------------
 };
 
 } // namespace quorix

@@ -174,6 +174,7 @@ QCheckBox *LottoZahlen::makeCheckBox(const CheckBoxEntry &entry) {
     box->setToolTip(u8(entry.hint));
     box->setEnabled(false); // wired with the computation
     showsHint(box);
+    if (entry.parameter) m_parameterControls.bind(*entry.parameter, box);
     return box;
 }
 
@@ -189,6 +190,7 @@ QSpinBox *LottoZahlen::makeSpinField(const SpinFieldEntry &entry) {
     box->setEnabled(false); // wired with the computation
     fixWidth(box, entry.maximum >= 1000 ? 70 : 50);
     showsHint(box);
+    if (entry.parameter) m_parameterControls.bind(*entry.parameter, box);
     return box;
 }
 
@@ -227,6 +229,10 @@ QWidget *LottoZahlen::makeOptionGroup(const QString &token) {
     buttons->button(plus ? 0 : 3)->setChecked(true);
     for (QAbstractButton *radio : buttons->buttons())
         radio->setEnabled(false); // wired with the computation
+    const QByteArray name = token.toLatin1();
+    for (const TipParameterInfo &info : tipParameterTable())
+        if (!info.isFlag() && info.control == name.constData())
+            m_parameterControls.bind(info, group, buttons);
     return group;
 }
 
@@ -325,6 +331,7 @@ QWidget *LottoZahlen::buildDrawPanel() {
     addControl(m_ui.crossSum, QString::fromLatin1(controlname::kCrossSum));
     m_ui.crossSum->setProperty("Tag", kUntranslatedTag);
     m_ui.replay = new ClickLabel([this] { m_replay->edit(); });
+    m_sheetControls.replay = m_ui.replay;
     addControl(m_ui.replay, QString::fromLatin1(controlname::kReplay));
     m_ui.replay->setText(QStringLiteral("Replay"));
     m_ui.replay->setToolTip(u8("Klicken Sie hier um Ihre Replay- und Losnummer einzugeben"));
@@ -368,37 +375,37 @@ QLayout *LottoZahlen::buildTipRows() {
 void LottoZahlen::addTipRow(QGridLayout &sheet, int row, int line) {
     const TipRowControls &entry = kTipRows[static_cast<std::size_t>(row)];
     const auto r = static_cast<std::size_t>(row);
-    auto *caption = new ClickLabel([this, row] { Label30Click(row); });
+    auto *caption = new ClickLabel([this, row] { m_sheet->toggleLock(row); });
     addControl(caption, u8(entry.caption));
     caption->setText(QStringLiteral("%1. Tipp").arg(row + 1));
     caption->setToolTip(u8("Ist \"Tipp\" rot, wird diese Reihe nicht neu berechnet!"));
     showsHint(caption);
-    m_captions[r] = caption;
+    m_sheetControls.captions[r] = caption;
     sheet.addWidget(caption, line, 0);
     for (int column = 0; column < kNumbersPerTip; ++column) {
         QLineEdit *field = makeTipField(entry.edits[static_cast<std::size_t>(column)]);
-        m_fields[r][static_cast<std::size_t>(column)] = field;
+        m_sheetControls.fields[r][static_cast<std::size_t>(column)] = field;
         sheet.addWidget(field, line, 1 + column);
     }
-    m_lucky[r] = makeLuckyBox(entry.lucky);
-    sheet.addWidget(m_lucky[r], line, 7);
+    m_sheetControls.lucky[r] = makeLuckyBox(entry.lucky);
+    sheet.addWidget(m_sheetControls.lucky[r], line, 7);
     QAbstractButton *edit = makeButton(entry.editButton, true);
     edit->setText(QStringLiteral("..."));
     edit->setToolTip(u8("Klicken Sie hier um Tipp 1 mit dem Tippformular zu ändern oder per "
                         "Zufallsgenerator erzeugen wollen"));
-    connect(edit, &QAbstractButton::clicked, this, [this, row] { TippEdit(row); });
+    m_sheetControls.editButtons[r] = edit;
     sheet.addWidget(edit, line, 8);
     auto *result = new QLabel;
     addControl(result, u8(entry.result));
     result->setProperty("Tag", kUntranslatedTag);
     fixWidth(result, 62);
-    m_results[r] = result;
+    m_sheetControls.results[r] = result;
     sheet.addWidget(result, line, 9);
     auto *cross = new QLabel;
     addControl(cross, u8(entry.crossSum));
     cross->setProperty("Tag", kUntranslatedTag);
     fixWidth(cross, 30);
-    m_crossSums[r] = cross;
+    m_sheetControls.crossSums[r] = cross;
     sheet.addWidget(cross, line, 10);
 }
 
@@ -409,9 +416,6 @@ QLineEdit *LottoZahlen::makeTipField(int number) {
     // No length limit: a longer text given to the field ("0005" from a file) must reach its
     // rule whole, and typing cannot get past two digits anyway.
     fixWidth(field, 30);
-    field->setProperty("tipField", true);
-    field->installEventFilter(this);
-    connect(field, &QLineEdit::textChanged, this, [this, field] { normaliseField(field); });
     return field;
 }
 
@@ -455,25 +459,20 @@ QLayout *LottoZahlen::buildSidePanel() {
     QAbstractButton *online = makeButton("OnlineTipp", false);
     side->addWidget(online);
     m_onlineButton = online;
-    QAbstractButton *search = makeButton("SpeedButton4", false);
-    side->addWidget(search);
-    connect(search, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton4Click);
+    m_searchButton = makeButton("SpeedButton4", false);
+    side->addWidget(m_searchButton);
     m_ui.distribution = makeButton(controlname::kDistribution, false);
     side->addWidget(m_ui.distribution);
-    QAbstractButton *tipList = makeButton(controlname::kTipList, false);
-    side->addWidget(tipList);
+    m_tipList = makeButton(controlname::kTipList, false);
+    side->addWidget(m_tipList);
     auto *files = new QHBoxLayout;
-    QAbstractButton *save = makeButton(controlname::kSaveTips, true);
-    QAbstractButton *load = makeButton(controlname::kLoadTips, true);
-    QAbstractButton *clear = makeButton(controlname::kClearTips, true);
-    for (QAbstractButton *button : {save, load, clear})
+    m_saveTips = makeButton(controlname::kSaveTips, true);
+    m_loadTips = makeButton(controlname::kLoadTips, true);
+    m_clearTips = makeButton(controlname::kClearTips, true);
+    for (QAbstractButton *button : {m_saveTips, m_loadTips, m_clearTips})
         files->addWidget(button);
     side->addLayout(files);
     side->addStretch(1);
-    connect(tipList, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn7Click);
-    connect(save, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton15Click);
-    connect(load, &QAbstractButton::clicked, this, &LottoZahlen::SpeedButton16Click);
-    connect(clear, &QAbstractButton::clicked, this, &LottoZahlen::Loeschendertipp);
 
     // Banners: product with version, maker's address.
     QWidget *product = buildBanner(controlname::kProductBanner,
@@ -689,11 +688,9 @@ QWidget *LottoZahlen::buildDatenbank() {
     auto *analysisLayout = new QVBoxLayout(analysis);
     for (const char *name : {"BitBtn9", "BitBtn19"})
         analysisLayout->addWidget(makeButton(name, false));
-    QAbstractButton *repetition = requiredControl<QAbstractButton>("BitBtn19");
-    connect(repetition, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn19Click);
+    m_repetitionButton = requiredControl<QAbstractButton>("BitBtn19");
     analysisLayout->addWidget(makeToken(QStringLiteral("CheckBox31")));
     m_ui.parameterAnalysis = requiredControl<QAbstractButton>(controlname::kParameterAnalysis);
-    connect(m_ui.parameterAnalysis, &QAbstractButton::clicked, this, &LottoZahlen::BitBtn9Click);
     m_ui.recomputeAfterWin = requiredControl<QCheckBox>(controlname::kRecomputeAfterWin);
     m_ui.recomputeAfterWin->setEnabled(true);
     layout->addWidget(analysis);
@@ -810,6 +807,21 @@ QWidget *LottoZahlen::buildInternet() {
     layout->addWidget(links);
     layout->addStretch(1);
     return page;
+}
+
+// The controls that show a statistic, found by their names once the pages are built (a name may
+// stand for several controls), in the order they were made.
+std::vector<ChartTrigger> LottoZahlen::chartTriggers() const {
+    std::vector<ChartTrigger> triggers;
+    for (const NamedControl &control : m_controlOrder) {
+        for (const ChartControlName &entry : chartControlNames()) {
+            if (control.name != QLatin1String(entry.name)) continue;
+            auto *button = qobject_cast<QAbstractButton *>(control.widget);
+            triggers.push_back(
+                {button, button ? nullptr : control.widget, entry.kind, entry.chartToFrontFirst});
+        }
+    }
+    return triggers;
 }
 
 } // namespace quorix

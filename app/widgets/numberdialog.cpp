@@ -17,6 +17,7 @@
 
 #include "app/platform/programfolder.h"
 #include "app/widgets/prompts.h"
+#include "app/widgets/uihelpers.h"
 #include "core/base/random.h"
 #include "output/valuelist.h"
 
@@ -236,7 +237,7 @@ std::optional<NumberPool> NumberDialog::choosePool(const NumberPool &pool) {
 }
 
 QString NumberDialog::chooseFile(bool save) {
-    const QDate today = QDate::currentDate();
+    const QDate today = dateFromSerial(m_today());
     const QString proposed =
         QString::fromStdString(ValueListFile::proposedName(today.year(), today.month(), today.day()));
     if (m_chooseFile) return m_chooseFile(save, proposed);

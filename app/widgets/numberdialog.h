@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QString>
 
+#include "app/platform/today.h"
 #include "core/game/game.h"
 #include "core/compute/numberpool.h"
 
@@ -76,6 +77,8 @@ public:
     // Asks for the value-list file to save to (save) or load from; empty when cancelled.
     using FileChooser = std::function<QString(bool save, const QString &proposedName)>;
     void setFileChooser(FileChooser chooser) { m_chooseFile = std::move(chooser); }
+    // Today's date names a new value list; without one the system clock's.
+    void setToday(Today today) { m_today = std::move(today); }
 
     int pickCount() const { return m_pickCount; }
     void setPickCount(int count);
@@ -114,6 +117,7 @@ private:
     QString chooseFile(bool save);
 
     Random &m_random;
+    Today m_today = systemToday;
     FileChooser m_chooseFile;
     std::array<QCheckBox *, kEntries + 1> m_entries{}; // index 0 unused
     std::array<bool, kEntries + 1> m_marked{};

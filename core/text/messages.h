@@ -98,10 +98,12 @@ enum class Msg : int {
     SettingsNotSaved = 82,
     // "noch nicht da!": the update's status after the date whose draw the server has not yet
     DrawNotThereYet = 83,
+    // "Tipps &berechnen": the compute button outside a run (the "&" marks its shortcut)
+    ComputeTips = 84,
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 84;
+inline constexpr int kMessageCount = 85;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

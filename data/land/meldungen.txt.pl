@@ -82,3 +82,4 @@ Odpowiedź serwera liczb nie została zapisana, nie jest prawidłowym losowaniem
 %1 nie jest zwykłym plikiem (lecz np. folderem, urządzeniem lub potokiem) i nie zostanie wczytany.
 Nie udało się zapisać ustawień: %1
 jeszcze niedostępne!
+&Oblicz zakłady

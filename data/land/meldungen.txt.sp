@@ -82,3 +82,4 @@ La respuesta del servidor de números no se ha guardado, no es un sorteo válido
 %1 no es un archivo normal (sino, por ejemplo, una carpeta, un dispositivo o una tubería) y no se lee.
 No se pudo guardar la configuración: %1
 ¡todavía no disponible!
+&Calcular apuestas

@@ -14,7 +14,7 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/charts/statisticschart.h"
 #include "app/widgets/uihelpers.h"
-#include "app/charts/windowcharts.h"
+#include "app/charts/chartspanel.h"
 #include "appfixture.h"
 
 using namespace quorix;
@@ -33,14 +33,14 @@ const std::vector<Draw> kHistory = {
 QStringList rowTexts(LottoZahlen &window, int row) {
     QStringList texts;
     for (int c = 0; c < 6; ++c)
-        texts << window.tipField(row, c)->text();
+        texts << window.sheet().tipField(row, c)->text();
     return texts;
 }
 
 void fillRow(LottoZahlen &window, int row, const QStringList &numbers, const QString &lucky) {
     for (int c = 0; c < 6; ++c)
-        window.tipField(row, c)->setText(numbers.value(c));
-    window.luckyBox(row)->setCurrentText(lucky);
+        window.sheet().tipField(row, c)->setText(numbers.value(c));
+    window.sheet().luckyBox(row)->setCurrentText(lucky);
 }
 
 QString box(const char *date) {
@@ -99,7 +99,7 @@ void RepetitionTest::walksAsksAndOpensTheReport() {
     fillRow(window, 13, {u"30"_s, u"31"_s, u"32"_s, u"33"_s, u"34"_s, u"35"_s}, u"-"_s);
     fillRow(window, 2, {u"8"_s, u"9"_s, u"10"_s, u"11"_s, u"12"_s, u"13"_s}, u"1"_s);
     for (int row : {0, 1, 13})
-        window.Label30Click(row);
+        window.sheet().toggleLock(row);
     for (int i = 0; i < 4; ++i)
         m_prompts->answer(true, i == 0 ? u"5"_s : QString());
     analyse();
@@ -121,12 +121,12 @@ void RepetitionTest::walksAsksAndOpensTheReport() {
     // Row 1 holds the last turn's draw (sorted by the closing check), the browser its next draw.
     QCOMPARE(window.pages()->currentIndex(), static_cast<int>(LottoZahlen::Page::TipSheet));
     QCOMPARE(rowTexts(window, 0), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"10"_s, u"11"_s, u"40"_s}));
-    QCOMPARE(window.luckyBox(0)->currentText(), u"4"_s);
+    QCOMPARE(window.sheet().luckyBox(0)->currentText(), u"4"_s);
     QCOMPARE(rowTexts(window, 1), (QStringList{u"1"_s, u"2"_s, u"3"_s, u"4"_s, u"5"_s, u"6"_s}));
-    QCOMPARE(window.luckyBox(1)->currentText(), u"2"_s);
+    QCOMPARE(window.sheet().luckyBox(1)->currentText(), u"2"_s);
     QCOMPARE(rowTexts(window, 13).join(u' '), u"30 31 32 33 34 35"_s);
     QCOMPARE(rowTexts(window, 2).join(QString()), QString());
-    QCOMPARE(window.luckyBox(2)->currentText(), u"-"_s);
+    QCOMPARE(window.sheet().luckyBox(2)->currentText(), u"-"_s);
     QCOMPARE(window.currentDraw(), kHistory[5]);
     QCOMPARE(window.ui().endDate->date(), QDate(2024, 3, 20));
     QCOMPARE(window.statusPanel(0)->text(), u"20.03.2024"_s);

@@ -41,8 +41,8 @@ QColor resultColour(LottoZahlen &window, int row) {
 
 void fillRow(LottoZahlen &window, int row, const QStringList &numbers, const QString &lucky) {
     for (int c = 0; c < 6; ++c)
-        window.tipField(row, c)->setText(numbers.value(c));
-    window.luckyBox(row)->setCurrentText(lucky);
+        window.sheet().tipField(row, c)->setText(numbers.value(c));
+    window.sheet().luckyBox(row)->setCurrentText(lucky);
 }
 
 QString box(const char *date) {
@@ -91,7 +91,7 @@ void SearchTest::asksAtEveryMatchAndShowsTheLastDraw() {
     LottoZahlen &window = start();
     fillRow(window, 0, {u"42"_s, u"35"_s, u"27"_s, u"18"_s, u"6"_s, u"5"_s}, u"6"_s); // 06.03., unsorted
     fillRow(window, 1, {u"3"_s, u"11"_s, u"17"_s, u"25"_s, u"33"_s, u"8"_s}, u"5"_s); // 13.03. with its bonus
-    const QColor fieldBefore = window.tipField(1, 0)->palette().color(QPalette::Base);
+    const QColor fieldBefore = window.sheet().tipField(1, 0)->palette().color(QPalette::Base);
     m_prompts->answer(true, u"5"_s);
     m_prompts->answer(true);
     m_prompts->answer(true);
@@ -116,9 +116,9 @@ void SearchTest::asksAtEveryMatchAndShowsTheLastDraw() {
     QCOMPARE(resultText(window, 1), u"5 + Z"_s);
     QCOMPARE(resultColour(window, 1), QColor(255, 0, 0));
     QCOMPARE(resultText(window, 2), u"0"_s);
-    QCOMPARE(window.tipField(0, 0)->text(), u"42"_s);
-    QCOMPARE(window.tipField(1, 0)->palette().color(QPalette::Base), fieldBefore);
-    QVERIFY(window.hitTally() == HitTally{});
+    QCOMPARE(window.sheet().tipField(0, 0)->text(), u"42"_s);
+    QCOMPARE(window.sheet().tipField(1, 0)->palette().color(QPalette::Base), fieldBefore);
+    QVERIFY(window.sheet().hitTally() == HitTally{});
     QVERIFY(window.statusPanel(1)->text().contains(u": 4 "_s));
 }
 

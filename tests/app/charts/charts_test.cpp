@@ -264,11 +264,19 @@ struct FakeWindow {
         view = std::make_unique<StatisticsChart>(&chart, message);
     }
     void showChartPage() { tabs->setCurrentWidget(diagramm); }
-    // Connects every control the controller knows by its name; answers how many.
+    // Connects every control whose name is a chart control's name; answers how many.
     int attach(ChartController &controller) {
         int attached = 0;
-        for (QWidget *widget : root.findChildren<QWidget *>())
-            attached += controller.attach(widget->objectName(), widget) ? 1 : 0;
+        for (QWidget *widget : root.findChildren<QWidget *>()) {
+            for (const ChartControlName &entry : chartControlNames()) {
+                if (widget->objectName() != QLatin1String(entry.name)) continue;
+                if (auto *button = qobject_cast<QAbstractButton *>(widget))
+                    controller.attach(button, entry.kind, entry.chartToFrontFirst);
+                else
+                    controller.attachText(widget, entry.kind, entry.chartToFrontFirst);
+                ++attached;
+            }
+        }
         return attached;
     }
 };

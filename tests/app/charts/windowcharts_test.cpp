@@ -17,7 +17,7 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/widgets/numberdialog.h"
 #include "app/charts/statisticschart.h"
-#include "app/charts/windowcharts.h"
+#include "app/charts/chartspanel.h"
 #include "appfixture.h"
 #include "core/base/calendar.h"
 
@@ -157,9 +157,9 @@ void WindowChartsTest::tipEditThroughTheNumberDialog() {
     LottoZahlen &window = shown.window;
     const std::array<int, 6> row{5, 9, 23, 30, 31, 40};
     // Without the tip check, which would sort the row afterwards, the dialog's write-back shows.
-    window.setCheckEnabled(false);
+    window.sheet().setCheckEnabled(false);
     for (int i = 0; i < 6; ++i)
-        window.tipField(0, i)->setText(QString::number(row[std::size_t(i)]));
+        window.sheet().tipField(0, i)->setText(QString::number(row[std::size_t(i)]));
 
     NumberDialog &dialog = window.charts().numberDialog();
     bool sawRow = false;
@@ -174,7 +174,7 @@ void WindowChartsTest::tipEditThroughTheNumberDialog() {
     QVERIFY(sawRow);
     QStringList texts;
     for (int i = 0; i < 6; ++i)
-        texts << window.tipField(0, i)->text();
+        texts << window.sheet().tipField(0, i)->text();
     // The places beyond the chosen numbers are emptied rather than left repeating one of them.
     QCOMPARE(texts, (QStringList{u"5"_s, u"9"_s, u"40"_s, QString(), QString(), QString()}));
     QCOMPARE(dialog.windowTitle(), window.message(Msg::NumberListTitle));
@@ -203,7 +203,7 @@ void WindowChartsTest::distributionOfTheSheet() {
     LottoZahlen &window = shown.window;
     for (int r = 0; r < 2; ++r)
         for (int i = 0; i < 6; ++i)
-            window.tipField(r, i)->setText(QString::number(1 + i + r));
+            window.sheet().tipField(r, i)->setText(QString::number(1 + i + r));
     window.control<QAbstractButton>(u"Button6"_s)->click();
 
     StatisticsChart &chart = window.charts().chart();

@@ -17,9 +17,9 @@
 #include "app/mainwindow/controltables.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/widgets/numberdialog.h"
-#include "app/charts/windowcharts.h"
+#include "app/charts/chartspanel.h"
 #include "app/widgets/uihelpers.h"
-#include "app/computation/windowcomputation.h"
+#include "app/computation/tipcomputation.h"
 #include "appfixture.h"
 #include "core/base/calendar.h"
 #include "core/compute/computation.h"
@@ -52,12 +52,12 @@ struct Session {
         window->control<QDateEdit>(u"DateTimePicker1"_s)->setDate(kEnd);
         window->control<QDateEdit>(u"DateTimePicker2"_s)->setDate(kStart);
     }
-    WindowComputation &computation() const { return window->computation(); }
+    TipComputation &computation() const { return window->computation(); }
     QPushButton *button() const { return computation().computeButton(); }
     void lock(int row, std::array<const char *, 6> fields) const {
         for (int i = 0; i < 6; ++i)
-            window->tipField(row, i)->setText(QString::fromLatin1(fields[std::size_t(i)]));
-        window->Label30Click(row);
+            window->sheet().tipField(row, i)->setText(QString::fromLatin1(fields[std::size_t(i)]));
+        window->sheet().toggleLock(row);
     }
     QString crossSumText(int row) const {
         return window->control<QLabel>(QString::fromLatin1(kTipRows[std::size_t(row)].crossSum))->text();
@@ -202,7 +202,7 @@ void ComputationTest::seededRunMatchesTheCoreRun() {
 
         QVERIFY(!s.computation().running());
         QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
-        QVERIFY(s.window->checkEnabled());
+        QVERIFY(s.window->sheet().checkEnabled());
         QVERIFY(s.computation().lastResult());
         QCOMPARE(s.computation().lastResult()->runs, expected.runs);
         QCOMPARE(s.status(), s.window->message(statusMessage(expected.status)));
@@ -246,7 +246,7 @@ void ComputationTest::stopByASecondClickOrCtrlR() {
         s.computation().showAllParameters(p);
         int lastRow = 0;
         qint64 lastRuns = 0;
-        connect(&s.computation(), &WindowComputation::progressed, s.window.get(), [&](int row, qint64 runs) {
+        connect(&s.computation(), &TipComputation::progressed, s.window.get(), [&](int row, qint64 runs) {
             lastRow = row;
             lastRuns = runs;
         });
@@ -286,13 +286,13 @@ void ComputationTest::altBComputesEveryTime() {
     s.window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(s.window.get()));
     for (int press = 1; press <= 2; ++press) {
-        s.window->setCheckEnabled(true);
+        s.window->sheet().setCheckEnabled(true);
         s.window->setStatusText(1, QString());
         QTest::keyClick(s.window.get(), Qt::Key_B, Qt::AltModifier);
         QTRY_COMPARE(s.status(), s.window->message(Msg::ComputationDone));
         QVERIFY(s.computation().lastResult().has_value());
         QVERIFY(!s.window->tipSheet().rows[0].numbers[0].empty());
-        s.window->SpeedButton11Click();
+        s.window->sheet().clearUnlocked();
     }
 }
 
@@ -300,7 +300,7 @@ void ComputationTest::settingsChangedDuringARunTakeEffect() {
     Session s;
     s.computation().showAllParameters(impossibleParameters(30000));
     bool relaxed = false;
-    connect(&s.computation(), &WindowComputation::progressed, s.window.get(), [&] {
+    connect(&s.computation(), &TipComputation::progressed, s.window.get(), [&] {
         if (relaxed) return;
         relaxed = true;
         s.window->control<QCheckBox>(u"CheckBox25"_s)->setChecked(false); // even numbers no longer required
@@ -434,7 +434,7 @@ void ComputationTest::numberList() {
         p.showNumberList = true;
         p.maxRunsThousands = 5;
         s.computation().showAllParameters(p);
-        s.window->tipField(2, 0)->setText(u"7"_s);
+        s.window->sheet().tipField(2, 0)->setText(u"7"_s);
         NumberDialog &dialog = s.window->charts().numberDialog();
         std::vector<int> shownPool;
         NumberPool expectedPool;
@@ -460,7 +460,7 @@ void ComputationTest::numberList() {
         s.button()->click();
         QVERIFY(answered);
         QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
-        QVERIFY(s.window->checkEnabled());
+        QVERIFY(s.window->sheet().checkEnabled());
 
         if (c.status == ComputationStatus::Cancelled) {
             QVERIFY(!s.computation().running());
@@ -570,13 +570,13 @@ void ComputationTest::crossSumMinimumNeverAboveMaximum() {
     p.crossSumMin = 270;
     p.crossSumMax = 260;
     s.window->setTipParameters(p);
-    s.window->tipField(0, 0)->setText(u"7"_s);
+    s.window->sheet().tipField(0, 0)->setText(u"7"_s);
     const std::size_t askedBefore = s.prompts.asked().size();
     s.prompts.answer(true);
     s.button()->click();
     QCOMPARE(s.prompts.asked().size(), askedBefore + 1);
     QVERIFY(s.prompts.asked().back().text.contains(u"cross-sum minimum 270 is above maximum 260"_s));
-    QCOMPARE(s.window->tipField(0, 0)->text(), u"7"_s);
+    QCOMPARE(s.window->sheet().tipField(0, 0)->text(), u"7"_s);
     QVERIFY(!s.computation().running());
 }
 
@@ -599,7 +599,7 @@ void ComputationTest::closingDuringARunWaitsForTheRestore() {
 
 void ComputationTest::missingDrawFileEndsTheRunCleanly() {
     Session s;
-    s.window->tipField(0, 0)->setText(u"9"_s);
+    s.window->sheet().tipField(0, 0)->setText(u"9"_s);
     std::filesystem::remove(s.window->drawFile().path());
     s.button()->click();
     QCOMPARE(s.prompts.asked().size(), std::size_t(1));
@@ -607,7 +607,7 @@ void ComputationTest::missingDrawFileEndsTheRunCleanly() {
     QVERIFY(!s.computation().running());
     QVERIFY(!s.computation().lastResult());
     QCOMPARE(s.button()->text(), u"Tipps &berechnen"_s);
-    QVERIFY(s.window->checkEnabled());
+    QVERIFY(s.window->sheet().checkEnabled());
     QCOMPARE(QString::fromStdString(s.window->tipSheet().rows[0].numbers[0]), u"9"_s); // nothing was cleared
 }
 

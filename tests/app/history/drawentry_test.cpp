@@ -15,7 +15,7 @@
 #include "app/history/drawentrydialog.h"
 #include "app/mainwindow/mainwindow.h"
 #include "app/widgets/numberdialog.h"
-#include "app/charts/windowcharts.h"
+#include "app/charts/chartspanel.h"
 #include "app/widgets/uihelpers.h"
 #include "appfixture.h"
 #include "core/history/drawfile.h"

@@ -133,7 +133,7 @@ void UpdateTest::menuKeyAndDrawPanelStartIt() {
     Session s(server.address(), "2014-04-10");
     // Pressed in a tip field, Ctrl+A is the menu's, not the field's "select all".
     s.window.activateWindow();
-    QLineEdit *field = s.window.tipField(0, 0);
+    QLineEdit *field = s.window.sheet().tipField(0, 0);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(s.draws().size(), 3u);

@@ -22,7 +22,7 @@
 #include "app/mainwindow/mainwindow.h"
 #include "app/widgets/numberdialog.h"
 #include "app/charts/statisticschart.h"
-#include "app/charts/windowcharts.h"
+#include "app/charts/chartspanel.h"
 #include "appfixture.h"
 
 using namespace quorix;

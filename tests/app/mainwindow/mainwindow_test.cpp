@@ -245,7 +245,7 @@ void MainWindowTest::firstStartWithoutDrawFile() {
     QCOMPARE(window.control<QLabel>(QStringLiteral("Losnummer"))->text(), window.message(Msg::EnterReplay));
     QVERIFY(!window.message(Msg::EnterReplay).isEmpty());
     QCOMPARE(window.message(Msg::TipWord), QStringLiteral("Tipp"));
-    QVERIFY(window.checkEnabled());
+    QVERIFY(window.sheet().checkEnabled());
     QCOMPARE(window.tipParameters().maxRunsThousands, 50); // 50,000 attempts at most
     QVERIFY(window.statusPanel(1)->text().isEmpty());      // the message file is complete
     // The process reads and writes numbers as "1.234,50" whatever the user's locale.

@@ -161,9 +161,9 @@ private:
     void fillSheet(LottoZahlen &window) {
         const QStringList first{u"5"_s, u"11"_s, u"19"_s, u"23"_s, u"30"_s, u"41"_s};
         for (int c = 0; c < 6; ++c)
-            window.tipField(0, c)->setText(first.at(c));
-        window.luckyBox(0)->setCurrentText(u"3"_s);
-        window.tipField(9, 0)->setText(u"17"_s);
+            window.sheet().tipField(0, c)->setText(first.at(c));
+        window.sheet().luckyBox(0)->setCurrentText(u"3"_s);
+        window.sheet().tipField(9, 0)->setText(u"17"_s);
     }
     void click(const char *name) {
         QTest::mouseClick(m_window->control(QString::fromLatin1(name)), Qt::LeftButton);

@@ -35,8 +35,8 @@ const std::vector<Draw> kHistory = {
 
 void fillRow(LottoZahlen &window, int row, const QStringList &numbers, const QString &lucky) {
     for (int c = 0; c < 6; ++c)
-        window.tipField(row, c)->setText(numbers.value(c));
-    window.luckyBox(row)->setCurrentText(lucky);
+        window.sheet().tipField(row, c)->setText(numbers.value(c));
+    window.sheet().luckyBox(row)->setCurrentText(lucky);
 }
 
 // A started window in a program folder of its own, with the preview and the online route
@@ -404,7 +404,8 @@ void PrintTest::commandLinePrintsAndCloses() {
         int runs = 0;
         window.printDialog().setRunner([&](PrintSettingsDialog &) {
             ++runs;
-            loaded = window.tipField(0, 0)->text() + u" "_s + window.luckyBox(0)->currentText();
+            loaded =
+                window.sheet().tipField(0, 0)->text() + u" "_s + window.sheet().luckyBox(0)->currentText();
             return PrintSettingsDialog::Outcome::Abort;
         });
         window.setCommandLine({c.mode, c.goodFile ? path : path + u".missing"_s});

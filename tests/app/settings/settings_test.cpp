@@ -287,7 +287,7 @@ void SettingsTest::restoreRules_data() {
                QCOMPARE(field(w, 2), QString());
                QCOMPARE(field(w, 3), QStringLiteral("7"));
                QCOMPARE(field(w, 107), QStringLiteral("42"));
-               QCOMPARE(w.luckyBox(13)->currentText(), QStringLiteral("5"));
+               QCOMPARE(w.sheet().luckyBox(13)->currentText(), QStringLiteral("5"));
            });
     QTest::newRow("language as text ends its group")
         << Map{{"Chekcbox1", 1},
@@ -303,7 +303,7 @@ void SettingsTest::restoreRules_data() {
                QCOMPARE(w.message(Msg::TipWord), QStringLiteral("Tipp"));
                QCOMPARE(spin(w, "UpDown7"), 50);
                QCOMPARE(field(w, 1), QString());
-               QCOMPARE(w.luckyBox(0)->currentText(), QStringLiteral("-"));
+               QCOMPARE(w.sheet().luckyBox(0)->currentText(), QStringLiteral("-"));
                QVERIFY(w.jokerNumbers().tickets[0].enabled); // later values are read again
                QCOMPARE(w.replayNumber(), QStringLiteral("123456"));
            });
@@ -378,7 +378,7 @@ void SettingsTest::restoreRules() {
     writeSettings(home, stored);
     LottoZahlen window;
     start(window);
-    QVERIFY(window.checkEnabled());
+    QVERIFY(window.sheet().checkEnabled());
     check(window);
 }
 
@@ -451,8 +451,8 @@ void SettingsTest::everyValueSurvivesARestart() {
         // Ascending distinct numbers per row, as the tip check leaves a complete row.
         for (int r = 0; r < kTipRowCount; ++r) {
             for (int c = 0; c < kNumbersPerTip; ++c)
-                window.tipField(r, c)->setText(QString::number(1 + 7 * c + r % 7));
-            window.luckyBox(r)->setCurrentText(QString::number(r % 6 + 1));
+                window.sheet().tipField(r, c)->setText(QString::number(1 + 7 * c + r % 7));
+            window.sheet().luckyBox(r)->setCurrentText(QString::number(r % 6 + 1));
         }
         buttons(window, "RadioGroup1")->button(2)->setChecked(true);
         buttons(window, "RadioGroup2")->button(1)->setChecked(true);

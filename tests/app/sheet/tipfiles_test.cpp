@@ -30,15 +30,15 @@ const std::vector<Draw> kHistory = {
 
 void fillRow(LottoZahlen &window, int row, const QStringList &numbers, const QString &lucky) {
     for (int c = 0; c < 6; ++c)
-        window.tipField(row, c)->setText(numbers.value(c));
-    window.luckyBox(row)->setCurrentText(lucky);
+        window.sheet().tipField(row, c)->setText(numbers.value(c));
+    window.sheet().luckyBox(row)->setCurrentText(lucky);
 }
 
 QStringList rowTexts(LottoZahlen &window, int row) {
     QStringList texts;
     for (int c = 0; c < 6; ++c)
-        texts << window.tipField(row, c)->text();
-    texts << window.luckyBox(row)->currentText();
+        texts << window.sheet().tipField(row, c)->text();
+    texts << window.sheet().luckyBox(row)->currentText();
     return texts;
 }
 
@@ -110,6 +110,9 @@ void TipFilesTest::saveClearLoadGivesTheSheetBack() {
     fillRow(window, 13, {u"1"_s, u"2"_s, u"3"_s, u"40"_s, u"41"_s, u"42"_s}, u"x,y"_s);
     const TipSheet saved = window.tipSheet();
 
+    // A fixed today, so the proposal does not depend on the day the test runs.
+    const DaySerial today = serialFromYmd(2026, 12, 11);
+    window.setToday([today] { return today; });
     QStringList proposals;
     QString answer = homeFile(u"mine"_s); // no extension: the tip file's is added
     window.setFileChooser([&](bool save, const QString &proposed) {
@@ -118,14 +121,13 @@ void TipFilesTest::saveClearLoadGivesTheSheetBack() {
     });
     click("SpeedButton15");
     // The end date shows the newest draw, a Wednesday: the Saturday after names the file.
-    const std::string name =
-        TipFile::proposedName(kHistory.back().date, serialFromDate(QDate::currentDate()));
+    const std::string name = TipFile::proposedName(kHistory.back().date, today);
     QCOMPARE(name, std::string("20240316.zqt"));
     QCOMPARE(proposals, QStringList{u"save "_s + homeFile(QString::fromStdString(name))});
     QCOMPARE(fileLines(homeFile(u"mine.zqt"_s)).join(u"\r\n"_s) + u"\r\n"_s,
              QString::fromStdString(TipFile::format(saved)));
 
-    window.SpeedButton11Click();
+    window.sheet().clearUnlocked();
     QCOMPARE(rowTexts(window, 0), (QStringList{{}, {}, {}, {}, {}, {}, u"-"_s}));
     // Loading takes the file, then selects the draw for the end date as the evaluation does.
     window.control<QDateEdit>(u"DateTimePicker1"_s)->setDate(dateFromSerial(kHistory[1].date));
@@ -136,7 +138,7 @@ void TipFilesTest::saveClearLoadGivesTheSheetBack() {
     QVERIFY(m_prompts->asked().empty());
 
     // Cancelled: nothing is read, the evaluation still runs.
-    window.SpeedButton11Click();
+    window.sheet().clearUnlocked();
     window.control<QDateEdit>(u"DateTimePicker1"_s)->setDate(dateFromSerial(kHistory[2].date));
     answer.clear();
     click("SpeedButton16");
@@ -150,8 +152,8 @@ void TipFilesTest::loadingFillsLockedRowsAndNormalises() {
     fillRow(window, 1, {u"9"_s, u"10"_s, u"11"_s, u"12"_s, u"13"_s, u"14"_s}, u"5"_s);
     fillRow(window, 2, {u"20"_s, u"21"_s, u"22"_s, u"23"_s, u"24"_s, u"25"_s}, u"1"_s);
     fillRow(window, 6, {u"30"_s, u"31"_s, u"32"_s, u"33"_s, u"34"_s, u"35"_s}, u"4"_s);
-    window.Label30Click(1);
-    window.Label30Click(6);
+    window.sheet().toggleLock(1);
+    window.sheet().toggleLock(6);
     const QString path = homeFile(u"table.zqt"_s);
     writeFile(path, "1,2,3,4,5,6\r\n"
                     "1,2,3,4,5,6,3\r\n"
@@ -172,8 +174,8 @@ void TipFilesTest::loadingFillsLockedRowsAndNormalises() {
         const QStringList want = row < 6 ? expected[row] : QStringList{{}, {}, {}, {}, {}, {}, u"-"_s};
         QCOMPARE(rowTexts(window, row), want);
     }
-    QVERIFY(window.isRowLocked(1));
-    QVERIFY(window.isRowLocked(6));
+    QVERIFY(window.sheet().isRowLocked(1));
+    QVERIFY(window.sheet().isRowLocked(6));
     QVERIFY(m_prompts->asked().empty());
 }
 

@@ -49,7 +49,7 @@ QColor textColour(QWidget *widget) {
 void fillRow(LottoZahlen &window, int row, const QStringList &numbers,
              const QString &lucky = QStringLiteral("-")) {
     for (int c = 0; c < 6; ++c)
-        window.tipField(row, c)->setText(numbers.value(c));
+        window.sheet().tipField(row, c)->setText(numbers.value(c));
     window.control<QComboBox>(QString::fromLatin1(kTipRows[static_cast<std::size_t>(row)].lucky))
         ->setCurrentText(lucky);
 }
@@ -57,14 +57,14 @@ void fillRow(LottoZahlen &window, int row, const QStringList &numbers,
 QStringList rowTexts(LottoZahlen &window, int row) {
     QStringList texts;
     for (int c = 0; c < 6; ++c)
-        texts << window.tipField(row, c)->text();
+        texts << window.sheet().tipField(row, c)->text();
     return texts;
 }
 
 int rowOf(LottoZahlen &window, const QWidget *widget) {
     for (int row = 0; row < kTipRowCount; ++row)
         for (int c = 0; c < 6; ++c)
-            if (window.tipField(row, c) == widget) return row;
+            if (window.sheet().tipField(row, c) == widget) return row;
     return -1;
 }
 
@@ -253,26 +253,26 @@ void TipSheetTest::typingNormalisesTheField() {
     QFETCH(QString, typed);
     QFETCH(QString, set);
     LottoZahlen &window = start();
-    QLineEdit *field = window.tipField(0, 0);
+    QLineEdit *field = window.sheet().tipField(0, 0);
     QTest::keyClicks(field, input);
     QCOMPARE(field->text(), typed);
-    QLineEdit *other = window.tipField(13, 5);
+    QLineEdit *other = window.sheet().tipField(13, 5);
     other->setText(input);
     QCOMPARE(other->text(), set);
 }
 
 void TipSheetTest::lockedRowsSurviveClearing() {
     LottoZahlen &window = start();
-    window.setCheckEnabled(false);
+    window.sheet().setCheckEnabled(false);
     for (int row = 0; row < kTipRowCount; ++row)
         fillRow(window, row,
                 {QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
                  QStringLiteral("5"), QString::number(6 + row)},
                 QStringLiteral("3"));
-    window.setCheckEnabled(true);
+    window.sheet().setCheckEnabled(true);
     QTest::mouseClick(window.control(QStringLiteral("Label31")), Qt::LeftButton); // row 3
     QTest::mouseClick(window.control(QStringLiteral("Label33")), Qt::LeftButton); // row 5
-    QVERIFY(window.isRowLocked(2) && window.isRowLocked(4));
+    QVERIFY(window.sheet().isRowLocked(2) && window.sheet().isRowLocked(4));
     QCOMPARE(textColour(window.control(QStringLiteral("Label31"))), QColor(255, 0, 0));
 
     auto *clear = window.control<QAbstractButton>(QStringLiteral("Loeschen"));
@@ -296,7 +296,7 @@ void TipSheetTest::lockedRowsSurviveClearing() {
 
     // A second click unlocks.
     QTest::mouseClick(window.control(QStringLiteral("Label31")), Qt::LeftButton);
-    QVERIFY(!window.isRowLocked(2));
+    QVERIFY(!window.sheet().isRowLocked(2));
     QCOMPARE(textColour(window.control(QStringLiteral("Label31"))),
              QApplication::palette().color(QPalette::WindowText));
 }
@@ -304,7 +304,7 @@ void TipSheetTest::lockedRowsSurviveClearing() {
 void TipSheetTest::checkColoursTheMainExample() {
     LottoZahlen &window = start(); // newest draw: 3 11 17 25 33 40, bonus 8, lucky 5
     const int soundsBefore = window.sound().requests();
-    window.setCheckEnabled(false);
+    window.sheet().setCheckEnabled(false);
     fillRow(window, 0,
             {QStringLiteral("40"), QStringLiteral("3"), QStringLiteral("25"), QStringLiteral("8"),
              QStringLiteral("12"), QStringLiteral("17")},
@@ -320,7 +320,7 @@ void TipSheetTest::checkColoursTheMainExample() {
             {QStringLiteral("3"), QStringLiteral("11"), QString(), QStringLiteral("2"), QStringLiteral("4"),
              QStringLiteral("5")},
             QStringLiteral("5"));
-    window.setCheckEnabled(true);
+    window.sheet().setCheckEnabled(true);
     window.Komplettcheck();
 
     QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("3 8 12 17 25 40"));
@@ -328,7 +328,7 @@ void TipSheetTest::checkColoursTheMainExample() {
         neutral = QApplication::palette().color(QPalette::Base);
     const QColor expected[] = {lime, yellow, neutral, lime, lime, lime};
     for (int c = 0; c < 6; ++c)
-        QCOMPARE(background(window.tipField(0, c)), expected[c]);
+        QCOMPARE(background(window.sheet().tipField(0, c)), expected[c]);
     QCOMPARE(resultLabel(window, 0)->text(), QStringLiteral("4 + Z + G"));
     QCOMPARE(textColour(resultLabel(window, 0)), QColor(255, 0, 0));
     QCOMPARE(window.control<QLabel>(QStringLiteral("Label36"))->text(), QStringLiteral("105"));
@@ -339,35 +339,35 @@ void TipSheetTest::checkColoursTheMainExample() {
     QCOMPARE(textColour(resultLabel(window, 2)), QColor(255, 0, 0));
 
     // An incomplete row: neutral, no labels, lucky box back to "-".
-    QCOMPARE(background(window.tipField(3, 0)), neutral);
+    QCOMPARE(background(window.sheet().tipField(3, 0)), neutral);
     QVERIFY(resultLabel(window, 3)->text().isEmpty());
     QVERIFY(window.control<QLabel>(QStringLiteral("Label39"))->text().isEmpty());
     QCOMPARE(window.control<QComboBox>(QStringLiteral("ComboBox4"))->currentText(), QStringLiteral("-"));
 
     QCOMPARE(window.sound().requests() - soundsBefore, 2); // rows 1 and 3
-    QCOMPARE(window.hitTally().at(4, true), 1u);
-    QCOMPARE(window.hitTally().at(2, false), 1u);
-    QCOMPARE(window.hitTally().at(3, false), 1u);
+    QCOMPARE(window.sheet().hitTally().at(4, true), 1u);
+    QCOMPARE(window.sheet().hitTally().at(2, false), 1u);
+    QCOMPARE(window.sheet().hitTally().at(3, false), 1u);
 }
 
 void TipSheetTest::leavingAFieldChecksOnlyWhenEnabled() {
     LottoZahlen &window = start();
-    QLineEdit *other = window.tipField(1, 0);
+    QLineEdit *other = window.sheet().tipField(1, 0);
     const QStringList tip{QStringLiteral("40"), QStringLiteral("3"),  QStringLiteral("25"),
                           QStringLiteral("8"),  QStringLiteral("12"), QStringLiteral("17")};
 
-    window.setCheckEnabled(false);
+    window.sheet().setCheckEnabled(false);
     fillRow(window, 0, tip);
-    window.tipField(0, 5)->setFocus();
+    window.sheet().tipField(0, 5)->setFocus();
     other->setFocus();
     QCOMPARE(rowTexts(window, 0), tip);
     QVERIFY(resultLabel(window, 0)->text().isEmpty());
     window.Komplettcheck();
     QVERIFY(resultLabel(window, 0)->text().isEmpty());
-    QCOMPARE(window.hitTally(), HitTally{});
+    QCOMPARE(window.sheet().hitTally(), HitTally{});
 
-    window.setCheckEnabled(true);
-    window.tipField(0, 5)->setFocus();
+    window.sheet().setCheckEnabled(true);
+    window.sheet().tipField(0, 5)->setFocus();
     other->setFocus();
     QCOMPARE(resultLabel(window, 0)->text(), QStringLiteral("4 + Z"));
 }
@@ -404,12 +404,12 @@ void TipSheetTest::editButtonWalksTheRowsFields() {
     LottoZahlen &window = start();
     QString caption;
     std::vector<int> shown;
-    window.setTipEditor([&](const QString &dialogCaption, const std::vector<int> &ticked) {
+    window.sheet().setTipEditor([&](const QString &dialogCaption, const std::vector<int> &ticked) {
         caption = dialogCaption;
         shown = ticked;
         return std::optional<std::vector<int>>(std::vector<int>{40, 5, 9});
     });
-    window.setCheckEnabled(false);
+    window.sheet().setCheckEnabled(false);
     fillRow(window, 12,
             {QStringLiteral("5"), QStringLiteral("9"), QStringLiteral("23"), QStringLiteral("30"),
              QStringLiteral("31"), QStringLiteral("40")});
@@ -422,7 +422,7 @@ void TipSheetTest::editButtonWalksTheRowsFields() {
                                                 QStringLiteral("40"), QString(), QString(), QString()}));
 
     // The walk ends at the first empty field; a cancelled dialog changes nothing.
-    window.setTipEditor([&](const QString &, const std::vector<int> &ticked) {
+    window.sheet().setTipEditor([&](const QString &, const std::vector<int> &ticked) {
         shown = ticked;
         return std::optional<std::vector<int>>();
     });
@@ -446,11 +446,11 @@ void TipSheetTest::retypingARowFieldByFieldKeepsItsNumbers() {
 
     // Overwritten field by field, Tab between the fields: the row is checked (and sorted) only
     // when the focus leaves it, so every typed number stays where it was typed until then.
-    window.tipField(0, 0)->setFocus(Qt::TabFocusReason);
+    window.sheet().tipField(0, 0)->setFocus(Qt::TabFocusReason);
     const QStringList typed{QStringLiteral("40"), QStringLiteral("1"),  QStringLiteral("24"),
                             QStringLiteral("37"), QStringLiteral("12"), QStringLiteral("14")};
     for (int c = 0; c < 6; ++c) {
-        QCOMPARE(QApplication::focusWidget(), window.tipField(0, c));
+        QCOMPARE(QApplication::focusWidget(), window.sheet().tipField(0, c));
         QTest::keyClicks(QApplication::focusWidget(), typed.at(c));
         QCOMPARE(rowTexts(window, 0).mid(0, c + 1), typed.mid(0, c + 1));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -460,10 +460,10 @@ void TipSheetTest::retypingARowFieldByFieldKeepsItsNumbers() {
     QCOMPARE(window.control<QLabel>(QStringLiteral("Label36"))->text(), QStringLiteral("128"));
 
     // Moving to another row checks too.
-    window.tipField(0, 5)->setFocus(Qt::MouseFocusReason);
-    window.tipField(0, 5)->selectAll();
-    QTest::keyClicks(window.tipField(0, 5), QStringLiteral("3"));
-    window.tipField(1, 0)->setFocus(Qt::MouseFocusReason);
+    window.sheet().tipField(0, 5)->setFocus(Qt::MouseFocusReason);
+    window.sheet().tipField(0, 5)->selectAll();
+    QTest::keyClicks(window.sheet().tipField(0, 5), QStringLiteral("3"));
+    window.sheet().tipField(1, 0)->setFocus(Qt::MouseFocusReason);
     QCOMPARE(rowTexts(window, 0).join(QLatin1Char(' ')), QStringLiteral("1 3 12 14 24 37"));
 }
 
@@ -478,7 +478,8 @@ void TipSheetTest::repeatedNumbersCountOnceAndWarn() {
     const QColor lime(0, 255, 0);
     QCOMPARE(resultLabel(window, 0)->text(), QStringLiteral("3"));
     for (int c = 0; c < 6; ++c) {
-        QCOMPARE(background(window.tipField(0, c)), c % 2 == 0 ? lime : LottoZahlen::kRepeatedColour);
+        QCOMPARE(background(window.sheet().tipField(0, c)),
+                 c % 2 == 0 ? lime : TipSheetPanel::kRepeatedColour);
     }
 }
 
@@ -497,8 +498,8 @@ void TipSheetTest::withoutADrawRowsShowNoResult() {
     QCOMPARE(window.control<QLabel>(QStringLiteral("Label36"))->text(), QStringLiteral("105"));
     const QColor neutral = QApplication::palette().color(QPalette::Base);
     for (int c = 0; c < 6; ++c)
-        QCOMPARE(background(window.tipField(0, c)), neutral);
-    QCOMPARE(window.hitTally(), HitTally{});
+        QCOMPARE(background(window.sheet().tipField(0, c)), neutral);
+    QCOMPARE(window.sheet().hitTally(), HitTally{});
     QCOMPARE(window.sound().requests(), soundsBefore);
 
     // Once the history holds a draw, the same row scores again.

@@ -273,6 +273,8 @@ void NumberDialogTest::saveAndLoadValueLists() {
     QTemporaryDir dir;
     Random random(1);
     NumberDialog dialog(random);
+    // A fixed today, so the proposed name does not depend on the day the test runs.
+    dialog.setToday([] { return serialFromYmd(2026, 12, 11); });
     QString chosen;
     QList<bool> asked;
     QString proposed;
@@ -289,7 +291,7 @@ void NumberDialogTest::saveAndLoadValueLists() {
     chosen = dir.filePath(u"liste"_s);
     dialog.SpeedButton1Click();
     QCOMPARE(asked, QList<bool>{true});
-    QCOMPARE(proposed, QDate::currentDate().toString(u"yyyyMMdd"_s) + u".zqw"_s);
+    QCOMPARE(proposed, u"20261211.zqw"_s);
     QCOMPARE(dialog.weight(30), u"1"_s);
     QFile file(dir.filePath(u"liste.zqw"_s));
     QVERIFY(file.open(QIODevice::ReadOnly));

@@ -1,5 +1,5 @@
-// The parameter analysis ("Historische Analyse der Parameter beginnenden mit oben gewähltem
-// Datum"): the walk-forward test of the computation, its progress, its stop and its report.
+#include "app/analysis/parameteranalysisrun.h"
+
 #include <cstdint>
 #include <limits>
 
@@ -13,10 +13,8 @@
 #include <QLocale>
 #include <QFile>
 
-#include "app/mainwindow/mainwindow.h"
 #include "app/widgets/prompts.h"
 #include "app/widgets/uihelpers.h"
-#include "app/computation/windowcomputation.h"
 #include "core/analysis/parameteranalysis.h"
 #include "output/atomicfile.h"
 
@@ -74,11 +72,11 @@ Result<void> writeReport(const QString &path, const std::string &text) {
 // The walk's request: the computation's inputs as the compute button would take them, from the
 // chosen end date on, with the seed of every turn.
 ParameterAnalysisRequest analysisRequest(const ComputationRequest &computation, DaySerial chosen,
-                                         std::uint32_t seed, bool recomputeOnlyAfterWin) {
+                                         DaySerial today, std::uint32_t seed, bool recomputeOnlyAfterWin) {
     ParameterAnalysisRequest request;
     request.startDate = computation.startDate;
     request.fromDate = chosen;
-    request.today = serialFromDate(QDate::currentDate());
+    request.today = today;
     request.saturday = computation.saturday;
     request.wednesday = computation.wednesday;
     request.parameters = computation.parameters;
@@ -88,87 +86,90 @@ ParameterAnalysisRequest analysisRequest(const ComputationRequest &computation, 
     return request;
 }
 
-ParameterReportTexts reportTexts(const LottoZahlen &window) {
-    return {window.message(Msg::ParameterAnalysisTitle).toStdString(),
-            window.message(Msg::Draws).toStdString(), window.message(Msg::AnalysisStopped).toStdString(),
-            window.message(Msg::ChanceTitle).toStdString()};
-}
-
-void showSheet(LottoZahlen &window, const TipSheet &sheet) {
-    for (int r = 0; r < kTipRowCount; ++r) {
-        const TipRow &row = sheet.rows[static_cast<std::size_t>(r)];
-        for (int c = 0; c < kNumbersPerTip; ++c)
-            window.tipField(r, c)->setText(QString::fromStdString(row.numbers[static_cast<std::size_t>(c)]));
-        window.luckyBox(r)->setCurrentText(QString::fromStdString(row.lucky));
-    }
-}
-
 } // namespace
 
-void LottoZahlen::BitBtn9Click() {
-    if (m_computation->running()) return;
-    NumberListOff listOff(qobject_cast<QCheckBox *>(parameterControl(*findTipParameter("showNumberList"))));
-    const DaySerial chosen = serialFromDate(m_ui.endDate->date());
-    SpeedButton5Click();
+ParameterAnalysisRun::ParameterAnalysisRun(ParameterAnalysisControls controls, const MessageTable &messages,
+                                           RunState &runState, Random &random, Today today,
+                                           RequestSource request, AnalysisSources sources, QObject *parent)
+    : QObject(parent)
+    , m_ui(controls)
+    , m_messages(messages)
+    , m_run(runState)
+    , m_random(random)
+    , m_today(std::move(today))
+    , m_request(std::move(request))
+    , m_sources(std::move(sources)) {}
+
+ParameterReportTexts ParameterAnalysisRun::reportTexts() const {
+    return {message(Msg::ParameterAnalysisTitle).toStdString(), message(Msg::Draws).toStdString(),
+            message(Msg::AnalysisStopped).toStdString(), message(Msg::ChanceTitle).toStdString()};
+}
+
+void ParameterAnalysisRun::run() {
+    if (m_run.running()) return;
+    QWidget *window = m_sources.window;
+    NumberListOff listOff(m_ui.numberList);
+    const DaySerial chosen = m_sources.endDate();
+    m_sources.evaluate();
 
     const std::optional<QString> answer =
-        Prompts::input(this, message(Msg::SeedPrompt) + u" (1-99999999)?"_s, message(Msg::SeedCaption),
+        Prompts::input(window, message(Msg::SeedPrompt) + u" (1-99999999)?"_s, message(Msg::SeedCaption),
                        QString::number(m_random.state()));
     if (!answer) return; // cancelled: the player asked for no walk
     const std::optional<std::uint32_t> seed = seedFromText(*answer);
-    const Result<std::vector<Draw>> draws = drawFile().readAll();
+    const Result<std::vector<Draw>> draws = m_sources.drawFile().readAll();
     if (!seed || !draws) {
-        Prompts::message(this, windowTitle(), message(Msg::AnalysisFailed));
+        Prompts::message(window, window->windowTitle(), message(Msg::AnalysisFailed));
         return;
     }
     m_random.seed(*seed);
-    setStatusText(1, message(Msg::SeedCaption) + u' ' + answer->trimmed());
+    m_sources.setStatus(1, message(Msg::SeedCaption) + u' ' + answer->trimmed());
 
-    const ParameterAnalysisRequest request = analysisRequest(m_computation->requestFor(*draws), chosen, *seed,
-                                                             m_ui.recomputeAfterWin->isChecked());
+    const ParameterAnalysisRequest request =
+        analysisRequest(m_request(*draws), chosen, m_today(), *seed, m_ui.recomputeAfterWin->isChecked());
 
-    m_computation->beginOuterRun();
+    m_run.begin();
     QElapsedTimer elapsed;
     elapsed.start();
     QElapsedTimer sinceShown;
     const auto showProgress = [&](const AnalysisTurn &turn) {
         if (sinceShown.isValid() && sinceShown.elapsed() < kProgressIntervalMs) return;
         sinceShown.start();
-        setStatusText(0, u"%1 %2  %3  %4"_s.arg(message(Msg::AnalysisRunning))
-                             .arg(turn.turn)
-                             .arg(QString::fromStdString(formatDmy(turn.checked.draw.date)))
-                             .arg(seconds(elapsed)));
-        repaint();
+        m_sources.setStatus(0, u"%1 %2  %3  %4"_s.arg(message(Msg::AnalysisRunning))
+                                   .arg(turn.turn)
+                                   .arg(QString::fromStdString(formatDmy(turn.checked.draw.date)))
+                                   .arg(seconds(elapsed)));
+        window->repaint();
         QCoreApplication::processEvents();
     };
     const Result<ParameterAnalysis> analysis =
         analyseParameters(*draws, request, m_random, [&](const AnalysisTurn &turn) {
             showProgress(turn);
-            return !m_computation->stopRequested();
+            return !m_run.stopRequested();
         });
-    const bool closeAfter = m_computation->endOuterRun();
+    const bool closeAfter = m_run.end();
 
-    const QString path = QDir(m_programFolder).filePath(QString::fromLatin1(kReportName));
-    const Result<void> written = analysis
-                                     ? writeReport(path, parameterReportText(*analysis, reportTexts(*this)))
-                                     : Result<void>(analysis.error());
+    const QString path = QDir(m_sources.programFolder()).filePath(QString::fromLatin1(kReportName));
+    const Result<void> written = analysis ? writeReport(path, parameterReportText(*analysis, reportTexts()))
+                                          : Result<void>(analysis.error());
     if (!written) {
-        setStatusText(0, QString());
+        m_sources.setStatus(0, QString());
         // A report that cannot be written is named as the repetition analysis names its own.
-        Prompts::message(this, windowTitle(),
+        Prompts::message(window, window->windowTitle(),
                          analysis ? QString::fromStdString(written.error().message)
                                   : message(Msg::AnalysisFailed));
     } else {
-        setStatusText(0, u"%1 %2  %3"_s.arg(analysis->turns).arg(message(Msg::Draws)).arg(seconds(elapsed)));
+        m_sources.setStatus(
+            0, u"%1 %2  %3"_s.arg(analysis->turns).arg(message(Msg::Draws)).arg(seconds(elapsed)));
         // The sheet keeps the last computation's tips; the current draw is the last one checked.
-        showSheet(*this, analysis->sheet);
-        setEndDate(analysis->endDate);
-        SpeedButton5Click();
-        openDocument(path);
+        m_sources.showSheetRows(analysis->sheet);
+        m_sources.setEndDate(analysis->endDate);
+        m_sources.evaluate();
+        m_sources.openDocument(path);
     }
     // Closing writes the settings: the number list's box is ticked again before.
     listOff.restore();
-    if (closeAfter) close();
+    if (closeAfter) window->close();
 }
 
 } // namespace quorix
