@@ -8,7 +8,7 @@
 
 #include "core/base/regularfile.h"
 #include "core/text/textlines.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 

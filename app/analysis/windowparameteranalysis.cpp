@@ -18,7 +18,7 @@
 #include "app/widgets/uihelpers.h"
 #include "app/computation/windowcomputation.h"
 #include "core/analysis/parameteranalysis.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 

@@ -1,4 +1,4 @@
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 #include <cerrno>
 #include <cstdio>
