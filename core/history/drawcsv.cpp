@@ -7,7 +7,6 @@
 #include <optional>
 
 #include <cerrno>
-#include <cstring>
 
 #include <unistd.h>
 
@@ -43,8 +42,8 @@ std::optional<int> smallNumber(std::string_view text) {
     return v;
 }
 
-Error reject(std::string reason) {
-    return badInput(std::move(reason));
+Error reject(ErrorKind kind) {
+    return errorOf(Error::Code::BadInput, kind);
 }
 
 // A field for an error message: cut short, control bytes made harmless for a terminal.
@@ -60,10 +59,19 @@ std::string quoted(std::string_view field) {
 
 Result<Draw> parseDrawCsvLine(std::string_view line) {
     const auto fields = splitFields(line);
-    if (fields.size() != 11) return reject("expected 11 fields, found " + std::to_string(fields.size()));
+    if (fields.size() != 11) {
+        Error error = reject(ErrorKind::CsvFieldCount);
+        error.number = static_cast<long long>(fields.size());
+        error.high = 11;
+        return describedError(std::move(error));
+    }
     Draw d;
     const auto date = parseIsoDate(fields[0]);
-    if (!date) return reject("date is not a real date (YYYY-MM-DD): " + quoted(fields[0]));
+    if (!date) {
+        Error error = reject(ErrorKind::CsvBadDate);
+        error.text = quoted(fields[0]);
+        return describedError(std::move(error));
+    }
     d.date = *date;
 
     struct Range {
@@ -72,9 +80,14 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     };
     auto number = [&](std::size_t i, Range r) -> Result<int> {
         const auto v = smallNumber(fields[i]);
-        if (!v || *v < r.lo || *v > r.hi)
-            return reject(std::string(r.name) + " must be a number " + std::to_string(r.lo) + ".." +
-                          std::to_string(r.hi) + ": " + quoted(fields[i]));
+        if (!v || *v < r.lo || *v > r.hi) {
+            Error error = reject(ErrorKind::CsvBadNumber);
+            error.field = r.name;
+            error.low = r.lo;
+            error.high = r.hi;
+            error.text = quoted(fields[i]);
+            return describedError(std::move(error));
+        }
         return *v;
     };
     for (std::size_t i = 0; i < 6; ++i) {
@@ -83,8 +96,11 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
         auto v = number(1 + i, {name.c_str(), 1, kHighestNumberOfAnyEra});
         if (!v) return v.error();
         if (std::find(d.numbers.begin(), d.numbers.begin() + static_cast<std::ptrdiff_t>(i), *v) !=
-            d.numbers.begin() + static_cast<std::ptrdiff_t>(i))
-            return reject("number " + std::to_string(*v) + " occurs twice");
+            d.numbers.begin() + static_cast<std::ptrdiff_t>(i)) {
+            Error error = reject(ErrorKind::NumberTwice);
+            error.number = *v;
+            return describedError(std::move(error));
+        }
         d.numbers[i] = *v;
     }
     auto bonus = number(7, {"bonus", 0, kHighestNumberOfAnyEra});
@@ -100,8 +116,11 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     const std::string_view joker = fields[10];
     if (!joker.empty()) {
         if (joker.size() != 6 ||
-            !std::all_of(joker.begin(), joker.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return reject("joker must be six digits or empty: " + quoted(joker));
+            !std::all_of(joker.begin(), joker.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+            Error error = reject(ErrorKind::CsvBadJoker);
+            error.text = quoted(joker);
+            return describedError(std::move(error));
+        }
         for (std::size_t i = 0; i < 6; ++i)
             d.joker[i] = joker[i] - '0';
     }
@@ -120,13 +139,13 @@ public:
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         tooLong = tooLong || line.size() > kMaxDrawCsvLineBytes;
         if (m_lineNumber == 1) {
-            if (tooLong || line != kDrawCsvHeader)
-                m_failure = badInput("line 1 is not the header \"" + std::string(kDrawCsvHeader) + "\"");
+            if (tooLong || line != kDrawCsvHeader) m_failure = headerError(ErrorKind::CsvNoHeader);
             return;
         }
         if (tooLong) {
-            m_csv.rejects.push_back(
-                {m_lineNumber, "line is longer than " + std::to_string(kMaxDrawCsvLineBytes) + " bytes"});
+            Error error = reject(ErrorKind::CsvLineTooLong);
+            error.number = static_cast<long long>(kMaxDrawCsvLineBytes);
+            add(describedError(std::move(error)));
             return;
         }
         if (line.find_first_not_of(" \t") == std::string_view::npos) return;
@@ -134,16 +153,22 @@ public:
         if (draw)
             m_csv.draws.push_back(*draw);
         else
-            m_csv.rejects.push_back({m_lineNumber, draw.error().message});
+            add(draw.error());
     }
     Result<DrawCsv> finish() {
         if (m_failure) return *m_failure;
-        if (m_lineNumber == 0)
-            return badInput("empty file; expected the header \"" + std::string(kDrawCsvHeader) + "\"");
+        if (m_lineNumber == 0) return headerError(ErrorKind::CsvEmpty);
         return std::move(m_csv);
     }
 
 private:
+    static Error headerError(ErrorKind kind) {
+        Error error = reject(kind);
+        error.text = kDrawCsvHeader;
+        return describedError(std::move(error));
+    }
+    void add(const Error &error) { m_csv.rejects.push_back({m_lineNumber, error.message, error}); }
+
     DrawCsv m_csv;
     std::size_t m_lineNumber = 0;
     std::optional<Error> m_failure;
@@ -187,14 +212,14 @@ Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path) {
         do {
             got = ::pread(file->fd(), first.data(), first.size(), 0);
         } while (got < 0 && errno == EINTR);
-        if (got < 0) return ioError("Cannot read " + path.string() + ": " + std::strerror(errno));
+        if (got < 0) return fileError(ErrorKind::CannotRead, path.string(), errno);
         if (!looksLikeDrawCsv({first.data(), static_cast<std::size_t>(got)})) return DrawFile(path).readAll();
     }
     auto csv = readDrawCsv(path);
     if (!csv) return csv.error();
     if (!csv->rejects.empty())
-        return badInput(path.string() + " line " + std::to_string(csv->rejects.front().line) + ": " +
-                        csv->rejects.front().reason);
+        return lineError(path.string(), static_cast<long long>(csv->rejects.front().line),
+                         csv->rejects.front().error);
     return std::move(csv->draws);
 }
 
