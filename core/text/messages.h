@@ -96,10 +96,53 @@ enum class Msg : int {
     NotARegularFile = 81,
     // "Die Einstellungen konnten nicht gespeichert werden: %1", %1 the system's reason
     SettingsNotSaved = 82,
+    // Errors: ErrorKind rendered in the language (app/language/errortext.*); %n as in each line's comment.
+    ErrorCannotOpen = 83,    // "%1 cannot be opened: %2."
+    ErrorCannotRead = 84,    // "%1 cannot be read: %2."
+    ErrorCannotCreate = 85,  // "%1 cannot be created: %2."
+    ErrorCannotWrite = 86,   // "%1 cannot be written: %2. It stays as it was."
+    ErrorCannotReplace = 87, // "%1 cannot be replaced by its new version: %2. It stays as it was."
+    ErrorCannotLock = 88,    // "%1 cannot be locked for writing (lock file %2): %3."
+    ErrorLockInTheWay = 89,  // "%1 cannot be locked for writing: %2 is no lock file but a link, a folder or a
+                             // special file. Remove it to let the draw file be written."
+    ErrorDrawFileBusy = 90,  // "%1 is being written by another program. Try again when it has finished."
+    ErrorNotADrawFile = 91,  // "%1 does not look like a draw file (%2); it is left as it is."
+    ErrorDrawFileSizeOdd = 92,   // "its size of %1 bytes is not a whole number of %2-byte records"
+    ErrorDrawRecordUndated = 93, // "record %1 has no date between 1970 and a year from today"
+    ErrorDrawRecordEarlier = 94, // "record %1 is dated before the record in front of it"
+    ErrorCsvNoHeader = 95,       // "Line 1 is not the header %1."
+    ErrorCsvEmpty = 96,          // "The file is empty; the header %1 was expected."
+    ErrorCsvBadLine = 97,        // "%1, line %2: %3"
+    ErrorCsvLineTooLong = 98,    // "the line is longer than %1 bytes"
+    ErrorCsvFieldCount = 99,     // "%1 fields expected, %2 found"
+    ErrorCsvBadDate = 100,       // "the date is no real date (YYYY-MM-DD): %1"
+    ErrorCsvBadNumber = 101,     // "field %1 must be a number from %2 to %3: %4"
+    ErrorCsvBadJoker = 102,      // "the Joker must be six digits or empty: %1"
+    ErrorNumberTwice = 103,      // "number %1 occurs twice"
+    ErrorNotWholeNumber = 104,   // "%1" in row %2 is not a whole number.
+    ErrorNotANumber = 105,       // "%1" is not a valid whole number.
+    ErrorCrossSumCrossed = 106, // "The cross-sum minimum %1 is above the maximum %2: no tip can be computed."
+    ErrorNoDraws = 107,         // "The draw history holds no draw."
+    ErrorNoScriptChosen = 108,  // "No click script is chosen."
+    ErrorScriptLineEnd =
+        109, // "The text for %1 holds a line end, which no line of the script can take. Nothing was started."
+    ErrorScriptTooLarge =
+        110, // "The filled script would be larger than %1 MiB (line %2). Nothing was started."
+    ErrorScriptUnencodable = 111, // "Line %1 of the filled script holds the character %2, which Windows-1252
+                                  // cannot hold. Nothing was started."
+    ErrorServerRequestFailed = 112, // "The request to the number server failed: %1"
+    // The operating system's reason of a file error, for the common cases.
+    ReasonNoSuchFile = 113,   // "no such file or folder"
+    ReasonAccessDenied = 114, // "access denied"
+    ReasonDiskFull = 115,     // "the disk is full"
+    ReasonReadOnly = 116,     // "the drive is read-only"
+    ReasonIsFolder = 117,     // "it is a folder"
+    ReasonNotFolder = 118,    // "a part of the path is not a folder"
+    ReasonDeviceError = 119,  // "the device reported an error"
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 83;
+inline constexpr int kMessageCount = 120;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);
