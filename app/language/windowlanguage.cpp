@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -14,7 +15,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -24,6 +24,7 @@
 #include "app/widgets/prompts.h"
 #include "app/language/qttranslations.h"
 #include "app/platform/textfile.h"
+#include "core/base/atomicfile.h"
 #include "core/text/languagefile.h"
 
 namespace quorix {
@@ -311,12 +312,11 @@ std::optional<std::pair<QString, QString>> exportTexts(const Component &c) {
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes, QString &error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = path + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    return true;
+    const Result<void> written =
+        writeAtomically(QFile::encodeName(path).toStdString(),
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written) error = QString::fromStdString(written.error().message);
+    return bool(written);
 }
 
 QByteArray utf16LittleEndianWithBom(const QString &text) {
