@@ -129,13 +129,13 @@ Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipShe
         if (!filled) {
             Error error = errorOf(Error::Code::BadInput, ErrorKind::ScriptTooLarge);
             error.number = static_cast<long long>(kMaxFilledBytes >> 20);
-            error.line = static_cast<long long>(i + 1);
+            error.line = static_cast<long long>(i) + 1;
             return describedError(std::move(error));
         }
         const Windows1252Text line = utf8ToWindows1252(*filled);
         if (!line.ok) {
             Error error = errorOf(Error::Code::BadInput, ErrorKind::ScriptUnencodable);
-            error.line = static_cast<long long>(i + 1);
+            error.line = static_cast<long long>(i) + 1;
             error.text = codePointName(line.unencodable);
             return describedError(std::move(error));
         }

@@ -138,7 +138,7 @@ Result<std::vector<std::string>> TipList::lines(const TipSheet &sheet, std::stri
             if (!parseWholeNumber(text, value)) {
                 Error error = errorOf(Error::Code::BadInput, ErrorKind::NotWholeNumber);
                 error.text = text;
-                error.line = static_cast<long long>(r + 1);
+                error.line = static_cast<long long>(r) + 1;
                 return describedError(std::move(error));
             }
             numbers.push_back(value);

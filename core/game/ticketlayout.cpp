@@ -33,7 +33,7 @@ bool shiftedRow(std::size_t row) {
 Error notWholeNumber(const std::string &text, std::size_t row) {
     Error error = errorOf(Error::Code::BadInput, ErrorKind::NotWholeNumber);
     error.text = text;
-    error.line = static_cast<long long>(row + 1);
+    error.line = static_cast<long long>(row) + 1;
     return describedError(std::move(error));
 }
 

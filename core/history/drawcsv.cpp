@@ -55,23 +55,38 @@ std::string quoted(std::string_view field) {
     return q + "\"";
 }
 
+// A field that is not what its column needs, as found (quoted).
+Error badField(ErrorKind kind, std::string_view field) {
+    Error error = reject(kind);
+    error.text = quoted(field);
+    return describedError(std::move(error));
+}
+
+Error badNumber(const char *name, int lo, int hi, std::string_view field) {
+    Error error = reject(ErrorKind::CsvBadNumber);
+    error.field = name;
+    error.low = lo;
+    error.high = hi;
+    error.text = quoted(field);
+    return describedError(std::move(error));
+}
+
+Error numberError(ErrorKind kind, long long number, long long expected = 0) {
+    Error error = reject(kind);
+    error.number = number;
+    error.high = expected;
+    return describedError(std::move(error));
+}
+
 } // namespace
 
 Result<Draw> parseDrawCsvLine(std::string_view line) {
     const auto fields = splitFields(line);
-    if (fields.size() != 11) {
-        Error error = reject(ErrorKind::CsvFieldCount);
-        error.number = static_cast<long long>(fields.size());
-        error.high = 11;
-        return describedError(std::move(error));
-    }
+    if (fields.size() != 11)
+        return numberError(ErrorKind::CsvFieldCount, static_cast<long long>(fields.size()), 11);
     Draw d;
     const auto date = parseIsoDate(fields[0]);
-    if (!date) {
-        Error error = reject(ErrorKind::CsvBadDate);
-        error.text = quoted(fields[0]);
-        return describedError(std::move(error));
-    }
+    if (!date) return badField(ErrorKind::CsvBadDate, fields[0]);
     d.date = *date;
 
     struct Range {
@@ -80,14 +95,7 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     };
     auto number = [&](std::size_t i, Range r) -> Result<int> {
         const auto v = smallNumber(fields[i]);
-        if (!v || *v < r.lo || *v > r.hi) {
-            Error error = reject(ErrorKind::CsvBadNumber);
-            error.field = r.name;
-            error.low = r.lo;
-            error.high = r.hi;
-            error.text = quoted(fields[i]);
-            return describedError(std::move(error));
-        }
+        if (!v || *v < r.lo || *v > r.hi) return badNumber(r.name, r.lo, r.hi, fields[i]);
         return *v;
     };
     for (std::size_t i = 0; i < 6; ++i) {
@@ -96,11 +104,8 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
         auto v = number(1 + i, {name.c_str(), 1, kHighestNumberOfAnyEra});
         if (!v) return v.error();
         if (std::find(d.numbers.begin(), d.numbers.begin() + static_cast<std::ptrdiff_t>(i), *v) !=
-            d.numbers.begin() + static_cast<std::ptrdiff_t>(i)) {
-            Error error = reject(ErrorKind::NumberTwice);
-            error.number = *v;
-            return describedError(std::move(error));
-        }
+            d.numbers.begin() + static_cast<std::ptrdiff_t>(i))
+            return numberError(ErrorKind::NumberTwice, *v);
         d.numbers[i] = *v;
     }
     auto bonus = number(7, {"bonus", 0, kHighestNumberOfAnyEra});
@@ -116,11 +121,8 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     const std::string_view joker = fields[10];
     if (!joker.empty()) {
         if (joker.size() != 6 ||
-            !std::all_of(joker.begin(), joker.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-            Error error = reject(ErrorKind::CsvBadJoker);
-            error.text = quoted(joker);
-            return describedError(std::move(error));
-        }
+            !std::all_of(joker.begin(), joker.end(), [](char c) { return c >= '0' && c <= '9'; }))
+            return badField(ErrorKind::CsvBadJoker, joker);
         for (std::size_t i = 0; i < 6; ++i)
             d.joker[i] = joker[i] - '0';
     }
@@ -143,9 +145,7 @@ public:
             return;
         }
         if (tooLong) {
-            Error error = reject(ErrorKind::CsvLineTooLong);
-            error.number = static_cast<long long>(kMaxDrawCsvLineBytes);
-            add(describedError(std::move(error)));
+            add(numberError(ErrorKind::CsvLineTooLong, static_cast<long long>(kMaxDrawCsvLineBytes)));
             return;
         }
         if (line.find_first_not_of(" \t") == std::string_view::npos) return;

@@ -52,7 +52,7 @@ Result<Draw> enteredDraw(const DrawEntryForm &form) {
         const int digit = jokerDigit(form.joker[i]);
         if (digit < 0) {
             Error error = errorOf(Error::Code::BadInput, ErrorKind::JokerNotDigit);
-            error.line = static_cast<long long>(i + 1);
+            error.line = static_cast<long long>(i) + 1;
             error.text = form.joker[i];
             return describedError(std::move(error));
         }

@@ -75,7 +75,7 @@ Result<void> checkRecords(const std::filesystem::path &path, const std::vector<s
         RecordBytes record{};
         std::memcpy(record.data(), bytes.data() + i * recordSize, sizeof(double));
         const double date = storedDate(record);
-        const auto which = static_cast<long long>(i + 1);
+        const long long which = static_cast<long long>(i) + 1;
         if (!std::isfinite(date) || date < earliest || date > latest)
             return refuse(ErrorKind::DrawRecordUndated, which);
         if (date < previous) return refuse(ErrorKind::DrawRecordEarlier, which);
