@@ -315,7 +315,7 @@ bool writeFile(const QString &path, const QByteArray &bytes, QString &error) {
     const Result<void> written =
         writeAtomically(QFile::encodeName(path).toStdString(),
                         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!written) error = QString::fromStdString(written.error().message);
+    if (!written) error = path + QStringLiteral(": ") + QString::fromStdString(written.error().reason);
     return bool(written);
 }
 

@@ -99,7 +99,7 @@ bool writeTicketPdf(const QString &path, const TicketPage &page, QString &error)
     const Result<void> written =
         writeAtomically(QFile::encodeName(path).toStdString(),
                         std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
-    if (!written) error = QString::fromStdString(written.error().message);
+    if (!written) error = path + u": "_s + QString::fromStdString(written.error().reason);
     return bool(written);
 }
 
