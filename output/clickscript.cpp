@@ -8,7 +8,7 @@
 
 #include "core/base/regularfile.h"
 #include "core/text/textlines.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 
@@ -69,9 +69,11 @@ private:
 Result<void> checkLineEnds(std::string_view scriptBytes, const Steps &steps) {
     for (const auto &[placeholder, replacement] : steps)
         if (replacement.find_first_of("\r\n") != std::string::npos &&
-            scriptBytes.find(placeholder) != std::string_view::npos)
-            return badInput("the text for " + placeholder +
-                            " holds a line end, which no line of the script can");
+            scriptBytes.find(placeholder) != std::string_view::npos) {
+            Error error = errorOf(Error::Code::BadInput, ErrorKind::ScriptLineEnd);
+            error.field = placeholder;
+            return describedError(std::move(error));
+        }
     return {};
 }
 
@@ -124,14 +126,19 @@ Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipShe
         const std::optional<std::string> filled =
             out.size() + 2 > kMaxFilledBytes ? std::nullopt
                                              : placeholders.fill(lines[i], kMaxFilledBytes - out.size() - 2);
-        if (!filled)
-            return badInput("the filled script would be larger than " +
-                            std::to_string(kMaxFilledBytes >> 20) + " MiB (line " + std::to_string(i + 1) +
-                            ")");
+        if (!filled) {
+            Error error = errorOf(Error::Code::BadInput, ErrorKind::ScriptTooLarge);
+            error.number = static_cast<long long>(kMaxFilledBytes >> 20);
+            error.line = static_cast<long long>(i) + 1;
+            return describedError(std::move(error));
+        }
         const Windows1252Text line = utf8ToWindows1252(*filled);
-        if (!line.ok)
-            return badInput("line " + std::to_string(i + 1) + " of the filled script holds the character " +
-                            codePointName(line.unencodable) + ", which Windows-1252 cannot hold");
+        if (!line.ok) {
+            Error error = errorOf(Error::Code::BadInput, ErrorKind::ScriptUnencodable);
+            error.line = static_cast<long long>(i) + 1;
+            error.text = codePointName(line.unencodable);
+            return describedError(std::move(error));
+        }
         out += line.bytes;
         out += "\r\n";
     }
@@ -139,7 +146,7 @@ Result<std::string> ClickScript::fill(std::string_view scriptBytes, const TipShe
 }
 
 Result<std::string> ClickScript::read(const std::filesystem::path &path) {
-    if (path.empty()) return Error{Error::Code::NotFound, "No click script chosen"};
+    if (path.empty()) return describedError(errorOf(Error::Code::NotFound, ErrorKind::NoScriptChosen));
     // A FIFO or device in the script's place is refused, never waited on or read for ever.
     return readRegularFile(path, kMaxScriptBytes);
 }
@@ -170,12 +177,14 @@ std::string ClickScript::commandText(const std::vector<std::string> &arguments) 
 
 Result<void> ClickScript::checkCommandLength(const std::string &executable,
                                              const std::vector<std::string> &arguments) {
-    if (utf8Length(executable) > kMaxCommandChars)
-        return badInput("the automation program's path is longer than " + std::to_string(kMaxCommandChars) +
-                        " characters");
+    const auto tooLong = [](ErrorKind kind) {
+        Error error = errorOf(Error::Code::BadInput, kind);
+        error.number = static_cast<long long>(kMaxCommandChars);
+        return describedError(std::move(error));
+    };
+    if (utf8Length(executable) > kMaxCommandChars) return tooLong(ErrorKind::AutomationPathLong);
     if (utf8Length(commandText(arguments)) > kMaxCommandChars)
-        return badInput("the automation program's command line is longer than " +
-                        std::to_string(kMaxCommandChars) + " characters");
+        return tooLong(ErrorKind::AutomationCommandLong);
     return {};
 }
 

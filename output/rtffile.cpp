@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "core/text/textlines.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 

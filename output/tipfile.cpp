@@ -6,7 +6,7 @@
 #include "core/game/game.h"
 #include "core/base/regularfile.h"
 #include "core/text/textlines.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 
@@ -135,8 +135,12 @@ Result<std::vector<std::string>> TipList::lines(const TipSheet &sheet, std::stri
         std::vector<int> numbers;
         for (const std::string &text : row.numbers) {
             int value = 0;
-            if (!parseWholeNumber(text, value))
-                return badInput("'" + text + "' in row " + std::to_string(r + 1) + " is not a whole number");
+            if (!parseWholeNumber(text, value)) {
+                Error error = errorOf(Error::Code::BadInput, ErrorKind::NotWholeNumber);
+                error.text = text;
+                error.line = static_cast<long long>(r) + 1;
+                return describedError(std::move(error));
+            }
             numbers.push_back(value);
         }
         lines.push_back(rowLine(static_cast<int>(r), tipWord, numbers, row.lucky));

@@ -5,7 +5,7 @@
 #include "core/game/game.h"
 #include "core/base/regularfile.h"
 #include "core/text/textlines.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 

@@ -16,7 +16,7 @@
 #include "app/widgets/prompts.h"
 #include "app/widgets/uihelpers.h"
 #include "core/analysis/parameteranalysis.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -15,7 +16,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 #include <QSpinBox>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -25,6 +25,7 @@
 #include "app/language/qttranslations.h"
 #include "app/widgets/prompts.h"
 #include "app/platform/textfile.h"
+#include "core/base/atomicfile.h"
 #include "core/text/languagefile.h"
 
 namespace quorix {
@@ -314,12 +315,11 @@ std::optional<std::pair<QString, QString>> exportedTexts(const Component &c) {
 }
 
 bool writeFile(const QString &path, const QByteArray &bytes, QString &error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        error = path + QStringLiteral(": ") + file.errorString();
-        return false;
-    }
-    return true;
+    const Result<void> written =
+        writeAtomically(QFile::encodeName(path).toStdString(),
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written) error = path + QStringLiteral(": ") + QString::fromStdString(written.error().reason);
+    return bool(written);
 }
 
 QByteArray utf16LittleEndianWithBom(const QString &text) {

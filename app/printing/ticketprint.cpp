@@ -1,6 +1,10 @@
 #include "app/printing/ticketprint.h"
 
+#include <string_view>
+
 #include <QAction>
+#include <QBuffer>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -9,8 +13,9 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QToolBar>
+
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 
@@ -71,12 +76,10 @@ bool paintTicket(QPagedPaintDevice &device, const TicketPage &page) {
 }
 
 bool writeTicketPdf(const QString &path, const TicketPage &page, QString &error) {
-    // Written beside the target and renamed over it: a failed save leaves an earlier file as it was.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = path + u": "_s + file.errorString();
-        return false;
-    }
+    // Painted in memory, then written beside the target and renamed over it: a failed save leaves
+    // an earlier file as it was.
+    QBuffer file;
+    file.open(QIODevice::WriteOnly);
     bool painted = false;
     {
         QPdfWriter writer(&file);
@@ -88,11 +91,16 @@ bool writeTicketPdf(const QString &path, const TicketPage &page, QString &error)
         writer.setPageLayout(layout);
         painted = paintTicket(writer, page);
     }
-    if (!painted || !file.commit()) {
-        error = path + u": "_s + (painted ? file.errorString() : u"the PDF could not be written"_s);
+    if (!painted) {
+        error = path + u": the PDF could not be written"_s;
         return false;
     }
-    return true;
+    const QByteArray &bytes = file.data();
+    const Result<void> written =
+        writeAtomically(QFile::encodeName(path).toStdString(),
+                        std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+    if (!written) error = path + u": "_s + QString::fromStdString(written.error().reason);
+    return bool(written);
 }
 
 void setUpTicketPrinter(QPrinter &printer, const TicketPage &page, const QString &title) {

@@ -9,7 +9,7 @@
 #include <sys/stat.h>
 
 #include "core/base/regularfile.h"
-#include "output/atomicfile.h"
+#include "core/base/atomicfile.h"
 
 namespace quorix {
 

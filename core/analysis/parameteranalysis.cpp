@@ -193,7 +193,7 @@ Result<ParameterAnalysis> walk(WalkSource &source, const ParameterAnalysisReques
     ParameterAnalysis out;
     out.sheet = rq.sheet;
     if (Result<void> first = selectDraw(source, rq.fromDate, out); !first) return first.error();
-    if (out.current.draw.date == 0) return Error{Error::Code::NotFound, "the draw history holds no draw"};
+    if (out.current.draw.date == 0) return describedError(errorOf(Error::Code::NotFound, ErrorKind::NoDraws));
 
     const int step = rq.saturday && rq.wednesday ? 3 : 6;
     DaySerial chosen = rq.fromDate;

@@ -14,10 +14,9 @@ bool searchesDate(const StatisticsWindow &window, DaySerial date) {
 
 Result<int> searchThreshold(std::string_view text) {
     if (const std::optional<int> value = tipInteger(text)) return *value;
-    std::string message(1, '\'');
-    message += text;
-    message += "' is not a valid integer value";
-    return badInput(std::move(message));
+    Error error = errorOf(Error::Code::BadInput, ErrorKind::NotANumberValue);
+    error.text = text;
+    return describedError(std::move(error));
 }
 
 SearchOutcome searchTips(const TipSheet &sheet, const StatisticsWindow &window, int threshold,

@@ -1,7 +1,6 @@
 #include "core/base/regularfile.h"
 
 #include <cerrno>
-#include <cstring>
 #include <utility>
 
 #include <fcntl.h>
@@ -10,36 +9,19 @@
 
 namespace quorix {
 
-namespace {
-
-Error openError(const std::filesystem::path &path, int err) {
-    return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
-            "Cannot open " + path.string() + ": " + std::strerror(err)};
-}
-
-} // namespace
-
-std::string sizeLimitText(std::size_t bytes) {
-    constexpr std::size_t kKiB = 1024;
-    if (bytes >= kKiB * kKiB && bytes % (kKiB * kKiB) == 0)
-        return std::to_string(bytes / (kKiB * kKiB)) + " MiB";
-    if (bytes >= kKiB && bytes % kKiB == 0) return std::to_string(bytes / kKiB) + " KiB";
-    return std::to_string(bytes) + " bytes";
-}
-
 Result<RegularFile> RegularFile::open(const std::filesystem::path &path) {
     // O_NONBLOCK: opening a FIFO for reading would wait for a writer; a regular file ignores it.
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
-    if (fd < 0) return openError(path, errno);
+    if (fd < 0) return fileError(ErrorKind::CannotOpen, path.string(), errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        return Error{Error::Code::Io, "Cannot read " + path.string() + ": " + std::strerror(err)};
+        return fileError(ErrorKind::CannotRead, path.string(), err);
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return badInput(path.string() + " is not a regular file");
+        return notRegularFileError(path.string());
     }
     // Reads of a regular file never block anyway; clearing the flag keeps them plain.
     if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
@@ -67,7 +49,10 @@ RegularFile::~RegularFile() {
 
 Result<std::string> RegularFile::readAll(std::size_t maxBytes) const {
     const auto tooLarge = [&] {
-        return badInput(m_path.string() + " is larger than " + sizeLimitText(maxBytes));
+        Error error = errorOf(Error::Code::BadInput, ErrorKind::FileTooLarge);
+        error.path = m_path.string();
+        error.number = static_cast<long long>(maxBytes);
+        return describedError(std::move(error));
     };
     if (m_size > maxBytes) return tooLarge();
     // One byte more than allowed tells a file that grew past the limit from one that fits.
@@ -80,8 +65,7 @@ Result<std::string> RegularFile::readAll(std::size_t maxBytes) const {
         }
         const ssize_t n = ::pread(m_fd, bytes.data() + have, bytes.size() - have, static_cast<off_t>(have));
         if (n < 0 && errno == EINTR) continue;
-        if (n < 0)
-            return Error{Error::Code::Io, "Cannot read " + m_path.string() + ": " + std::strerror(errno)};
+        if (n < 0) return fileError(ErrorKind::CannotRead, m_path.string(), errno);
         if (n == 0) break;
         have += static_cast<std::size_t>(n);
     }

@@ -43,7 +43,4 @@ private:
 // The whole content of the regular file `path`, at most `maxBytes` of it (see RegularFile).
 Result<std::string> readRegularFile(const std::filesystem::path &path, std::size_t maxBytes);
 
-// "64 KiB", "16 MiB", "100 bytes": a size limit as an error message states it.
-std::string sizeLimitText(std::size_t bytes);
-
 } // namespace quorix

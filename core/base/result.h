@@ -4,15 +4,9 @@
 #include <utility>
 #include <variant>
 
-namespace quorix {
+#include "core/base/error.h"
 
-// An error as a value: a short code for callers that branch on it, and the text the user sees
-// (for file errors the operating system's message).
-struct Error {
-    enum class Code { Io, NotFound, BadInput, BadArgument, Cancelled };
-    Code code = Code::Io;
-    std::string message;
-};
+namespace quorix {
 
 template <class T> class [[nodiscard]] Result {
 public:

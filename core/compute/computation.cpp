@@ -326,10 +326,12 @@ ComputationResult Run::execute() {
 } // namespace
 
 Result<void> checkComputationSettings(const TipParameters &p) {
-    if (p.crossSumMin > p.crossSumMax)
-        return Error{Error::Code::BadArgument, "cross-sum minimum " + std::to_string(p.crossSumMin) +
-                                                   " is above maximum " + std::to_string(p.crossSumMax) +
-                                                   ": no tip can be computed"};
+    if (p.crossSumMin > p.crossSumMax) {
+        Error error = errorOf(Error::Code::BadArgument, ErrorKind::CrossSumCrossed);
+        error.low = p.crossSumMin;
+        error.high = p.crossSumMax;
+        return describedError(std::move(error));
+    }
     return {};
 }
 

@@ -31,7 +31,10 @@ bool shiftedRow(std::size_t row) {
 }
 
 Error notWholeNumber(const std::string &text, std::size_t row) {
-    return badInput("'" + text + "' in row " + std::to_string(row + 1) + " is not a whole number");
+    Error error = errorOf(Error::Code::BadInput, ErrorKind::NotWholeNumber);
+    error.text = text;
+    error.line = static_cast<long long>(row) + 1;
+    return describedError(std::move(error));
 }
 
 struct Slot {
@@ -93,9 +96,11 @@ std::optional<int> rowNotFromFirstField(const TipSheet &sheet) {
 }
 
 Result<std::vector<TicketMark>> layoutTicket(const TipSheet &sheet, const TicketChoices &choices) {
-    if (const std::optional<int> row = rowNotFromFirstField(sheet))
-        return badInput("row " + std::to_string(*row) +
-                        ": the first number field is empty while the row holds numbers or a lucky number");
+    if (const std::optional<int> row = rowNotFromFirstField(sheet)) {
+        Error error = errorOf(Error::Code::BadInput, ErrorKind::TicketRowNotFromFirstField);
+        error.line = *row;
+        return describedError(std::move(error));
+    }
     std::vector<TicketMark> marks;
     const std::int64_t left = choices.left;
     const std::int64_t top = choices.top;

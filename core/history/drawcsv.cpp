@@ -7,7 +7,6 @@
 #include <optional>
 
 #include <cerrno>
-#include <cstring>
 
 #include <unistd.h>
 
@@ -43,8 +42,8 @@ std::optional<int> smallNumber(std::string_view text) {
     return v;
 }
 
-Error reject(std::string reason) {
-    return badInput(std::move(reason));
+Error reject(ErrorKind kind) {
+    return errorOf(Error::Code::BadInput, kind);
 }
 
 // A field for an error message: cut short, control bytes made harmless for a terminal.
@@ -56,14 +55,38 @@ std::string quoted(std::string_view field) {
     return q + "\"";
 }
 
+// A field that is not what its column needs, as found (quoted).
+Error badField(ErrorKind kind, std::string_view field) {
+    Error error = reject(kind);
+    error.text = quoted(field);
+    return describedError(std::move(error));
+}
+
+Error badNumber(const char *name, int lo, int hi, std::string_view field) {
+    Error error = reject(ErrorKind::CsvBadNumber);
+    error.field = name;
+    error.low = lo;
+    error.high = hi;
+    error.text = quoted(field);
+    return describedError(std::move(error));
+}
+
+Error numberError(ErrorKind kind, long long number, long long expected = 0) {
+    Error error = reject(kind);
+    error.number = number;
+    error.high = expected;
+    return describedError(std::move(error));
+}
+
 } // namespace
 
 Result<Draw> parseDrawCsvLine(std::string_view line) {
     const auto fields = splitFields(line);
-    if (fields.size() != 11) return reject("expected 11 fields, found " + std::to_string(fields.size()));
+    if (fields.size() != 11)
+        return numberError(ErrorKind::CsvFieldCount, static_cast<long long>(fields.size()), 11);
     Draw d;
     const auto date = parseIsoDate(fields[0]);
-    if (!date) return reject("date is not a real date (YYYY-MM-DD): " + quoted(fields[0]));
+    if (!date) return badField(ErrorKind::CsvBadDate, fields[0]);
     d.date = *date;
 
     struct Range {
@@ -72,9 +95,7 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     };
     auto number = [&](std::size_t i, Range r) -> Result<int> {
         const auto v = smallNumber(fields[i]);
-        if (!v || *v < r.lo || *v > r.hi)
-            return reject(std::string(r.name) + " must be a number " + std::to_string(r.lo) + ".." +
-                          std::to_string(r.hi) + ": " + quoted(fields[i]));
+        if (!v || *v < r.lo || *v > r.hi) return badNumber(r.name, r.lo, r.hi, fields[i]);
         return *v;
     };
     for (std::size_t i = 0; i < 6; ++i) {
@@ -84,7 +105,7 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
         if (!v) return v.error();
         if (std::find(d.numbers.begin(), d.numbers.begin() + static_cast<std::ptrdiff_t>(i), *v) !=
             d.numbers.begin() + static_cast<std::ptrdiff_t>(i))
-            return reject("number " + std::to_string(*v) + " occurs twice");
+            return numberError(ErrorKind::NumberTwice, *v);
         d.numbers[i] = *v;
     }
     auto bonus = number(7, {"bonus", 0, kHighestNumberOfAnyEra});
@@ -101,7 +122,7 @@ Result<Draw> parseDrawCsvLine(std::string_view line) {
     if (!joker.empty()) {
         if (joker.size() != 6 ||
             !std::all_of(joker.begin(), joker.end(), [](char c) { return c >= '0' && c <= '9'; }))
-            return reject("joker must be six digits or empty: " + quoted(joker));
+            return badField(ErrorKind::CsvBadJoker, joker);
         for (std::size_t i = 0; i < 6; ++i)
             d.joker[i] = joker[i] - '0';
     }
@@ -120,13 +141,11 @@ public:
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         tooLong = tooLong || line.size() > kMaxDrawCsvLineBytes;
         if (m_lineNumber == 1) {
-            if (tooLong || line != kDrawCsvHeader)
-                m_failure = badInput("line 1 is not the header \"" + std::string(kDrawCsvHeader) + "\"");
+            if (tooLong || line != kDrawCsvHeader) m_failure = headerError(ErrorKind::CsvNoHeader);
             return;
         }
         if (tooLong) {
-            m_csv.rejects.push_back(
-                {m_lineNumber, "line is longer than " + std::to_string(kMaxDrawCsvLineBytes) + " bytes"});
+            add(numberError(ErrorKind::CsvLineTooLong, static_cast<long long>(kMaxDrawCsvLineBytes)));
             return;
         }
         if (line.find_first_not_of(" \t") == std::string_view::npos) return;
@@ -134,16 +153,22 @@ public:
         if (draw)
             m_csv.draws.push_back(*draw);
         else
-            m_csv.rejects.push_back({m_lineNumber, draw.error().message});
+            add(draw.error());
     }
     Result<DrawCsv> finish() {
         if (m_failure) return *m_failure;
-        if (m_lineNumber == 0)
-            return badInput("empty file; expected the header \"" + std::string(kDrawCsvHeader) + "\"");
+        if (m_lineNumber == 0) return headerError(ErrorKind::CsvEmpty);
         return std::move(m_csv);
     }
 
 private:
+    static Error headerError(ErrorKind kind) {
+        Error error = reject(kind);
+        error.text = kDrawCsvHeader;
+        return describedError(std::move(error));
+    }
+    void add(const Error &error) { m_csv.rejects.push_back({m_lineNumber, error.message, error}); }
+
     DrawCsv m_csv;
     std::size_t m_lineNumber = 0;
     std::optional<Error> m_failure;
@@ -187,14 +212,14 @@ Result<std::vector<Draw>> readDrawHistory(const std::filesystem::path &path) {
         do {
             got = ::pread(file->fd(), first.data(), first.size(), 0);
         } while (got < 0 && errno == EINTR);
-        if (got < 0) return ioError("Cannot read " + path.string() + ": " + std::strerror(errno));
+        if (got < 0) return fileError(ErrorKind::CannotRead, path.string(), errno);
         if (!looksLikeDrawCsv({first.data(), static_cast<std::size_t>(got)})) return DrawFile(path).readAll();
     }
     auto csv = readDrawCsv(path);
     if (!csv) return csv.error();
     if (!csv->rejects.empty())
-        return badInput(path.string() + " line " + std::to_string(csv->rejects.front().line) + ": " +
-                        csv->rejects.front().reason);
+        return lineError(path.string(), static_cast<long long>(csv->rejects.front().line),
+                         csv->rejects.front().error);
     return std::move(csv->draws);
 }
 

@@ -24,7 +24,8 @@ inline constexpr std::size_t kMaxDrawCsvFileBytes = std::size_t{16} << 20;
 
 struct CsvReject {
     std::size_t line = 0; // 1-based; the header is line 1
-    std::string reason;
+    std::string reason;   // the English line of `error`
+    Error error;
 };
 
 struct DrawCsv {

@@ -63,9 +63,12 @@ Result<Draw> enteredDraw(const DrawEntryForm &form) {
     draw.replay = form.replay;
     for (std::size_t i = 0; i < form.joker.size(); ++i) {
         const int digit = jokerDigit(form.joker[i]);
-        if (digit < 0)
-            return badInput("Joker field " + std::to_string(i + 1) + " holds \"" + form.joker[i] +
-                            "\", not a digit 0..9");
+        if (digit < 0) {
+            Error error = errorOf(Error::Code::BadInput, ErrorKind::JokerNotDigit);
+            error.line = static_cast<long long>(i) + 1;
+            error.text = form.joker[i];
+            return describedError(std::move(error));
+        }
         draw.joker[i] = digit;
     }
     return draw;

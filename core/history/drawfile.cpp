@@ -6,23 +6,20 @@
 #include <cstring>
 #include <deque>
 #include <map>
+#include <memory>
 #include <string>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "core/base/atomicfile.h"
 #include "core/base/regularfile.h"
 
 namespace quorix {
 
 namespace {
 using RecordBytes = std::array<std::uint8_t, DrawRecord::kSize>;
-
-Error osError(const std::string &what, const std::filesystem::path &path, int err) {
-    return {err == ENOENT ? Error::Code::NotFound : Error::Code::Io,
-            what + " " + path.string() + ": " + std::strerror(err)};
-}
 
 // The whole file as it is on disk; a file larger than `maxBytes`, or one that is no regular
 // file, is refused unread.
@@ -58,13 +55,18 @@ double storedDate(const RecordBytes &bytes) {
 // starting with a finite date from 1970 to a year after `today`, in ascending order.
 Result<void> checkRecords(const std::filesystem::path &path, const std::vector<std::uint8_t> &bytes,
                           DaySerial today, std::size_t recordSize = DrawRecord::kSize) {
-    const auto refuse = [&](const std::string &why) {
-        return badInput(path.string() + " does not look like a draw file (" + why + "); it is left as it is");
+    const auto refuse = [&](ErrorKind why, long long record = 0) {
+        Error cause = errorOf(Error::Code::BadInput, why);
+        cause.line = record;
+        cause.number = static_cast<long long>(bytes.size());
+        cause.high = static_cast<long long>(recordSize);
+        cause.low = static_cast<long long>(bytes.size() % recordSize);
+        Error error = errorOf(Error::Code::BadInput, ErrorKind::NotADrawFile);
+        error.path = path.string();
+        error.cause = std::make_shared<const Error>(describedError(std::move(cause)));
+        return describedError(std::move(error));
     };
-    if (const std::size_t tail = bytes.size() % recordSize; tail != 0)
-        return refuse("its size of " + std::to_string(bytes.size()) + " bytes is not whole " +
-                      std::to_string(recordSize) + "-byte records; " + std::to_string(tail) +
-                      " bytes are left over");
+    if (bytes.size() % recordSize != 0) return refuse(ErrorKind::DrawFileSizeOdd);
     const double earliest = serialFromYmd(1970, 1, 1);
     const double latest = static_cast<double>(today) + 366;
     double previous = earliest;
@@ -73,10 +75,10 @@ Result<void> checkRecords(const std::filesystem::path &path, const std::vector<s
         RecordBytes record{};
         std::memcpy(record.data(), bytes.data() + i * recordSize, sizeof(double));
         const double date = storedDate(record);
-        const std::string which = "record " + std::to_string(i + 1);
+        const long long which = static_cast<long long>(i) + 1;
         if (!std::isfinite(date) || date < earliest || date > latest)
-            return refuse(which + " has no date between 1970 and a year from today");
-        if (date < previous) return refuse(which + " is dated before the record in front of it");
+            return refuse(ErrorKind::DrawRecordUndated, which);
+        if (date < previous) return refuse(ErrorKind::DrawRecordEarlier, which);
         previous = date;
     }
     return {};
@@ -103,17 +105,6 @@ std::vector<RecordBytes> recordsFor(const std::vector<Draw> &draws, const std::v
     return records;
 }
 
-Result<void> writeAll(int fd, const std::uint8_t *data, std::size_t size, const std::filesystem::path &path) {
-    while (size > 0) {
-        const ssize_t n = ::write(fd, data, size);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) return osError("Cannot write", path, n < 0 ? errno : ENOSPC);
-        data += n;
-        size -= static_cast<std::size_t>(n);
-    }
-    return {};
-}
-
 // Makes the rename itself durable; the file was replaced already, so a failure here is no
 // reason to report the write as failed.
 void syncFolder(const std::filesystem::path &folder) {
@@ -125,72 +116,30 @@ void syncFolder(const std::filesystem::path &folder) {
 
 // The draw file opened for reading and writing, created when missing. Opening never waits (a FIFO
 // would wait for a reader) and only a regular file is accepted.
-Result<int> openForWriting(const std::filesystem::path &path, const char *what) {
+Result<int> openForWriting(const std::filesystem::path &path, ErrorKind failure) {
     const int fd = ::open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NONBLOCK | O_NOCTTY, 0666);
-    if (fd < 0) return osError(what, path, errno);
+    if (fd < 0) return fileError(failure, path.string(), errno);
     struct stat st {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         ::close(fd);
-        return badInput(path.string() + " is not a regular file");
+        return notRegularFileError(path.string());
     }
     if (const int flags = ::fcntl(fd, F_GETFL); flags >= 0) (void)::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK);
     return fd;
 }
 
-// A new temporary file beside the draw file, open for writing: `preferred`, else the first free
-// of `preferred` + "1", "2", ... The caller holds the lock, so a regular file of one of these
-// names is a leftover of a writer that was killed and goes; anything else there (a folder, a
-// FIFO, a link someone planted) is left alone, and never written through.
-struct Temporary {
-    int fd = -1;
-    std::filesystem::path path;
-};
-Result<Temporary> createTemporary(const std::filesystem::path &preferred) {
-    constexpr int kNames = 100;
-    std::filesystem::path name = preferred;
-    for (int attempt = 1;; ++attempt) {
-        struct stat st {};
-        if (::lstat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode)) (void)::unlink(name.c_str());
-        // O_EXCL: never write through a link or into a file someone else has open.
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0666);
-        if (fd >= 0) return Temporary{fd, name};
-        const int err = errno;
-        if (err != EEXIST || attempt == kNames) return osError("Cannot create", name, err);
-        name = preferred.string() + std::to_string(attempt);
-    }
-}
-
-// Replaces `target` (a real file, no link) by `records` through a temporary file (see
-// createTemporary) in the same folder.
+// Replaces `target` (a real file, no link) by `records` through the temporary file `preferred`
+// (see AtomicWriteOptions::temporary; the caller holds the lock).
 Result<void> replaceFile(const std::filesystem::path &target, const std::filesystem::path &preferred,
                          const std::vector<RecordBytes> &records) {
-    auto created = createTemporary(preferred);
-    if (!created) return created.error();
-    const int fd = created->fd;
-    const std::filesystem::path &temporary = created->path;
-    struct stat st {};
-    if (::stat(target.c_str(), &st) == 0) {
-        (void)::fchmod(fd, st.st_mode & 07777);
-        // Keep the owner where allowed (an import run by another user); not a reason to fail.
-        if (st.st_uid != ::geteuid() || st.st_gid != ::getegid()) (void)::fchown(fd, st.st_uid, st.st_gid);
-    }
-    std::vector<std::uint8_t> bytes(records.size() * DrawRecord::kSize);
+    std::string bytes(records.size() * DrawRecord::kSize, '\0');
     for (std::size_t i = 0; i < records.size(); ++i)
         std::memcpy(bytes.data() + i * DrawRecord::kSize, records[i].data(), DrawRecord::kSize);
-    Result<void> written = writeAll(fd, bytes.data(), bytes.size(), temporary);
-    if (written && ::fsync(fd) != 0) written = osError("Cannot write", temporary, errno);
-    if (::close(fd) != 0 && written) written = osError("Cannot write", temporary, errno);
-    if (written && ::rename(temporary.c_str(), target.c_str()) != 0) {
-        const int err = errno;
-        written = ioError("Cannot replace " + target.string() + " by " + temporary.string() + ": " +
-                          std::strerror(err));
-    }
-    if (!written) {
-        (void)::unlink(temporary.c_str());
-        return written;
-    }
-    syncFolder(target.parent_path());
-    return {};
+    AtomicWriteOptions options;
+    options.temporary = preferred;
+    options.keepOwnerAndMode = true;
+    options.syncFolder = true;
+    return writeAtomically(target, bytes, options);
 }
 
 std::filesystem::path temporaryFor(const std::filesystem::path &target,
@@ -234,12 +183,12 @@ bool DrawFile::exists() const {
 Result<void> DrawFile::createEmpty() const {
     auto lock = DrawFileLock::acquire(m_path, m_lockWait);
     if (!lock) return lock.error();
-    auto opened = openForWriting(m_path, "Cannot create");
+    auto opened = openForWriting(m_path, ErrorKind::CannotCreate);
     if (!opened) return opened.error();
     const int fd = *opened;
     int err = ::fsync(fd) != 0 ? errno : 0;
     if (::close(fd) != 0 && !err) err = errno;
-    if (err) return osError("Cannot write", m_path, err);
+    if (err) return fileError(ErrorKind::CannotWrite, m_path.string(), err);
     syncFolder(DrawFileLock::resolvedTarget(m_path).parent_path());
     return {};
 }
@@ -255,7 +204,7 @@ Result<void> DrawFile::scan(const std::function<bool(const Draw &, std::size_t)>
     for (;;) {
         const ssize_t got = ::read(file->fd(), buffer.data() + carry, buffer.size() - carry);
         if (got < 0 && errno == EINTR) continue;
-        if (got < 0) return osError("Cannot read", m_path, errno);
+        if (got < 0) return fileError(ErrorKind::CannotRead, m_path.string(), errno);
         if (got == 0) break;
         const std::size_t have = carry + static_cast<std::size_t>(got);
         const std::size_t whole = have / DrawRecord::kSize;
@@ -305,15 +254,15 @@ Result<void> DrawFile::checkHistory(DaySerial today) const {
 Result<AppendResult> DrawFile::append(const Draw &draw) const {
     auto lock = DrawFileLock::acquire(m_path, m_lockWait);
     if (!lock) return lock.error();
-    auto opened = openForWriting(m_path, "Cannot open");
+    auto opened = openForWriting(m_path, ErrorKind::CannotOpen);
     if (!opened) return opened.error();
     const int fd = *opened;
-    const auto failed = [&](const char *what, int err) {
+    const auto failed = [&](ErrorKind what, int err) {
         ::close(fd);
-        return Result<AppendResult>(osError(what, m_path, err));
+        return Result<AppendResult>(fileError(what, m_path.string(), err));
     };
     struct stat st {};
-    if (::fstat(fd, &st) != 0) return failed("Cannot read", errno);
+    if (::fstat(fd, &st) != 0) return failed(ErrorKind::CannotRead, errno);
     const off_t whole = st.st_size - st.st_size % static_cast<off_t>(DrawRecord::kSize);
     if (whole > 0) {
         // The newest stored draw as it is now, whatever the caller read before it took the lock.
@@ -321,7 +270,7 @@ Result<AppendResult> DrawFile::append(const Draw &draw) const {
         const off_t at = whole - static_cast<off_t>(DrawRecord::kSize);
         const ssize_t got = ::pread(fd, last.bytes.data(), last.bytes.size(), at);
         if (got != static_cast<ssize_t>(last.bytes.size()))
-            return failed("Cannot read", got < 0 ? errno : EIO);
+            return failed(ErrorKind::CannotRead, got < 0 ? errno : EIO);
         if (draw.date <= last.toDraw().date) {
             ::close(fd);
             return AppendResult::NotAfterNewest;
@@ -337,11 +286,11 @@ Result<AppendResult> DrawFile::append(const Draw &draw) const {
     if (err) {
         if (::ftruncate(fd, st.st_size) != 0) { /* the original error is the one to report */
         }
-        return failed("Cannot write", err);
+        return failed(ErrorKind::CannotWrite, err);
     }
     if (::fsync(fd) != 0) err = errno;
     if (::close(fd) != 0 && !err) err = errno;
-    if (err) return osError("Cannot write", m_path, err);
+    if (err) return fileError(ErrorKind::CannotWrite, m_path.string(), err);
     return AppendResult::Appended;
 }
 

@@ -1,7 +1,6 @@
 #include "core/history/drawfilelock.h"
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 #include <thread>
 #include <utility>
@@ -30,34 +29,36 @@ std::filesystem::path DrawFileLock::resolvedTarget(const std::filesystem::path &
 
 namespace {
 
-Error cannotLock(const std::filesystem::path &drawFile, const std::filesystem::path &lockPath,
-                 const std::string &why) {
-    return ioError("Cannot lock " + drawFile.string() + " (" + lockPath.string() + "): " + why);
+Error lockError(ErrorKind kind, const std::filesystem::path &drawFile, const std::filesystem::path &lockPath,
+                int err = 0) {
+    Error error = err != 0 ? fileError(kind, drawFile.string(), err) : errorOf(Error::Code::Io, kind);
+    error.code = Error::Code::Io;
+    error.path = drawFile.string();
+    error.other = lockPath.string();
+    return describedError(std::move(error));
 }
 
 // The lock file, created when missing. Read access is enough for flock, so a lock file another
 // user created still serves. Whatever else has the name is refused as it is: a link is not
 // followed (a dangling one would create its target), and a FIFO or device is never waited on.
 Result<int> openLockFile(const std::filesystem::path &drawFile, const std::filesystem::path &lockPath) {
-    const std::string remove = "; remove it to let the draw file be written";
     const int fd =
         ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0666);
     if (fd < 0) {
         const int err = errno;
-        if (err == ELOOP)
-            return cannotLock(drawFile, lockPath, "it is a symbolic link, not a lock file" + remove);
-        if (err == EISDIR) return cannotLock(drawFile, lockPath, "it is a folder, not a lock file" + remove);
-        return cannotLock(drawFile, lockPath, std::strerror(err));
+        if (err == ELOOP) return lockError(ErrorKind::LockIsLink, drawFile, lockPath);
+        if (err == EISDIR) return lockError(ErrorKind::LockIsFolder, drawFile, lockPath);
+        return lockError(ErrorKind::CannotLock, drawFile, lockPath, err);
     }
     struct stat st {};
     if (::fstat(fd, &st) != 0) {
         const int err = errno;
         ::close(fd);
-        return cannotLock(drawFile, lockPath, std::strerror(err));
+        return lockError(ErrorKind::CannotLock, drawFile, lockPath, err);
     }
     if (!S_ISREG(st.st_mode)) {
         ::close(fd);
-        return cannotLock(drawFile, lockPath, "it is not a regular file" + remove);
+        return lockError(ErrorKind::LockNotRegular, drawFile, lockPath);
     }
     return fd;
 }
@@ -81,11 +82,8 @@ Result<DrawFileLock> DrawFileLock::acquire(const std::filesystem::path &drawFile
         if (err == EINTR) continue;
         if (err != EWOULDBLOCK || std::chrono::steady_clock::now() >= deadline) {
             ::close(fd);
-            if (err == EWOULDBLOCK)
-                return ioError(drawFile.string() +
-                               " is being written by another program; try again when it has finished");
-            return ioError("Cannot lock " + drawFile.string() + " (" + lockPath.string() +
-                           "): " + std::strerror(err));
+            if (err == EWOULDBLOCK) return lockError(ErrorKind::DrawFileBusy, drawFile, lockPath);
+            return lockError(ErrorKind::CannotLock, drawFile, lockPath, err);
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }

@@ -20,6 +20,9 @@ bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date,
     if (!answer.fault.empty()) {
         outcome.end = UpdateOutcome::End::Refused;
         outcome.message = answer.fault;
+        outcome.error = errorOf(Error::Code::BadInput, ErrorKind::ServerAnswerRefused);
+        outcome.error.reason = answer.fault;
+        outcome.error.message = answer.fault;
         return false;
     }
     if (answer.draw) {
@@ -28,6 +31,7 @@ bool appendAnswer(const DrawFile &file, const std::string &body, DaySerial date,
         if (!written) {
             outcome.end = UpdateOutcome::End::Failed;
             outcome.message = written.error().message;
+            outcome.error = written.error();
             return false;
         }
         // Another writer stored this date, or a later one, meanwhile: nothing was written.
@@ -84,8 +88,9 @@ DaySerial firstRequestDate(DaySerial date) {
 }
 
 Result<int> parseProxyPort(std::string_view text) {
-    const Error bad{Error::Code::BadArgument,
-                    "proxy port \"" + std::string(text) + "\" is not a number from 1 to 65535"};
+    Error bad = errorOf(Error::Code::BadArgument, ErrorKind::ProxyPortBad);
+    bad.text = text;
+    bad = describedError(std::move(bad));
     if (text.empty() || text.size() > 5) return bad;
     int port = 0;
     for (char c : text) {
@@ -103,6 +108,7 @@ UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySe
     const auto fail = [&outcome](const Error &error) {
         outcome.end = UpdateOutcome::End::Failed;
         outcome.message = error.message;
+        outcome.error = error;
         return outcome;
     };
     if (!file.exists()) {
@@ -127,7 +133,11 @@ UpdateOutcome runDrawUpdate(const DrawFile &file, std::string_view server, DaySe
                 outcome.end = UpdateOutcome::End::Stopped;
                 break;
             }
-            return fail(Error{Error::Code::Io, answer.error});
+            {
+                Error failed = errorOf(Error::Code::Io, ErrorKind::ServerRequestFailed);
+                failed.reason = answer.error;
+                return fail(describedError(std::move(failed)));
+            }
         }
         tell(events.progress, UpdateProgress::received(date, answer.body.size()));
         tell(events.disclaimer, std::string(kUpdateDisclaimer));

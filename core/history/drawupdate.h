@@ -111,6 +111,8 @@ struct UpdateOutcome {
     // Notice: the unread part of the line; Refused: what is wrong with the answer for the last date
     // requested; Failed: why (the transport's or the draw file's error).
     std::string message;
+    // Refused and Failed: the same as an error, for a window that says it in its language.
+    Error error;
 };
 
 // Brings the draw file up to `today`: one request per draw day after the newest stored draw (or

@@ -100,10 +100,53 @@ enum class Msg : int {
     DrawNotThereYet = 83,
     // "Tipps &berechnen": the compute button outside a run (the "&" marks its shortcut)
     ComputeTips = 84,
+    // Errors: ErrorKind rendered in the language (app/language/errortext.*); %n as in each line's comment.
+    ErrorCannotOpen = 85,    // "%1 cannot be opened: %2."
+    ErrorCannotRead = 86,    // "%1 cannot be read: %2."
+    ErrorCannotCreate = 87,  // "%1 cannot be created: %2."
+    ErrorCannotWrite = 88,   // "%1 cannot be written: %2. It stays as it was."
+    ErrorCannotReplace = 89, // "%1 cannot be replaced by its new version: %2. It stays as it was."
+    ErrorCannotLock = 90,    // "%1 cannot be locked for writing (lock file %2): %3."
+    ErrorLockInTheWay = 91,  // "%1 cannot be locked for writing: %2 is no lock file but a link, a folder or a
+                             // special file. Remove it to let the draw file be written."
+    ErrorDrawFileBusy = 92,  // "%1 is being written by another program. Try again when it has finished."
+    ErrorNotADrawFile = 93,  // "%1 does not look like a draw file (%2); it is left as it is."
+    ErrorDrawFileSizeOdd = 94,   // "its size of %1 bytes is not a whole number of %2-byte records"
+    ErrorDrawRecordUndated = 95, // "record %1 has no date between 1970 and a year from today"
+    ErrorDrawRecordEarlier = 96, // "record %1 is dated before the record in front of it"
+    ErrorCsvNoHeader = 97,       // "Line 1 is not the header %1."
+    ErrorCsvEmpty = 98,          // "The file is empty; the header %1 was expected."
+    ErrorCsvBadLine = 99,        // "%1, line %2: %3"
+    ErrorCsvLineTooLong = 100,   // "the line is longer than %1 bytes"
+    ErrorCsvFieldCount = 101,    // "%1 fields expected, %2 found"
+    ErrorCsvBadDate = 102,       // "the date is no real date (YYYY-MM-DD): %1"
+    ErrorCsvBadNumber = 103,     // "field %1 must be a number from %2 to %3: %4"
+    ErrorCsvBadJoker = 104,      // "the Joker must be six digits or empty: %1"
+    ErrorNumberTwice = 105,      // "number %1 occurs twice"
+    ErrorNotWholeNumber = 106,   // "%1" in row %2 is not a whole number.
+    ErrorNotANumber = 107,       // "%1" is not a valid whole number.
+    ErrorCrossSumCrossed = 108, // "The cross-sum minimum %1 is above the maximum %2: no tip can be computed."
+    ErrorNoDraws = 109,         // "The draw history holds no draw."
+    ErrorNoScriptChosen = 110,  // "No click script is chosen."
+    ErrorScriptLineEnd =
+        109, // "The text for %1 holds a line end, which no line of the script can take. Nothing was started."
+    ErrorScriptTooLarge =
+        110, // "The filled script would be larger than %1 MiB (line %2). Nothing was started."
+    ErrorScriptUnencodable = 113, // "Line %1 of the filled script holds the character %2, which Windows-1252
+                                  // cannot hold. Nothing was started."
+    ErrorServerRequestFailed = 114, // "The request to the number server failed: %1"
+    // The operating system's reason of a file error, for the common cases.
+    ReasonNoSuchFile = 115,   // "no such file or folder"
+    ReasonAccessDenied = 116, // "access denied"
+    ReasonDiskFull = 117,     // "the disk is full"
+    ReasonReadOnly = 118,     // "the drive is read-only"
+    ReasonIsFolder = 119,     // "it is a folder"
+    ReasonNotFolder = 120,    // "a part of the path is not a folder"
+    ReasonDeviceError = 121,  // "the device reported an error"
 };
 
 // A complete message file has a line for every message above.
-inline constexpr int kMessageCount = 85;
+inline constexpr int kMessageCount = 122;
 
 constexpr int messageIndex(Msg message) {
     return static_cast<int>(message);

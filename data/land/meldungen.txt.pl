@@ -83,3 +83,40 @@ Odpowiedź serwera liczb nie została zapisana, nie jest prawidłowym losowaniem
 Nie udało się zapisać ustawień: %1
 jeszcze niedostępne!
 &Oblicz zakłady
+Nie można otworzyć %1: %2.
+Nie można odczytać %1: %2.
+Nie można utworzyć %1: %2.
+Nie można zapisać %1: %2. Plik pozostaje bez zmian.
+Nie można zastąpić %1 nową wersją: %2. Plik pozostaje bez zmian.
+Nie można zablokować %1 do zapisu (plik blokady %2): %3.
+Nie można zablokować %1 do zapisu: %2 nie jest plikiem blokady, lecz dowiązaniem, folderem lub plikiem specjalnym. Usuń go, aby można było zapisać plik losowań.
+%1 jest właśnie zapisywany przez inny program. Spróbuj ponownie, gdy skończy.
+%1 nie wygląda na plik losowań (%2); pozostaje bez zmian.
+jego rozmiar %1 bajtów nie jest wielokrotnością wpisów po %2 bajtów
+wpis %1 nie ma daty między 1970 a rokiem od dziś
+wpis %1 ma datę wcześniejszą niż wpis przed nim
+Wiersz 1 nie jest nagłówkiem %1.
+Plik jest pusty; oczekiwano nagłówka %1.
+%1, wiersz %2: %3
+wiersz jest dłuższy niż %1 bajtów
+oczekiwano pól: %1, znaleziono: %2
+data nie jest prawdziwą datą (RRRR-MM-DD): %1
+pole %1 musi być liczbą od %2 do %3: %4
+Joker musi mieć sześć cyfr lub być pusty: %1
+liczba %1 występuje dwa razy
+„%1” w rzędzie %2 nie jest liczbą całkowitą.
+„%1” nie jest prawidłową liczbą całkowitą.
+Minimum sumy cyfr %1 jest większe od maksimum %2: nie można obliczyć żadnego typu.
+Baza danych nie zawiera żadnego losowania.
+Nie wybrano skryptu kliknięć.
+Tekst dla %1 zawiera koniec wiersza, którego żaden wiersz skryptu nie może przyjąć. Nic nie zostało uruchomione.
+Wypełniony skrypt byłby większy niż %1 MiB (wiersz %2). Nic nie zostało uruchomione.
+Wiersz %1 wypełnionego skryptu zawiera znak %2, którego Windows-1252 nie potrafi zapisać. Nic nie zostało uruchomione.
+Zapytanie do serwera liczb nie powiodło się: %1
+nie ma takiego pliku ani folderu
+odmowa dostępu
+dysk jest pełny
+nośnik jest tylko do odczytu
+to jest folder
+część ścieżki nie jest folderem
+urządzenie zgłosiło błąd

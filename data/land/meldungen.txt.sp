@@ -83,3 +83,40 @@ La respuesta del servidor de números no se ha guardado, no es un sorteo válido
 No se pudo guardar la configuración: %1
 ¡todavía no disponible!
 &Calcular apuestas
+No se puede abrir %1: %2.
+No se puede leer %1: %2.
+No se puede crear %1: %2.
+No se puede escribir %1: %2. El archivo queda como estaba.
+No se puede sustituir %1 por su nueva versión: %2. El archivo queda como estaba.
+No se puede bloquear %1 para escribir (archivo de bloqueo %2): %3.
+No se puede bloquear %1 para escribir: %2 no es un archivo de bloqueo sino un enlace, una carpeta o un archivo especial. Elimínelo para que se pueda escribir el archivo de sorteos.
+Otro programa está escribiendo %1. Inténtelo de nuevo cuando haya terminado.
+%1 no parece un archivo de sorteos (%2); se deja como está.
+su tamaño de %1 bytes no es un múltiplo de registros de %2 bytes
+el registro %1 no tiene una fecha entre 1970 y dentro de un año
+el registro %1 tiene una fecha anterior a la del registro precedente
+La línea 1 no es la cabecera %1.
+El archivo está vacío; se esperaba la cabecera %1.
+%1, línea %2: %3
+la línea supera %1 bytes
+se esperaban %1 campos, se encontraron %2
+la fecha no es una fecha real (AAAA-MM-DD): %1
+el campo %1 debe ser un número de %2 a %3: %4
+el Joker debe tener seis cifras o estar vacío: %1
+el número %1 aparece dos veces
+«%1» en la fila %2 no es un número entero.
+«%1» no es un número entero válido.
+El mínimo de la suma de cifras %1 supera el máximo %2: no se puede calcular ninguna apuesta.
+La base de datos no contiene ningún sorteo.
+No se ha elegido ningún script de clics.
+El texto para %1 contiene un salto de línea que ninguna línea del script puede admitir. No se ha iniciado nada.
+El script rellenado superaría %1 MiB (línea %2). No se ha iniciado nada.
+La línea %1 del script rellenado contiene el carácter %2, que Windows-1252 no puede representar. No se ha iniciado nada.
+La petición al servidor de números ha fallado: %1
+no existe el archivo o la carpeta
+acceso denegado
+el disco está lleno
+la unidad es de solo lectura
+es una carpeta
+una parte de la ruta no es una carpeta
+el dispositivo ha informado de un error
