@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/analysis/parameteranalysisrun.h"
 
 #include <cstdint>
@@ -156,8 +157,7 @@ void ParameterAnalysisRun::run() {
         m_sources.setStatus(0, QString());
         // A report that cannot be written is named as the repetition analysis names its own.
         Prompts::message(window, window->windowTitle(),
-                         analysis ? QString::fromStdString(written.error().message)
-                                  : message(Msg::AnalysisFailed));
+                         analysis ? errorText(m_messages, written.error()) : message(Msg::AnalysisFailed));
     } else {
         m_sources.setStatus(
             0, u"%1 %2  %3"_s.arg(analysis->turns).arg(message(Msg::Draws)).arg(seconds(elapsed)));

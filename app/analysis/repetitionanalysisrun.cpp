@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/analysis/repetitionanalysisrun.h"
 
 #include <QApplication>
@@ -74,7 +75,7 @@ std::optional<int> RepetitionAnalysisRun::askThreshold() {
     if (!answer) return std::nullopt;
     const Result<int> threshold = searchThreshold(answer->toStdString());
     if (!threshold) {
-        showError(QString::fromStdString(threshold.error().message));
+        showError(errorText(m_messages, threshold.error()));
         return std::nullopt;
     }
     return *threshold;
@@ -87,7 +88,7 @@ bool RepetitionAnalysisRun::writeReport(const QString &path, const RepetitionTab
         message(Msg::SameAsNext2).toStdString(), message(Msg::SameAsNext3).toStdString()};
     const Result<void> written =
         RtfFile::write(std::filesystem::path(path.toStdString()), RepetitionReport::lines(tables, headings));
-    if (!written) showError(QString::fromStdString(written.error().message));
+    if (!written) showError(errorText(m_messages, written.error()));
     return bool(written);
 }
 
@@ -102,7 +103,7 @@ void RepetitionAnalysisRun::run() {
     if (!threshold) return;
     Result<std::vector<Draw>> read = file.readAll();
     if (!read) {
-        showError(QString::fromStdString(read.error().message));
+        showError(errorText(m_messages, read.error()));
         return;
     }
     const std::vector<Draw> &draws = *read;

@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/analysis/tipsearchanalysis.h"
 
 #include <QWidget>
@@ -19,12 +20,12 @@ void TipSearchAnalysis::search() {
     if (!answer) return; // cancelled: the player asked for no search
     const Result<int> threshold = searchThreshold(answer->toStdString());
     if (!threshold) {
-        Prompts::message(window, window->windowTitle(), QString::fromStdString(threshold.error().message));
+        Prompts::message(window, window->windowTitle(), errorText(m_messages, threshold.error()));
         return;
     }
     const Result<std::vector<Draw>> draws = m_sources.drawFile().readAll();
     if (!draws) {
-        Prompts::message(window, window->windowTitle(), QString::fromStdString(draws.error().message));
+        Prompts::message(window, window->windowTitle(), errorText(m_messages, draws.error()));
         return;
     }
     m_sources.clearChart();

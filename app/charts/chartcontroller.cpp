@@ -82,7 +82,7 @@ std::optional<NumberStatistics> ChartController::showStatistic(StatisticKind kin
     const DrawFile file(m_sources.drawFile ? m_sources.drawFile() : std::filesystem::path());
     Result<NumberStatistics> result = runStatistic(kind, window, file);
     if (!result) {
-        if (m_sources.showError) m_sources.showError(QString::fromStdString(result.error().message));
+        if (m_sources.showError) m_sources.showError(result.error());
         return std::nullopt;
     }
     present(*result);

@@ -33,8 +33,8 @@ std::span<const ChartControlName> chartControlNames();
 struct ChartSources {
     std::function<StatisticsWindow()> window;
     std::function<std::filesystem::path()> drawFile;
-    std::function<void()> showChartPage;            // brings the "Diagramm" tab to the front
-    std::function<void(const QString &)> showError; // the application's error box
+    std::function<void()> showChartPage;          // brings the "Diagramm" tab to the front
+    std::function<void(const Error &)> showError; // the application's error box, in its language
 };
 
 // The eleven statistic operations: each runs its statistic over the draw file and draws it on the

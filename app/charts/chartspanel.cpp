@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/charts/chartspanel.h"
 
 #include <QAbstractButton>
@@ -32,8 +33,8 @@ ChartsPanel::ChartsPanel(ChartsControls controls, const MessageTable &messages, 
     chartSources.window = m_sources.statisticsWindow;
     chartSources.drawFile = m_sources.drawFile;
     chartSources.showChartPage = m_sources.showChartPage;
-    chartSources.showError = [window = m_sources.window](const QString &text) {
-        Prompts::message(window, window ? window->windowTitle() : QString(), text);
+    chartSources.showError = [this, window = m_sources.window](const Error &error) {
+        Prompts::message(window, window ? window->windowTitle() : QString(), errorText(m_messages, error));
     };
     m_controller = new ChartController(*m_chart, std::move(chartSources), this);
     for (const ChartTrigger &trigger : m_ui.statistics) {
@@ -71,7 +72,7 @@ std::optional<JokerDigitStatistic> ChartsPanel::showJokerDigits(int position) {
     if (!draws) {
         QWidget *window = m_sources.window;
         Prompts::message(window, window ? window->windowTitle() : QString(),
-                         QString::fromStdString(draws.error().message));
+                         errorText(m_messages, draws.error()));
         return std::nullopt;
     }
     const JokerDigitMode mode =

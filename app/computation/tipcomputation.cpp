@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/computation/tipcomputation.h"
 
 #include <algorithm>
@@ -250,7 +251,7 @@ void TipComputation::showOutcome(const Result<ComputationResult> &result, const 
     if (!result) {
         endRun();
         showRelaxedParameters(saved);
-        showError(QString::fromStdString(result.error().message));
+        showError(errorText(m_messages, result.error()));
         return;
     }
     if (result->status == ComputationStatus::Cancelled) {
@@ -271,7 +272,7 @@ void TipComputation::computeOrStop() {
     }
     // Settings no tip can meet are refused before the sheet is cleared.
     if (Result<void> checked = checkComputationSettings(readParameters()); !checked) {
-        showError(QString::fromStdString(checked.error().message));
+        showError(errorText(m_messages, checked.error()));
         return;
     }
     beginRun();
@@ -280,7 +281,7 @@ void TipComputation::computeOrStop() {
     if (!draws) {
         wait.reset();
         endRun();
-        showError(QString::fromStdString(draws.error().message));
+        showError(errorText(m_messages, draws.error()));
         return;
     }
     const ComputationRequest request = requestFor(*draws);

@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/history/drawhistorypanel.h"
 
 #include <algorithm>
@@ -118,7 +119,7 @@ void DrawHistoryPanel::step(bool back) {
     const WeekdayFilter filter = weekdayFilter();
     auto stepped = back ? m_browser.stepBack(file, filter) : m_browser.stepForward(file, filter);
     if (!stepped) {
-        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(stepped.error().message));
+        Prompts::message(&m_window, m_window.windowTitle(), errorText(m_messages, stepped.error()));
         return;
     }
     showDraw(Shown::Stepped);
@@ -131,13 +132,12 @@ void DrawHistoryPanel::showSelectedDraw() {
         Prompts::message(&m_window, m_window.windowTitle(),
                          QStringLiteral("Lesen Sie zuerst die Daten der Ziehungen ein"));
         if (auto created = file.createEmpty(); !created)
-            Prompts::message(&m_window, m_window.windowTitle(),
-                             QString::fromStdString(created.error().message));
+            Prompts::message(&m_window, m_window.windowTitle(), errorText(m_messages, created.error()));
         return;
     }
     const DaySerial endDate = serialFromDate(m_ui.endDate->date());
     if (auto selected = m_browser.selectForEndDate(file, endDate); !selected) {
-        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(selected.error().message));
+        Prompts::message(&m_window, m_window.windowTitle(), errorText(m_messages, selected.error()));
         return;
     }
     showDraw(Shown::Selected);
@@ -164,7 +164,7 @@ void DrawHistoryPanel::enterDraw() {
     const DrawFile file = drawFile();
     const Result<std::vector<Draw>> history = readHistory(file);
     if (!history) {
-        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(history.error().message));
+        Prompts::message(&m_window, m_window.windowTitle(), errorText(m_messages, history.error()));
         return;
     }
     const DaySerial endDate = serialFromDate(m_ui.endDate->date());
@@ -195,8 +195,7 @@ void DrawHistoryPanel::writeEnteredDraw(const DrawEntryForm &form) {
             appended.push_back(*entered);
             return appended;
         });
-    if (!written)
-        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(written.error().message));
+    if (!written) Prompts::message(&m_window, m_window.windowTitle(), errorText(m_messages, written.error()));
 }
 
 // ---- deletion ------------------------------------------------------------------------------
@@ -215,8 +214,7 @@ void DrawHistoryPanel::deleteShownDraw() {
             return Result<std::vector<Draw>>(withoutDrawsOf(history, shown));
         });
         if (!written) {
-            Prompts::message(&m_window, m_window.windowTitle(),
-                             QString::fromStdString(written.error().message));
+            Prompts::message(&m_window, m_window.windowTitle(), errorText(m_messages, written.error()));
             return;
         }
     }
@@ -258,7 +256,7 @@ QString importReport(const MessageTable &messages, const MergeSummary &summary,
         report += QStringLiteral("    %1 %2: %3\n")
                       .arg(messages.text(Msg::CsvLine))
                       .arg(rejects[i].line)
-                      .arg(QString::fromStdString(rejects[i].reason));
+                      .arg(errorText(messages, rejects[i].error));
     if (rejects.size() > named) report += count(Msg::CsvMoreRejected, rejects.size() - named);
     return report;
 }
@@ -271,7 +269,7 @@ void DrawHistoryPanel::importCsv() {
     const QString title = message(Msg::CsvImportTitle);
     const Result<DrawCsv> csv = readDrawCsv(std::filesystem::path(path.toStdString()));
     if (!csv) {
-        Prompts::message(&m_window, title, QString::fromStdString(csv.error().message));
+        Prompts::message(&m_window, title, errorText(m_messages, csv.error()));
         return;
     }
     if (csv->draws.empty()) {
@@ -283,7 +281,7 @@ void DrawHistoryPanel::importCsv() {
     const DrawFile file = drawFile();
     const Result<std::vector<Draw>> history = readHistory(file);
     if (!history) {
-        Prompts::message(&m_window, title, QString::fromStdString(history.error().message));
+        Prompts::message(&m_window, title, errorText(m_messages, history.error()));
         return;
     }
     const QString report = importReport(m_messages, summariseMerge(*history, csv->draws), csv->rejects);
@@ -297,7 +295,7 @@ void DrawHistoryPanel::importCsv() {
             return Result<std::vector<Draw>>(mergeDraws(current, csv->draws));
         });
         if (!written) {
-            Prompts::message(&m_window, title, QString::fromStdString(written.error().message));
+            Prompts::message(&m_window, title, errorText(m_messages, written.error()));
             return;
         }
     }

@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/history/drawupdater.h"
 
 #include <QAbstractButton>
@@ -58,8 +59,15 @@ void DrawUpdater::update() {
     const UpdateOutcome outcome = runDrawUpdate(
         m_history.file(), m_ui.server->text().trimmed().toStdString(), m_today(),
         serialFromDate(m_ui.endDate->date()), [this](const std::string &url) { return get(url); }, events());
-    if (outcome.end == UpdateOutcome::End::Notice || outcome.end == UpdateOutcome::End::Failed)
+    if (outcome.end == UpdateOutcome::End::Notice)
         Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(outcome.message));
+    // The transport's words are the window's own messages already; a failed write of the draw
+    // file is rendered in the window's language.
+    if (outcome.end == UpdateOutcome::End::Failed)
+        Prompts::message(&m_window, m_window.windowTitle(),
+                         outcome.error.kind == ErrorKind::ServerRequestFailed
+                             ? QString::fromStdString(outcome.message)
+                             : errorText(m_messages, outcome.error));
     if (outcome.end == UpdateOutcome::End::Refused)
         Prompts::message(
             &m_window, m_window.windowTitle(),

@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/mainwindow/mainwindow.h"
 
 #include <algorithm>
@@ -192,7 +193,7 @@ void LottoZahlen::FormShow() {
     const auto legacy = std::filesystem::path(m_programFolder.toStdString()) / DrawFile::kLegacyFileName;
     if (!file.exists() && std::filesystem::exists(legacy)) {
         if (auto converted = file.convertLegacy(legacy, m_today()); !converted)
-            Prompts::message(this, windowTitle(), QString::fromStdString(converted.error().message));
+            Prompts::message(this, windowTitle(), errorText(m_messages, converted.error()));
     }
     m_random.seedFromCounter();
     setEndDate(m_today());

@@ -1,4 +1,5 @@
 // The click scripts for the browser-automation program.
+#include "app/language/errortext.h"
 #include "app/online/onlinehandover.h"
 
 #include <QAbstractButton>
@@ -111,7 +112,7 @@ void OnlineHandover::fillAndStart(const QString &executable) {
     }
 
     const Result<std::string> script = ClickScript::read(local(chosen.script));
-    if (!script) return showError(QString::fromStdString(script.error().message));
+    if (!script) return showError(errorText(m_messages, script.error()));
     ClickScriptChoices choices;
     const TicketDays days = m_sources.ticketDays();
     choices.saturday = days.saturday;
@@ -119,10 +120,9 @@ void OnlineHandover::fillAndStart(const QString &executable) {
     for (std::size_t i = 0; i < choices.jokers.size(); ++i)
         choices.jokers[i] = m_jokers.tickets[i].enabled;
     const Result<std::string> text = ClickScript::fill(*script, m_sources.sheet(), choices);
-    if (!text)
-        return showError(chosen.script + QStringLiteral(": ") + QString::fromStdString(text.error().message));
+    if (!text) return showError(chosen.script + QStringLiteral(": ") + errorText(m_messages, text.error()));
     if (const Result<void> written = ClickScript::write(local(filled), *text); !written)
-        return showError(QString::fromStdString(written.error().message));
+        return showError(errorText(m_messages, written.error()));
 
     QStringList startArguments;
     for (const std::string &argument : arguments)

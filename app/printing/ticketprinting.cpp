@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/printing/ticketprinting.h"
 
 #include <QAbstractButton>
@@ -95,7 +96,7 @@ void TicketPrinting::printTicket() {
         choices.jokers[j] = m_jokers.tickets[j].enabled;
     auto marks = layoutTicket(sheet, choices);
     if (!marks) {
-        Prompts::message(&m_window, m_window.windowTitle(), QString::fromStdString(marks.error().message));
+        Prompts::message(&m_window, m_window.windowTitle(), errorText(m_messages, marks.error()));
         return;
     }
     if (dialog.testPicture()) m_picture = ticketPicture(m_sources.programFolder(), m_picture);

@@ -1,3 +1,4 @@
+#include "app/language/errortext.h"
 #include "app/sheet/tipfiles.h"
 
 #include <QDir>
@@ -53,7 +54,7 @@ void TipFiles::save() {
     if (QFileInfo(path).suffix().isEmpty())
         path += QStringLiteral(".") + QString::fromLatin1(TipFile::kExtension);
     if (const Result<void> written = TipFile::write(localPath(path), m_sources.sheet()); !written)
-        showError(QString::fromStdString(written.error().message));
+        showError(errorText(m_messages, written.error()));
 }
 
 void TipFiles::open() {
@@ -65,7 +66,7 @@ void TipFiles::open() {
 bool TipFiles::load(const QString &path) {
     const Result<TipSheet> read = TipFile::read(localPath(path));
     if (!read) {
-        showError(QString::fromStdString(read.error().message));
+        showError(errorText(m_messages, read.error()));
         return false;
     }
     m_sources.loadSheet(*read);
@@ -83,12 +84,12 @@ void TipFiles::showTipList() {
     const Result<std::vector<std::string>> lines =
         TipList::lines(m_sources.sheet(), title, m_messages.text(Msg::TipWord).toStdString());
     if (!lines) {
-        showError(QString::fromStdString(lines.error().message));
+        showError(errorText(m_messages, lines.error()));
         return;
     }
     const QString path = QDir(folder()).filePath(QString::fromLatin1(TipList::kFileName));
     if (const Result<void> written = TipList::write(localPath(path), *lines); !written) {
-        showError(QString::fromStdString(written.error().message));
+        showError(errorText(m_messages, written.error()));
         return;
     }
     if (m_sources.openDocument) m_sources.openDocument(path);

@@ -175,7 +175,7 @@ void RepetitionTest::badThresholdWalksNothing() {
     analyse();
     QCOMPARE(m_prompts->asked().size(), std::size_t{2});
     QCOMPARE(m_prompts->asked()[1].kind, Prompts::Kind::Message);
-    QCOMPARE(m_prompts->asked()[1].text, u"'sechs' is not a valid integer value"_s);
+    QCOMPARE(m_prompts->asked()[1].text, u"«sechs» ist keine gültige ganze Zahl."_s);
     // The draw for the end date was selected before the question; nothing else happened.
     QCOMPARE(window.currentDraw(), kHistory[0]);
     QCOMPARE(rowTexts(window, 0).join(u' '), u"7 8 9 20 21 22"_s);

@@ -175,7 +175,7 @@ void SearchTest::badOrCancelledThresholdSearchesNothing() {
     search();
     QCOMPARE(m_prompts->asked().size(), std::size_t{2});
     QCOMPARE(m_prompts->asked()[1].kind, Prompts::Kind::Message);
-    QCOMPARE(m_prompts->asked()[1].text, u"'sechs' is not a valid integer value"_s);
+    QCOMPARE(m_prompts->asked()[1].text, u"«sechs» ist keine gültige ganze Zahl."_s);
     m_prompts->answer(false);
     search();
     QCOMPARE(m_prompts->asked().size(), std::size_t{3});

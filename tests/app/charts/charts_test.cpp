@@ -338,10 +338,10 @@ void ChartsTest::controllerReportsMissingFile() {
     FakeWindow w;
     QStringList errors;
     bool switched = false;
-    ChartController controller(*w.view,
-                               {[] { return sampleWindow(); },
-                                [] { return std::filesystem::path("/nonexistent/ZahlenCH.dat"); },
-                                [&] { switched = true; }, [&](const QString &text) { errors << text; }});
+    ChartController controller(
+        *w.view, {[] { return sampleWindow(); },
+                  [] { return std::filesystem::path("/nonexistent/ZahlenCH.dat"); }, [&] { switched = true; },
+                  [&](const Error &error) { errors << QString::fromStdString(error.message); }});
     w.view->show(computeStatistic(StatisticKind::Frequency, sampleWindow(), sampleDraws()));
     QVERIFY(!controller.Button2Click());
     QCOMPARE(errors.size(), 1);

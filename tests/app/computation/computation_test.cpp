@@ -575,7 +575,7 @@ void ComputationTest::crossSumMinimumNeverAboveMaximum() {
     s.prompts.answer(true);
     s.button()->click();
     QCOMPARE(s.prompts.asked().size(), askedBefore + 1);
-    QVERIFY(s.prompts.asked().back().text.contains(u"cross-sum minimum 270 is above maximum 260"_s));
+    QVERIFY(s.prompts.asked().back().text.contains(u"Quersummen-Minimum 270 liegt über dem Maximum 260"_s));
     QCOMPARE(s.window->sheet().tipField(0, 0)->text(), u"7"_s);
     QVERIFY(!s.computation().running());
 }

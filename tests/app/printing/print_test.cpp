@@ -248,7 +248,7 @@ void PrintTest::sheetsTheTicketCannotTakeStopBeforeThePreview() {
     TempHome home;
     Printing p(home);
     const Case cases[] = {
-        {1, {u"4"_s, u"5"_s}, u"3,9"_s, u"'3,9' in row 2 is not a whole number"_s},
+        {1, {u"4"_s, u"5"_s}, u"3,9"_s, u"«3,9» in Reihe 2 ist keine ganze Zahl."_s},
         {5,
          {QString(), u"5"_s},
          u"-"_s,

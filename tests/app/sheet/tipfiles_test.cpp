@@ -229,8 +229,8 @@ void TipFilesTest::tipListWithABadRowWritesNothing() {
     fillRow(window, 3, {u"7"_s, u"12"_s, {}, u"23"_s, u"38"_s, u"42"_s}, u"2"_s);
     click("BitBtn7");
     QCOMPARE(m_prompts->asked().size(), std::size_t{1});
-    QVERIFY(m_prompts->asked().front().text.contains(u"''"_s));
-    QVERIFY(m_prompts->asked().front().text.contains(u"row 4"_s));
+    QVERIFY(m_prompts->asked().front().text.contains(u"«»"_s));
+    QVERIFY(m_prompts->asked().front().text.contains(u"Reihe 4"_s));
     QVERIFY(!QFile::exists(homeFile(u"Tipp.txt"_s)));
     QVERIFY(m_opened.isEmpty());
 }
