@@ -404,7 +404,7 @@ void LottoZahlen::createSheetFeatures() {
     fileSources.endDate = [this] { return serialFromDate(m_ui.endDate->date()); };
     fileSources.weekdays = [this] { return weekdayFilter(); };
     fileSources.currentDraw = [this] { return currentDraw(); };
-    fileSources.openDocument = [this](const QString &path) { openDocument(path); };
+    fileSources.openDocument = [this](const QString &path) { showWrittenDocument(path); };
     m_tipFiles = new TipFiles(
         m_messages, [this] { return m_today(); }, std::move(fileSources), this);
     connect(m_saveTips, &QAbstractButton::clicked, m_tipFiles, &TipFiles::save);
@@ -516,7 +516,7 @@ AnalysisSources LottoZahlen::analysisSources() {
     sources.clearChart = [this] { m_charts->chart().clear(); };
     sources.showSheetPage = [this] { showPage(Page::TipSheet); };
     sources.setStatus = [this](int panel, const QString &text) { setStatusText(panel, text); };
-    sources.openDocument = [this](const QString &path) { openDocument(path); };
+    sources.openDocument = [this](const QString &path) { showWrittenDocument(path); };
     return sources;
 }
 
@@ -554,7 +554,7 @@ bool LottoZahlen::Textladen(const QString &path) {
     return m_tipFiles->load(path);
 }
 
-void LottoZahlen::openDocument(const QString &path) {
+void LottoZahlen::showWrittenDocument(const QString &path) {
     if (m_openDocument) {
         m_openDocument(path);
         return;

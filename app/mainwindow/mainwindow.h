@@ -293,7 +293,7 @@ private:
     void createLanguage();
     void createSettings();
     // ---- end of the features' block ----
-    void openDocument(const QString &path);
+    void showWrittenDocument(const QString &path);
 
     Controls m_ui;
     QHash<QString, QWidget *> m_controls;

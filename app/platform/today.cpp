@@ -2,12 +2,11 @@
 
 #include <QDate>
 
-#include "app/widgets/uihelpers.h"
-
 namespace quorix {
 
 DaySerial systemToday() {
-    return serialFromDate(QDate::currentDate());
+    const QDate today = QDate::currentDate();
+    return serialFromYmd(today.year(), today.month(), today.day());
 }
 
 } // namespace quorix

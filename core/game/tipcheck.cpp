@@ -5,20 +5,6 @@
 
 namespace quorix {
 
-std::optional<int> tipInteger(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos) return std::nullopt;
-    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
-    if (text.front() == '+') {
-        text.remove_prefix(1);
-        if (text.empty() || text.front() == '-') return std::nullopt;
-    }
-    int value = 0;
-    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
-    return value;
-}
-
 TipMatch zettelcheck(std::span<const std::string, kNumbersPerTip> tip, std::string_view lucky,
                      const Draw &draw) {
     // The places up to the first that is not an integer; the comparison ends there.

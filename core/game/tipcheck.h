@@ -24,10 +24,6 @@ struct TipMatch {
     bool operator==(const TipMatch &) const = default;
 };
 
-// A tip number or lucky text as an integer: optional blanks around an optionally signed run of
-// decimal digits that fits an int. "-", "" and "x" are not integers.
-std::optional<int> tipInteger(std::string_view text);
-
 // Compares six tip texts and a lucky text with a draw. The main numbers are tested first (draw
 // number by draw number, each against the six tip places), then the bonus number, then the lucky
 // number; the first text that is not an integer ends the comparison and what was found so far

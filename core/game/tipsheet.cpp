@@ -1,10 +1,23 @@
 #include "core/game/tipsheet.h"
 
 #include <algorithm>
-
-#include "core/game/tipcheck.h"
+#include <charconv>
 
 namespace quorix {
+
+std::optional<int> tipInteger(std::string_view text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string_view::npos) return std::nullopt;
+    text = text.substr(first, text.find_last_not_of(' ') - first + 1);
+    if (text.front() == '+') {
+        text.remove_prefix(1);
+        if (text.empty() || text.front() == '-') return std::nullopt;
+    }
+    int value = 0;
+    const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    return value;
+}
 
 namespace {
 

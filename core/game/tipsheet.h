@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -9,6 +10,10 @@
 #include "core/game/game.h"
 
 namespace quorix {
+
+// A tip number or lucky text as an integer: optional blanks around an optionally signed run of
+// decimal digits that fits an int. "-", "" and "x" are not integers.
+std::optional<int> tipInteger(std::string_view text);
 
 // One row of the tip sheet as the page holds it: six number fields left to right, each empty or
 // the text typed or computed, the lucky box ("-" for none) and the lock.
